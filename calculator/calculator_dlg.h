@@ -1,0 +1,253 @@
+#pragma once
+// CCalculatorDlg: the calculator's whole state and the display cycle, the
+// operators, the registers and the display options. It draws nothing itself:
+// it drives the window through the host interface of platform/host.h.
+//
+// Commands in commands/, procedures/ and later folders are functions that take
+// the dialog and use only this public interface.
+
+#include <newmat.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+
+// OLE colours of the display text; they double as the entry state.
+constexpr unsigned kEditingColor = 0xC0C0C0;  // grey: text is being typed
+constexpr unsigned kSetColor = 0x00FFFF;      // yellow: a set matrix is shown
+
+// Values as the status line numbers them (segment 3).
+enum class MultiplyMode { Scalar = 1, Kronecker = 2, Matrix = 3, Schur = 4 };
+
+// Which Format choice is in force; the Format popup checks the matching item.
+enum class NumberFormat { Default, Fixed, Exponential };
+
+// Operations that wait for "=", in the order "=" tests them.
+enum class PendingOperation {
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    ConcatDiagonal,
+    ConcatHorizontal,
+    ConcatVertical,
+    DotProduct,
+    CrossProduct,
+};
+
+// The controls the dialog writes to, owned by the window.
+struct CalculatorControls {
+    CMdcText& display;          // 1009
+    CLabelControl& status;      // 1000
+    CMdcCombo& commandList;     // 1010
+    CMdcText& widthBox;         // 1011
+    CMdcText& decimalBox;       // 1012
+    CSpinbutton& widthSpin;     // 1013
+    CSpinbutton& decimalSpin;   // 1014
+};
+
+class CCalculatorDlg {
+public:
+    CCalculatorDlg(CHost& host, const CalculatorControls& controls);
+    CCalculatorDlg(const CCalculatorDlg&) = delete;
+    CCalculatorDlg& operator=(const CCalculatorDlg&) = delete;
+
+    // Sets every setting to its default and fills the controls; call once,
+    // after construction, before any other entry point.
+    void OnInitDialog();
+
+    // ---- Entry points the window calls. Each runs inside the command frame
+    // (RunCommand), so no failure escapes them.
+    void OnButton(int controlId);
+    // A key typed into the display. Returns true when the dialog has taken
+    // the key (keyboard entry on): the display must not insert it itself.
+    bool OnKeyPress(int keyAscii);
+    void OnDisplayChange();
+    // button: 1 left, 2 right, 4 middle; x, y in the display's client coordinates.
+    void OnDisplayMouseUp(int button, int x, int y);
+    void OnSpinChange(int controlId);
+    // The mouse moved over the Width or Decimal box.
+    void OnBoxMouseMove(int controlId);
+    void OnCommandListClick();
+    void OnMenuCommand(int id);
+    // The tool-tip text of a control, or nullptr when it has none.
+    const char* ToolTipText(int controlId) const;
+
+    // Runs a command: newmat's exceptions, the matrix library's numerical
+    // error and std::bad_alloc are shown in an "Error" box (stop icon). A
+    // command stores its result last, so a failed one has stored nothing.
+    void RunCommand(const std::function<void()>& command);
+
+    // ---- Current matrix and display cycle
+    NEWMAT::Matrix GetCurrentMatrix() const;
+    // Stores without redrawing.
+    void SetCurrentMatrix(const NEWMAT::Matrix& matrix);
+    bool HasCurrentMatrix() const;
+    // Redraws the display from the current matrix (an empty or, in complex
+    // mode, odd-columned matrix leaves the display text as it was).
+    void ShowCurrentMatrix();
+    void ClearCalculator();                      // CE
+    void InsertKey(char key);                    // at the display's caret
+    void Backspace();                            // "<": drops the last character
+    void SetEntry();                             // SE
+    const std::string& EntryText() const;
+    // Clears the calculator, then shows the syntax-error text of the index.
+    void ReportSyntaxError(int index);
+    bool IsSetState() const;                     // the display is yellow
+    // Focus to the "Options" caption in the set state, to the display otherwise.
+    void MoveFocusByEntryState();
+    // segment 1: 1 real, 2 complex; 2: 0 cleared, 1 register letter;
+    // 3: the MultiplyMode value; 5: the radix (value ignored).
+    void UpdateStatusLine(int segment, int value);
+    // Sets the window caption back to " Zentabl".
+    void ResetCaption();
+
+    // ---- Operators and "="
+    void OnAdd();
+    void OnSubtract();
+    void OnMultiply();
+    void OnDivide();
+    void OnEquals();
+    void OnSign();
+    void OnAbsolute();
+    void OnInteger();
+    void OnInverse();
+    void OnTranspose();
+    void OnPower();
+    // Sets the pending flag; if there is a current matrix it becomes the first
+    // operand and a non-null cue is written into the display.
+    void BeginTwoOperand(PendingOperation operation, const char* cue);
+    bool IsPending(PendingOperation operation) const;
+    // Clears every pending flag, then the calculator.
+    void ClearPending();
+    void SetMultiplyScalar();
+    void SetMultiplyKronecker();
+    void SetMultiplyMatrix();
+    void SetMultiplySchur();
+    MultiplyMode GetMultiplyMode() const;
+
+    // ---- Modes and number formats
+    bool IsRealMode() const;
+    bool IsComplexMode() const;
+    void SetRealMode();
+    void SetComplexMode();
+    int Width() const;
+    int Decimals() const;
+    int TruncationDigits() const;
+    int Radix() const;
+    bool ExponentFlag() const;
+    NumberFormat FormatInForce() const;
+    // Setters for procedures; they neither redraw nor touch the controls.
+    void SetDecimals(int decimals);
+    void SetRadix(int radix);  // also refreshes status segment 5
+    void SetExponentFlag(bool on);
+    // Writes the value into the Decimal box and the decimals spin.
+    void WriteDecimalControls(int decimals);
+    void OnFormatDefault();
+    void OnFormatFixed(int decimals);        // 1 ... 16
+    void OnFormatExponential(int decimals);  // 1 ... 16
+    void OnFormatTruncate(int digits);       // 0 ... 12
+    void DisplayDecimal();
+    void DisplayEngineering();
+    void DisplayHexadecimal();
+    void DisplayOctal();
+
+    // ---- Registers
+    // "           C" -> "RegC", "           t" -> "Regtmp".
+    static std::string RegisterFileName(const std::string& item);
+    void StoreRegister(const std::string& item);
+    void RecallRegister(const std::string& item);
+    // Write or read the current matrix; a failure is reported
+    // ("Unable to open file", "File Error") and changes nothing.
+    bool SaveRegisterFile(const std::string& name);
+    bool LoadRegisterFile(const std::string& name);
+    const std::string& RegisterName() const;
+    // Writes the value (1 x 1, 1 x 2 dual, or a column) to the register t;
+    // the current matrix, the display and the register name stay.
+    void SaveToTemporaryRegister(const NEWMAT::Matrix& value);
+    void OnParse();
+
+    // ---- Settings switched by the SET DISPLAY group
+    bool KeyboardEntry() const;
+    void SetKeyboardEntry(bool on);
+    bool DragDrop() const;
+    void SetDragDrop(bool on);
+    void EnableToolTips(bool on);
+
+    // ---- Command list (the CommandListKind of commands/ as an int)
+    int CurrentCommandList() const;
+    void SetCurrentCommandList(int kind);
+
+    // ---- Edit popup of the display, with its one-level undo
+    int UndoCount() const;
+    const std::string& UndoText() const;
+    bool CanUndo() const;               // Undo greyed when false
+    bool DisplayHasSelection() const;   // Cut, Copy, Delete greyed when false
+    bool DisplaySelectsAll() const;     // Select All greyed when true
+    bool DisplayCanPaste() const;       // Paste greyed when false
+    void OnEditUndo();
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnEditDelete();
+    void OnEditSelectAll();
+
+    double SeriesTolerance() const;
+    void SetSeriesTolerance(double tolerance);
+
+    // ---- The prompt box: Escape or an empty box give 0, 0.0 or "".
+    int PromptInt(const std::string& label);
+    double PromptReal(const std::string& label);
+    std::string PromptText(const std::string& label);
+
+    // ---- The host and the controls
+    CHost& Host() { return host_; }
+    CMdcText& Display() { return controls_.display; }
+    CMdcCombo& CommandList() { return controls_.commandList; }
+    CLabelControl& StatusLabel() { return controls_.status; }
+    CMdcText& WidthBox() { return controls_.widthBox; }
+    CMdcText& DecimalBox() { return controls_.decimalBox; }
+    CSpinbutton& WidthSpin() { return controls_.widthSpin; }
+    CSpinbutton& DecimalSpin() { return controls_.decimalSpin; }
+
+private:
+    using Packed = std::vector<double>;
+
+    void ShowError(const std::string& text, const std::string& caption, unsigned flags);
+    void SetFormatFlags(NumberFormat format);
+    void WriteWidthControls(int width);
+    void Redraw() { ShowCurrentMatrix(); }
+    bool EqualsMultiply(const NEWMAT::Matrix& a, const NEWMAT::Matrix& b, NEWMAT::Matrix& result);
+    void ShowCommandListOfKind(int kind, bool dropDown);
+    void OnCommandButton(int controlId);
+    void SaveUndoText();
+
+    CHost& host_;
+    CalculatorControls controls_;
+
+    bool complexMode_ = false;
+    bool pending_[9] = {};
+    MultiplyMode multiplyMode_ = MultiplyMode::Matrix;
+    NumberFormat format_ = NumberFormat::Default;
+    bool keyboardEntry_ = true;
+    bool dragDrop_ = true;
+    bool exponentFlag_ = false;
+    std::string registerName_;
+    std::string entryText_;
+    std::string statusSegments_[5];
+    Packed firstOperand_{0.0, 0.0};
+    Packed secondOperand_{0.0, 0.0};
+    Packed current_{0.0, 0.0};
+    int width_ = 4;
+    int decimals_ = 2;
+    int truncationDigits_ = 12;
+    int radix_ = 10;
+    double seriesTolerance_ = 1e-7;
+    int undoCount_ = 0;
+    std::string undoText_;
+    int caretPosition_ = 0;
+    int caretLine_ = 0;
+    int commandList_ = 1;
+};

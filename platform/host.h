@@ -1,0 +1,123 @@
+#pragma once
+// The interface through which the calculator core drives its window. The core
+// never draws and never blocks on a real dialog: the Qt window, the scripted
+// host of zenscript and the unit tests each implement these classes.
+
+#include <optional>
+#include <string>
+
+#include "platform/popup_menu.h"
+
+// Message-box flags and answers, with their familiar values.
+enum : unsigned {
+    MB_OK = 0x00000000u,
+    MB_YESNO = 0x00000004u,
+    MB_ICONSTOP = 0x00000010u,
+    MB_ICONINFORMATION = 0x00000040u,
+};
+enum : int { IDOK = 1, IDYES = 6, IDNO = 7 };
+
+// Argument of CHost::MessageBeep used by the calculator.
+constexpr unsigned kBeepDefault = 1;
+
+// A multi-line text box (the display; also the Width and Decimal boxes).
+// Text is held with CR LF line breaks; SelStart, SelLength, TextLength and
+// CurLine count each line break as ONE position, as the box shows it.
+class CMdcText {
+public:
+    virtual ~CMdcText() = default;
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    // OLE colour 0x00BBGGRR.
+    virtual unsigned ForeColor() const = 0;
+    virtual void SetForeColor(unsigned color) = 0;
+    virtual int SelStart() const = 0;
+    virtual void SetSelStart(int position) = 0;
+    virtual int SelLength() const = 0;
+    virtual void SetSelLength(int length) = 0;
+    // Zero-based line of the caret.
+    virtual int CurLine() const = 0;
+    virtual int TextLength() const = 0;
+    virtual void SetFocus() = 0;
+    virtual void Cut() = 0;
+    virtual void Copy() = 0;
+    virtual void Paste() = 0;
+    virtual bool CanPaste() const = 0;
+};
+
+// The command list: a combo box whose text field shows a title or the picked row.
+class CMdcCombo {
+public:
+    virtual ~CMdcCombo() = default;
+    virtual void Clear() = 0;
+    virtual void AddItem(const std::string& text) = 0;
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    virtual int SelStart() const = 0;
+    virtual void SetSelStart(int position) = 0;
+    virtual int SelLength() const = 0;
+    virtual void SetSelLength(int length) = 0;
+    virtual void DropDown() = 0;
+};
+
+class CSpinbutton {
+public:
+    virtual ~CSpinbutton() = default;
+    virtual int Value() const = 0;
+    virtual void SetValue(int value) = 0;
+};
+
+class CLabelControl {
+public:
+    virtual ~CLabelControl() = default;
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+};
+
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// Outcome of starting the expression evaluator and waiting for it.
+struct EvaluatorRun {
+    bool started = false;  // false: the program could not be started at all
+    int exitStatus = 0;    // the evaluator's exit status when started
+    int errorNumber = 0;   // errno of the failed start when not started
+};
+
+// Everything modal or global that the calculator asks of its window.
+class CHost {
+public:
+    virtual ~CHost() = default;
+
+    // Returns IDOK, IDYES or IDNO. flags: MB_OK or MB_YESNO, plus an icon.
+    virtual int MessageBox(const std::string& text, const std::string& caption,
+                           unsigned flags) = 0;
+    // The prompt box: the typed text after OK or Enter, nullopt after Escape.
+    virtual std::optional<std::string> Prompt(const std::string& label) = 0;
+    virtual void MessageBeep(unsigned type) = 0;
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    // Moves the keyboard focus to the control with this id (e.g. 1004, 1009).
+    virtual void SetFocusTo(int controlId) = 0;
+    virtual void EnableToolTips(bool enable) = 0;
+    // Shows the menu with its top-left corner at the screen point and returns
+    // the chosen item's id, or 0 when the menu was dismissed.
+    virtual int TrackPopupMenu(const PopupMenu& menu, int x, int y) = 0;
+    // The control's window rectangle in screen coordinates.
+    virtual ScreenRect ControlScreenRect(int controlId) = 0;
+    // Converts a point in the control's client coordinates to the screen.
+    virtual ScreenPoint ClientToScreen(int controlId, int x, int y) = 0;
+    // Starts the expression evaluator in the working directory and waits
+    // until it has ended.
+    virtual EvaluatorRun RunEvaluator() = 0;
+};
