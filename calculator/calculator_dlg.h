@@ -72,6 +72,10 @@ public:
     void OnBoxMouseMove(int controlId);
     void OnCommandListClick();
     void OnMenuCommand(int id);
+    // Text dropped on the display. Returns false (refused) while the
+    // drag-drop setting is off; otherwise the text replaces the entry text,
+    // in the editing state.
+    bool OnDropText(const std::string& text);
     // The tool-tip text of a control, or nullptr when it has none.
     const char* ToolTipText(int controlId) const;
 

@@ -120,4 +120,11 @@ public:
     // Starts the expression evaluator in the working directory and waits
     // until it has ended.
     virtual EvaluatorRun RunEvaluator() = 0;
+    // The splash window, shown for the given time while the calculator starts.
+    virtual void ShowSplash(int milliseconds) = 0;
+    virtual void ShowAboutBox() = 0;
+    // Opens the user guide at a context number.
+    virtual void ShowHelp(int context) = 0;
+    // Ends the calculator (File > Exit).
+    virtual void CloseWindow() = 0;
 };
