@@ -1,0 +1,127 @@
+#include "archive/register_file.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr std::size_t kValueBytes = sizeof(double);
+constexpr std::size_t kHeaderBytes = 2 * kValueBytes;
+static_assert(sizeof(double) == 8 && std::numeric_limits<double>::is_iec559);
+
+// Register files are little-endian whatever the host is: on a big-endian
+// host every value's bytes are reversed, in either direction.
+void SwapIfBigEndian(double* values, std::size_t count) {
+    if constexpr (std::endian::native == std::endian::big) {
+        auto* bytes = reinterpret_cast<unsigned char*>(values);
+        for (std::size_t i = 0; i < count; ++i)
+            std::reverse(bytes + i * kValueBytes, bytes + (i + 1) * kValueBytes);
+    }
+}
+
+void CopyLittleEndian(double* to, const char* from, std::size_t count) {
+    std::memcpy(to, from, count * kValueBytes);
+    SwapIfBigEndian(to, count);
+}
+
+bool IsDimension(double count) {
+    return std::isfinite(count) && count >= 0 && count == std::trunc(count) &&
+           count <= std::numeric_limits<std::int32_t>::max();
+}
+
+// The element count a header promises, or false when the header is no matrix
+// shape or promises more than `availableElements`.
+bool PromisedElements(const double header[2], std::size_t availableElements,
+                      std::size_t& elements) {
+    if (!IsDimension(header[0]) || !IsDimension(header[1])) return false;
+    const auto count =
+        static_cast<std::uint64_t>(header[0]) * static_cast<std::uint64_t>(header[1]);
+    if (count > availableElements) return false;
+    elements = static_cast<std::size_t>(count);
+    return true;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+} // namespace
+
+std::string SerializePacked(const PackedMatrix& packed) {
+    PackedMatrix values = packed;
+    SwapIfBigEndian(values.data(), values.size());
+    return std::string(reinterpret_cast<const char*>(values.data()), values.size() * kValueBytes);
+}
+
+RegisterFileResult DeserializePacked(std::string_view bytes, PackedMatrix& packed) {
+    if (bytes.size() < kHeaderBytes) return RegisterFileResult::Damaged;
+    double header[2];
+    CopyLittleEndian(header, bytes.data(), 2);
+    std::size_t elements = 0;
+    if (!PromisedElements(header, (bytes.size() - kHeaderBytes) / kValueBytes, elements))
+        return RegisterFileResult::Damaged;
+    PackedMatrix loaded(2 + elements);
+    CopyLittleEndian(loaded.data(), bytes.data(), loaded.size());
+    packed.swap(loaded);
+    return RegisterFileResult::Ok;
+}
+
+RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& packed) {
+    File file(std::fopen(fileName.c_str(), "rb"));
+    if (!file) return RegisterFileResult::CannotOpen;
+    struct stat status {};
+    if (fstat(fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode))
+        return RegisterFileResult::CannotOpen;
+    const auto fileBytes = static_cast<std::size_t>(status.st_size);
+
+    char headerBytes[kHeaderBytes];
+    if (fileBytes < kHeaderBytes ||
+        std::fread(headerBytes, 1, kHeaderBytes, file.get()) != kHeaderBytes)
+        return RegisterFileResult::Damaged;
+    double header[2];
+    CopyLittleEndian(header, headerBytes, 2);
+    std::size_t elements = 0;
+    if (!PromisedElements(header, (fileBytes - kHeaderBytes) / kValueBytes, elements))
+        return RegisterFileResult::Damaged;
+
+    PackedMatrix loaded(2 + elements);
+    loaded[0] = header[0];
+    loaded[1] = header[1];
+    if (elements > 0) {
+        // The file may have shrunk since it was measured.
+        if (std::fread(loaded.data() + 2, kValueBytes, elements, file.get()) != elements)
+            return RegisterFileResult::Damaged;
+        SwapIfBigEndian(loaded.data() + 2, elements);
+    }
+    packed.swap(loaded);
+    return RegisterFileResult::Ok;
+}
+
+RegisterFileResult WriteRegisterFile(const std::string& fileName, const PackedMatrix& packed) {
+    const std::string temporary = fileName + ".tmp";
+    File file(std::fopen(temporary.c_str(), "wb"));
+    if (!file) return RegisterFileResult::CannotCreate;
+
+    bool written;
+    if constexpr (std::endian::native == std::endian::little) {
+        written = std::fwrite(packed.data(), kValueBytes, packed.size(), file.get()) ==
+                  packed.size();
+    } else {
+        const std::string bytes = SerializePacked(packed);
+        written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    }
+    const bool closed = std::fclose(file.release()) == 0;
+    if (!written || !closed || std::rename(temporary.c_str(), fileName.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return RegisterFileResult::CannotCreate;
+    }
+    return RegisterFileResult::Ok;
+}
