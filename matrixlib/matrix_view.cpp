@@ -1,0 +1,51 @@
+#include "matrixlib/matrix_view.h"
+
+#include "matrixlib/zt_error.h"
+
+namespace ztmath::detail {
+
+double MaxAbs(const Matrix& m) {
+  const double* p = m.Store();
+  double big = 0.0;
+  for (long k = 0; k < Count(m); ++k) {
+    const double a = std::fabs(p[k]);
+    if (std::isnan(a)) return a;
+    if (a > big) big = a;
+  }
+  return big;
+}
+
+bool AllFinite(const Matrix& m) {
+  const double* p = m.Store();
+  for (long k = 0; k < Count(m); ++k)
+    if (!std::isfinite(p[k])) return false;
+  return true;
+}
+
+Matrix Zeros(int rows, int cols) {
+  Matrix z(rows, cols);
+  if (Count(z) > 0) z = 0.0;
+  return z;
+}
+
+Matrix Identity(int n) {
+  Matrix id = Zeros(n, n);
+  View v(id);
+  for (int i = 1; i <= n; ++i) v(i, i) = 1.0;
+  return id;
+}
+
+void RequireSquare(const Matrix& m) {
+  if (m.Nrows() != m.Ncols()) nrerror(kNonSquare);
+}
+
+void RequireDual(const Matrix& m) {
+  if (m.Ncols() % 2 != 0) nrerror(kNotComplex);
+}
+
+void RequireSquareDual(const Matrix& m) {
+  RequireDual(m);
+  if (2 * m.Nrows() != m.Ncols()) nrerror(kNonSquare);
+}
+
+}  // namespace ztmath::detail

@@ -1,0 +1,61 @@
+#pragma once
+// Internal helpers of the library: direct row-major element access (newmat's
+// checked operator() is too slow for the O(n³) kernels) and the shape tests
+// shared by several routines. Not part of the public interface.
+
+#include <newmat.h>
+
+#include <cmath>
+#include <string>
+
+namespace ztmath::detail {
+
+using NEWMAT::Matrix;
+
+// Messages raised through nrerror by more than one routine.
+inline const char* const kSingular = "Singular Matrix";
+inline const char* const kNonSquare = "Non-Square Matrix";
+inline const char* const kNotComplex = "Not a complex matrix";
+inline const char* const kSizeMismatch = "Matrix sizes do not agree";
+inline const char* const kNonFinite = "Matrix has non-finite elements";
+
+// Relative tolerance of the yes/no tests.
+inline constexpr double kTestTolerance = 1e-10;
+
+// 1-based view on a matrix's row-major store.
+class View {
+public:
+  explicit View(Matrix& m) : p_(m.Store()), cols_(m.Ncols()) {}
+  double& operator()(int i, int j) const { return p_[(i - 1) * cols_ + (j - 1)]; }
+
+private:
+  double* p_;
+  int cols_;
+};
+
+class ConstView {
+public:
+  explicit ConstView(const Matrix& m) : p_(m.Store()), cols_(m.Ncols()) {}
+  double operator()(int i, int j) const { return p_[(i - 1) * cols_ + (j - 1)]; }
+
+private:
+  const double* p_;
+  int cols_;
+};
+
+inline long Count(const Matrix& m) { return static_cast<long>(m.Nrows()) * m.Ncols(); }
+
+// Largest absolute element (NaN when one element is NaN); 0 when empty.
+double MaxAbs(const Matrix& m);
+bool AllFinite(const Matrix& m);
+Matrix Identity(int n);
+// A zero-filled rows × cols matrix (newmat leaves new storage undefined).
+Matrix Zeros(int rows, int cols);
+
+void RequireSquare(const Matrix& m);
+// Columns even: the matrix can be read as a dual matrix.
+void RequireDual(const Matrix& m);
+// Dual and n × 2n.
+void RequireSquareDual(const Matrix& m);
+
+}  // namespace ztmath::detail
