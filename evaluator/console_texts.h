@@ -1,0 +1,10 @@
+#pragma once
+
+#include <iosfwd>
+
+// The banner shown at start-up and after the help pages.
+void PrintBanner(std::ostream& out);
+
+// The help pages: pauses for a character from `in` after every 22 lines
+// and at the end, then shows the banner again.
+void ShowHelp(std::istream& in, std::ostream& out);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "evaluator/eval_errors.h"
+#include "evaluator/evaluator_variables.h"
+#include "evaluator/expression_scanner.h"
+
+#include <newmat.h>
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Evaluates one typed line by recursive descent, one routine per level of
+// precedence, each working on the accumulator matrix it is given. Problems
+// never stop the parse: the level that meets one raises a code, leaves its
+// accumulator as it was and the levels above carry on.
+class CExpressionParser {
+public:
+    // Parentheses (and function calls) nested deeper than this raise
+    // "Unbalanced Parentheses" rather than exhaust the stack.
+    static constexpr int kMaxNesting = 256;
+
+    // `out` receives the "op = " line of every function call.
+    CExpressionParser(CEvaluatorVariables& variables, std::ostream& out);
+
+    // Evaluates `line` into `result`; a line without an expression leaves it
+    // as it was. Returns the codes raised, each once, in the order raised.
+    std::vector<EvalError> EvaluateLine(const std::string& line, NEWMAT::Matrix& result);
+
+private:
+    void ParseAssignment(NEWMAT::Matrix& M);
+    void ParseAddSub(NEWMAT::Matrix& M);
+    void ParseMulDiv(NEWMAT::Matrix& M);
+    void ParsePower(NEWMAT::Matrix& M);
+    void ParseUnary(NEWMAT::Matrix& M);
+    void ParseFunction(NEWMAT::Matrix& M);
+    void ParseParen(NEWMAT::Matrix& M);
+    void ParseAtom(NEWMAT::Matrix& M);
+
+    NEWMAT::Matrix ReadMatrixOperand(const std::string& name);
+    void ReportError(EvalError code);
+    void Report(const std::optional<EvalError>& code);
+
+    CEvaluatorVariables& m_variables;
+    std::ostream& m_out;
+    CExpressionScanner m_scanner;
+    std::vector<EvalError> m_errors;
+    int m_nesting = 0;
+};

@@ -1,0 +1,203 @@
+#include "evaluator/matrix_operations.h"
+
+#include "matrixlib/ztmath.h"
+
+#include <newmatap.h>
+
+#include <climits>
+#include <cmath>
+#include <new>
+
+using NEWMAT::Matrix;
+
+namespace {
+
+bool IsScalar(const Matrix& M) { return M.Nrows() == 1 && M.Ncols() == 1; }
+bool SameShape(const Matrix& A, const Matrix& B) {
+    return A.Nrows() == B.Nrows() && A.Ncols() == B.Ncols();
+}
+
+Matrix Scalar(double value) {
+    Matrix M(1, 1);
+    M(1, 1) = value;
+    return M;
+}
+
+// Runs `compute`, which builds the new value of M; M is only replaced when
+// it succeeds. A library failure raises `onLibraryError`; anything else
+// the libraries throw (memory, newmat's checks) raises "Operation Undefined".
+template <typename Compute>
+std::optional<EvalError> Replace(Matrix& M, EvalError onLibraryError, Compute compute) {
+    try {
+        Matrix result = compute();
+        M = result;
+        return std::nullopt;
+    } catch (const ztmath::MathError&) {
+        return onLibraryError;
+    } catch (const RBD_COMMON::BaseException&) {
+        return OperationUndefined;
+    } catch (const std::bad_alloc&) {
+        return OperationUndefined;
+    }
+}
+
+template <typename Function>
+Matrix ElementWise(const Matrix& M, Function f) {
+    Matrix result = M;
+    for (int r = 1; r <= result.Nrows(); ++r) {
+        for (int c = 1; c <= result.Ncols(); ++c) result(r, c) = f(result(r, c));
+    }
+    return result;
+}
+
+Matrix Reshaped(const Matrix& M, int rows, int cols) {
+    Matrix result(rows, cols);
+    int k = 0;
+    for (int r = 1; r <= M.Nrows(); ++r) {
+        for (int c = 1; c <= M.Ncols(); ++c, ++k) result(k / cols + 1, k % cols + 1) = M(r, c);
+    }
+    return result;
+}
+
+bool Invertible(const Matrix& M) { return Square(M) && !Singular(M); }
+
+Matrix LuFactor(const Matrix& M, bool upper) {
+    Matrix compact = M;
+    NEWMAT::RowVector index(M.Nrows());
+    int parity = 1;
+    LuDcmp(compact, index, parity);
+    return upper ? GetUpperLu(compact) : GetLowerLu(compact);
+}
+
+
+constexpr double kPi = 3.14159265358979323846;
+
+} // namespace
+
+std::optional<EvalError> CombineOperands(Matrix& M, char op, const Matrix& N) {
+    switch (op) {
+    case '+':
+    case '-':
+        if (!SameShape(M, N)) return IncompatibleDimensions;
+        return Replace(M, OperationUndefined, [&]() -> Matrix {
+            if (op == '+') return M + N;
+            return M - N;
+        });
+    case '*':
+        if (IsScalar(M)) {
+            return Replace(M, OperationUndefined, [&]() -> Matrix { return N * M(1, 1); });
+        }
+        if (IsScalar(N)) {
+            return Replace(M, OperationUndefined, [&]() -> Matrix { return M * N(1, 1); });
+        }
+        if (N.Nrows() != M.Ncols()) return ProductNotDefined;
+        return Replace(M, OperationUndefined, [&]() -> Matrix { return M * N; });
+    case '/':
+        if (!Exist(N)) return MatrixDoesNotExist;
+        if (!Square(N) || N.Nrows() != M.Ncols()) return ProductNotDefined;
+        if (Singular(N)) return SingularMatrix;
+        return Replace(M, SingularMatrix, [&]() -> Matrix { return M * N.i(); });
+    case '%': {
+        if (!IsScalar(M) || !IsScalar(N)) return MeaninglessExpression;
+        const double divisor = std::trunc(N(1, 1));
+        if (divisor == 0.0) return SingularMatrix;
+        // Adding 0.0 turns a remainder of -0 into 0.
+        M(1, 1) = std::fmod(std::trunc(M(1, 1)), divisor) + 0.0;
+        return std::nullopt;
+    }
+    default:
+        return SyntaxError;
+    }
+}
+
+std::optional<EvalError> RaiseToPower(Matrix& M, const Matrix& exponent) {
+    if (!Exist(exponent)) return MeaninglessExpression;
+    const double x = exponent(1, 1);
+    if (!Exist(M)) return std::nullopt;
+    if (IsScalar(M)) {
+        M(1, 1) = std::pow(M(1, 1), x);
+        return std::nullopt;
+    }
+    if (!Square(M)) return IncompatibleDimensions;
+    if (!std::isfinite(x) || x != std::trunc(x) || std::fabs(x) > INT_MAX) {
+        return MeaninglessExpression;
+    }
+    const int n = static_cast<int>(x);
+    if (n < 0 && Singular(M)) return SingularMatrix;
+    return Replace(M, SingularMatrix, [&]() { return Power(M, n); });
+}
+
+std::optional<EvalError> ApplyFunction(FunctionCode code, Matrix& M) {
+    if (!Exist(M)) return std::nullopt;
+    switch (code) {
+    case FnSin:
+        return Replace(M, OperationUndefined, [&] { return ElementWise(M, ::sin); });
+    case FnCos:
+        return Replace(M, OperationUndefined, [&] { return ElementWise(M, ::cos); });
+    case FnTan:
+        return Replace(M, OperationUndefined, [&] { return ElementWise(M, ::tan); });
+    case FnLog:
+        return Replace(M, OperationUndefined, [&] { return ElementWise(M, ::log10); });
+    case FnLn:
+        return Replace(M, OperationUndefined, [&] { return ElementWise(M, ::log); });
+    case FnExp:
+        return Replace(M, OperationUndefined, [&] { return ElementWise(M, ::exp); });
+    case FnDeg:
+        return Replace(M, OperationUndefined,
+                       [&] { return ElementWise(M, [](double v) { return v * 180.0 / kPi; }); });
+    case FnRad:
+        return Replace(M, OperationUndefined,
+                       [&] { return ElementWise(M, [](double v) { return v * kPi / 180.0; }); });
+    case FnArcsin:
+        return Replace(M, OperationUndefined, [&] { return ElementWise(M, ::asin); });
+    case FnArcos:
+        return Replace(M, OperationUndefined, [&] { return ElementWise(M, ::acos); });
+    case FnArctan:
+        return Replace(M, OperationUndefined, [&] { return ElementWise(M, ::atan); });
+    case FnSqrt:
+        return Replace(M, OperationUndefined, [&] {
+            Matrix result = M;
+            SquareRoot(result);
+            return result;
+        });
+    case FnDet:
+        if (!Invertible(M)) return SingularMatrix;
+        return Replace(M, SingularMatrix, [&] { return Scalar(M.Determinant()); });
+    case FnInv:
+        if (!Invertible(M)) return SingularMatrix;
+        return Replace(M, SingularMatrix, [&]() -> Matrix { return M.i(); });
+    case FnAdj:
+        if (!Invertible(M)) return SingularMatrix;
+        return Replace(M, SingularMatrix, [&]() -> Matrix { return M.i() * M.Determinant(); });
+    case FnTrace:
+        return Replace(M, OperationUndefined, [&] { return Scalar(Tr(M)); });
+    case FnNorm:
+        return Replace(M, OperationUndefined, [&] { return Scalar(RNorm(M)); });
+    case FnTrans:
+        return Replace(M, OperationUndefined, [&]() -> Matrix { return M.t(); });
+    case FnRowvec:
+        return Replace(M, OperationUndefined,
+                       [&] { return Reshaped(M, 1, M.Nrows() * M.Ncols()); });
+    case FnColvec:
+        return Replace(M, OperationUndefined,
+                       [&] { return Reshaped(M, M.Nrows() * M.Ncols(), 1); });
+    case FnRref:
+        return Replace(M, OperationUndefined, [&] {
+            Matrix result = M;
+            return DoGauss(result);
+        });
+    case FnFlip:
+        Flip(M);
+        return std::nullopt;
+    case FnFlop:
+        Flop(M);
+        return std::nullopt;
+    case FnLuu:
+    case FnLul:
+        if (!Square(M)) return IncompatibleDimensions;
+        return Replace(M, SingularMatrix, [&] { return LuFactor(M, code == FnLuu); });
+    case NotAFunction:
+        break;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,38 @@
+# Runs one golden case of zteval; see CMakeLists.txt beside this file.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+if(EXISTS ${CASE}.reg)
+  execute_process(COMMAND ${TOOL} write ${CASE}.reg ${WORK} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cannot write the register files of ${CASE}.reg")
+  endif()
+endif()
+
+execute_process(COMMAND ${ZTEVAL}
+  INPUT_FILE ${CASE}.in
+  OUTPUT_FILE ${WORK}/output.txt
+  WORKING_DIRECTORY ${WORK}
+  RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "zteval ended with ${rc}")
+endif()
+
+function(compare expected actual)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${expected} ${actual}
+    RESULT_VARIABLE different)
+  if(different)
+    execute_process(COMMAND diff -u ${expected} ${actual})
+    message(FATAL_ERROR "${actual} differs from ${expected}")
+  endif()
+endfunction()
+
+compare(${CASE}.out ${WORK}/output.txt)
+
+if(EXISTS ${CASE}.saved)
+  execute_process(COMMAND ${TOOL} dump ${WORK} OUTPUT_FILE ${WORK}/saved.txt RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cannot read the register files in ${WORK}")
+  endif()
+  compare(${CASE}.saved ${WORK}/saved.txt)
+endif()

@@ -1,0 +1,75 @@
+// Writes and lists register files as text, byte by byte, for the golden
+// runs of zteval.
+//   register_tool write <list> <folder>: every line of <list> is
+//     "<file> <rows> <columns> <elements...>"; the doubles are written as
+//     they stand, so counts may also be damaged on purpose.
+//   register_tool dump <folder>: one line per file whose name starts with
+//     "Reg", in name order: the name and every double it holds.
+
+#include <bit>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+static_assert(std::endian::native == std::endian::little, "register files are little-endian");
+
+namespace {
+
+int Write(const char* listFile, const std::filesystem::path& folder) {
+    std::ifstream list(listFile);
+    std::string line;
+    while (std::getline(list, line)) {
+        std::istringstream fields(line);
+        std::string name;
+        if (!(fields >> name)) continue;
+        std::vector<double> values;
+        double value;
+        while (fields >> value) values.push_back(value);
+        std::ofstream file(folder / name, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(values.data()),
+                   static_cast<std::streamsize>(values.size() * sizeof(double)));
+        if (!file) return 1;
+    }
+    return 0;
+}
+
+int Dump(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("Reg", 0) == 0) names.insert(name);
+    }
+    for (const std::string& name : names) {
+        std::ifstream file(folder / name, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        const std::string data = bytes.str();
+        std::cout << name;
+        for (std::size_t at = 0; at + sizeof(double) <= data.size(); at += sizeof(double)) {
+            double value;
+            std::memcpy(&value, data.data() + at, sizeof value);
+            char text[40];
+            std::snprintf(text, sizeof text, " %.17g", value);
+            std::cout << text;
+        }
+        if (data.size() % sizeof(double) != 0) std::cout << " +" << data.size() % 8 << " bytes";
+        std::cout << "\n";
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "write" && argc == 4) return Write(argv[2], argv[3]);
+    if (command == "dump" && argc == 3) return Dump(argv[2]);
+    std::cerr << "usage: register_tool write <list> <folder> | dump <folder>\n";
+    return 2;
+}
