@@ -1,0 +1,86 @@
+// Times the matrix text writers and readers on large matrices, and register
+// file saves and loads. Run from a writable directory: it writes and removes
+// "RegBench" there.
+
+#include "archive/matrix_file.h"
+#include "archive/register_file.h"
+#include "calculator/matrix_text.h"
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+template <typename Work>
+double Seconds(Work work) {
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+NEWMAT::Matrix RandomMatrix(int rows, int columns) {
+    std::mt19937_64 random(1);
+    std::uniform_real_distribution<double> value(-1000, 1000);
+    NEWMAT::Matrix m(rows, columns);
+    for (int i = 0; i < rows * columns; ++i) m.Store()[i] = value(random);
+    return m;
+}
+
+void TextFigures(int n) {
+    const NEWMAT::Matrix m = RandomMatrix(n, n);
+    std::string fixed;
+    std::string exponential;
+    std::string complex;
+    NEWMAT::Matrix back;
+    const double formatFixed = Seconds([&] { fixed = FormatFixed(m, 4, 2, 10); });
+    const double parseReal = Seconds([&] { back = ParseReal(fixed); });
+    const double formatExponential = Seconds([&] { exponential = FormatExponential(m, 4, 3); });
+    const double parseExponent = Seconds([&] { back = ParseRealExponent(exponential); });
+    const double formatComplex = Seconds([&] { complex = FormatComplex(m, 0, 2); });
+    const double parseComplex = Seconds([&] { back = ParseComplex(complex); });
+    std::printf("%d x %d  FormatFixed %.3f s  ParseReal %.3f s  (%.1f MB)\n", n, n, formatFixed,
+                parseReal, fixed.size() / 1e6);
+    std::printf("%d x %d  FormatExponential %.3f s  ParseRealExponent %.3f s\n", n, n,
+                formatExponential, parseExponent);
+    std::printf("%d x %d  FormatComplex %.3f s  ParseComplex %.3f s\n", n, n, formatComplex,
+                parseComplex);
+}
+
+void RegisterFigures(int n) {
+    const NEWMAT::Matrix m = RandomMatrix(n, n);
+    PackedMatrix packed;
+    PackMatrix(m, packed);
+    const char* file = "RegBench";
+    double save = 0;
+    double load = 0;
+    const int rounds = 5;
+    for (int i = 0; i < rounds; ++i) {
+        save += Seconds([&] { WriteRegisterFile(file, packed); });
+        load += Seconds([&] { ReadRegisterFile(file, packed); });
+    }
+    double saveMatrix = 0;
+    double loadMatrix = 0;
+    NEWMAT::Matrix back;
+    for (int i = 0; i < rounds; ++i) {
+        saveMatrix += Seconds([&] { SaveMatrixFile(m, file); });
+        loadMatrix += Seconds([&] { back = LoadMatrixFile(file); });
+    }
+    std::remove(file);
+    std::printf("%d x %d register file  write %.1f ms  read %.1f ms  "
+                "SaveMatrixFile %.1f ms  LoadMatrixFile %.1f ms  (mean of %d)\n",
+                n, n, 1e3 * save / rounds, 1e3 * load / rounds, 1e3 * saveMatrix / rounds,
+                1e3 * loadMatrix / rounds, rounds);
+}
+
+} // namespace
+
+int main() {
+    TextFigures(1000);
+    TextFigures(2000);
+    RegisterFigures(1000);
+    return 0;
+}
