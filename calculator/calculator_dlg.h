@@ -19,7 +19,7 @@ constexpr unsigned kEditingColor = 0xC0C0C0;  // grey: text is being typed
 constexpr unsigned kSetColor = 0x00FFFF;      // yellow: a set matrix is shown
 
 // Values as the status line numbers them (segment 3).
-enum class MultiplyMode { Scalar = 1, Kronecker = 2, Matrix = 3, Schur = 4 };
+enum class MultiplyKind { Scalar = 1, Kronecker = 2, Matrix = 3, Schur = 4 };
 
 // Which Format choice is in force; the Format popup checks the matching item.
 enum class NumberFormat { Default, Fixed, Exponential };
@@ -103,7 +103,7 @@ public:
     // Focus to the "Options" caption in the set state, to the display otherwise.
     void MoveFocusByEntryState();
     // segment 1: 1 real, 2 complex; 2: 0 cleared, 1 register letter;
-    // 3: the MultiplyMode value; 5: the radix (value ignored).
+    // 3: the MultiplyKind value; 5: the radix (value ignored).
     void UpdateStatusLine(int segment, int value);
     // Sets the window caption back to " Zentabl".
     void ResetCaption();
@@ -130,7 +130,7 @@ public:
     void SetMultiplyKronecker();
     void SetMultiplyMatrix();
     void SetMultiplySchur();
-    MultiplyMode GetMultiplyMode() const;
+    MultiplyKind GetMultiplyMode() const;
 
     // ---- Modes and number formats
     bool IsRealMode() const;
@@ -218,22 +218,36 @@ public:
 
 private:
     using Packed = std::vector<double>;
+    enum class EqualsOutcome { Done, Failed, Skipped };
+    static constexpr int kPendingCount = 9;
 
+    static std::string RegisterLetter(const std::string& fileName);
     void ShowError(const std::string& text, const std::string& caption, unsigned flags);
-    void SetFormatFlags(NumberFormat format);
-    void WriteWidthControls(int width);
-    void Redraw() { ShowCurrentMatrix(); }
-    bool EqualsMultiply(const NEWMAT::Matrix& a, const NEWMAT::Matrix& b, NEWMAT::Matrix& result);
-    void ShowCommandListOfKind(int kind, bool dropDown);
+    void SetDisplayText(const std::string& text);
+    void InsertText(const std::string& text);
     void OnCommandButton(int controlId);
+    void ShowGroupIfCurrentMatrix(int kind);
+    void ShowGroupDroppedDown(int kind);
+    void SetMultiply(MultiplyKind mode);
+    EqualsOutcome Combine(PendingOperation operation, const NEWMAT::Matrix& a,
+                          const NEWMAT::Matrix& b, NEWMAT::Matrix& result);
+    EqualsOutcome MultiplyReal(const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
+                               NEWMAT::Matrix& result);
+    EqualsOutcome MultiplyComplex(const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
+                                  NEWMAT::Matrix& result);
+    EqualsOutcome Fail(const char* text, const char* caption, unsigned icon, bool refillTests);
+    void ApplyToCurrent(const std::function<void(NEWMAT::Matrix&)>& operation);
+    void DisplayIntegersInRadix(int radix);
+    void WriteWidthControls(int width);
     void SaveUndoText();
+    bool SavePacked(const std::string& name, const Packed& packed);
 
     CHost& host_;
     CalculatorControls controls_;
 
     bool complexMode_ = false;
-    bool pending_[9] = {};
-    MultiplyMode multiplyMode_ = MultiplyMode::Matrix;
+    bool pending_[kPendingCount] = {};
+    MultiplyKind multiplyMode_ = MultiplyKind::Matrix;
     NumberFormat format_ = NumberFormat::Default;
     bool keyboardEntry_ = true;
     bool dragDrop_ = true;

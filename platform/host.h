@@ -20,9 +20,14 @@ enum : int { IDOK = 1, IDYES = 6, IDNO = 7 };
 // Argument of CHost::MessageBeep used by the calculator.
 constexpr unsigned kBeepDefault = 1;
 
+// Controls report only what the user does: a value set by the core through
+// these interfaces is never reported back as a change (no OnDisplayChange,
+// no OnSpinChange for it).
+//
 // A multi-line text box (the display; also the Width and Decimal boxes).
 // Text is held with CR LF line breaks; SelStart, SelLength, TextLength and
 // CurLine count each line break as ONE position, as the box shows it.
+// SetText leaves the caret at the end of the new text, nothing selected.
 class CMdcText {
 public:
     virtual ~CMdcText() = default;

@@ -1,0 +1,271 @@
+#include "calculator/calculator_dlg.h"
+
+#include <myexcept.h>
+
+#include <new>
+#include <stdexcept>
+
+#include "calculator/control_ids.h"
+#include "commands/command_dispatch.h"
+#include "commands/menu_tables.h"
+#include "matrixlib/ztmath.h"
+
+namespace {
+
+constexpr char kErrorCaption[] = "Error";
+constexpr char kOutOfMemory[] = "Not enough memory for this operation";
+constexpr char kMatrixError[] = "Matrix operation failed";
+constexpr int kSplashMilliseconds = 2500;
+constexpr int kRightButton = 2;
+constexpr int kSpinMaximum = 100;  // the spin buttons' range is 0 ... 100
+
+// newmat collects its messages with leading line breaks and a banner line;
+// the box shows the lines that say what went wrong.
+std::string NewmatMessage() {
+    const char* what = RBD_COMMON::BaseException::what();
+    std::string text = what ? what : "";
+    const size_t start = text.find_first_not_of("\r\n ");
+    if (start == std::string::npos) return kMatrixError;
+    text.erase(0, start);
+    const std::string banner = "An exception has been thrown\n";
+    if (text.compare(0, banner.size(), banner) == 0) text.erase(0, banner.size());
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text.empty() ? kMatrixError : text;
+}
+
+int ClampSpin(int value) { return value < 0 ? 0 : value > kSpinMaximum ? kSpinMaximum : value; }
+
+}  // namespace
+
+CCalculatorDlg::CCalculatorDlg(CHost& host, const CalculatorControls& controls)
+    : host_(host), controls_(controls) {}
+
+void CCalculatorDlg::OnInitDialog() {
+    RunCommand([this] {
+        host_.EnableToolTips(true);
+
+        complexMode_ = false;
+        for (bool& flag : pending_) flag = false;
+        format_ = NumberFormat::Default;
+        keyboardEntry_ = true;
+        dragDrop_ = true;
+        exponentFlag_ = false;
+        registerName_.clear();
+        width_ = 4;
+        decimals_ = 2;
+        truncationDigits_ = 12;
+        radix_ = 10;
+
+        host_.ShowSplash(kSplashMilliseconds);
+        ResetCaption();
+
+        UpdateStatusLine(1, 1);
+        UpdateStatusLine(5, 0);
+        SetMultiplyMatrix();
+        ShowCommandList(*this, Tests);
+
+        undoCount_ = 0;
+        undoText_.clear();
+        firstOperand_ = {0.0, 0.0};
+        secondOperand_ = {0.0, 0.0};
+        current_ = {0.0, 0.0};
+        seriesTolerance_ = 1e-7;
+        caretPosition_ = 0;
+        caretLine_ = 0;
+
+        WriteWidthControls(width_);
+        WriteDecimalControls(decimals_);
+        entryText_.clear();
+        Display().SetForeColor(kEditingColor);
+        Display().SetText(entryText_);
+        Display().SetFocus();
+    });
+}
+
+void CCalculatorDlg::RunCommand(const std::function<void()>& command) {
+    std::string message;
+    try {
+        command();
+        return;
+    } catch (const RBD_COMMON::BaseException&) {
+        message = NewmatMessage();
+    } catch (const std::bad_alloc&) {
+        message = kOutOfMemory;
+    } catch (const ztmath::MathError& error) {
+        message = error.what();
+    } catch (const std::exception& error) {
+        message = error.what();
+    }
+    host_.MessageBox(message, kErrorCaption, MB_OK | MB_ICONSTOP);
+}
+
+void CCalculatorDlg::ShowError(const std::string& text, const std::string& caption,
+                               unsigned flags) {
+    host_.MessageBox(text, caption, MB_OK | flags);
+}
+
+// ---- Entry points
+
+void CCalculatorDlg::OnButton(int controlId) {
+    RunCommand([this, controlId] {
+        if (controlId >= IDC_KEY_1 && controlId <= IDC_KEY_0 - 1) {
+            InsertKey(static_cast<char>('1' + (controlId - IDC_KEY_1)));
+            return;
+        }
+        switch (controlId) {
+        case IDC_KEY_0: InsertKey('0'); break;
+        case IDC_KEY_POINT: InsertKey('.'); break;
+        case IDC_KEY_COMMA: InsertKey(','); break;
+        case IDC_KEY_MINUS: InsertKey('-'); break;
+        case IDC_KEY_OPEN: InsertKey('('); break;
+        case IDC_KEY_CLOSE: InsertKey(')'); break;
+        case IDC_KEY_NEXT_ROW: InsertText("\r\n"); break;
+        case IDC_KEY_NEXT_COLUMN: InsertKey(' '); break;
+        case IDC_KEY_BACKSPACE: Backspace(); break;
+        case IDC_SE: SetEntry(); break;
+        case IDC_CE: ClearCalculator(); break;
+        case IDC_ADD: OnAdd(); break;
+        case IDC_SUB: OnSubtract(); break;
+        case IDC_MUL: OnMultiply(); break;
+        case IDC_DIV: OnDivide(); break;
+        case IDC_EQUALS: OnEquals(); break;
+        case IDC_SGN: OnSign(); break;
+        case IDC_ABS: OnAbsolute(); break;
+        case IDC_INT: OnInteger(); break;
+        case IDC_INV: OnInverse(); break;
+        case IDC_TRN: OnTranspose(); break;
+        case IDC_POW: OnPower(); break;
+        case IDC_PARSE: OnParse(); break;
+        default: OnCommandButton(controlId); break;
+        }
+    });
+}
+
+void CCalculatorDlg::OnCommandButton(int controlId) {
+    switch (controlId) {
+    case IDC_TEST: ShowGroupIfCurrentMatrix(Tests); break;
+    case IDC_PROC: ShowGroupIfCurrentMatrix(Procedures); break;
+    case IDC_FACTOR: ShowGroupIfCurrentMatrix(Factor); break;
+    case IDC_CREATE: ShowGroupDroppedDown(Create); break;
+    case IDC_STORE: ShowGroupDroppedDown(Store); break;
+    case IDC_RECALL: ShowGroupDroppedDown(Recall); break;
+    case IDC_DISPL:
+    case IDC_MODE:
+        ShowGroupDroppedDown(controlId == IDC_DISPL ? DisplayOptions : Mode);
+        if (!IsSetState()) Display().SetFocus();
+        break;
+    case IDC_FORMAT: {
+        const ScreenRect button = host_.ControlScreenRect(IDC_FORMAT);
+        ShowPopupMenu(*this, button.left, button.bottom, IDR_FORMAT_MENU);
+        MoveFocusByEntryState();
+        break;
+    }
+    case IDC_CONST: {
+        const ScreenRect button = host_.ControlScreenRect(IDC_CONST);
+        ShowPopupMenu(*this, button.left, button.bottom, IDR_CONSTANTS_MENU);
+        Display().SetFocus();
+        break;
+    }
+    default: break;  // Conv: the conversion dialog is not part of this build yet
+    }
+}
+
+void CCalculatorDlg::ShowGroupIfCurrentMatrix(int kind) {
+    if (!HasCurrentMatrix()) {
+        Display().SetFocus();
+        return;
+    }
+    ShowGroupDroppedDown(kind);
+}
+
+void CCalculatorDlg::ShowGroupDroppedDown(int kind) {
+    ShowCommandList(*this, static_cast<CommandListKind>(kind));
+    CommandList().DropDown();
+}
+
+bool CCalculatorDlg::OnKeyPress(int keyAscii) {
+    if (!keyboardEntry_) return false;
+    bool taken = true;
+    RunCommand([this, keyAscii, &taken] {
+        if (keyAscii == '\r' || keyAscii == '\n') {
+            InsertText("\r\n");
+        } else if (keyAscii >= 0x20 && keyAscii < 0x7f) {
+            InsertKey(static_cast<char>(keyAscii));
+        } else {
+            taken = false;  // editing keys such as Backspace: the box handles them
+        }
+    });
+    return taken;
+}
+
+void CCalculatorDlg::OnDisplayChange() {
+    if (keyboardEntry_) entryText_ = Display().Text();
+}
+
+void CCalculatorDlg::OnDisplayMouseUp(int button, int x, int y) {
+    RunCommand([this, button, x, y] {
+        if (button == kRightButton) {
+            const ScreenPoint point = host_.ClientToScreen(IDC_DISPLAY, x, y);
+            ShowPopupMenu(*this, point.x, point.y, IDR_EDIT_MENU);
+        }
+        Display().SetForeColor(kEditingColor);
+    });
+}
+
+void CCalculatorDlg::OnSpinChange(int controlId) {
+    RunCommand([this, controlId] {
+        if (!IsSetState()) return;
+        if (controlId == IDC_WIDTH_SPIN) {
+            width_ = ClampSpin(WidthSpin().Value());
+            WidthBox().SetText(std::to_string(width_));
+            ShowCurrentMatrix();
+        } else if (controlId == IDC_DECIMAL_SPIN) {
+            decimals_ = ClampSpin(DecimalSpin().Value());
+            DecimalBox().SetText(std::to_string(decimals_));
+            ShowCurrentMatrix();
+            if (format_ != NumberFormat::Exponential)
+                format_ = decimals_ == 2 ? NumberFormat::Default : NumberFormat::Fixed;
+        }
+    });
+}
+
+void CCalculatorDlg::OnBoxMouseMove(int) { MoveFocusByEntryState(); }
+
+void CCalculatorDlg::OnCommandListClick() {
+    RunCommand([this] { DispatchCommandListClick(*this); });
+}
+
+void CCalculatorDlg::OnMenuCommand(int id) {
+    RunCommand([this, id] { DispatchMenuCommand(*this, id); });
+}
+
+const char* CCalculatorDlg::ToolTipText(int controlId) const { return ::ToolTipText(controlId); }
+
+bool CCalculatorDlg::OnDropText(const std::string& text) {
+    if (!dragDrop_) return false;
+    RunCommand([this, &text] {
+        entryText_ = text;
+        Display().SetText(entryText_);
+        Display().SetForeColor(kEditingColor);
+        Display().SetFocus();
+    });
+    return true;
+}
+
+// ---- Plain accessors
+
+bool CCalculatorDlg::KeyboardEntry() const { return keyboardEntry_; }
+
+void CCalculatorDlg::SetKeyboardEntry(bool on) {
+    keyboardEntry_ = on;
+    // Typing while it was off went to the display alone; catch up with it.
+    if (on) entryText_ = controls_.display.Text();
+}
+
+bool CCalculatorDlg::DragDrop() const { return dragDrop_; }
+void CCalculatorDlg::SetDragDrop(bool on) { dragDrop_ = on; }
+void CCalculatorDlg::EnableToolTips(bool on) { host_.EnableToolTips(on); }
+int CCalculatorDlg::CurrentCommandList() const { return commandList_; }
+void CCalculatorDlg::SetCurrentCommandList(int kind) { commandList_ = kind; }
+double CCalculatorDlg::SeriesTolerance() const { return seriesTolerance_; }
+void CCalculatorDlg::SetSeriesTolerance(double tolerance) { seriesTolerance_ = tolerance; }

@@ -1,0 +1,158 @@
+// The display cycle: typed text becomes the current matrix (SE), the current
+// matrix becomes text again (ShowCurrentMatrix), and the status line.
+
+#include <algorithm>
+#include <cctype>
+
+#include "archive/packed_matrix.h"
+#include "calculator/calculator_dlg.h"
+#include "calculator/control_ids.h"
+#include "calculator/display_text.h"
+#include "calculator/matrix_text.h"
+#include "matrixlib/ztmath.h"
+
+namespace {
+
+constexpr char kCaption[] = " Zentabl";
+constexpr char kSyntaxErrorCaption[] = "Syntax Error";
+constexpr char kRealModeSegment[] = "Mode: Real     ";
+constexpr char kComplexModeSegment[] = "Mode: Complex  ";
+constexpr char kRegisterSegment[] = "   Var: ";
+constexpr char kClearedRegisterSegment[] = "  Var: ";
+constexpr const char* kMultiplySegments[] = {"   Mult: Scalar", "   Mult: Kron", "   Mult: Matrix",
+                                             "   Mult: Schurr"};
+constexpr char kRadixSegment[] = "  Rdx:";
+
+// The width of a complex field is the width setting less the four characters
+// "(", ", " and ")" around each pair.
+constexpr int kComplexFieldReduction = 4;
+
+}  // namespace
+
+NEWMAT::Matrix CCalculatorDlg::GetCurrentMatrix() const { return UnpackMatrix(current_); }
+
+void CCalculatorDlg::SetCurrentMatrix(const NEWMAT::Matrix& matrix) { PackMatrix(matrix, current_); }
+
+bool CCalculatorDlg::HasCurrentMatrix() const { return Exist(GetCurrentMatrix()) != 0; }
+
+const std::string& CCalculatorDlg::EntryText() const { return entryText_; }
+
+bool CCalculatorDlg::IsSetState() const { return controls_.display.ForeColor() == kSetColor; }
+
+void CCalculatorDlg::MoveFocusByEntryState() {
+    if (IsSetState())
+        host_.SetFocusTo(IDC_OPTIONS_CAPTION);
+    else
+        Display().SetFocus();
+}
+
+void CCalculatorDlg::ResetCaption() { host_.SetCaption(kCaption); }
+
+void CCalculatorDlg::SetDisplayText(const std::string& text) {
+    Display().SetText(text);
+    OnDisplayChange();
+}
+
+void CCalculatorDlg::ShowCurrentMatrix() {
+    const NEWMAT::Matrix matrix = GetCurrentMatrix();
+    // Nothing to show leaves the display, and with it the entry text, as it was.
+    if (!Exist(matrix)) return;
+    if (complexMode_) {
+        if (matrix.Ncols() % 2 != 0) return;
+        entryText_ = FormatComplex(matrix, width_ - kComplexFieldReduction, decimals_);
+    } else if (exponentFlag_) {
+        entryText_ = FormatExponential(matrix, width_, decimals_);
+    } else {
+        entryText_ = FormatFixed(matrix, width_, decimals_, radix_);
+    }
+    Display().SetText(entryText_);
+}
+
+void CCalculatorDlg::ClearCalculator() {
+    SetCurrentMatrix(NEWMAT::Matrix());
+    entryText_.clear();
+    Display().SetText(entryText_);
+    UpdateStatusLine(2, 0);
+    ResetCaption();
+    Display().SetForeColor(kEditingColor);
+    Display().SetFocus();
+}
+
+void CCalculatorDlg::InsertKey(char key) { InsertText(std::string(1, key)); }
+
+void CCalculatorDlg::InsertText(const std::string& text) {
+    caretLine_ = Display().CurLine();
+    caretPosition_ = Display().SelStart();
+    if (caretPosition_ >= 0 && static_cast<size_t>(caretPosition_) == entryText_.size()) {
+        entryText_ += text;
+        Display().SetText(entryText_);
+    } else {
+        entryText_.insert(TextIndexOfPosition(entryText_, caretPosition_), text);
+        ++caretPosition_;
+        Display().SetText(entryText_);
+        Display().SetSelStart(caretPosition_);
+    }
+    Display().SetForeColor(kEditingColor);
+    Display().SetFocus();
+}
+
+void CCalculatorDlg::Backspace() {
+    if (!entryText_.empty()) entryText_.erase(LastCharacterIndex(entryText_));
+    Display().SetForeColor(kEditingColor);
+    Display().SetText(entryText_);
+    Display().SetFocus();
+}
+
+void CCalculatorDlg::SetEntry() {
+    std::transform(entryText_.begin(), entryText_.end(), entryText_.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const int error = ValidateEntryText(entryText_, complexMode_);
+    if (error != kEntryValid) ReportSyntaxError(error);
+
+    exponentFlag_ = entryText_.find('e') != std::string::npos;
+    NEWMAT::Matrix matrix;
+    if (complexMode_)
+        matrix = ParseComplex(entryText_);
+    else if (exponentFlag_)
+        matrix = ParseRealExponent(entryText_);
+    else
+        matrix = ParseReal(entryText_);
+
+    if (!Exist(matrix)) {
+        Display().SetFocus();
+        return;
+    }
+    SetCurrentMatrix(matrix);
+    matrix.CleanUp();
+    Display().SetForeColor(kSetColor);
+    ShowCurrentMatrix();
+    host_.SetFocusTo(IDC_OPTIONS_CAPTION);
+}
+
+void CCalculatorDlg::ReportSyntaxError(int index) {
+    ClearCalculator();
+    host_.MessageBox(SyntaxErrorText(index), kSyntaxErrorCaption, MB_OK);
+}
+
+void CCalculatorDlg::UpdateStatusLine(int segment, int value) {
+    switch (segment) {
+    case 1:
+        statusSegments_[0] = value == 2 ? kComplexModeSegment : kRealModeSegment;
+        break;
+    case 2:
+        statusSegments_[1] = value == 0 ? kClearedRegisterSegment
+                                        : kRegisterSegment + RegisterLetter(registerName_);
+        break;
+    case 3:
+        if (value >= 1 && value <= 4) statusSegments_[2] = kMultiplySegments[value - 1];
+        break;
+    case 5:
+        statusSegments_[4] = kRadixSegment + std::to_string(radix_);
+        break;
+    default:
+        break;
+    }
+    std::string line;
+    for (const std::string& part : statusSegments_) line += part;
+    StatusLabel().SetCaption(line);
+}

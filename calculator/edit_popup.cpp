@@ -1,0 +1,54 @@
+// The display's Edit popup: clipboard actions with a one-level undo.
+
+#include "calculator/calculator_dlg.h"
+
+int CCalculatorDlg::UndoCount() const { return undoCount_; }
+const std::string& CCalculatorDlg::UndoText() const { return undoText_; }
+bool CCalculatorDlg::CanUndo() const { return undoCount_ >= 1; }
+
+bool CCalculatorDlg::DisplayHasSelection() const {
+    return controls_.display.TextLength() > 0 && controls_.display.SelLength() > 0;
+}
+
+bool CCalculatorDlg::DisplaySelectsAll() const {
+    const CMdcText& display = controls_.display;
+    return display.TextLength() == 0 ||
+           (display.SelStart() == 0 && display.SelLength() == display.TextLength());
+}
+
+bool CCalculatorDlg::DisplayCanPaste() const { return controls_.display.CanPaste(); }
+
+void CCalculatorDlg::OnEditUndo() {
+    const std::string shown = Display().Text();
+    entryText_ = undoText_;
+    Display().SetText(entryText_);
+    undoText_ = shown;
+}
+
+void CCalculatorDlg::SaveUndoText() {
+    undoText_ = Display().Text();
+    entryText_ = undoText_;
+    ++undoCount_;
+}
+
+void CCalculatorDlg::OnEditCut() {
+    SaveUndoText();
+    Display().Cut();
+    OnDisplayChange();
+}
+
+// Delete puts the selection on the clipboard too, as Cut does.
+void CCalculatorDlg::OnEditDelete() { OnEditCut(); }
+
+void CCalculatorDlg::OnEditCopy() { Display().Copy(); }
+
+void CCalculatorDlg::OnEditPaste() {
+    SaveUndoText();
+    Display().Paste();
+    OnDisplayChange();
+}
+
+void CCalculatorDlg::OnEditSelectAll() {
+    Display().SetSelStart(0);
+    Display().SetSelLength(Display().TextLength());
+}

@@ -1,0 +1,318 @@
+// The operator keys: one-operand operators act at once, two-operand ones
+// remember the current matrix and finish at "=".
+
+#include <cmath>
+
+#include "archive/packed_matrix.h"
+
+#include "calculator/calculator_dlg.h"
+#include "commands/command_dispatch.h"
+#include "matrixlib/ztmath.h"
+#include "procedures/element_wise.h"
+
+using NEWMAT::Matrix;
+
+namespace {
+
+constexpr char kError[] = "Error";
+constexpr char kComplexInverseError[] = "Complex Inverse Error";
+constexpr char kNonSquare[] = "Non-Square Matrix";
+constexpr char kSingular[] = "Singular Matrix";
+constexpr char kPowerLabel[] = "Power:";
+
+struct Cue {
+    const char* add = "\n\t+";
+    const char* subtract = "\n\t-";
+    const char* multiply = "\n\t*";
+    const char* divide = "\n\t/";
+} constexpr kCue;
+
+bool SameShape(const Matrix& a, const Matrix& b) {
+    return a.Nrows() == b.Nrows() && a.Ncols() == b.Ncols();
+}
+
+// Whether the determinant is exactly zero; the sign is used rather than the
+// value, which underflows to 0 for large well-conditioned matrices.
+bool ZeroDeterminant(const Matrix& m) { return m.LogDeterminant().Sign() == 0; }
+
+// Each complex element of the dual matrix a times the complex scalar c.
+Matrix ComplexScale(const Matrix& a, FCOMPLEX c) {
+    Matrix result = a;
+    const int n = a.Ncols() / 2;
+    for (int i = 1; i <= a.Nrows(); ++i) {
+        for (int j = 1; j <= n; ++j) {
+            const FCOMPLEX product = Cmul(Complex(a(i, j), a(i, j + n)), c);
+            result(i, j) = product.r;
+            result(i, j + n) = product.i;
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+// ---- Two-operand operators
+
+void CCalculatorDlg::BeginTwoOperand(PendingOperation operation, const char* cue) {
+    pending_[static_cast<int>(operation)] = true;
+    if (!HasCurrentMatrix()) {
+        Display().SetFocus();
+        return;
+    }
+    firstOperand_ = current_;
+    if (cue) SetDisplayText(cue);
+}
+
+bool CCalculatorDlg::IsPending(PendingOperation operation) const {
+    return pending_[static_cast<int>(operation)];
+}
+
+void CCalculatorDlg::ClearPending() {
+    for (bool& flag : pending_) flag = false;
+    ClearCalculator();
+}
+
+void CCalculatorDlg::OnAdd() { BeginTwoOperand(PendingOperation::Add, kCue.add); }
+void CCalculatorDlg::OnSubtract() { BeginTwoOperand(PendingOperation::Subtract, kCue.subtract); }
+void CCalculatorDlg::OnDivide() { BeginTwoOperand(PendingOperation::Divide, kCue.divide); }
+
+void CCalculatorDlg::OnMultiply() {
+    BeginTwoOperand(PendingOperation::Multiply, kCue.multiply);
+    if (!HasCurrentMatrix()) return;
+    ShowCommandList(*this, MultiplyMode);
+    if (!IsSetState()) Display().SetFocus();
+}
+
+void CCalculatorDlg::SetMultiplyScalar() { SetMultiply(MultiplyKind::Scalar); }
+void CCalculatorDlg::SetMultiplyKronecker() { SetMultiply(MultiplyKind::Kronecker); }
+void CCalculatorDlg::SetMultiplyMatrix() { SetMultiply(MultiplyKind::Matrix); }
+void CCalculatorDlg::SetMultiplySchur() { SetMultiply(MultiplyKind::Schur); }
+MultiplyKind CCalculatorDlg::GetMultiplyMode() const { return multiplyMode_; }
+
+void CCalculatorDlg::SetMultiply(MultiplyKind mode) {
+    multiplyMode_ = mode;
+    UpdateStatusLine(3, static_cast<int>(mode));
+}
+
+// ---- "="
+
+void CCalculatorDlg::OnEquals() {
+    secondOperand_ = current_;
+    Matrix a = UnpackMatrix(firstOperand_);
+    Matrix b = UnpackMatrix(secondOperand_);
+    if (!Exist(a) || !Exist(b)) {
+        ClearPending();
+        return;
+    }
+    for (int index = 0; index < kPendingCount; ++index) {
+        if (!pending_[index]) continue;
+        const auto operation = static_cast<PendingOperation>(index);
+        Matrix result;
+        const EqualsOutcome outcome = Combine(operation, a, b, result);
+        if (outcome == EqualsOutcome::Skipped) continue;
+        if (outcome == EqualsOutcome::Failed) return;
+        SetCurrentMatrix(result);
+        ShowCurrentMatrix();
+        a.CleanUp();
+        b.CleanUp();
+        pending_[index] = false;
+        if (operation == PendingOperation::Multiply) ShowCommandList(*this, Tests);
+        return;
+    }
+}
+
+CCalculatorDlg::EqualsOutcome CCalculatorDlg::Fail(const char* text, const char* caption,
+                                                   unsigned icon, bool refillTests) {
+    ShowError(text, caption, icon);
+    if (refillTests) ShowCommandList(*this, Tests);
+    ClearPending();
+    return EqualsOutcome::Failed;
+}
+
+CCalculatorDlg::EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& a,
+                                                      const Matrix& b, Matrix& result) {
+    switch (operation) {
+    case PendingOperation::Add:
+    case PendingOperation::Subtract:
+        if (!SameShape(a, b)) return Fail("Incompatible matrices", kError, 0, false);
+        result = operation == PendingOperation::Add ? Matrix(a + b) : Matrix(a - b);
+        return EqualsOutcome::Done;
+    case PendingOperation::Multiply:
+        return complexMode_ ? MultiplyComplex(a, b, result) : MultiplyReal(a, b, result);
+    case PendingOperation::Divide:
+        if (a.Ncols() != b.Nrows()) {
+            // The division stays pending with its first operand.
+            ShowError("Quotient not defined", kError, 0);
+            return EqualsOutcome::Failed;
+        }
+        if (!Square(b)) return Fail(kNonSquare, kError, 0, false);
+        if (ZeroDeterminant(b)) return Fail(kSingular, kError, 0, false);
+        result = a * b.i();
+        return EqualsOutcome::Done;
+    case PendingOperation::ConcatDiagonal:
+        result = BlockDiagonal(a, b);
+        return EqualsOutcome::Done;
+    case PendingOperation::ConcatHorizontal:
+        if (a.Nrows() != b.Nrows()) return Fail("Rows do not match", kError, MB_ICONSTOP, false);
+        result = a | b;
+        return EqualsOutcome::Done;
+    case PendingOperation::ConcatVertical:
+        if (a.Ncols() != b.Ncols())
+            return Fail("Columns do not match", kError, MB_ICONSTOP, false);
+        result = a & b;
+        return EqualsOutcome::Done;
+    case PendingOperation::DotProduct:
+    case PendingOperation::CrossProduct:
+        if (!IsVector(a) || !IsVector(b))
+            return Fail("Selected object is not a vector", kError, MB_ICONSTOP, false);
+        if (!DimCmp(a, b))
+            return Fail("Incompatible vector dimensions", kError, MB_ICONSTOP, false);
+        if (operation == PendingOperation::CrossProduct) {
+            result = VectorCrossProd(a, b);
+        } else {
+            result.ReSize(1, 1);
+            result(1, 1) = VectorDotProd(a, b);
+        }
+        return EqualsOutcome::Done;
+    }
+    return EqualsOutcome::Skipped;
+}
+
+CCalculatorDlg::EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, const Matrix& b,
+                                                           Matrix& result) {
+    switch (multiplyMode_) {
+    case MultiplyKind::Matrix:
+        if (a.Ncols() != b.Nrows()) return Fail("Product not defined", kError, 0, true);
+        result = a * b;
+        break;
+    case MultiplyKind::Scalar:
+        if (b.Nrows() > 1 || b.Ncols() > 1)
+            return Fail("Multiplier not a scalar", "Scalar Multiplication Error", 0, true);
+        result = a * b(1, 1);
+        break;
+    case MultiplyKind::Kronecker:
+        result = Kron(a, b);
+        break;
+    case MultiplyKind::Schur:
+        if (!SameShape(a, b)) return Fail("Incompatible matrix", kError, 0, true);
+        result = SP(a, b);
+        break;
+    }
+    return EqualsOutcome::Done;
+}
+
+CCalculatorDlg::EqualsOutcome CCalculatorDlg::MultiplyComplex(const Matrix& a, const Matrix& b,
+                                                              Matrix& result) {
+    switch (multiplyMode_) {
+    case MultiplyKind::Matrix:
+        if (a.Ncols() / 2 != b.Nrows()) return Fail("Product not defined", kError, 0, false);
+        result = CMatMul(a, b);
+        return EqualsOutcome::Done;
+    case MultiplyKind::Scalar: {
+        if (b.Nrows() > 1 || b.Ncols() > 2)
+            return Fail("Multiplier not a complex scalar", "Complex Scalar Multiplication Error",
+                        0, true);
+        // A 1 x 1 multiplier is a real number: its imaginary part is 0.
+        const double imaginary = b.Ncols() == 2 ? b(1, 2) : 0.0;
+        result = ComplexScale(a, Complex(b(1, 1), imaginary));
+        return EqualsOutcome::Done;
+    }
+    case MultiplyKind::Kronecker:
+    case MultiplyKind::Schur:
+        break;  // no complex form: the multiplication stays pending
+    }
+    return EqualsOutcome::Skipped;
+}
+
+// ---- One-operand operators
+
+void CCalculatorDlg::OnSign() {
+    ApplyToCurrent([](Matrix& m) { m = m * -1.0; });
+}
+
+void CCalculatorDlg::OnAbsolute() {
+    ApplyToCurrent([](Matrix& m) {
+        NEWMAT::Real* element = m.Store();
+        for (int k = 0; k < m.Storage(); ++k) element[k] = std::fabs(element[k]);
+    });
+}
+
+void CCalculatorDlg::OnInteger() {
+    Matrix m = GetCurrentMatrix();
+    if (!Exist(m)) {
+        MoveFocusByEntryState();
+        return;
+    }
+    TruncateElements(m);
+    decimals_ = 0;
+    SetCurrentMatrix(m);
+    ShowCurrentMatrix();
+    WriteDecimalControls(0);
+    MoveFocusByEntryState();
+}
+
+void CCalculatorDlg::OnTranspose() {
+    ApplyToCurrent([this](Matrix& m) {
+        if (!complexMode_) {
+            m = m.t();
+            return;
+        }
+        const int n = m.Ncols() / 2;
+        if (n == 0) return;  // a single column holds no complex element
+        const Matrix re = m.Columns(1, n);
+        const Matrix im = m.Columns(n + 1, 2 * n);
+        m = re.t() | (im.t() * -1.0);
+    });
+}
+
+void CCalculatorDlg::OnInverse() {
+    Matrix m = GetCurrentMatrix();
+    if (Exist(m)) {
+        if (!complexMode_) {
+            if (!Square(m)) {
+                ShowError(kNonSquare, kError, 0);
+            } else if (ZeroDeterminant(m)) {
+                ShowError(kSingular, kError, 0);
+            } else {
+                SetCurrentMatrix(m.i());
+                ShowCurrentMatrix();
+            }
+        } else if (m.Nrows() != m.Ncols() / 2) {
+            ShowError(kNonSquare, kComplexInverseError, 0);
+        } else if (ZeroDeterminant(CplxToComposite(m))) {
+            // The composite's determinant is |det|^2 of the complex matrix, so
+            // this refuses exactly the singular complex matrices.
+            ShowError(kSingular, kComplexInverseError, 0);
+        } else {
+            SetCurrentMatrix(CInv(m));
+            ShowCurrentMatrix();
+        }
+    }
+    MoveFocusByEntryState();
+}
+
+void CCalculatorDlg::OnPower() {
+    Matrix m = GetCurrentMatrix();
+    if (Exist(m)) {
+        const bool square = complexMode_ ? m.Nrows() == m.Ncols() / 2 : m.Nrows() == m.Ncols();
+        if (!square) {
+            ShowError(kNonSquare, kError, MB_ICONSTOP);
+            return;
+        }
+        const int exponent = PromptInt(kPowerLabel);
+        host_.MessageBeep(kBeepDefault);
+        SetCurrentMatrix(complexMode_ ? CPower(m, exponent) : Power(m, exponent));
+        ShowCurrentMatrix();
+    }
+    MoveFocusByEntryState();
+}
+
+void CCalculatorDlg::ApplyToCurrent(const std::function<void(Matrix&)>& operation) {
+    Matrix m = GetCurrentMatrix();
+    if (Exist(m)) {
+        operation(m);
+        SetCurrentMatrix(m);
+        ShowCurrentMatrix();
+    }
+    MoveFocusByEntryState();
+}

@@ -1,0 +1,78 @@
+// The registers A ... Z and t are register files in the working directory;
+// Parse starts the expression evaluator, which shares them.
+
+#include <cerrno>
+#include <cstdio>
+
+#include "archive/packed_matrix.h"
+#include "archive/register_file.h"
+#include "archive/register_names.h"
+#include "calculator/calculator_dlg.h"
+
+namespace {
+
+constexpr char kUnableToOpen[] = "Unable to open file";
+constexpr char kFileErrorCaption[] = "File Error";
+constexpr char kSystemErrorCaption[] = "System Error";
+constexpr char kTemporaryLetter[] = "t";
+
+}  // namespace
+
+std::string CCalculatorDlg::RegisterFileName(const std::string& item) {
+    return ::RegisterFileName(std::string_view(item));
+}
+
+std::string CCalculatorDlg::RegisterLetter(const std::string& fileName) {
+    if (fileName == kTemporaryRegisterFile) return kTemporaryLetter;
+    return fileName.empty() ? std::string() : fileName.substr(fileName.size() - 1);
+}
+
+const std::string& CCalculatorDlg::RegisterName() const { return registerName_; }
+
+void CCalculatorDlg::StoreRegister(const std::string& item) {
+    registerName_ = RegisterFileName(item);
+    SaveRegisterFile(registerName_);
+    UpdateStatusLine(2, 1);
+}
+
+void CCalculatorDlg::RecallRegister(const std::string& item) {
+    registerName_ = RegisterFileName(item);
+    LoadRegisterFile(registerName_);
+    ShowCurrentMatrix();
+    UpdateStatusLine(2, 1);
+}
+
+bool CCalculatorDlg::SaveRegisterFile(const std::string& name) { return SavePacked(name, current_); }
+
+bool CCalculatorDlg::SavePacked(const std::string& name, const Packed& packed) {
+    host_.BeginWaitCursor();
+    const RegisterFileResult result = WriteRegisterFile(name, packed);
+    host_.EndWaitCursor();
+    if (result == RegisterFileResult::Ok) return true;
+    ShowError(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
+    return false;
+}
+
+bool CCalculatorDlg::LoadRegisterFile(const std::string& name) {
+    host_.BeginWaitCursor();
+    const RegisterFileResult result = ReadRegisterFile(name, current_);
+    host_.EndWaitCursor();
+    if (result == RegisterFileResult::Ok) return true;
+    // A damaged file is refused like a missing one: the current matrix stays.
+    ShowError(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
+    return false;
+}
+
+void CCalculatorDlg::SaveToTemporaryRegister(const NEWMAT::Matrix& value) {
+    Packed packed;
+    PackMatrix(value, packed);
+    SavePacked(kTemporaryRegisterFile, packed);
+}
+
+void CCalculatorDlg::OnParse() {
+    // The evaluator writes to the same terminal; what we buffered goes first.
+    std::fflush(nullptr);
+    const EvaluatorRun run = host_.RunEvaluator();
+    if (!run.started)
+        ShowError("Error = " + std::to_string(run.errorNumber), kSystemErrorCaption, MB_ICONSTOP);
+}

@@ -1,0 +1,78 @@
+#include "scripting/scripted_calculator.h"
+
+#include <algorithm>
+
+#include "commands/menu_tables.h"
+#include "scripting/script_error.h"
+#include "scripting/script_text.h"
+
+namespace {
+
+constexpr int kRightButton = 2;
+
+bool MenuHas(const std::vector<PopupMenuItem>& items, int id) {
+    return std::any_of(items.begin(), items.end(), [id](const PopupMenuItem& item) {
+        return item.IsSubmenu() ? MenuHas(item.submenu, id) : !item.separator && item.id == id;
+    });
+}
+
+std::string WithCrLf(const std::string& text) {
+    std::string result;
+    result.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        if (text[i] == '\n' || text[i] == '\r') {
+            result += "\r\n";
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+ScriptedCalculator::ScriptedCalculator(std::ostream& transcript)
+    : host(transcript),
+      dlg(host, CalculatorControls{display, status, commandList, widthBox, decimalBox, widthSpin,
+                                   decimalSpin}) {
+    dlg.OnInitDialog();
+}
+
+void ScriptedCalculator::Type(char key) {
+    const int keyAscii = key == '\n' ? '\r' : static_cast<unsigned char>(key);
+    if (dlg.OnKeyPress(keyAscii)) return;
+    display.TypeKey(key);
+    dlg.OnDisplayChange();
+}
+
+void ScriptedCalculator::PasteIntoEmptyDisplay(const std::string& text) {
+    display.SetText(WithCrLf(text));
+    dlg.OnDisplayChange();
+}
+
+void ScriptedCalculator::Pick(const std::string& row) {
+    const std::vector<std::string>& items = commandList.Items();
+    if (std::find(items.begin(), items.end(), row) == items.end())
+        throw ScriptError{"the command list has no row " + Quote(row)};
+    commandList.Pick(row);
+    dlg.OnCommandListClick();
+}
+
+void ScriptedCalculator::ChooseMenuCommand(int id) {
+    const EditMenuState anyState{true, true, true, true};
+    if (MenuHas(FormatMenu(FormatCheck::Default).items, id)) {
+        host.QueueMenuChoice(id);
+        dlg.OnButton(IDC_FORMAT);
+    } else if (MenuHas(ConstantsMenu().items, id)) {
+        host.QueueMenuChoice(id);
+        dlg.OnButton(IDC_CONST);
+    } else if (MenuHas(EditMenu(anyState).items, id)) {
+        host.QueueMenuChoice(id);
+        dlg.OnDisplayMouseUp(kRightButton, 0, 0);
+    } else {
+        dlg.OnMenuCommand(id);
+        return;
+    }
+    if (host.MenuChoicePending()) throw ScriptError{"no menu showed item " + std::to_string(id)};
+}

@@ -1,0 +1,128 @@
+#include "scripting/scripted_host.h"
+
+#include "platform/host_evaluator.h"
+#include "scripting/script_error.h"
+#include "scripting/script_text.h"
+
+namespace {
+
+const char* IconName(unsigned flags) {
+    if (flags & MB_ICONSTOP) return "stop";
+    if (flags & MB_ICONINFORMATION) return "info";
+    return "none";
+}
+
+const PopupMenuItem* FindItem(const std::vector<PopupMenuItem>& items, int id) {
+    for (const PopupMenuItem& item : items) {
+        if (item.IsSubmenu()) {
+            if (const PopupMenuItem* inner = FindItem(item.submenu, id)) return inner;
+        } else if (!item.separator && item.id == id) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+// Each line of the evaluator's output, prefixed; a last line without its
+// line break is written too.
+void WriteEvaluatorOutput(std::ostream& out, const std::string& output) {
+    std::size_t start = 0;
+    while (start < output.size()) {
+        std::size_t end = output.find('\n', start);
+        if (end == std::string::npos) end = output.size();
+        std::string line = output.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        out << "evaluator: " << line << '\n';
+        start = end + 1;
+    }
+}
+
+}  // namespace
+
+void ScriptedHost::CheckNothingQueued() const {
+    if (!answers_.empty()) throw ScriptError{"an answer was queued but no message box asked"};
+    if (!inputs_.empty()) throw ScriptError{"an input was queued but no prompt box asked"};
+    if (!evaluatorInputs_.empty())
+        throw ScriptError{"evaluator input was queued but the evaluator never ran"};
+    if (menuChoice_) throw ScriptError{"a menu choice was queued but no menu was shown"};
+}
+
+int ScriptedHost::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    const bool yesNo = (flags & MB_YESNO) != 0;
+    out_ << "message " << Quote(caption) << ' ' << Quote(text) << " icon=" << IconName(flags)
+         << " buttons=" << (yesNo ? "yesno" : "ok") << " -> ";
+    Answer answer = Answer::Ok;
+    if (!answers_.empty()) {
+        answer = answers_.front();
+        answers_.pop_front();
+    } else if (yesNo) {
+        out_ << "?\n";
+        throw ScriptError{"a Yes/No question was not answered: " + Quote(text)};
+    }
+    if (yesNo == (answer == Answer::Ok)) {
+        out_ << "?\n";
+        throw ScriptError{"the queued answer does not fit the buttons of " + Quote(text)};
+    }
+    switch (answer) {
+    case Answer::Yes: out_ << "yes\n"; return IDYES;
+    case Answer::No: out_ << "no\n"; return IDNO;
+    case Answer::Ok: break;
+    }
+    out_ << "ok\n";
+    return IDOK;
+}
+
+std::optional<std::string> ScriptedHost::Prompt(const std::string& label) {
+    out_ << "prompt " << Quote(label) << " -> ";
+    if (inputs_.empty()) {
+        out_ << "?\n";
+        throw ScriptError{"a prompt was not answered: " + Quote(label)};
+    }
+    std::optional<std::string> input = std::move(inputs_.front());
+    inputs_.pop_front();
+    out_ << (input ? Quote(*input) : std::string("escape")) << '\n';
+    return input;
+}
+
+void ScriptedHost::MessageBeep(unsigned) { out_ << "beep\n"; }
+
+int ScriptedHost::TrackPopupMenu(const PopupMenu& menu, int, int) {
+    lastPopup_ = menu;
+    if (!menuChoice_) return 0;
+    const int id = *menuChoice_;
+    menuChoice_.reset();
+    const PopupMenuItem* item = FindItem(menu.items, id);
+    if (!item) throw ScriptError{"the menu " + Quote(menu.title) + " has no item " + std::to_string(id)};
+    if (item->greyed) throw ScriptError{"the menu item " + Quote(item->text) + " is greyed"};
+    return id;
+}
+
+// A fixed layout: every control a 40 x 20 box in a row, so popups open at
+// plausible points.
+ScreenRect ScriptedHost::ControlScreenRect(int controlId) {
+    const int left = (controlId % 100) * 40;
+    return {left, 100, left + 40, 120};
+}
+
+ScreenPoint ScriptedHost::ClientToScreen(int controlId, int x, int y) {
+    const ScreenRect rect = ControlScreenRect(controlId);
+    return {rect.left + x, rect.top + y};
+}
+
+EvaluatorRun ScriptedHost::RunEvaluator() {
+    std::string input;
+    if (!evaluatorInputs_.empty()) {
+        input = std::move(evaluatorInputs_.front());
+        evaluatorInputs_.pop_front();
+    }
+    std::string output;
+    const EvaluatorRun run = RunProgramAndWait(EvaluatorProgram(), &input, &output);
+    WriteEvaluatorOutput(out_, output);
+    return run;
+}
+
+void ScriptedHost::ShowAboutBox() { out_ << "about\n"; }
+
+void ScriptedHost::ShowHelp(int context) { out_ << "help " << context << '\n'; }
+
+void ScriptedHost::CloseWindow() { out_ << "close\n"; }

@@ -1,0 +1,68 @@
+#pragma once
+// The scripted host: answers come from queues that a script (or a test) fills
+// beforehand, and everything the calculator shows is written to a transcript.
+// A question nobody queued an answer for throws ScriptError.
+
+#include <deque>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "platform/host.h"
+
+class ScriptedHost : public CHost {
+public:
+    explicit ScriptedHost(std::ostream& transcript) : out_(transcript) {}
+
+    // ---- What the script queues
+    enum class Answer { Ok, Yes, No };
+    void QueueAnswer(Answer answer) { answers_.push_back(answer); }
+    // nullopt: the prompt box is closed with Escape.
+    void QueueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
+    void QueueEvaluatorInput(std::string text) { evaluatorInputs_.push_back(std::move(text)); }
+    // The id the next popup menu returns; the item must be there and not greyed.
+    void QueueMenuChoice(int id) { menuChoice_ = id; }
+    bool MenuChoicePending() const { return menuChoice_.has_value(); }
+    // Throws ScriptError when a queued answer or input was never asked for.
+    void CheckNothingQueued() const;
+
+    // ---- State a window would show
+    const std::string& Caption() const { return caption_; }
+    int Focus() const { return focus_; }
+    bool ToolTipsEnabled() const { return toolTips_; }
+    int WaitCursorDepth() const { return waitCursorDepth_; }
+    const std::optional<PopupMenu>& LastPopupMenu() const { return lastPopup_; }
+    const std::string& Clipboard() const { return clipboard_; }
+    void SetClipboard(const std::string& text) { clipboard_ = text; }
+
+    // ---- CHost
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    std::optional<std::string> Prompt(const std::string& label) override;
+    void MessageBeep(unsigned type) override;
+    void BeginWaitCursor() override { ++waitCursorDepth_; }
+    void EndWaitCursor() override { --waitCursorDepth_; }
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    void SetFocusTo(int controlId) override { focus_ = controlId; }
+    void EnableToolTips(bool enable) override { toolTips_ = enable; }
+    int TrackPopupMenu(const PopupMenu& menu, int x, int y) override;
+    ScreenRect ControlScreenRect(int controlId) override;
+    ScreenPoint ClientToScreen(int controlId, int x, int y) override;
+    EvaluatorRun RunEvaluator() override;
+    void ShowSplash(int) override {}
+    void ShowAboutBox() override;
+    void ShowHelp(int context) override;
+    void CloseWindow() override;
+
+private:
+    std::ostream& out_;
+    std::deque<Answer> answers_;
+    std::deque<std::optional<std::string>> inputs_;
+    std::deque<std::string> evaluatorInputs_;
+    std::optional<int> menuChoice_;
+    std::optional<PopupMenu> lastPopup_;
+    std::string caption_;
+    std::string clipboard_;
+    int focus_ = 0;
+    bool toolTips_ = false;
+    int waitCursorDepth_ = 0;
+};
