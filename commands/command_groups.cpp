@@ -1,0 +1,200 @@
+#include "commands/command_groups.h"
+
+#include "calculator/calculator_dlg.h"
+#include "procedures/element_wise.h"
+
+namespace {
+
+void SetMultiplyKronecker(CCalculatorDlg& dlg) { dlg.SetMultiplyKronecker(); }
+void SetMultiplyMatrix(CCalculatorDlg& dlg) { dlg.SetMultiplyMatrix(); }
+void SetMultiplyScalar(CCalculatorDlg& dlg) { dlg.SetMultiplyScalar(); }
+void SetMultiplySchur(CCalculatorDlg& dlg) { dlg.SetMultiplySchur(); }
+
+constexpr CommandRow kTestRows[] = {
+    {"Characteristic", nullptr},
+    {"Compare", nullptr},
+    {"Condition Number", nullptr},
+    {"Double Stochastic", nullptr},
+    {"Determinant", nullptr},
+    {"Eigenvalues", nullptr},
+    {"Hermitian", nullptr},
+    {"Matrix Norm", nullptr},
+    {"Orthogonal", nullptr},
+    {"Positive Definite", nullptr},
+    {"Rank", nullptr},
+    {"Singular", nullptr},
+    {"Size", nullptr},
+    {"Skew-Symmetric", nullptr},
+    {"Square", nullptr},
+    {"Stochastic", nullptr},
+    {"Symmetric", nullptr},
+    {"Trace", nullptr},
+    {"Unitary", nullptr},
+};
+
+constexpr CommandRow kMultiplyModeRows[] = {
+    {"Kronecker", SetMultiplyKronecker},
+    {"Matrix", SetMultiplyMatrix},
+    {"Scalar", SetMultiplyScalar},
+    {"Schurr", SetMultiplySchur},
+};
+
+constexpr CommandRow kDisplayRows[] = {
+    {"Decimal", [](CCalculatorDlg& dlg) { dlg.DisplayDecimal(); }},
+    {"Engineering", [](CCalculatorDlg& dlg) { dlg.DisplayEngineering(); }},
+    {"Hexidecimal", [](CCalculatorDlg& dlg) { dlg.DisplayHexadecimal(); }},
+    {"Octal", [](CCalculatorDlg& dlg) { dlg.DisplayOctal(); }},
+    {"Set Radix", nullptr},
+    {"Enable Tool Tips", [](CCalculatorDlg& dlg) { dlg.EnableToolTips(true); }},
+    {"Disable Tool Tips", [](CCalculatorDlg& dlg) { dlg.EnableToolTips(false); }},
+    {"Enable Drag Drop", [](CCalculatorDlg& dlg) { dlg.SetDragDrop(true); }},
+    {"Disable Drag Drop", [](CCalculatorDlg& dlg) { dlg.SetDragDrop(false); }},
+    {"Enable Keyboard", [](CCalculatorDlg& dlg) { dlg.SetKeyboardEntry(true); }},
+    {"Disable Keyboard", [](CCalculatorDlg& dlg) { dlg.SetKeyboardEntry(false); }},
+};
+
+// Store and Recall hand the picked text itself to the register operation.
+constexpr CommandRow kRegisterRows[] = {
+    {"           A", nullptr}, {"           B", nullptr}, {"           C", nullptr},
+    {"           D", nullptr}, {"           E", nullptr}, {"           F", nullptr},
+    {"           G", nullptr}, {"           H", nullptr}, {"           I", nullptr},
+    {"           J", nullptr}, {"           K", nullptr}, {"           L", nullptr},
+    {"           M", nullptr}, {"           N", nullptr}, {"           O", nullptr},
+    {"           P", nullptr}, {"           Q", nullptr}, {"           R", nullptr},
+    {"           S", nullptr}, {"           T", nullptr}, {"           U", nullptr},
+    {"           V", nullptr}, {"           W", nullptr}, {"           X", nullptr},
+    {"           Y", nullptr}, {"           Z", nullptr}, {"           t", nullptr},
+};
+
+constexpr CommandRow kProcedureRows[] = {
+    {"Adjugate", nullptr},
+    {"Balance", nullptr},
+    {"Characteristic", nullptr},
+    {"Column:Sum", nullptr},
+    {"Compare", nullptr},
+    {"Complex Conjugate", nullptr},
+    {"Complex to Composite", nullptr},
+    {"Composite to Complex", nullptr},
+    {"Concat Diag", nullptr},
+    {"Concat Horiz", nullptr},
+    {"Concat Vert", nullptr},
+    {"Determinant", nullptr},
+    {"Diagonalize", nullptr},
+    {"Eigenvalues", nullptr},
+    {"Eigenvectors1", nullptr},
+    {"Eigenvectors2", nullptr},
+    {"Element:Arccos", OnElementArccos},
+    {"Element:Arcsin", OnElementArcsin},
+    {"Element:Arctan", OnElementArctan},
+    {"Element:Cos", OnElementCos},
+    {"Element:Reciprocal", OnElementReciprocal},
+    {"Element:Sin", OnElementSin},
+    {"Element:Tan", OnElementTan},
+    {"Element:Square Root", OnElementSquareRoot},
+    {"Element:Negative", OnElementNegative},
+    {"Element:Absolute", OnElementAbsolute},
+    {"Element:Integer", OnElementInteger},
+    {"Element:To Degrees", OnElementToDegrees},
+    {"Element:To Radians", OnElementToRadians},
+    {"Element:Log", OnElementLog},
+    {"Element:Log10", OnElementLog10},
+    {"Element:Exp", OnElementExp},
+    {"Element:Exp10", OnElementExp10},
+    {"Flip", nullptr},
+    {"Flop", nullptr},
+    {"Gauss Elimination", nullptr},
+    {"Get Column", nullptr},
+    {"Get Diagonal", nullptr},
+    {"Get Row", nullptr},
+    {"Get Submatrix", nullptr},
+    {"Hessenberg Form", nullptr},
+    {"Integer", OnElementInteger},
+    {"Matrix: cos(M)", nullptr},
+    {"Matrix: Diag Product", nullptr},
+    {"Matrix: exp(M)", nullptr},
+    {"Matrix: Norm", nullptr},
+    {"Matrix: sin(M)", nullptr},
+    {"Set Multiply:Matrix", SetMultiplyMatrix},
+    {"Set Multiply:Kronecker", SetMultiplyKronecker},
+    {"Set Multiply:Scalar", SetMultiplyScalar},
+    {"Set Multiply:Schurr", SetMultiplySchur},
+    {"Sort Ascending", nullptr},
+    {"Sort Descending", nullptr},
+    {"Vector:Dot Product", nullptr},
+    {"Vector:Cross Product", nullptr},
+    {"Vector:Norm", nullptr},
+    {"Reshape", nullptr},
+    {"Rotate Left", nullptr},
+    {"Rotate Right", nullptr},
+    {"Row:Add", nullptr},
+    {"Row:Pivot", nullptr},
+    {"Row:Scalar Mult", nullptr},
+    {"Row:Sort", nullptr},
+    {"Row:Sum", nullptr},
+    {"Row:Swap", nullptr},
+    {"Save to Text File", nullptr},
+    {"Set Radix", nullptr},
+    {"Simplex", nullptr},
+    {"Solve Ax = b", nullptr},
+    {"Trace", nullptr},
+    {"TriDiagonal Form", nullptr},
+    {"Machine Floating Point", nullptr},
+};
+
+constexpr CommandRow kModeRows[] = {
+    {"Real", [](CCalculatorDlg& dlg) { dlg.SetRealMode(); }},
+    {"Complex", [](CCalculatorDlg& dlg) { dlg.SetComplexMode(); }},
+};
+
+constexpr CommandRow kCreateRows[] = {
+    {"Create Companion", nullptr},  {"Create Hermitian", nullptr}, {"Create Hilbert", nullptr},
+    {"Create Identity", nullptr},   {"Create Null", nullptr},      {"Create Orthogonal", nullptr},
+    {"Create Prime", nullptr},      {"Create Random", nullptr},    {"Create Reflection", nullptr},
+    {"Create Rotation", nullptr},   {"Create Toeplitz", nullptr},  {"Create Unit", nullptr},
+    {"Create Unitary", nullptr},    {"Create Vandermonde", nullptr},
+};
+
+constexpr CommandRow kFactorRows[] = {
+    {"Factor:LU->Lower", nullptr}, {"Factor:LU->Upper", nullptr}, {"Factor:Cholesky", nullptr},
+    {"Factor:QR->Q", nullptr},     {"Factor:QR->R", nullptr},     {"Factor:SVD->D", nullptr},
+    {"Factor:SVD->U", nullptr},    {"Factor:SVD->V", nullptr},    {"Factor:Jacobi", nullptr},
+};
+
+constexpr CommandGroup kGroups[] = {
+    {Tests, "MATRIX TESTS", true, kTestRows},
+    {MultiplyMode, nullptr, false, kMultiplyModeRows},
+    {DisplayOptions, "SET DISPLAY", true, kDisplayRows},
+    {Store, "    STORE", true, kRegisterRows},
+    {Recall, "    RECALL", true, kRegisterRows},
+    {Procedures, "   PROCEDURES", true, kProcedureRows},
+    {Mode, "   SET MODE", false, kModeRows},
+    {Create, "CREATE MATRIX", true, kCreateRows},
+    {Factor, "FACTOR MATRIX", true, kFactorRows},
+};
+
+const char* MultiplyModeTitle(MultiplyKind mode) {
+    switch (mode) {
+    case MultiplyKind::Kronecker:
+        return "Kronecker Multiply";
+    case MultiplyKind::Matrix:
+        return "Matrix Multiply";
+    case MultiplyKind::Scalar:
+        return "Scalar Multiply";
+    case MultiplyKind::Schur:
+        return "Schurr Multiply";
+    }
+    return "";
+}
+
+} // namespace
+
+const CommandGroup* FindCommandGroup(int kind) {
+    for (const CommandGroup& group : kGroups)
+        if (group.kind == kind) return &group;
+    return nullptr;
+}
+
+std::string CommandGroupTitle(const CommandGroup& group, const CCalculatorDlg& dlg) {
+    if (group.title) return group.title;
+    return MultiplyModeTitle(dlg.GetMultiplyMode());
+}

@@ -1,0 +1,117 @@
+#include "procedures/element_wise.h"
+
+#include <cmath>
+
+#include "calculator/calculator_dlg.h"
+#include "procedures/procedure_frame.h"
+
+namespace {
+
+const char* const kDivideByZeroText = "Attempt to divide by zero";
+const char* const kReciprocalCaption = "Reciprocal Error";
+
+// 2^31: doubles of smaller magnitude fit a 32-bit int after truncation.
+constexpr double kInt32Limit = 2147483648.0;
+
+void ApplyToElements(NEWMAT::Matrix& m, double (*f)(double)) {
+    const int rows = m.Nrows();
+    const int columns = m.Ncols();
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c) m(r, c) = f(m(r, c));
+}
+
+void RunElementWise(CCalculatorDlg& dlg, double (*f)(double)) {
+    RunProcedure(dlg, ComplexSupport::Supported, [f](NEWMAT::Matrix& m) {
+        ApplyToElements(m, f);
+        return true;
+    });
+}
+
+void ScaleBy(CCalculatorDlg& dlg, double factor) {
+    RunProcedure(dlg, ComplexSupport::Supported, [factor](NEWMAT::Matrix& m) {
+        m = m * factor;
+        return true;
+    });
+}
+
+double Pi() { return 4.0 * std::atan(1.0); }
+
+} // namespace
+
+double IntegerPart(double x) {
+    if (std::fabs(x) < kInt32Limit) return static_cast<double>(static_cast<int>(x));
+    // Out of the int range every double is already whole; NaN stays NaN.
+    return std::trunc(x);
+}
+
+void TruncateElements(NEWMAT::Matrix& m) { ApplyToElements(m, IntegerPart); }
+
+void OnElementSin(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::sin(x); });
+}
+void OnElementCos(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::cos(x); });
+}
+void OnElementTan(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::tan(x); });
+}
+void OnElementArcsin(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::asin(x); });
+}
+void OnElementArccos(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::acos(x); });
+}
+void OnElementArctan(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::atan(x); });
+}
+void OnElementExp(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::exp(x); });
+}
+void OnElementExp10(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::pow(10.0, x); });
+}
+// A zero gives -infinity like any other pole of the logarithm.
+void OnElementLog(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::log(x); });
+}
+void OnElementLog10(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::log10(x); });
+}
+void OnElementSquareRoot(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::sqrt(x); });
+}
+void OnElementNegative(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return x * -1.0; });
+}
+void OnElementAbsolute(CCalculatorDlg& dlg) {
+    RunElementWise(dlg, [](double x) { return std::fabs(x); });
+}
+
+void OnElementReciprocal(CCalculatorDlg& dlg) {
+    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](NEWMAT::Matrix& m) {
+        const int rows = m.Nrows();
+        const int columns = m.Ncols();
+        for (int r = 1; r <= rows; ++r)
+            for (int c = 1; c <= columns; ++c) {
+                if (m(r, c) == 0.0) {
+                    dlg.Host().MessageBox(kDivideByZeroText, kReciprocalCaption,
+                                          MB_OK | MB_ICONSTOP);
+                    return false;
+                }
+                m(r, c) = 1.0 / m(r, c);
+            }
+        return true;
+    });
+}
+
+void OnElementInteger(CCalculatorDlg& dlg) {
+    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](NEWMAT::Matrix& m) {
+        TruncateElements(m);
+        dlg.SetDecimals(0);
+        return true;
+    });
+}
+
+void OnElementToDegrees(CCalculatorDlg& dlg) { ScaleBy(dlg, 180.0 / Pi()); }
+
+void OnElementToRadians(CCalculatorDlg& dlg) { ScaleBy(dlg, Pi() * (1.0 / 180.0)); }
