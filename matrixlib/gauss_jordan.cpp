@@ -65,8 +65,10 @@ void GetGaussJSolVec(const Matrix& A, Matrix& B) {
   const int m = B.Ncols();
   const double tiny = PivotTolerance(A);
   Matrix W = A;
+  // B is replaced only once the solve has succeeded.
+  Matrix X = B;
   View a(W);
-  View b(B);
+  View b(X);
   for (int k = 1; k <= n; ++k) {
     int p = k;
     for (int i = k + 1; i <= n; ++i)
@@ -87,4 +89,5 @@ void GetGaussJSolVec(const Matrix& A, Matrix& B) {
       for (int j = 1; j <= m; ++j) b(i, j) -= f * b(k, j);
     }
   }
+  B = X;
 }

@@ -34,12 +34,14 @@ Matrix Characteristic(const Matrix& M) {
     balanc(H);
     elmhes(H);
     hqr(H, wr, wi);
+    // hqr stores a complex-conjugate pair in two adjacent entries.
     for (int k = 1; k <= n; ++k) {
-      if (wi(k) == 0.0) {
+      if (wi(k) == 0.0 || k == n) {
         MultiplyBy(coeffs, {-wr(k)});
-      } else if (wi(k) > 0.0) {
+      } else {
         // A conjugate pair gives the real quadratic λ² − 2aλ + (a² + b²).
         MultiplyBy(coeffs, {-2.0 * wr(k), wr(k) * wr(k) + wi(k) * wi(k)});
+        ++k;
       }
     }
   }
