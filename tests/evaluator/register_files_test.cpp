@@ -106,3 +106,11 @@ TEST_F(RegisterFiles, OddButSoundFilesLoad) {
     WriteDoubles(File("RegNum"), {2, 1, 7, 8});
     EXPECT_EQ(LastResult(Run("a * b + c\nquit\n")), (std::vector<std::vector<double>>{{56}}));
 }
+
+TEST_F(RegisterFiles, AFileThatCannotBeWrittenIsReportedAndTheRestSaved) {
+    std::filesystem::create_directory(File("RegQ"));
+    const std::string out = Run("quit\ny\n");
+    EXPECT_TRUE(out.ends_with("?\nError: Unable to Open File RegQ")) << out;
+    EXPECT_TRUE(std::filesystem::is_directory(File("RegQ")));
+    EXPECT_EQ(ReadBytes(File("RegZ")), std::string(16, '\0'));
+}
