@@ -75,6 +75,10 @@ RegisterFileResult DeserializePacked(std::string_view bytes, PackedMatrix& packe
 }
 
 RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& packed) {
+    // Opening a pipe or device would block or read without end.
+    struct stat before {};
+    if (stat(fileName.c_str(), &before) != 0 || !S_ISREG(before.st_mode))
+        return RegisterFileResult::CannotOpen;
     File file(std::fopen(fileName.c_str(), "rb"));
     if (!file) return RegisterFileResult::CannotOpen;
     struct stat status {};

@@ -6,6 +6,13 @@ namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 
+// Reserves room for a whole text once its first element is written, assuming
+// the others are about as long: large texts then grow without reallocating.
+void ReserveLike(std::string& text, std::size_t firstElementChars, const NEWMAT::Matrix& matrix) {
+    const auto elements = static_cast<std::size_t>(matrix.Storage());
+    text.reserve((firstElementChars + 1) * elements + 2 * static_cast<std::size_t>(matrix.Nrows()));
+}
+
 // Rows of elements written by `element`, separated by `width` blanks.
 template <typename WriteElement>
 std::string WriteRows(const NEWMAT::Matrix& matrix, int width, WriteElement element) {
@@ -19,6 +26,7 @@ std::string WriteRows(const NEWMAT::Matrix& matrix, int width, WriteElement elem
         for (int c = 0; c < columns; ++c, ++value) {
             if (c > 0) text += separator;
             element(text, *value);
+            if (r == 0 && c == 0) ReserveLike(text, text.size() + separator.size(), matrix);
         }
         text += kLineEnd;
     }
@@ -58,6 +66,8 @@ std::string FormatComplex(const NEWMAT::Matrix& matrix, int fieldWidth, int deci
             text += ", ";
             AppendFixedField(text, row[n + j], fieldWidth, decimals);
             text += ")  ";
+            // One pair is two of the matrix's elements.
+            if (r == 0 && j == 0) ReserveLike(text, text.size() / 2, matrix);
         }
         text += kLineEnd;
     }

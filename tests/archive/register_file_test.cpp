@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -69,12 +70,29 @@ TEST(RegisterFile, DamagedFilesAreRefusedAndChangeNothing) {
     }
 }
 
+TEST(RegisterFile, HeaderShapeAndSurplusBytes) {
+    ScratchDirectory directory("shape");
+    const std::string file = directory.File("RegS");
+    WriteBytes(file, DoubleBytes({0, 7}));
+    const NEWMAT::Matrix wide = LoadMatrixFile(file);
+    EXPECT_EQ(wide.Nrows(), 0);
+    EXPECT_EQ(wide.Ncols(), 7);
+
+    WriteBytes(file, DoubleBytes({1, 2, 3, 4, 5, 6}) + "xyz");
+    PackedMatrix packed;
+    ASSERT_EQ(ReadRegisterFile(file, packed), RegisterFileResult::Ok);
+    EXPECT_EQ(packed, (PackedMatrix{1, 2, 3, 4}));
+}
+
 TEST(RegisterFile, MissingOrUnreadableFilesCannotBeOpened) {
     ScratchDirectory directory("missing");
     PackedMatrix packed = kSentinel;
     EXPECT_EQ(ReadRegisterFile(directory.File("RegX"), packed), RegisterFileResult::CannotOpen);
     std::filesystem::create_directory(directory.File("RegY"));
     EXPECT_EQ(ReadRegisterFile(directory.File("RegY"), packed), RegisterFileResult::CannotOpen);
+    // A pipe would block the reader for ever.
+    ASSERT_EQ(mkfifo(directory.File("RegP").c_str(), 0600), 0);
+    EXPECT_EQ(ReadRegisterFile(directory.File("RegP"), packed), RegisterFileResult::CannotOpen);
     EXPECT_EQ(packed, kSentinel);
     EXPECT_EQ(LoadMatrixFile(directory.File("RegX")).Storage(), 0);
 }

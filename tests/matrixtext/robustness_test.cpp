@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
 
 namespace {
@@ -50,6 +51,35 @@ TEST(MatrixTextRobustness, RandomTextsThroughValidatorReadersAndWriters) {
             FormatComplex(dual, round % 11 - 5, 2);
         }
     }
+}
+
+std::string Repeat(const std::string& piece, std::size_t times) {
+    std::string text;
+    text.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+// Texts that would make a reader rescan what it has passed; read in linear
+// time they take milliseconds, read quadratically many minutes.
+TEST(MatrixTextRobustness, PathologicalTextsReadInLinearTime) {
+    const std::size_t n = 200000;
+    const std::string texts[] = {
+        Repeat("1e", n),  Repeat("1-", n),         Repeat("9", 2 * n), Repeat("(", n),
+        Repeat(")", n),   Repeat("1.", n),         Repeat("e", n),     Repeat("0x1", n),
+        Repeat(" ", n),   Repeat("\n", n),         Repeat("1,", n),    Repeat("(1, 2) ", n / 4),
+        Repeat("nan(", n), Repeat("1e+5 ", n / 2),
+    };
+    const auto start = std::chrono::steady_clock::now();
+    for (const std::string& text : texts) {
+        ValidateEntryText(text, true);
+        ParseReal(text);
+        ParseRealExponent(text);
+        ParseComplex(text);
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 10.0);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <limits>
 #include <random>
 
@@ -127,6 +129,38 @@ TEST(ReadNumbers, FollowStrtodAtofAndAtoi) {
     EXPECT_EQ(ParseLeadingInt("2147483647"), 2147483647);
     EXPECT_EQ(ParseLeadingInt("99999999999"), std::numeric_limits<int>::max());
     EXPECT_EQ(ParseLeadingInt("-99999999999"), std::numeric_limits<int>::min());
+}
+
+// The reader takes a fast path for plain decimals; it must agree with the C
+// library's strtod (this test runs in the "C" locale) on every text.
+TEST(ReadNumbers, AgreeWithStrtodOnRandomTexts) {
+    static const std::string kAlphabet = "0123456789..++--eEexXpPinfatyINF( )\t";
+    std::mt19937 random(3);
+    std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
+    std::uniform_int_distribution<std::size_t> length(0, 12);
+    for (int round = 0; round < 50000; ++round) {
+        std::string text(length(random), ' ');
+        for (char& c : text) c = kAlphabet[pick(random)];
+        if (round % 7 == 0) text = std::to_string(round) + "e" + std::to_string(round % 700 - 350);
+        const char* end = nullptr;
+        char* expectedEnd = nullptr;
+        const double value = ReadCNumber(text.c_str(), &end);
+        const double expected = std::strtod(text.c_str(), &expectedEnd);
+        ASSERT_EQ(end, expectedEnd) << text;
+        if (std::isnan(expected)) {
+            ASSERT_TRUE(std::isnan(value)) << text;
+        } else {
+            ASSERT_EQ(value, expected) << text;
+            ASSERT_EQ(std::signbit(value), std::signbit(expected)) << text;
+        }
+    }
+}
+
+TEST(ReadNumbers, LongRunsOfDigits) {
+    const std::string digits(500, '7');
+    const char* end = nullptr;
+    EXPECT_EQ(ReadCNumber(digits.c_str(), &end), std::strtod(digits.c_str(), nullptr));
+    EXPECT_EQ(end, digits.c_str() + digits.size());
 }
 
 } // namespace
