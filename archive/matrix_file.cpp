@@ -22,7 +22,8 @@ void LoadNumericVariables(NumericVariables& variables, const std::string& fileNa
     const auto columns = static_cast<std::size_t>(packed[1]);
     if (columns == 0) return;
     const std::size_t used = std::min(rows, variables.size());
-    for (std::size_t i = 0; i < used; ++i) variables[i] = packed[2 + i * columns];
+    for (std::size_t i = 0; i < used; ++i)
+        variables[i] = packed[2 + i * columns];
 }
 
 RegisterFileResult SaveNumericVariables(const NumericVariables& variables,

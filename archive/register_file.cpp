@@ -116,8 +116,8 @@ RegisterFileResult WriteRegisterFile(const std::string& fileName, const PackedMa
 
     bool written;
     if constexpr (std::endian::native == std::endian::little) {
-        written = std::fwrite(packed.data(), kValueBytes, packed.size(), file.get()) ==
-                  packed.size();
+        written =
+            std::fwrite(packed.data(), kValueBytes, packed.size(), file.get()) == packed.size();
     } else {
         const std::string bytes = SerializePacked(packed);
         written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();

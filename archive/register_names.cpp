@@ -9,4 +9,6 @@ std::string RegisterFileName(std::string_view registerName) {
     return name;
 }
 
-std::string RegisterFileName(char letter) { return RegisterFileName(std::string_view(&letter, 1)); }
+std::string RegisterFileName(char letter) {
+    return RegisterFileName(std::string_view(&letter, 1));
+}

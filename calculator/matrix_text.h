@@ -65,8 +65,8 @@ NEWMAT::Matrix ParseComplex(const std::string& text);
 
 // Each element with "%.<decimals>f" in radix 10 (and in a radix outside
 // 2..256); in any other radix truncated toward zero to a 32-bit int
-// (TruncateToInt32) and written by FormatInteger (platform/number_format.h). Elements of a row are separated by `width`
-// blanks (none for width <= 0); every row ends with CR LF. A matrix without
+// (TruncateToInt32) and written by FormatInteger (platform/number_format.h). Elements of a row are
+// separated by `width` blanks (none for width <= 0); every row ends with CR LF. A matrix without
 // elements gives "".
 std::string FormatFixed(const NEWMAT::Matrix& matrix, int width, int decimals, int radix);
 

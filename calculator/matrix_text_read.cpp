@@ -14,7 +14,9 @@ bool IsCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
+bool IsLineBreak(char c) {
+    return c == '\n' || c == '\r';
+}
 
 // Characters a number of the plain reader is made of, line breaks included.
 bool IsPlainNumberCharacter(char c) {
@@ -71,9 +73,11 @@ NEWMAT::Matrix ParseReal(const std::string& text) {
     const char* p = work.c_str();
     const char* const end = p + work.size();
     while (p < end) {
-        while (p < end && IsPlainNumberCharacter(*p)) ++p;
+        while (p < end && IsPlainNumberCharacter(*p))
+            ++p;
         if (p < end) ++p;
-        while (p < end && IsCSpace(*p)) ++p;
+        while (p < end && IsCSpace(*p))
+            ++p;
         if (p < end) values.push_back(NumberAt(p));
     }
     return FillRows(rows, values);
@@ -85,12 +89,15 @@ NEWMAT::Matrix ParseRealExponent(const std::string& text) {
     const char* p = text.c_str();
     const char* const end = p + text.size();
     while (p < end) {
-        while (p < end && IsCSpace(*p)) ++p;
+        while (p < end && IsCSpace(*p))
+            ++p;
         if (p == end) break;
         values.push_back(NumberAt(p));
-        while (p < end && !IsCSpace(*p)) ++p;
+        while (p < end && !IsCSpace(*p))
+            ++p;
         bool closesRow = p == end;
-        for (; p < end && IsCSpace(*p); ++p) closesRow = closesRow || IsLineBreak(*p);
+        for (; p < end && IsCSpace(*p); ++p)
+            closesRow = closesRow || IsLineBreak(*p);
         if (closesRow) ++rows;
     }
     return FillRows(rows, values);
@@ -128,7 +135,8 @@ NEWMAT::Matrix ParseComplex(const std::string& text) {
             continue;
         }
         const double value = NumberAt(p);
-        while (p < end && *p != '(' && *p != ')' && *p != ',' && !IsCSpace(*p)) ++p;
+        while (p < end && *p != '(' && *p != ')' && *p != ',' && !IsCSpace(*p))
+            ++p;
         if (depth == 0) {
             parts.push_back(value);
             parts.push_back(0);

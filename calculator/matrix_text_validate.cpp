@@ -1,18 +1,13 @@
 #include "calculator/matrix_text.h"
 
 #include <iterator>
+#include <string_view>
 
 namespace {
 
 bool IsEntryCharacter(char c) {
-    if (c >= '0' && c <= '9') return true;
-    switch (c) {
-    case 'e': case 'E': case '.': case '(': case ')': case ',':
-    case ' ': case '+': case '-': case '\r': case '\n':
-        return true;
-    default:
-        return false;
-    }
+    constexpr std::string_view kOthers = "eE.(),+- \r\n";
+    return (c >= '0' && c <= '9') || kOthers.find(c) != std::string_view::npos;
 }
 
 } // namespace

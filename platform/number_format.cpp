@@ -8,7 +8,9 @@
 
 namespace {
 
-int ClampDecimals(int decimals) { return std::clamp(decimals, 0, kMaxFormatDecimals); }
+int ClampDecimals(int decimals) {
+    return std::clamp(decimals, 0, kMaxFormatDecimals);
+}
 
 // Writes "inf", "-inf" or "nan" for a non-finite value; false for a finite one.
 bool AppendNonFinite(std::string& out, double value) {
@@ -59,7 +61,8 @@ void AppendFixedField(std::string& out, double value, int fieldWidth, int decima
     const std::size_t start = out.size();
     AppendFixedDecimals(out, value, decimals);
     const bool leftAlign = fieldWidth < 0;
-    const std::size_t width = static_cast<std::size_t>(std::abs(static_cast<long long>(fieldWidth)));
+    const std::size_t width =
+        static_cast<std::size_t>(std::abs(static_cast<long long>(fieldWidth)));
     const std::size_t written = out.size() - start;
     if (written >= width) return;
     if (leftAlign) {
@@ -150,7 +153,8 @@ std::string FormatSignificant(double value, int digits) {
     for (std::size_t i = pos; i < e; ++i)
         if (scientific[i] != '.') mantissa += scientific[i];
     const int exponent = std::atoi(scientific.c_str() + e + 1);
-    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
     if (mantissa == "0") mantissa.clear();
 
     if (exponent >= -1 && exponent < digits) {

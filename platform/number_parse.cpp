@@ -19,7 +19,9 @@ bool IsCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IsDecimalNumberCharacter(char c) {
     return IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
@@ -57,7 +59,8 @@ bool ReadPlainDecimal(const char* text, double& value, const char*& end) {
 
 double ReadCNumber(const char* text, const char** end) {
     const char* start = text;
-    while (IsCSpace(*start)) ++start;
+    while (IsCSpace(*start))
+        ++start;
     double value = 0;
     if (ReadPlainDecimal(start, value, *end)) return value;
     char* stop = nullptr;
@@ -73,7 +76,8 @@ double ParseLeadingDouble(const std::string& text) {
 
 int ParseLeadingInt(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && IsCSpace(text[i])) ++i;
+    while (i < text.size() && IsCSpace(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';

@@ -18,8 +18,7 @@ using Clock = std::chrono::steady_clock;
 
 // The best of three runs: the machine is shared, and the slower runs measure
 // the neighbours rather than the code.
-template <typename Work>
-double Seconds(Work work) {
+template <typename Work> double Seconds(Work work) {
     double best = 1e300;
     for (int run = 0; run < 3; ++run) {
         const auto start = Clock::now();
@@ -33,7 +32,8 @@ NEWMAT::Matrix RandomMatrix(int rows, int columns) {
     std::mt19937_64 random(1);
     std::uniform_real_distribution<double> value(-1000, 1000);
     NEWMAT::Matrix m(rows, columns);
-    for (int i = 0; i < rows * columns; ++i) m.Store()[i] = value(random);
+    for (int i = 0; i < rows * columns; ++i)
+        m.Store()[i] = value(random);
     return m;
 }
 

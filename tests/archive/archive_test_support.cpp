@@ -23,11 +23,19 @@ void* operator new(std::size_t size) {
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
     throw std::bad_alloc();
 }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}
 
-void ResetLargestAllocation() { largestAllocation = 0; }
-std::size_t LargestAllocation() { return largestAllocation; }
+void ResetLargestAllocation() {
+    largestAllocation = 0;
+}
+std::size_t LargestAllocation() {
+    return largestAllocation;
+}
 
 std::string DoubleBytes(std::initializer_list<double> values) {
     std::string bytes;
@@ -53,7 +61,8 @@ std::string ReadBytes(const std::filesystem::path& file) {
 }
 
 ScratchDirectory::ScratchDirectory(const std::string& name)
-    : path_(std::filesystem::temp_directory_path() / ("zentabl-" + name + "-" + std::to_string(getpid()))) {
+    : path_(std::filesystem::temp_directory_path() /
+            ("zentabl-" + name + "-" + std::to_string(getpid()))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
 }

@@ -126,7 +126,8 @@ TEST(RegisterFile, BothProgramsReadEachOthersFilesByteForByte) {
     std::normal_distribution<double> value(0, 1e6);
     NEWMAT::Matrix m(37, 23);
     for (int r = 1; r <= 37; ++r)
-        for (int c = 1; c <= 23; ++c) m(r, c) = value(random);
+        for (int c = 1; c <= 23; ++c)
+            m(r, c) = value(random);
 
     // Evaluator saves, calculator recalls and stores again.
     ASSERT_EQ(SaveMatrixFile(m, directory.File("RegE")), RegisterFileResult::Ok);
@@ -140,7 +141,8 @@ TEST(RegisterFile, BothProgramsReadEachOthersFilesByteForByte) {
     ASSERT_EQ(back.Nrows(), 37);
     ASSERT_EQ(back.Ncols(), 23);
     for (int r = 1; r <= 37; ++r)
-        for (int c = 1; c <= 23; ++c) EXPECT_EQ(back(r, c), m(r, c));
+        for (int c = 1; c <= 23; ++c)
+            EXPECT_EQ(back(r, c), m(r, c));
 
     ASSERT_EQ(SaveMatrixFile(NEWMAT::Matrix(), directory.File("RegF")), RegisterFileResult::Ok);
     EXPECT_EQ(ReadBytes(directory.File("RegF")), std::string(16, '\0'));
@@ -160,7 +162,8 @@ TEST(NumericVariables, OnlyTheFirst26RowsOfTheFirstColumnAreUsed) {
     EXPECT_EQ(variables[3], -1);
 
     PackedMatrix tall{30, 1};
-    for (int i = 0; i < 30; ++i) tall.push_back(100 + i);
+    for (int i = 0; i < 30; ++i)
+        tall.push_back(100 + i);
     ASSERT_EQ(WriteRegisterFile(file, tall), RegisterFileResult::Ok);
     LoadNumericVariables(variables, file);
     EXPECT_EQ(variables[25], 125);
@@ -172,7 +175,8 @@ TEST(NumericVariables, OnlyTheFirst26RowsOfTheFirstColumnAreUsed) {
     LoadNumericVariables(variables, file);
     EXPECT_EQ(variables[0], -1);
 
-    for (std::size_t i = 0; i < variables.size(); ++i) variables[i] = 0.5 * i;
+    for (std::size_t i = 0; i < variables.size(); ++i)
+        variables[i] = 0.5 * i;
     ASSERT_EQ(SaveNumericVariables(variables, file), RegisterFileResult::Ok);
     EXPECT_EQ(ReadBytes(file).size(), 8u * 28);
     NumericVariables loaded{};

@@ -26,7 +26,8 @@ TEST(RegisterFileRobustness, RandomAndMutatedBytes) {
             std::string bytes;
             if (round % 2 == 0) {
                 bytes.resize(std::uniform_int_distribution<std::size_t>(0, 80)(random));
-                for (char& b : bytes) b = static_cast<char>(byte(random));
+                for (char& b : bytes)
+                    b = static_cast<char>(byte(random));
             } else {
                 const int rows = round % 5;
                 const int columns = round % 7;
@@ -35,8 +36,8 @@ TEST(RegisterFileRobustness, RandomAndMutatedBytes) {
                 bytes = SerializePacked(packed);
                 const int changes = 1 + round % 3;
                 for (int i = 0; i < changes; ++i)
-                    bytes[std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(
-                        random)] = static_cast<char>(byte(random));
+                    bytes[std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(random)] =
+                        static_cast<char>(byte(random));
                 bytes.resize(std::uniform_int_distribution<std::size_t>(0, bytes.size())(random));
             }
             WriteBytes(file, bytes);

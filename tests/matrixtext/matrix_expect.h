@@ -11,5 +11,6 @@ inline void ExpectMatrix(const NEWMAT::Matrix& m, int rows, int columns,
     ASSERT_EQ(m.Nrows(), rows);
     ASSERT_EQ(m.Ncols(), columns);
     ASSERT_EQ(values.size(), static_cast<std::size_t>(rows) * columns);
-    for (int i = 0; i < rows * columns; ++i) EXPECT_EQ(m.Store()[i], values[i]) << "element " << i;
+    for (int i = 0; i < rows * columns; ++i)
+        EXPECT_EQ(m.Store()[i], values[i]) << "element " << i;
 }

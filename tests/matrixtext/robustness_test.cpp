@@ -56,7 +56,8 @@ TEST(MatrixTextRobustness, RandomTextsThroughValidatorReadersAndWriters) {
 std::string Repeat(const std::string& piece, std::size_t times) {
     std::string text;
     text.reserve(piece.size() * times);
-    for (std::size_t i = 0; i < times; ++i) text += piece;
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
     return text;
 }
 
@@ -65,9 +66,9 @@ std::string Repeat(const std::string& piece, std::size_t times) {
 TEST(MatrixTextRobustness, PathologicalTextsReadInLinearTime) {
     const std::size_t n = 200000;
     const std::string texts[] = {
-        Repeat("1e", n),  Repeat("1-", n),         Repeat("9", 2 * n), Repeat("(", n),
-        Repeat(")", n),   Repeat("1.", n),         Repeat("e", n),     Repeat("0x1", n),
-        Repeat(" ", n),   Repeat("\n", n),         Repeat("1,", n),    Repeat("(1, 2) ", n / 4),
+        Repeat("1e", n),   Repeat("1-", n),        Repeat("9", 2 * n), Repeat("(", n),
+        Repeat(")", n),    Repeat("1.", n),        Repeat("e", n),     Repeat("0x1", n),
+        Repeat(" ", n),    Repeat("\n", n),        Repeat("1,", n),    Repeat("(1, 2) ", n / 4),
         Repeat("nan(", n), Repeat("1e+5 ", n / 2),
     };
     const auto start = std::chrono::steady_clock::now();

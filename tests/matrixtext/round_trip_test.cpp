@@ -16,8 +16,8 @@ NEWMAT::Matrix RandomMatrix(std::mt19937_64& random, int rows, int columns, doub
     return m;
 }
 
-void ExpectWithin(const NEWMAT::Matrix& back, const NEWMAT::Matrix& m,
-                  double absolute, double relative) {
+void ExpectWithin(const NEWMAT::Matrix& back, const NEWMAT::Matrix& m, double absolute,
+                  double relative) {
     ASSERT_EQ(back.Nrows(), m.Nrows());
     ASSERT_EQ(back.Ncols(), m.Ncols());
     for (int i = 0; i < m.Storage(); ++i) {

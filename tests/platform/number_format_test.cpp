@@ -5,9 +5,9 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <string>
 #include <limits>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -63,8 +63,7 @@ TEST(FormatFixed, MatchesPrintfRounding) {
     EXPECT_EQ(FormatFixedDecimals(2.5, 0), "2");
     EXPECT_EQ(FormatFixedDecimals(3.7, -3), "4");
     EXPECT_EQ(FormatFixedDecimals(-1.7976931348623157e308, 0).size(), 310u);
-    EXPECT_EQ(FormatFixedDecimals(5e-324, kMaxFormatDecimals + 50).size(),
-              2u + kMaxFormatDecimals);
+    EXPECT_EQ(FormatFixedDecimals(5e-324, kMaxFormatDecimals + 50).size(), 2u + kMaxFormatDecimals);
 }
 
 TEST(FormatFixed, FieldWidthPadsOrLeftAligns) {
@@ -140,7 +139,8 @@ TEST(ReadNumbers, AgreeWithStrtodOnRandomTexts) {
     std::uniform_int_distribution<std::size_t> length(0, 12);
     for (int round = 0; round < 50000; ++round) {
         std::string text(length(random), ' ');
-        for (char& c : text) c = kAlphabet[pick(random)];
+        for (char& c : text)
+            c = kAlphabet[pick(random)];
         if (round % 7 == 0) text = std::to_string(round) + "e" + std::to_string(round % 700 - 350);
         const char* end = nullptr;
         char* expectedEnd = nullptr;
