@@ -10,7 +10,7 @@ using namespace ztmath::detail;
 
 Matrix Kron(const Matrix& A, const Matrix& B) {
   const int ar = A.Nrows(), ac = A.Ncols(), br = B.Nrows(), bc = B.Ncols();
-  Matrix K(ar * br, ac * bc);
+  Matrix K = Sized(1LL * ar * br, 1LL * ac * bc);
   ConstView a(A), b(B);
   View k(K);
   for (int i = 1; i <= ar; ++i)
@@ -22,7 +22,7 @@ Matrix Kron(const Matrix& A, const Matrix& B) {
 
 Matrix BlockDiagonal(const Matrix& A, const Matrix& B) {
   const int ar = A.Nrows(), ac = A.Ncols();
-  Matrix D = Zeros(ar + B.Nrows(), ac + B.Ncols());
+  Matrix D = Zeros(0LL + ar + B.Nrows(), 0LL + ac + B.Ncols());
   ConstView a(A), b(B);
   View d(D);
   for (int i = 1; i <= ar; ++i)
@@ -46,11 +46,11 @@ Matrix VectorCrossProd(const Matrix& A, const Matrix& B) {
 
 Matrix Prime(int n) {
   if (n < 1) return Matrix();
+  Matrix row = Sized(1, n);
   // The n-th prime is below n(ln n + ln ln n) for n ≥ 6.
   const double x = n < 6 ? 15.0 : n * (std::log(n) + std::log(std::log(n))) + 3.0;
   const auto limit = static_cast<size_t>(x);
   std::vector<bool> composite(limit + 1, false);
-  Matrix row(1, n);
   int found = 0;
   for (size_t k = 2; k <= limit && found < n; ++k) {
     if (composite[k]) continue;

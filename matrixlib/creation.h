@@ -1,5 +1,6 @@
 #pragma once
-// Building new matrices.
+// Building new matrices. A result whose element count exceeds newmat's int
+// range → nrerror("Matrix too large").
 
 #include <newmat.h>
 

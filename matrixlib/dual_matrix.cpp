@@ -26,7 +26,7 @@ Matrix MakeDualMatrix(const Matrix& re, const Matrix& im) {
   if (re.Nrows() != im.Nrows() || re.Ncols() != im.Ncols()) nrerror(kSizeMismatch);
   const int rows = re.Nrows();
   const int n = re.Ncols();
-  Matrix D(rows, 2 * n);
+  Matrix D = Sized(rows, 2LL * n);
   ConstView r(re), i(im);
   View d(D);
   for (int a = 1; a <= rows; ++a)
@@ -51,7 +51,7 @@ Matrix CHTranspose(const Matrix& M) {
   RequireDual(M);
   const int rows = M.Nrows();
   const int n = M.Ncols() / 2;
-  Matrix T(n, 2 * rows);
+  Matrix T = Sized(n, 2LL * rows);
   ConstView m(M);
   View t(T);
   for (int a = 1; a <= rows; ++a)
@@ -66,7 +66,7 @@ Matrix CplxToComposite(const Matrix& M) {
   RequireDual(M);
   const int rows = M.Nrows();
   const int n = M.Ncols() / 2;
-  Matrix K(2 * rows, 2 * n);
+  Matrix K = Sized(2LL * rows, 2LL * n);
   ConstView m(M);
   View k(K);
   for (int a = 1; a <= rows; ++a)

@@ -2,6 +2,8 @@
 
 #include "matrixlib/zt_error.h"
 
+#include <climits>
+
 namespace ztmath::detail {
 
 double MaxAbs(const Matrix& m) {
@@ -22,8 +24,13 @@ bool AllFinite(const Matrix& m) {
   return true;
 }
 
-Matrix Zeros(int rows, int cols) {
-  Matrix z(rows, cols);
+Matrix Sized(long long rows, long long cols) {
+  if (rows < 0 || cols < 0 || rows * cols > INT_MAX || rows > INT_MAX || cols > INT_MAX) nrerror(kTooLarge);
+  return Matrix(static_cast<int>(rows), static_cast<int>(cols));
+}
+
+Matrix Zeros(long long rows, long long cols) {
+  Matrix z = Sized(rows, cols);
   if (Count(z) > 0) z = 0.0;
   return z;
 }

@@ -18,6 +18,7 @@ inline const char* const kNonSquare = "Non-Square Matrix";
 inline const char* const kNotComplex = "Not a complex matrix";
 inline const char* const kSizeMismatch = "Matrix sizes do not agree";
 inline const char* const kNonFinite = "Matrix has non-finite elements";
+inline const char* const kTooLarge = "Matrix too large";
 
 // Relative tolerance of the yes/no tests.
 inline constexpr double kTestTolerance = 1e-10;
@@ -49,8 +50,11 @@ inline long Count(const Matrix& m) { return static_cast<long>(m.Nrows()) * m.Nco
 double MaxAbs(const Matrix& m);
 bool AllFinite(const Matrix& m);
 Matrix Identity(int n);
-// A zero-filled rows × cols matrix (newmat leaves new storage undefined).
-Matrix Zeros(int rows, int cols);
+// A rows × cols matrix; sizes whose element count does not fit newmat's int
+// arithmetic → nrerror("Matrix too large") instead of a wrapped-around size.
+Matrix Sized(long long rows, long long cols);
+// The same, zero-filled (newmat leaves new storage undefined).
+Matrix Zeros(long long rows, long long cols);
 
 void RequireSquare(const Matrix& m);
 // Columns even: the matrix can be read as a dual matrix.

@@ -59,7 +59,7 @@ Matrix Random(int* seed, int r, int c, double lo, double hi) {
     g.Seed(static_cast<std::uint64_t>(*seed));
   }
   if (r < 1 || c < 1) return Matrix();
-  Matrix R(r, c);
+  Matrix R = Sized(r, c);
   double* p = R.Store();
   for (long k = 0; k < Count(R); ++k) p[k] = g.Between(lo, hi);
   return R;
@@ -69,7 +69,7 @@ Matrix RandomHermitian(int r, int c, double lo, double hi) {
   const int n = SquareOrder(r, c);
   if (n < 1) return Matrix();
   Generator& g = Shared();
-  Matrix H(n, 2 * n);
+  Matrix H = Sized(n, 2LL * n);
   View h(H);
   for (int i = 1; i <= n; ++i) {
     h(i, i) = g.Between(lo, hi);
@@ -89,6 +89,7 @@ Matrix RandomHermitian(int r, int c, double lo, double hi) {
 Matrix RandomUnitary(int r, int c, double lo, double hi) {
   const int n = SquareOrder(r, c);
   if (n < 1) return Matrix();
+  Matrix U = Sized(n, 2LL * n);
   Generator& g = Shared();
   using Cvec = std::vector<std::complex<double>>;
   std::vector<Cvec> q;
@@ -120,7 +121,6 @@ Matrix RandomUnitary(int r, int c, double lo, double hi) {
     }
     q.push_back(std::move(v));
   }
-  Matrix U(n, 2 * n);
   View u(U);
   for (int j = 1; j <= n; ++j)
     for (int i = 1; i <= n; ++i) {

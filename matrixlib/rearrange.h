@@ -20,9 +20,9 @@ void Srow(Matrix& M, int a, int b);
 // Reshaped row by row into rows × (count / rows); unchanged when rows < 1 or
 // rows does not divide the count.
 void Shape(Matrix& M, int rows);
-// Each element cut toward zero to digits decimal places (0 keeps the
-// integer part); a value that is a whole number of such places up to
-// rounding keeps that value.
+// Each element cut toward zero to digits decimal places (0, or less, keeps
+// the integer part); a value that is a whole number of such places up to
+// rounding keeps that value (0.29 stays 0.29).
 void Truncate(Matrix& M, int digits);
 // Rows stably sorted ascending by order (one entry per row, storage order);
 // a different entry count → nrerror.

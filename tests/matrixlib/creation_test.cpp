@@ -58,6 +58,17 @@ TEST(Creation, RandomIsPortableAndInRange) {
   EXPECT_EQ(Exist(Random(&s, 0, 3, 0, 1)), 0);
 }
 
+TEST(Creation, SizesBeyondIntRangeAreRefused) {
+  // 65536² wraps to 0 in int arithmetic; the matrix must not be allocated
+  // at the wrapped size and then filled.
+  int s = -3;
+  EXPECT_THROW(Random(&s, 65536, 65536, 0, 1), ztmath::MathError);
+  EXPECT_THROW(RandomHermitian(40000, 40000, 0, 1), ztmath::MathError);
+  Matrix row(1, 70000);
+  row = 1.0;
+  EXPECT_THROW(Kron(row, row), ztmath::MathError);
+}
+
 TEST(Creation, RandomHermitianAndUnitary) {
   for (int n : {1, 4, 9}) {
     const Matrix H = RandomHermitian(n, n, -3.0, 3.0);
