@@ -12,7 +12,8 @@ void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind) {
     dlg.SetCurrentCommandList(kind);
     CMdcCombo& list = dlg.CommandList();
     list.Clear();
-    for (const CommandRow& row : group->rows) list.AddItem(row.text);
+    for (const CommandRow& row : group->rows)
+        list.AddItem(row.text);
     const std::string title = CommandGroupTitle(*group, dlg);
     list.SetText(title);
     if (group->titleSelected) {

@@ -5,10 +5,18 @@
 
 namespace {
 
-void SetMultiplyKronecker(CCalculatorDlg& dlg) { dlg.SetMultiplyKronecker(); }
-void SetMultiplyMatrix(CCalculatorDlg& dlg) { dlg.SetMultiplyMatrix(); }
-void SetMultiplyScalar(CCalculatorDlg& dlg) { dlg.SetMultiplyScalar(); }
-void SetMultiplySchur(CCalculatorDlg& dlg) { dlg.SetMultiplySchur(); }
+void SetMultiplyKronecker(CCalculatorDlg& dlg) {
+    dlg.SetMultiplyKronecker();
+}
+void SetMultiplyMatrix(CCalculatorDlg& dlg) {
+    dlg.SetMultiplyMatrix();
+}
+void SetMultiplyScalar(CCalculatorDlg& dlg) {
+    dlg.SetMultiplyScalar();
+}
+void SetMultiplySchur(CCalculatorDlg& dlg) {
+    dlg.SetMultiplySchur();
+}
 
 constexpr CommandRow kTestRows[] = {
     {"Characteristic", nullptr},
@@ -147,11 +155,11 @@ constexpr CommandRow kModeRows[] = {
 };
 
 constexpr CommandRow kCreateRows[] = {
-    {"Create Companion", nullptr},  {"Create Hermitian", nullptr}, {"Create Hilbert", nullptr},
-    {"Create Identity", nullptr},   {"Create Null", nullptr},      {"Create Orthogonal", nullptr},
-    {"Create Prime", nullptr},      {"Create Random", nullptr},    {"Create Reflection", nullptr},
-    {"Create Rotation", nullptr},   {"Create Toeplitz", nullptr},  {"Create Unit", nullptr},
-    {"Create Unitary", nullptr},    {"Create Vandermonde", nullptr},
+    {"Create Companion", nullptr}, {"Create Hermitian", nullptr},   {"Create Hilbert", nullptr},
+    {"Create Identity", nullptr},  {"Create Null", nullptr},        {"Create Orthogonal", nullptr},
+    {"Create Prime", nullptr},     {"Create Random", nullptr},      {"Create Reflection", nullptr},
+    {"Create Rotation", nullptr},  {"Create Toeplitz", nullptr},    {"Create Unit", nullptr},
+    {"Create Unitary", nullptr},   {"Create Vandermonde", nullptr},
 };
 
 constexpr CommandRow kFactorRows[] = {

@@ -12,12 +12,12 @@ using CommandOperation = void (*)(CCalculatorDlg&);
 
 struct CommandRow {
     const char* text;
-    CommandOperation run;  // nullptr: listed, runs nothing yet
+    CommandOperation run; // nullptr: listed, runs nothing yet
 };
 
 struct CommandGroup {
     CommandListKind kind;
-    const char* title;  // nullptr: the title depends on the dialog's state
+    const char* title; // nullptr: the title depends on the dialog's state
     bool titleSelected;
     std::span<const CommandRow> rows;
 };

@@ -20,8 +20,8 @@ FormatCheck CheckedFormat(const CCalculatorDlg& dlg) {
 
 EditMenuState CurrentEditState(CCalculatorDlg& dlg) {
     const bool empty = dlg.Display().Text().empty();
-    return EditMenuState{dlg.CanUndo(), !empty && dlg.DisplayHasSelection(),
-                         dlg.DisplayCanPaste(), !empty && !dlg.DisplaySelectsAll()};
+    return EditMenuState{dlg.CanUndo(), !empty && dlg.DisplayHasSelection(), dlg.DisplayCanPaste(),
+                         !empty && !dlg.DisplaySelectsAll()};
 }
 
 void RunFormatChoice(CCalculatorDlg& dlg, const FormatChoice& choice) {

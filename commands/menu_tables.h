@@ -41,7 +41,7 @@ constexpr int kHelpContentsContext = 2510;
 struct FormatChoice {
     enum class Kind { Default, Fixed, Exponential, Truncate };
     Kind kind;
-    int digits;  // decimals for Fixed and Exponential, digits for Truncate
+    int digits; // decimals for Fixed and Exponential, digits for Truncate
 };
 
 // The Format choice of a command id, or nullopt for any other id.
@@ -59,7 +59,7 @@ extern const ConstantItem kConstants[15];
 // Item states of the Edit popup: what may be chosen now.
 struct EditMenuState {
     bool canUndo;
-    bool hasSelection;  // Cut, Copy and Delete
+    bool hasSelection; // Cut, Copy and Delete
     bool canPaste;
     bool canSelectAll;
 };

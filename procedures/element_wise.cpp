@@ -17,7 +17,8 @@ void ApplyToElements(NEWMAT::Matrix& m, double (*f)(double)) {
     const int rows = m.Nrows();
     const int columns = m.Ncols();
     for (int r = 1; r <= rows; ++r)
-        for (int c = 1; c <= columns; ++c) m(r, c) = f(m(r, c));
+        for (int c = 1; c <= columns; ++c)
+            m(r, c) = f(m(r, c));
 }
 
 void RunElementWise(CCalculatorDlg& dlg, double (*f)(double)) {
@@ -34,7 +35,9 @@ void ScaleBy(CCalculatorDlg& dlg, double factor) {
     });
 }
 
-double Pi() { return 4.0 * std::atan(1.0); }
+double Pi() {
+    return 4.0 * std::atan(1.0);
+}
 
 } // namespace
 
@@ -44,7 +47,9 @@ double IntegerPart(double x) {
     return std::trunc(x);
 }
 
-void TruncateElements(NEWMAT::Matrix& m) { ApplyToElements(m, IntegerPart); }
+void TruncateElements(NEWMAT::Matrix& m) {
+    ApplyToElements(m, IntegerPart);
+}
 
 void OnElementSin(CCalculatorDlg& dlg) {
     RunElementWise(dlg, [](double x) { return std::sin(x); });
@@ -112,6 +117,10 @@ void OnElementInteger(CCalculatorDlg& dlg) {
     });
 }
 
-void OnElementToDegrees(CCalculatorDlg& dlg) { ScaleBy(dlg, 180.0 / Pi()); }
+void OnElementToDegrees(CCalculatorDlg& dlg) {
+    ScaleBy(dlg, 180.0 / Pi());
+}
 
-void OnElementToRadians(CCalculatorDlg& dlg) { ScaleBy(dlg, Pi() * (1.0 / 180.0)); }
+void OnElementToRadians(CCalculatorDlg& dlg) {
+    ScaleBy(dlg, Pi() * (1.0 / 180.0));
+}

@@ -14,8 +14,8 @@ const char* const kComplexRefusalCaption = "Complex Matrix Procedure";
 // printf's field width: right-aligned, or left-aligned for a negative width.
 std::string PadToField(std::string text, int width) {
     const bool left = width < 0;
-    const size_t field = left ? static_cast<size_t>(-static_cast<long>(width))
-                              : static_cast<size_t>(width);
+    const size_t field =
+        left ? static_cast<size_t>(-static_cast<long>(width)) : static_cast<size_t>(width);
     if (text.size() >= field) return text;
     const std::string blanks(field - text.size(), ' ');
     return left ? text + blanks : blanks + text;

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <new>
+
+#include "matrixlib/zt_error.h"
+#include "procedures/procedure_frame.h"
+#include "tests/commands/calculator_fixture.h"
+
+namespace {
+
+using ProcedureFrameTest = CalculatorFixture;
+
+// Scales the matrix, then fails: the frame must store nothing.
+template <class Failure> void RunFailing(CCalculatorDlg& dlg, Failure failure) {
+    RunProcedure(dlg, ComplexSupport::Supported, [&](NEWMAT::Matrix& m) -> bool {
+        m = m * 10.0;
+        failure(m);
+        return true;
+    });
+}
+
+TEST_F(ProcedureFrameTest, FailuresAreReportedAndStoreNothing) {
+    SetCurrent(2, 2, {1, 2, 3, 4});
+    const std::string shown = calc.display.Text();
+
+    RunFailing(calc.dlg, [](NEWMAT::Matrix&) { nrerror("Matrix does not converge"); });
+    EXPECT_EQ(TakeTranscript(),
+              "message \"Error\" \"Matrix does not converge\" icon=stop buttons=ok -> ok\n");
+
+    RunFailing(calc.dlg, [](NEWMAT::Matrix& m) { m = m * NEWMAT::Matrix(3, 3); });
+    EXPECT_NE(TakeTranscript().find("message \"Error\""), std::string::npos);
+
+    RunFailing(calc.dlg, [](NEWMAT::Matrix&) { throw std::bad_alloc(); });
+    EXPECT_NE(TakeTranscript().find("icon=stop"), std::string::npos);
+
+    EXPECT_EQ(calc.dlg.GetCurrentMatrix()(2, 2), 4.0);
+    EXPECT_EQ(calc.display.Text(), shown);
+}
+
+TEST_F(ProcedureFrameTest, ComplexRefusalOnlyInComplexMode) {
+    SetCurrent(1, 2, {1, 2});
+    int runs = 0;
+    const auto count = [&runs](NEWMAT::Matrix&) { return ++runs, true; };
+    RunProcedure(calc.dlg, ComplexSupport::Refused, count);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(TakeTranscript(), "");
+
+    calc.dlg.SetComplexMode();
+    RunProcedure(calc.dlg, ComplexSupport::Refused, count);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(TakeTranscript(), "message \"Complex Matrix Procedure\" \"Procedure is unavailable "
+                                "for complex matrix\" icon=info buttons=ok -> ok\n");
+
+    calc.dlg.ClearCalculator();
+    RunProcedure(calc.dlg, ComplexSupport::Refused, count);
+    EXPECT_EQ(TakeTranscript(), ""); // nothing to refuse
+}
+
+TEST(ReportedValue, FollowsWidthDecimalsAndExponentFlag) {
+    EXPECT_EQ(FormatReportedValue(1234.5, 10, 4, false), " 1234.5000");
+    EXPECT_EQ(FormatReportedValue(-1234.56, 13, 3, true), "  -1.235e+003");
+    EXPECT_EQ(FormatReportedValue(0.5, 0, 2, true), "5.00e-001");
+    EXPECT_EQ(FormatReportedValue(2, -6, 1, true), "2.0e+000"); // wider than the field
+    EXPECT_EQ(FormatReportedValue(2, -10, 1, true), "2.0e+000  ");
+}
+
+TEST_F(ProcedureFrameTest, ValueReportSavesToTOnYesOnly) {
+    SetCurrent(1, 2, {7, 8});
+    calc.host.QueueAnswer(ScriptedHost::Answer::No);
+    EXPECT_FALSE(ReportValue(calc.dlg, "Trace = ", 2.5, "\n Save value to temporary register (t)?",
+                             "Trace"));
+    EXPECT_EQ(TakeTranscript(), "message \"Trace\" \"Trace = 2.50\\n Save value to temporary "
+                                "register (t)?\" icon=none buttons=yesno -> no\n");
+    EXPECT_FALSE(std::filesystem::exists("Regtmp"));
+
+    calc.host.QueueAnswer(ScriptedHost::Answer::Yes);
+    EXPECT_TRUE(ReportComplexValue(calc.dlg, "Det = ", 1, -2, "\n?", "Determinant"));
+    EXPECT_NE(TakeTranscript().find("\"Det = (1.00, -2.00)\\n?\""), std::string::npos);
+    EXPECT_EQ(calc.dlg.GetCurrentMatrix()(1, 1), 7.0); // the current matrix stays
+
+    calc.dlg.RecallRegister("           t");
+    const NEWMAT::Matrix t = calc.dlg.GetCurrentMatrix();
+    ASSERT_EQ(t.Ncols(), 2);
+    EXPECT_EQ(t(1, 1), 1.0);
+    EXPECT_EQ(t(1, 2), -2.0);
+}
+
+} // namespace
