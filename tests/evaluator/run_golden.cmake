@@ -9,13 +9,21 @@ if(EXISTS ${CASE}.reg)
   endif()
 endif()
 
-execute_process(COMMAND ${ZTEVAL}
-  INPUT_FILE ${CASE}.in
-  OUTPUT_FILE ${WORK}/output.txt
-  WORKING_DIRECTORY ${WORK}
-  RESULT_VARIABLE rc)
+if(EXISTS ${CASE}.zs)
+  # A calculator script that starts zteval itself.
+  execute_process(COMMAND ${ZENSCRIPT} ${CASE}.zs
+    OUTPUT_FILE ${WORK}/output.txt
+    WORKING_DIRECTORY ${WORK}
+    RESULT_VARIABLE rc)
+else()
+  execute_process(COMMAND ${ZTEVAL}
+    INPUT_FILE ${CASE}.in
+    OUTPUT_FILE ${WORK}/output.txt
+    WORKING_DIRECTORY ${WORK}
+    RESULT_VARIABLE rc)
+endif()
 if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "zteval ended with ${rc}")
+  message(FATAL_ERROR "the run ended with ${rc}")
 endif()
 
 function(compare expected actual)

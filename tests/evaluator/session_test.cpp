@@ -1,7 +1,12 @@
 #include "eval_test_support.h"
 
+#include "evaluator/evaluator_session.h"
+
 #include <gtest/gtest.h>
 
+#include <istream>
+#include <ostream>
+#include <streambuf>
 #include <string>
 
 namespace {
@@ -15,6 +20,48 @@ std::size_t Count(const std::string& text, const std::string& part) {
     }
     return count;
 }
+
+// Output that reaches its reader only when flushed, as through a pipe.
+class PipeOutput : public std::streambuf {
+public:
+    std::string pending;
+    std::string delivered;
+
+protected:
+    int_type overflow(int_type c) override {
+        if (c != traits_type::eof()) pending += traits_type::to_char_type(c);
+        return c;
+    }
+    int sync() override {
+        delivered += pending;
+        pending.clear();
+        return 0;
+    }
+};
+
+// Input that hands out one character per read and notes every read made
+// while written text was still held back.
+class WatchingInput : public std::streambuf {
+public:
+    WatchingInput(std::string text, const PipeOutput& output)
+        : m_text(std::move(text)), m_output(output) {}
+    int readsWithHeldOutput = 0;
+
+protected:
+    int_type underflow() override {
+        if (m_next >= m_text.size()) return traits_type::eof();
+        if (!m_output.pending.empty()) ++readsWithHeldOutput;
+        m_current = m_text[m_next++];
+        setg(&m_current, &m_current, &m_current + 1);
+        return traits_type::to_int_type(m_current);
+    }
+
+private:
+    std::string m_text;
+    std::size_t m_next = 0;
+    char m_current = 0;
+    const PipeOutput& m_output;
+};
 
 class Session : public ::testing::Test {
 protected:
@@ -57,4 +104,15 @@ TEST_F(Session, CharactersTypedAtAHelpPauseAnswerTheNextPauses) {
     EXPECT_EQ(last - more2, more.size() + 2 * 70u);
     EXPECT_NE(out.find("numbers\n\n6.0000  \n\n" + kPrompt + "1.0000  \n\n"), std::string::npos);
     EXPECT_EQ(Count(out, kPrompt), 4u);
+}
+
+TEST(SessionThroughPipes, EverythingWrittenIsFlushedBeforeEachRead) {
+    ScratchFolder folder;
+    PipeOutput pipe;
+    WatchingInput watching("1 + 1\nsin(0)\nhelp\n\n\n\nquit\ny", pipe);
+    std::istream in(&watching);
+    std::ostream out(&pipe);
+    RunEvaluator(in, out, folder.Path());
+    EXPECT_EQ(watching.readsWithHeldOutput, 0);
+    EXPECT_TRUE(pipe.delivered.ends_with("(y/n) ?"));
 }
