@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <new>
 #include <ostream>
 
 using NEWMAT::Matrix;
@@ -33,7 +34,15 @@ std::vector<EvalError> CExpressionParser::EvaluateLine(const std::string& line, 
         ReportError(NoExpression);
         return m_errors;
     }
-    ParseAssignment(result);
+    // The operations catch their own failures; what is left (memory running
+    // out while copying an operand) must still not end the program.
+    try {
+        ParseAssignment(result);
+    } catch (const std::bad_alloc&) {
+        ReportError(OperationUndefined);
+    } catch (const RBD_COMMON::BaseException&) {
+        ReportError(OperationUndefined);
+    }
     if (!m_scanner.AtEnd()) ReportError(SyntaxError);
     return m_errors;
 }

@@ -24,8 +24,10 @@ Matrix Scalar(double value) {
 }
 
 // Runs `compute`, which builds the new value of M; M is only replaced when
-// it succeeds. A library failure raises `onLibraryError`; anything else
-// the libraries throw (memory, newmat's checks) raises "Operation Undefined".
+// it succeeds. The checks before each call keep the libraries' own failures
+// for the cases they cannot foresee (a pivot that vanishes in rounding):
+// those raise `onLibraryError`. Running out of memory raises "Operation
+// Undefined".
 template <typename Compute>
 std::optional<EvalError> Replace(Matrix& M, EvalError onLibraryError, Compute compute) {
     try {
@@ -35,7 +37,7 @@ std::optional<EvalError> Replace(Matrix& M, EvalError onLibraryError, Compute co
     } catch (const ztmath::MathError&) {
         return onLibraryError;
     } catch (const RBD_COMMON::BaseException&) {
-        return OperationUndefined;
+        return onLibraryError;
     } catch (const std::bad_alloc&) {
         return OperationUndefined;
     }
