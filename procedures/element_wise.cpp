@@ -13,12 +13,12 @@ const char* const kReciprocalCaption = "Reciprocal Error";
 // 2^31: doubles of smaller magnitude fit a 32-bit int after truncation.
 constexpr double kInt32Limit = 2147483648.0;
 
+// newmat keeps a Matrix row by row, so this visits in reading order.
 void ApplyToElements(NEWMAT::Matrix& m, double (*f)(double)) {
-    const int rows = m.Nrows();
-    const int columns = m.Ncols();
-    for (int r = 1; r <= rows; ++r)
-        for (int c = 1; c <= columns; ++c)
-            m(r, c) = f(m(r, c));
+    NEWMAT::Real* element = m.Store();
+    const int count = m.Storage();
+    for (int k = 0; k < count; ++k)
+        element[k] = f(element[k]);
 }
 
 void RunElementWise(CCalculatorDlg& dlg, double (*f)(double)) {
@@ -94,17 +94,15 @@ void OnElementAbsolute(CCalculatorDlg& dlg) {
 
 void OnElementReciprocal(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](NEWMAT::Matrix& m) {
-        const int rows = m.Nrows();
-        const int columns = m.Ncols();
-        for (int r = 1; r <= rows; ++r)
-            for (int c = 1; c <= columns; ++c) {
-                if (m(r, c) == 0.0) {
-                    dlg.Host().MessageBox(kDivideByZeroText, kReciprocalCaption,
-                                          MB_OK | MB_ICONSTOP);
-                    return false;
-                }
-                m(r, c) = 1.0 / m(r, c);
+        NEWMAT::Real* element = m.Store();
+        const int count = m.Storage();
+        for (int k = 0; k < count; ++k) {
+            if (element[k] == 0.0) {
+                dlg.Host().MessageBox(kDivideByZeroText, kReciprocalCaption, MB_OK | MB_ICONSTOP);
+                return false;
             }
+            element[k] = 1.0 / element[k];
+        }
         return true;
     });
 }
