@@ -62,7 +62,8 @@ constexpr std::size_t kClearingWidth = 60;
 
 void ClearScreen(std::ostream& out) {
     const std::string blankLine(kClearingWidth, ' ');
-    for (int i = 0; i < kClearingLines; ++i) out << blankLine << "\n";
+    for (int i = 0; i < kClearingLines; ++i)
+        out << blankLine << "\n";
 }
 
 void Pause(std::istream& in, std::ostream& out, const char* prompt) {

@@ -3,14 +3,18 @@
 namespace {
 
 const char* const kErrorTexts[] = {
-    "Syntax Error",           "Unbalanced Parentheses", "No Expression Present",
-    "Matrix Does Not Exist",  "Unable to Open File",    "Incompatible Dimensions",
-    "Product not defined",    "Singular Matrix",        "Meaningless Expression",
+    "Syntax Error",          "Unbalanced Parentheses", "No Expression Present",
+    "Matrix Does Not Exist", "Unable to Open File",    "Incompatible Dimensions",
+    "Product not defined",   "Singular Matrix",        "Meaningless Expression",
     "Operation Undefined",
 };
 
 } // namespace
 
-const char* ErrorText(EvalError code) { return kErrorTexts[code]; }
+const char* ErrorText(EvalError code) {
+    return kErrorTexts[code];
+}
 
-std::string ErrorLine(EvalError code) { return std::string("Error: ") + ErrorText(code); }
+std::string ErrorLine(EvalError code) {
+    return std::string("Error: ") + ErrorText(code);
+}

@@ -20,7 +20,9 @@ constexpr int kDefaultDigits = 4;
 // a typed "dec 1e9" from asking for a gigabyte per number.
 constexpr int kMaxDigits = 100;
 
-bool StartsWith(const std::string& line, const char* prefix) { return line.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& line, const char* prefix) {
+    return line.rfind(prefix, 0) == 0;
+}
 
 // "dec" lines: the decimals are the number that starts at the first digit
 // anywhere in the line. Without a digit they stay as they were.
@@ -81,7 +83,8 @@ int RunEvaluator(std::istream& in, std::ostream& out, const std::filesystem::pat
             continue;
         }
         if (StartsWith(line, "hel")) ShowHelp(in, out);
-        for (EvalError code : parser.EvaluateLine(line, result)) out << ErrorLine(code) << "\n";
+        for (EvalError code : parser.EvaluateLine(line, result))
+            out << ErrorLine(code) << "\n";
         PrintResult(out, result, digits);
     }
 

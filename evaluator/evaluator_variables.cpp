@@ -33,8 +33,7 @@ void CEvaluatorVariables::LoadAll() {
     m_registers.fill(kEmptyPacked);
     LoadNumericVariables(m_numbers, FilePath(kNumericVariablesFile));
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        PackMatrix(LoadMatrixFile(FilePath(RegisterFileName(letter))),
-                   m_registers[letter - 'A']);
+        PackMatrix(LoadMatrixFile(FilePath(RegisterFileName(letter))), m_registers[letter - 'A']);
     }
 }
 

@@ -13,7 +13,7 @@
 // The evaluator's 26 matrix registers A-Z and 26 numeric variables a-z,
 // and their register files in one folder (the working directory by default).
 class CEvaluatorVariables {
-public:
+  public:
     explicit CEvaluatorVariables(std::filesystem::path folder = {});
 
     // Empties every register, then reads "RegNum" and "RegA" ... "RegZ".
@@ -37,7 +37,7 @@ public:
     double Number(char letter) const;
     void SetNumber(char letter, double value);
 
-private:
+  private:
     std::string FilePath(const std::string& fileName) const;
 
     std::filesystem::path m_folder;

@@ -115,8 +115,7 @@ void CExpressionParser::ParseAddSub(Matrix& M) {
 
 void CExpressionParser::ParseMulDiv(Matrix& M) {
     ParsePower(M);
-    while (m_scanner.IsDelimiter('*') || m_scanner.IsDelimiter('/') ||
-           m_scanner.IsDelimiter('%')) {
+    while (m_scanner.IsDelimiter('*') || m_scanner.IsDelimiter('/') || m_scanner.IsDelimiter('%')) {
         const char op = m_scanner.Current().text[0];
         m_scanner.GetToken();
         Matrix right;

@@ -16,7 +16,7 @@
 // never stop the parse: the level that meets one raises a code, leaves its
 // accumulator as it was and the levels above carry on.
 class CExpressionParser {
-public:
+  public:
     // Parentheses (and function calls) nested deeper than this raise
     // "Unbalanced Parentheses" rather than exhaust the stack.
     static constexpr int kMaxNesting = 256;
@@ -28,7 +28,7 @@ public:
     // as it was. Returns the codes raised, each once, in the order raised.
     std::vector<EvalError> EvaluateLine(const std::string& line, NEWMAT::Matrix& result);
 
-private:
+  private:
     void ParseAssignment(NEWMAT::Matrix& M);
     void ParseAddSub(NEWMAT::Matrix& M);
     void ParseMulDiv(NEWMAT::Matrix& M);

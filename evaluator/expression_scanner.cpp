@@ -10,14 +10,24 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-bool IsOperatorChar(char c) { return c != '\0' && std::strchr("+-*/%^=()", c) != nullptr; }
+bool IsOperatorChar(char c) {
+    return c != '\0' && std::strchr("+-*/%^=()", c) != nullptr;
+}
 
 // Line feed, vertical tab and form feed do not end a word; only these do.
-bool EndsWord(char c) { return c == ' ' || c == '\t' || c == '\r' || IsOperatorChar(c); }
+bool EndsWord(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || IsOperatorChar(c);
+}
 
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+bool IsUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -29,7 +39,8 @@ void CExpressionScanner::Reset(std::string line) {
 
 void CExpressionScanner::GetToken() {
     m_token = Token{};
-    while (m_pos < m_line.size() && IsBlank(m_line[m_pos])) ++m_pos;
+    while (m_pos < m_line.size() && IsBlank(m_line[m_pos]))
+        ++m_pos;
     m_token.start = m_pos;
     if (m_pos >= m_line.size()) return;
 

@@ -22,7 +22,7 @@ struct Token {
 // Splits one typed line into tokens. Words keep at most kMaxWordLength
 // characters; the rest of a longer word is passed over.
 class CExpressionScanner {
-public:
+  public:
     static constexpr std::size_t kMaxWordLength = 79;
 
     void Reset(std::string line);
@@ -44,7 +44,7 @@ public:
     bool IsDelimiter(char c) const;
     bool AtEnd() const { return m_token.text.empty(); }
 
-private:
+  private:
     std::string m_line;
     std::size_t m_pos = 0;
     Token m_token;

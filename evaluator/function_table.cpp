@@ -8,12 +8,12 @@ struct FunctionEntry {
 };
 
 const FunctionEntry kFunctions[] = {
-    {"sin", FnSin},       {"cos", FnCos},       {"tan", FnTan},       {"log", FnLog},
-    {"ln", FnLn},         {"exp", FnExp},       {"deg", FnDeg},       {"rad", FnRad},
-    {"arcsin", FnArcsin}, {"arcos", FnArcos},   {"arctan", FnArctan}, {"det", FnDet},
-    {"trans", FnTrans},   {"inv", FnInv},       {"trace", FnTrace},   {"rowvec", FnRowvec},
-    {"colvec", FnColvec}, {"adj", FnAdj},       {"rref", FnRref},     {"norm", FnNorm},
-    {"flip", FnFlip},     {"flop", FnFlop},     {"sqrt", FnSqrt},     {"luu", FnLuu},
+    {"sin", FnSin},       {"cos", FnCos},     {"tan", FnTan},       {"log", FnLog},
+    {"ln", FnLn},         {"exp", FnExp},     {"deg", FnDeg},       {"rad", FnRad},
+    {"arcsin", FnArcsin}, {"arcos", FnArcos}, {"arctan", FnArctan}, {"det", FnDet},
+    {"trans", FnTrans},   {"inv", FnInv},     {"trace", FnTrace},   {"rowvec", FnRowvec},
+    {"colvec", FnColvec}, {"adj", FnAdj},     {"rref", FnRref},     {"norm", FnNorm},
+    {"flip", FnFlip},     {"flop", FnFlop},   {"sqrt", FnSqrt},     {"luu", FnLuu},
     {"lul", FnLul},
 };
 

@@ -5,10 +5,13 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t SkipDigits(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && IsDigit(text[pos])) ++pos;
+    while (pos < text.size() && IsDigit(text[pos]))
+        ++pos;
     return pos;
 }
 

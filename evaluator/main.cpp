@@ -2,4 +2,6 @@
 
 #include <iostream>
 
-int main() { return RunEvaluator(std::cin, std::cout); }
+int main() {
+    return RunEvaluator(std::cin, std::cout);
+}

@@ -12,7 +12,9 @@ using NEWMAT::Matrix;
 
 namespace {
 
-bool IsScalar(const Matrix& M) { return M.Nrows() == 1 && M.Ncols() == 1; }
+bool IsScalar(const Matrix& M) {
+    return M.Nrows() == 1 && M.Ncols() == 1;
+}
 bool SameShape(const Matrix& A, const Matrix& B) {
     return A.Nrows() == B.Nrows() && A.Ncols() == B.Ncols();
 }
@@ -43,11 +45,11 @@ std::optional<EvalError> Replace(Matrix& M, EvalError onLibraryError, Compute co
     }
 }
 
-template <typename Function>
-Matrix ElementWise(const Matrix& M, Function f) {
+template <typename Function> Matrix ElementWise(const Matrix& M, Function f) {
     Matrix result = M;
     for (int r = 1; r <= result.Nrows(); ++r) {
-        for (int c = 1; c <= result.Ncols(); ++c) result(r, c) = f(result(r, c));
+        for (int c = 1; c <= result.Ncols(); ++c)
+            result(r, c) = f(result(r, c));
     }
     return result;
 }
@@ -56,12 +58,15 @@ Matrix Reshaped(const Matrix& M, int rows, int cols) {
     Matrix result(rows, cols);
     int k = 0;
     for (int r = 1; r <= M.Nrows(); ++r) {
-        for (int c = 1; c <= M.Ncols(); ++c, ++k) result(k / cols + 1, k % cols + 1) = M(r, c);
+        for (int c = 1; c <= M.Ncols(); ++c, ++k)
+            result(k / cols + 1, k % cols + 1) = M(r, c);
     }
     return result;
 }
 
-bool Invertible(const Matrix& M) { return Square(M) && !Singular(M); }
+bool Invertible(const Matrix& M) {
+    return Square(M) && !Singular(M);
+}
 
 Matrix LuFactor(const Matrix& M, bool upper) {
     Matrix compact = M;
@@ -70,7 +75,6 @@ Matrix LuFactor(const Matrix& M, bool upper) {
     LuDcmp(compact, index, parity);
     return upper ? GetUpperLu(compact) : GetLowerLu(compact);
 }
-
 
 constexpr double kPi = 3.14159265358979323846;
 

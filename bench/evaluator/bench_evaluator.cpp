@@ -25,21 +25,21 @@ namespace {
 void WriteRandomRegister(const fs::path& file, int n, std::mt19937& random) {
     std::uniform_real_distribution<double> element(-1.0, 1.0);
     PackedMatrix packed = {static_cast<double>(n), static_cast<double>(n)};
-    for (int i = 0; i < n * n; ++i) packed.push_back(element(random));
+    for (int i = 0; i < n * n; ++i)
+        packed.push_back(element(random));
     if (WriteRegisterFile(file.string(), packed) != RegisterFileResult::Ok) {
         std::fprintf(stderr, "cannot write %s\n", file.c_str());
         std::exit(1);
     }
 }
 
-template <typename Work>
-double BestSeconds(int repeats, Work work) {
+template <typename Work> double BestSeconds(int repeats, Work work) {
     std::vector<double> times;
     for (int i = 0; i < repeats; ++i) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                            .count());
+        times.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     return *std::min_element(times.begin(), times.end());
 }
@@ -56,8 +56,8 @@ double AsProgram(const fs::path& program, const fs::path& folder, const std::str
                  int repeats) {
     const fs::path inputFile = folder / "bench-input.txt";
     std::ofstream(inputFile) << input;
-    const std::string command = "cd '" + folder.string() + "' && '" + program.string() +
-                                "' < bench-input.txt > /dev/null";
+    const std::string command =
+        "cd '" + folder.string() + "' && '" + program.string() + "' < bench-input.txt > /dev/null";
     return BestSeconds(repeats, [&] {
         if (std::system(command.c_str()) != 0) std::fprintf(stderr, "zteval failed\n");
     });

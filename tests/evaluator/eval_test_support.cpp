@@ -67,8 +67,8 @@ std::vector<std::vector<double>> LastResult(const std::string& output) {
     const std::string prompt = "Enter expression: ";
     const std::size_t lastPrompt = output.rfind(prompt);
     const std::size_t before = output.rfind(prompt, lastPrompt - 1);
-    std::istringstream block(output.substr(before + prompt.size(),
-                                           lastPrompt - before - prompt.size()));
+    std::istringstream block(
+        output.substr(before + prompt.size(), lastPrompt - before - prompt.size()));
     std::vector<std::vector<double>> rows;
     std::string line;
     while (std::getline(block, line)) {
@@ -76,7 +76,8 @@ std::vector<std::vector<double>> LastResult(const std::string& output) {
         std::istringstream numbers(line);
         std::vector<double> row;
         double value;
-        while (numbers >> value) row.push_back(value);
+        while (numbers >> value)
+            row.push_back(value);
         rows.push_back(row);
     }
     return rows;

@@ -19,7 +19,8 @@ using Codes = std::vector<EvalError>;
 Matrix Identity(int n) {
     Matrix I(n, n);
     I = 0.0;
-    for (int i = 1; i <= n; ++i) I(i, i) = 1.0;
+    for (int i = 1; i <= n; ++i)
+        I(i, i) = 1.0;
     return I;
 }
 
@@ -27,13 +28,14 @@ double MaxDifference(const Matrix& A, const Matrix& B) {
     if (A.Nrows() != B.Nrows() || A.Ncols() != B.Ncols()) return INFINITY;
     double largest = 0.0;
     for (int r = 1; r <= A.Nrows(); ++r) {
-        for (int c = 1; c <= A.Ncols(); ++c) largest = std::fmax(largest, std::fabs(A(r, c) - B(r, c)));
+        for (int c = 1; c <= A.Ncols(); ++c)
+            largest = std::fmax(largest, std::fabs(A(r, c) - B(r, c)));
     }
     return largest;
 }
 
 class Evaluation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         WriteRegister(m_folder / "RegA", 2, 2, {1, 2, 3, 4});
         WriteRegister(m_folder / "RegD", 3, 3, {2, 0, 1, 1, 3, 0, 0, 1, 4});
@@ -89,7 +91,8 @@ TEST_F(Evaluation, LuFactorsReproduceTheRowsOfTheMatrix) {
     const Matrix LU = L * U;
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(L(i, i), 1.0);
-        for (int j = 1; j < i; ++j) EXPECT_EQ(U(i, j), 0.0);
+        for (int j = 1; j < i; ++j)
+            EXPECT_EQ(U(i, j), 0.0);
         bool isRowOfD = false;
         for (int k = 1; k <= 3; ++k) {
             isRowOfD = isRowOfD || MaxDifference(LU.Row(i), D.Row(k)) < 1e-14;
@@ -133,12 +136,14 @@ TEST_F(Evaluation, DeepNestingAndLongChainsAreBounded) {
     Eval(std::string(100000, '(') + "1");
     EXPECT_EQ(m_errors, Codes{UnbalancedParentheses});
     std::string calls;
-    for (int i = 0; i < 1000; ++i) calls += "sin(";
+    for (int i = 0; i < 1000; ++i)
+        calls += "sin(";
     Eval(calls);
     EXPECT_EQ(m_errors, (Codes{UnbalancedParentheses}));
 
     std::string chain = "1";
-    for (int i = 0; i < 100000; ++i) chain += " ^ 2";
+    for (int i = 0; i < 100000; ++i)
+        chain += " ^ 2";
     EXPECT_EQ(Scalar(chain), 1.0);
     EXPECT_TRUE(m_errors.empty());
     // Large exponents take repeated squaring, not two billion products.

@@ -12,7 +12,7 @@
 namespace {
 
 class LineMaker {
-public:
+  public:
     explicit LineMaker(unsigned seed) : m_random(seed) {}
 
     std::string Line() {
@@ -33,15 +33,16 @@ public:
         return line;
     }
 
-private:
+  private:
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
 
     std::string Piece() {
         static const char* const kWords[] = {
-            "A", "B", "C", "S", "V", "E", "AB", "Q", "a", "b", "x", "zz", "sin", "inv", "det",
-            "adj", "trans", "rref", "luu", "lul", "rowvec", "colvec", "norm", "trace", "sqrt",
-            "ln", "flip", "flop", "dec", "0", "1", "2", "-1", "0.5", "3.7", "1e308", "2.5e",
-            "1e-320", "12ab", ".5", "#", "\t", "="};
+            "A",    "B",      "C",      "S",      "V",    "E",     "AB",   "Q",     "a",
+            "b",    "x",      "zz",     "sin",    "inv",  "det",   "adj",  "trans", "rref",
+            "luu",  "lul",    "rowvec", "colvec", "norm", "trace", "sqrt", "ln",    "flip",
+            "flop", "dec",    "0",      "1",      "2",    "-1",    "0.5",  "3.7",   "1e308",
+            "2.5e", "1e-320", "12ab",   ".5",     "#",    "\t",    "="};
         static const char kDelimiters[] = "+-*/%^=()";
         switch (Pick(0, 9)) {
         case 0:
@@ -101,7 +102,8 @@ TEST(RandomLines, EveryLineIsAnswered) {
         LineMaker maker(seed);
         const int lines = 1500;
         std::string input;
-        for (int i = 0; i < lines; ++i) input += maker.Line() + "\n";
+        for (int i = 0; i < lines; ++i)
+            input += maker.Line() + "\n";
         const std::string out = RunWhole(folder.Path(), input + "quit\nn\n");
         EXPECT_EQ(Count(out, "Enter expression: "), static_cast<std::size_t>(lines) + 1)
             << "seed " << seed;

@@ -10,13 +10,15 @@
 namespace {
 
 class RegisterFiles : public ::testing::Test {
-protected:
+  protected:
     std::string Run(const std::string& input) { return RunWhole(m_folder.Path(), input); }
     std::filesystem::path File(const std::string& name) const { return m_folder / name; }
     ScratchFolder m_folder;
 };
 
-std::string Letter(char c) { return std::string("Reg") + c; }
+std::string Letter(char c) {
+    return std::string("Reg") + c;
+}
 
 } // namespace
 
@@ -58,8 +60,8 @@ TEST_F(RegisterFiles, AnythingButYLeavesTheFilesAlone) {
 
 TEST_F(RegisterFiles, BytesSurviveALoadAndSaveUnchanged) {
     // Values whose bytes would change under any conversion on the way.
-    const std::vector<double> elements = {0.1, -0.0, 1e-310, std::numeric_limits<double>::max(),
-                                          -1.0 / 3.0, 6.02214076e23};
+    const std::vector<double> elements = {
+        0.1, -0.0, 1e-310, std::numeric_limits<double>::max(), -1.0 / 3.0, 6.02214076e23};
     WriteRegister(File("RegM"), 3, 2, elements);
     WriteRegister(File("RegE"), 0, 0, {});
     const std::string m = ReadBytes(File("RegM"));
@@ -70,8 +72,8 @@ TEST_F(RegisterFiles, BytesSurviveALoadAndSaveUnchanged) {
 }
 
 TEST_F(RegisterFiles, DamagedFilesGiveEmptyRegisters) {
-    WriteBytes(File("RegA"), "");                      // empty file
-    WriteBytes(File("RegB"), std::string(5, '\x7f')); // shorter than a header
+    WriteBytes(File("RegA"), "");                       // empty file
+    WriteBytes(File("RegB"), std::string(5, '\x7f'));   // shorter than a header
     WriteRegister(File("RegC"), 1000, 1000, {1, 2, 3}); // promises more than it holds
     WriteRegister(File("RegD"), -2, 3, {1, 2, 3, 4, 5, 6});
     WriteDoubles(File("RegE"), {std::nan(""), 2, 1, 2});
@@ -100,7 +102,8 @@ TEST_F(RegisterFiles, OddButSoundFilesLoad) {
 
     // Rows of "RegNum" past the 26th are ignored, fewer rows fill the first ones.
     std::vector<double> numbers = {30, 1};
-    for (int i = 1; i <= 30; ++i) numbers.push_back(i);
+    for (int i = 1; i <= 30; ++i)
+        numbers.push_back(i);
     WriteDoubles(File("RegNum"), numbers);
     EXPECT_EQ(LastResult(Run("a + z\nquit\n")), (std::vector<std::vector<double>>{{27}}));
     WriteDoubles(File("RegNum"), {2, 1, 7, 8});

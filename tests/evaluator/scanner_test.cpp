@@ -36,9 +36,9 @@ TEST(Scanner, WordsRunToABlankOrDelimiter) {
               (std::vector<Tok>{{NumberToken, "2.5e"}, {DelimiterToken, "-"}, {NumberToken, "3"}}));
     // Lower-case words are lower-cased whole before the function lookup.
     EXPECT_EQ(Tokens("sIN xY SIN sine"), (std::vector<Tok>{{FunctionToken, "sin"},
-                                                          {NumericVariableToken, "xy"},
-                                                          {MatrixVariableToken, "SIN"},
-                                                          {NumericVariableToken, "sine"}}));
+                                                           {NumericVariableToken, "xy"},
+                                                           {MatrixVariableToken, "SIN"},
+                                                           {NumericVariableToken, "sine"}}));
     // A character that starts no token ends the tokens of the line.
     EXPECT_TRUE(Tokens(".5").empty());
     EXPECT_EQ(Tokens("a #b"), (std::vector<Tok>{{NumericVariableToken, "a"}}));

@@ -23,11 +23,11 @@ std::size_t Count(const std::string& text, const std::string& part) {
 
 // Output that reaches its reader only when flushed, as through a pipe.
 class PipeOutput : public std::streambuf {
-public:
+  public:
     std::string pending;
     std::string delivered;
 
-protected:
+  protected:
     int_type overflow(int_type c) override {
         if (c != traits_type::eof()) pending += traits_type::to_char_type(c);
         return c;
@@ -42,12 +42,12 @@ protected:
 // Input that hands out one character per read and notes every read made
 // while written text was still held back.
 class WatchingInput : public std::streambuf {
-public:
+  public:
     WatchingInput(std::string text, const PipeOutput& output)
         : m_text(std::move(text)), m_output(output) {}
     int readsWithHeldOutput = 0;
 
-protected:
+  protected:
     int_type underflow() override {
         if (m_next >= m_text.size()) return traits_type::eof();
         if (!m_output.pending.empty()) ++readsWithHeldOutput;
@@ -56,7 +56,7 @@ protected:
         return traits_type::to_int_type(m_current);
     }
 
-private:
+  private:
     std::string m_text;
     std::size_t m_next = 0;
     char m_current = 0;
@@ -64,7 +64,7 @@ private:
 };
 
 class Session : public ::testing::Test {
-protected:
+  protected:
     std::string Run(const std::string& input) { return RunWhole(m_folder.Path(), input); }
     ScratchFolder m_folder;
 };
@@ -80,7 +80,8 @@ TEST_F(Session, QuitAndExitAreTwoLetterPrefixes) {
 
 TEST_F(Session, EndOfInputEndsTheLoopAndSavesNothing) {
     const std::string out = Run("x = 1\n2");
-    EXPECT_TRUE(out.ends_with("2.0000  \n\n" + kPrompt + "\nDo you wish to save your work (y/n) ?"));
+    EXPECT_TRUE(
+        out.ends_with("2.0000  \n\n" + kPrompt + "\nDo you wish to save your work (y/n) ?"));
     EXPECT_FALSE(std::filesystem::exists(m_folder / "RegNum"));
 }
 

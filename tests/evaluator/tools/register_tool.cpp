@@ -30,7 +30,8 @@ int Write(const char* listFile, const std::filesystem::path& folder) {
         if (!(fields >> name)) continue;
         std::vector<double> values;
         double value;
-        while (fields >> value) values.push_back(value);
+        while (fields >> value)
+            values.push_back(value);
         std::ofstream file(folder / name, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(values.data()),
                    static_cast<std::streamsize>(values.size() * sizeof(double)));
