@@ -2,8 +2,8 @@
 // A complex number of two doubles, real part first.
 
 struct FCOMPLEX {
-  double r;
-  double i;
+    double r;
+    double i;
 };
 
 // The complex number re + i·im.

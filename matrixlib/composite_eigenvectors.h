@@ -14,4 +14,4 @@ namespace ztmath::detail {
 // matrix (ascending) and V = [U_re −U_im; U_im U_re].
 void ArrangeCompositeEigenvectors(NEWMAT::ColumnVector& d, NEWMAT::Matrix& V);
 
-}  // namespace ztmath::detail
+} // namespace ztmath::detail

@@ -14,80 +14,88 @@ using namespace ztmath::detail;
 namespace {
 
 void SwapRows(View& v, int a, int b, int cols) {
-  for (int j = 1; j <= cols; ++j) std::swap(v(a, j), v(b, j));
+    for (int j = 1; j <= cols; ++j)
+        std::swap(v(a, j), v(b, j));
 }
 
-}  // namespace
+} // namespace
 
 Matrix DoGauss(Matrix& M) {
-  const int rows = M.Nrows();
-  const int cols = M.Ncols();
-  if (Count(M) == 0) return M;
-  if (!AllFinite(M)) nrerror(kNonFinite);
-  // Entries this small relative to the largest are rounding residue of
-  // eliminations that should have produced zero.
-  const double tiny = std::max(rows, cols) * std::numeric_limits<double>::epsilon() * MaxAbs(M);
-  View m(M);
-  int r = 1;
-  for (int c = 1; c <= cols && r <= rows; ++c) {
-    int p = r;
-    for (int i = r + 1; i <= rows; ++i)
-      if (std::fabs(m(i, c)) > std::fabs(m(p, c))) p = i;
-    if (!(std::fabs(m(p, c)) > tiny)) {
-      for (int i = r; i <= rows; ++i) m(i, c) = 0.0;
-      continue;
+    const int rows = M.Nrows();
+    const int cols = M.Ncols();
+    if (Count(M) == 0) return M;
+    if (!AllFinite(M)) nrerror(kNonFinite);
+    // Entries this small relative to the largest are rounding residue of
+    // eliminations that should have produced zero.
+    const double tiny = std::max(rows, cols) * std::numeric_limits<double>::epsilon() * MaxAbs(M);
+    View m(M);
+    int r = 1;
+    for (int c = 1; c <= cols && r <= rows; ++c) {
+        int p = r;
+        for (int i = r + 1; i <= rows; ++i)
+            if (std::fabs(m(i, c)) > std::fabs(m(p, c))) p = i;
+        if (!(std::fabs(m(p, c)) > tiny)) {
+            for (int i = r; i <= rows; ++i)
+                m(i, c) = 0.0;
+            continue;
+        }
+        SwapRows(m, p, r, cols);
+        const double pivot = m(r, c);
+        for (int j = c; j <= cols; ++j)
+            m(r, j) /= pivot;
+        m(r, c) = 1.0;
+        for (int i = 1; i <= rows; ++i) {
+            if (i == r) continue;
+            const double f = m(i, c);
+            if (f == 0.0) continue;
+            for (int j = c; j <= cols; ++j)
+                m(i, j) -= f * m(r, j);
+            m(i, c) = 0.0;
+        }
+        ++r;
     }
-    SwapRows(m, p, r, cols);
-    const double pivot = m(r, c);
-    for (int j = c; j <= cols; ++j) m(r, j) /= pivot;
-    m(r, c) = 1.0;
-    for (int i = 1; i <= rows; ++i) {
-      if (i == r) continue;
-      const double f = m(i, c);
-      if (f == 0.0) continue;
-      for (int j = c; j <= cols; ++j) m(i, j) -= f * m(r, j);
-      m(i, c) = 0.0;
-    }
-    ++r;
-  }
-  double* p = M.Store();
-  for (long k = 0; k < Count(M); ++k)
-    if (std::fabs(p[k]) <= tiny) p[k] = 0.0;
-  return M;
+    double* p = M.Store();
+    for (long k = 0; k < Count(M); ++k)
+        if (std::fabs(p[k]) <= tiny) p[k] = 0.0;
+    return M;
 }
 
 void GetGaussJSolVec(const Matrix& A, Matrix& B) {
-  RequireSquare(A);
-  const int n = A.Nrows();
-  if (B.Nrows() != n) nrerror(kSizeMismatch);
-  if (n == 0) return;
-  if (!AllFinite(A)) nrerror(kNonFinite);
-  const int m = B.Ncols();
-  const double tiny = PivotTolerance(A);
-  Matrix W = A;
-  // B is replaced only once the solve has succeeded.
-  Matrix X = B;
-  View a(W);
-  View b(X);
-  for (int k = 1; k <= n; ++k) {
-    int p = k;
-    for (int i = k + 1; i <= n; ++i)
-      if (std::fabs(a(i, k)) > std::fabs(a(p, k))) p = i;
-    if (!(std::fabs(a(p, k)) > tiny)) nrerror(kSingular);
-    if (p != k) {
-      SwapRows(a, p, k, n);
-      SwapRows(b, p, k, m);
+    RequireSquare(A);
+    const int n = A.Nrows();
+    if (B.Nrows() != n) nrerror(kSizeMismatch);
+    if (n == 0) return;
+    if (!AllFinite(A)) nrerror(kNonFinite);
+    const int m = B.Ncols();
+    const double tiny = PivotTolerance(A);
+    Matrix W = A;
+    // B is replaced only once the solve has succeeded.
+    Matrix X = B;
+    View a(W);
+    View b(X);
+    for (int k = 1; k <= n; ++k) {
+        int p = k;
+        for (int i = k + 1; i <= n; ++i)
+            if (std::fabs(a(i, k)) > std::fabs(a(p, k))) p = i;
+        if (!(std::fabs(a(p, k)) > tiny)) nrerror(kSingular);
+        if (p != k) {
+            SwapRows(a, p, k, n);
+            SwapRows(b, p, k, m);
+        }
+        const double pivot = a(k, k);
+        for (int j = k; j <= n; ++j)
+            a(k, j) /= pivot;
+        for (int j = 1; j <= m; ++j)
+            b(k, j) /= pivot;
+        for (int i = 1; i <= n; ++i) {
+            if (i == k) continue;
+            const double f = a(i, k);
+            if (f == 0.0) continue;
+            for (int j = k; j <= n; ++j)
+                a(i, j) -= f * a(k, j);
+            for (int j = 1; j <= m; ++j)
+                b(i, j) -= f * b(k, j);
+        }
     }
-    const double pivot = a(k, k);
-    for (int j = k; j <= n; ++j) a(k, j) /= pivot;
-    for (int j = 1; j <= m; ++j) b(k, j) /= pivot;
-    for (int i = 1; i <= n; ++i) {
-      if (i == k) continue;
-      const double f = a(i, k);
-      if (f == 0.0) continue;
-      for (int j = k; j <= n; ++j) a(i, j) -= f * a(k, j);
-      for (int j = 1; j <= m; ++j) b(i, j) -= f * b(k, j);
-    }
-  }
-  B = X;
+    B = X;
 }

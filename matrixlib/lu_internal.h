@@ -18,4 +18,4 @@ void SolveFactored(const NEWMAT::Matrix& LU, const std::vector<int>& swaps, NEWM
 // Inverse of square A through its LU factors.
 NEWMAT::Matrix Inverse(const NEWMAT::Matrix& A);
 
-}  // namespace ztmath::detail
+} // namespace ztmath::detail

@@ -25,26 +25,28 @@ inline constexpr double kTestTolerance = 1e-10;
 
 // 1-based view on a matrix's row-major store.
 class View {
-public:
-  explicit View(Matrix& m) : p_(m.Store()), cols_(m.Ncols()) {}
-  double& operator()(int i, int j) const { return p_[(i - 1) * cols_ + (j - 1)]; }
+  public:
+    explicit View(Matrix& m) : p_(m.Store()), cols_(m.Ncols()) {}
+    double& operator()(int i, int j) const { return p_[(i - 1) * cols_ + (j - 1)]; }
 
-private:
-  double* p_;
-  int cols_;
+  private:
+    double* p_;
+    int cols_;
 };
 
 class ConstView {
-public:
-  explicit ConstView(const Matrix& m) : p_(m.Store()), cols_(m.Ncols()) {}
-  double operator()(int i, int j) const { return p_[(i - 1) * cols_ + (j - 1)]; }
+  public:
+    explicit ConstView(const Matrix& m) : p_(m.Store()), cols_(m.Ncols()) {}
+    double operator()(int i, int j) const { return p_[(i - 1) * cols_ + (j - 1)]; }
 
-private:
-  const double* p_;
-  int cols_;
+  private:
+    const double* p_;
+    int cols_;
 };
 
-inline long Count(const Matrix& m) { return static_cast<long>(m.Nrows()) * m.Ncols(); }
+inline long Count(const Matrix& m) {
+    return static_cast<long>(m.Nrows()) * m.Ncols();
+}
 
 // Largest absolute element (NaN when one element is NaN); 0 when empty.
 double MaxAbs(const Matrix& m);
@@ -62,4 +64,4 @@ void RequireDual(const Matrix& m);
 // Dual and n × 2n.
 void RequireSquareDual(const Matrix& m);
 
-}  // namespace ztmath::detail
+} // namespace ztmath::detail

@@ -16,76 +16,78 @@ namespace {
 // Singular values, largest first; newmat's SVD wants rows ≥ columns, so a
 // wide matrix is decomposed through its transpose.
 NEWMAT::DiagonalMatrix SingularValues(const Matrix& M) {
-  NEWMAT::DiagonalMatrix D;
-  if (M.Nrows() >= M.Ncols()) {
-    NEWMAT::SVD(M, D);
-  } else {
-    Matrix T = M.t();
-    NEWMAT::SVD(T, D);
-  }
-  NEWMAT::SortDescending(D);
-  return D;
+    NEWMAT::DiagonalMatrix D;
+    if (M.Nrows() >= M.Ncols()) {
+        NEWMAT::SVD(M, D);
+    } else {
+        Matrix T = M.t();
+        NEWMAT::SVD(T, D);
+    }
+    NEWMAT::SortDescending(D);
+    return D;
 }
 
 double RankTolerance(const Matrix& M, double sigmaMax) {
-  return std::max(M.Nrows(), M.Ncols()) * std::numeric_limits<double>::epsilon() * sigmaMax;
+    return std::max(M.Nrows(), M.Ncols()) * std::numeric_limits<double>::epsilon() * sigmaMax;
 }
 
-}  // namespace
+} // namespace
 
 int Rank(const Matrix& M) {
-  if (Count(M) == 0) return 0;
-  if (!AllFinite(M)) nrerror(kNonFinite);
-  const NEWMAT::DiagonalMatrix D = SingularValues(M);
-  const int k = D.Nrows();
-  const double sigmaMax = D(1);
-  if (sigmaMax == 0.0) return 0;
-  const double limit = RankTolerance(M, sigmaMax);
-  int rank = 0;
-  for (int i = 1; i <= k; ++i)
-    if (D(i) > limit) ++rank;
-  return rank;
+    if (Count(M) == 0) return 0;
+    if (!AllFinite(M)) nrerror(kNonFinite);
+    const NEWMAT::DiagonalMatrix D = SingularValues(M);
+    const int k = D.Nrows();
+    const double sigmaMax = D(1);
+    if (sigmaMax == 0.0) return 0;
+    const double limit = RankTolerance(M, sigmaMax);
+    int rank = 0;
+    for (int i = 1; i <= k; ++i)
+        if (D(i) > limit) ++rank;
+    return rank;
 }
 
 double Condition(const Matrix& M) {
-  if (Count(M) == 0 || !AllFinite(M)) return -2.0;
-  try {
-    const NEWMAT::DiagonalMatrix D = SingularValues(M);
-    const double sigmaMax = D(1);
-    const double sigmaMin = D(D.Nrows());
-    if (sigmaMin == 0.0 || sigmaMin <= RankTolerance(M, sigmaMax)) return -1.0;
-    return sigmaMax / sigmaMin;
-  } catch (const RBD_COMMON::BaseException&) {
-    return -2.0;
-  }
+    if (Count(M) == 0 || !AllFinite(M)) return -2.0;
+    try {
+        const NEWMAT::DiagonalMatrix D = SingularValues(M);
+        const double sigmaMax = D(1);
+        const double sigmaMin = D(D.Nrows());
+        if (sigmaMin == 0.0 || sigmaMin <= RankTolerance(M, sigmaMax)) return -1.0;
+        return sigmaMax / sigmaMin;
+    } catch (const RBD_COMMON::BaseException&) {
+        return -2.0;
+    }
 }
 
 double Tr(const Matrix& M) {
-  ConstView m(M);
-  double sum = 0.0;
-  for (int i = 1; i <= std::min(M.Nrows(), M.Ncols()); ++i) sum += m(i, i);
-  return sum;
+    ConstView m(M);
+    double sum = 0.0;
+    for (int i = 1; i <= std::min(M.Nrows(), M.Ncols()); ++i)
+        sum += m(i, i);
+    return sum;
 }
 
 double RNorm(const Matrix& v) {
-  // Scaled by the largest magnitude so that squares neither overflow nor
-  // underflow.
-  const double big = MaxAbs(v);
-  if (big == 0.0 || !std::isfinite(big)) return big;
-  const double* p = v.Store();
-  double sum = 0.0;
-  for (long k = 0; k < Count(v); ++k) {
-    const double s = p[k] / big;
-    sum += s * s;
-  }
-  return big * std::sqrt(sum);
+    // Scaled by the largest magnitude so that squares neither overflow nor
+    // underflow.
+    const double big = MaxAbs(v);
+    if (big == 0.0 || !std::isfinite(big)) return big;
+    const double* p = v.Store();
+    double sum = 0.0;
+    for (long k = 0; k < Count(v); ++k) {
+        const double s = p[k] / big;
+        sum += s * s;
+    }
+    return big * std::sqrt(sum);
 }
 
 double VectorDotProd(const Matrix& A, const Matrix& B) {
-  if (Count(A) != Count(B)) nrerror(kSizeMismatch);
-  const double* a = A.Store();
-  const double* b = B.Store();
-  double sum = 0.0;
-  for (long k = 0; k < Count(A); ++k) sum += a[k] * b[k];
-  return sum;
+    if (Count(A) != Count(B)) nrerror(kSizeMismatch);
+    const double* a = A.Store();
+    const double* b = B.Store();
+    double sum = 0.0;
+    for (long k = 0; k < Count(A); ++k)
+        sum += a[k] * b[k];
+    return sum;
 }

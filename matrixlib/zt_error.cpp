@@ -1,3 +1,5 @@
 #include "matrixlib/zt_error.h"
 
-void nrerror(const std::string& text) { throw ztmath::MathError(text); }
+void nrerror(const std::string& text) {
+    throw ztmath::MathError(text);
+}

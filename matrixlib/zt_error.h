@@ -8,11 +8,11 @@
 namespace ztmath {
 
 class MathError : public std::runtime_error {
-public:
-  explicit MathError(const std::string& text) : std::runtime_error(text) {}
+  public:
+    explicit MathError(const std::string& text) : std::runtime_error(text) {}
 };
 
-}  // namespace ztmath
+} // namespace ztmath
 
 // Throws ztmath::MathError carrying text.
 [[noreturn]] void nrerror(const std::string& text);

@@ -3,36 +3,36 @@
 #include <limits>
 
 TEST(Measures, RankCountsSignificantSingularValues) {
-  EXPECT_EQ(Rank(Matrix()), 0);
-  EXPECT_EQ(Rank(Eye(3) * 0.0), 0);
-  EXPECT_EQ(Rank(Eye(4)), 4);
-  EXPECT_EQ(Rank(Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})), 2);
-  EXPECT_EQ(Rank(Mat({{1, 2, 3}, {2, 4, 6}})), 1);  // wide
-  EXPECT_EQ(Rank(Mat({{1, 2}, {2, 4}, {3, 7}})), 2);  // tall
-  EXPECT_EQ(Rank(Hilbert(10)), 10);
-  EXPECT_THROW(Rank(Mat({{1, NAN}})), ztmath::MathError);
+    EXPECT_EQ(Rank(Matrix()), 0);
+    EXPECT_EQ(Rank(Eye(3) * 0.0), 0);
+    EXPECT_EQ(Rank(Eye(4)), 4);
+    EXPECT_EQ(Rank(Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})), 2);
+    EXPECT_EQ(Rank(Mat({{1, 2, 3}, {2, 4, 6}})), 1);   // wide
+    EXPECT_EQ(Rank(Mat({{1, 2}, {2, 4}, {3, 7}})), 2); // tall
+    EXPECT_EQ(Rank(Hilbert(10)), 10);
+    EXPECT_THROW(Rank(Mat({{1, NAN}})), ztmath::MathError);
 }
 
 TEST(Measures, ConditionNumberAndItsSentinels) {
-  // 2-norm condition numbers of Hilbert matrices.
-  EXPECT_NEAR(Condition(Hilbert(3)), 524.0567775860644, 1e-9 * 524);
-  EXPECT_NEAR(Condition(Hilbert(6)), 14951058.641005432, 1e-6 * 1.5e7);
-  EXPECT_NEAR(Condition(Hilbert(10)), 16025326851680.766, 1e-3 * 1.6e13);
-  EXPECT_DOUBLE_EQ(Condition(Mat({{3, 0}, {0, -0.5}})), 6.0);
-  EXPECT_DOUBLE_EQ(Condition(Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})), -1.0);
-  EXPECT_DOUBLE_EQ(Condition(Mat({{1, 2, 3}})), 1.0);  // one singular value
-  EXPECT_DOUBLE_EQ(Condition(Matrix()), -2.0);
-  EXPECT_DOUBLE_EQ(Condition(Mat({{1, INFINITY}, {0, 1}})), -2.0);
-  EXPECT_DOUBLE_EQ(Condition(Mat({{NAN}})), -2.0);
+    // 2-norm condition numbers of Hilbert matrices.
+    EXPECT_NEAR(Condition(Hilbert(3)), 524.0567775860644, 1e-9 * 524);
+    EXPECT_NEAR(Condition(Hilbert(6)), 14951058.641005432, 1e-6 * 1.5e7);
+    EXPECT_NEAR(Condition(Hilbert(10)), 16025326851680.766, 1e-3 * 1.6e13);
+    EXPECT_DOUBLE_EQ(Condition(Mat({{3, 0}, {0, -0.5}})), 6.0);
+    EXPECT_DOUBLE_EQ(Condition(Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})), -1.0);
+    EXPECT_DOUBLE_EQ(Condition(Mat({{1, 2, 3}})), 1.0); // one singular value
+    EXPECT_DOUBLE_EQ(Condition(Matrix()), -2.0);
+    EXPECT_DOUBLE_EQ(Condition(Mat({{1, INFINITY}, {0, 1}})), -2.0);
+    EXPECT_DOUBLE_EQ(Condition(Mat({{NAN}})), -2.0);
 }
 
 TEST(Measures, TraceNormAndDotProduct) {
-  EXPECT_DOUBLE_EQ(Tr(Mat({{1, 2, 3}, {4, 5, 6}})), 6.0);
-  EXPECT_DOUBLE_EQ(Tr(Matrix()), 0.0);
-  EXPECT_DOUBLE_EQ(RNorm(Mat({{3, 4}})), 5.0);
-  EXPECT_DOUBLE_EQ(RNorm(Mat({{3e200}, {4e200}})), 5e200);  // squares would overflow
-  EXPECT_DOUBLE_EQ(RNorm(Mat({{3e-200, 4e-200}})), 5e-200);  // and underflow
-  EXPECT_DOUBLE_EQ(RNorm(Matrix()), 0.0);
-  EXPECT_DOUBLE_EQ(VectorDotProd(Mat({{1, 2, 3}}), Mat({{4}, {5}, {6}})), 32.0);
-  EXPECT_THROW(VectorDotProd(Mat({{1, 2}}), Mat({{1, 2, 3}})), ztmath::MathError);
+    EXPECT_DOUBLE_EQ(Tr(Mat({{1, 2, 3}, {4, 5, 6}})), 6.0);
+    EXPECT_DOUBLE_EQ(Tr(Matrix()), 0.0);
+    EXPECT_DOUBLE_EQ(RNorm(Mat({{3, 4}})), 5.0);
+    EXPECT_DOUBLE_EQ(RNorm(Mat({{3e200}, {4e200}})), 5e200);  // squares would overflow
+    EXPECT_DOUBLE_EQ(RNorm(Mat({{3e-200, 4e-200}})), 5e-200); // and underflow
+    EXPECT_DOUBLE_EQ(RNorm(Matrix()), 0.0);
+    EXPECT_DOUBLE_EQ(VectorDotProd(Mat({{1, 2, 3}}), Mat({{4}, {5}, {6}})), 32.0);
+    EXPECT_THROW(VectorDotProd(Mat({{1, 2}}), Mat({{1, 2, 3}})), ztmath::MathError);
 }
