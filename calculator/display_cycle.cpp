@@ -104,19 +104,24 @@ void CCalculatorDlg::Backspace() {
 }
 
 void CCalculatorDlg::SetEntry() {
-    std::transform(entryText_.begin(), entryText_.end(), entryText_.begin(),
+    // Letter case does not matter. The entry text itself keeps what was typed,
+    // so while nothing is stored it still equals the display.
+    std::string text = entryText_;
+    std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    const int error = ValidateEntryText(entryText_, complexMode_);
-    if (error != kEntryValid) ReportSyntaxError(error);
+    if (const int error = ValidateEntryText(text, complexMode_); error != kEntryValid) {
+        ReportSyntaxError(error);
+        text.clear();
+    }
 
-    exponentFlag_ = entryText_.find('e') != std::string::npos;
+    exponentFlag_ = text.find('e') != std::string::npos;
     NEWMAT::Matrix matrix;
     if (complexMode_)
-        matrix = ParseComplex(entryText_);
+        matrix = ParseComplex(text);
     else if (exponentFlag_)
-        matrix = ParseRealExponent(entryText_);
+        matrix = ParseRealExponent(text);
     else
-        matrix = ParseReal(entryText_);
+        matrix = ParseReal(text);
 
     if (!Exist(matrix)) {
         Display().SetFocus();

@@ -55,6 +55,8 @@ int ScriptedHost::MessageBox(const std::string& text, const std::string& caption
     if (!answers_.empty()) {
         answer = answers_.front();
         answers_.pop_front();
+    } else if (yesNo && improviser_.yes) {
+        answer = improviser_.yes() ? Answer::Yes : Answer::No;
     } else if (yesNo) {
         out_ << "?\n";
         throw ScriptError{"a Yes/No question was not answered: " + Quote(text)};
@@ -74,6 +76,7 @@ int ScriptedHost::MessageBox(const std::string& text, const std::string& caption
 
 std::optional<std::string> ScriptedHost::Prompt(const std::string& label) {
     out_ << "prompt " << Quote(label) << " -> ";
+    if (inputs_.empty() && improviser_.input) inputs_.push_back(improviser_.input());
     if (inputs_.empty()) {
         out_ << "?\n";
         throw ScriptError{"a prompt was not answered: " + Quote(label)};

@@ -4,6 +4,7 @@
 // A question nobody queued an answer for throws ScriptError.
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -25,6 +26,14 @@ public:
     bool MenuChoicePending() const { return menuChoice_.has_value(); }
     // Throws ScriptError when a queued answer or input was never asked for.
     void CheckNothingQueued() const;
+
+    // For randomised tests: questions and prompts with nothing queued are
+    // answered by these instead of failing. The question gets true for Yes.
+    struct Improviser {
+        std::function<bool()> yes;
+        std::function<std::optional<std::string>()> input;
+    };
+    void Improvise(Improviser improviser) { improviser_ = std::move(improviser); }
 
     // ---- State a window would show
     const std::string& Caption() const { return caption_; }
@@ -59,6 +68,7 @@ private:
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::string> evaluatorInputs_;
     std::optional<int> menuChoice_;
+    Improviser improviser_;
     std::optional<PopupMenu> lastPopup_;
     std::string caption_;
     std::string clipboard_;

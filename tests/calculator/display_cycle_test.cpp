@@ -1,0 +1,175 @@
+#include "calculator_fixture.h"
+
+#include "calculator/display_text.h"
+
+TEST(DisplayTextTest, LineBreakPairCountsAsOnePosition) {
+    const std::string text = "12\r\n34\r\n";
+    EXPECT_EQ(PositionCount(text), 6);
+    EXPECT_EQ(TextIndexOfPosition(text, 3), 4u);  // before "3"
+    EXPECT_EQ(TextIndexOfPosition(text, 99), text.size());
+    EXPECT_EQ(PositionOfTextIndex(text, 4), 3);
+    EXPECT_EQ(LineOfPosition(text, 2), 0);
+    EXPECT_EQ(LineOfPosition(text, 3), 1);
+    EXPECT_EQ(LastCharacterIndex(text), 6u);
+    EXPECT_EQ(LastCharacterIndex("1\n"), 1u);  // a lone LF is one character
+}
+
+TEST_F(CalculatorTest, StartsEmptyGreyRealMatrixModeRadixTen) {
+    EXPECT_EQ(calc.display.Text(), "");
+    EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
+    EXPECT_EQ(calc.status.Caption(), "Mode: Real        Mult: Matrix  Rdx:10");
+    EXPECT_EQ(calc.host.Caption(), " Zentabl");
+    EXPECT_EQ(calc.commandList.Text(), "MATRIX TESTS");
+    EXPECT_EQ(calc.widthBox.Text(), "4");
+    EXPECT_EQ(calc.decimalSpin.Value(), 2);
+    EXPECT_TRUE(calc.host.ToolTipsEnabled());
+    Press({"SE"});
+    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
+    EXPECT_EQ(Said(), "");
+}
+
+TEST_F(CalculatorTest, KeypadEntryBecomesTheCurrentMatrix) {
+    Press({"1", ">", "2", "v", "3", ">", "4"});
+    EXPECT_EQ(calc.display.Text(), "1 2\r\n3 4");
+    EXPECT_EQ(calc.dlg.EntryText(), calc.display.Text());
+    Press({"SE"});
+    EXPECT_EQ(Current(), (Rows{{1, 2}, {3, 4}}));
+    EXPECT_EQ(calc.display.Text(), "1.00    2.00\r\n3.00    4.00\r\n");
+    EXPECT_EQ(calc.display.ForeColor(), kSetColor);
+    EXPECT_EQ(calc.host.Focus(), IDC_OPTIONS_CAPTION);
+}
+
+TEST_F(CalculatorTest, KeyInSetStateInsertsAtTheCaretAndSecondSeRereads) {
+    Set("1 2\n3 4");
+    calc.display.SetSelStart(13);  // after the line break, before "3.00"
+    Press({"9"});
+    EXPECT_EQ(calc.display.Text(), "1.00    2.00\r\n93.00    4.00\r\n");
+    EXPECT_EQ(calc.display.SelStart(), 14);
+    EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
+    Press({"SE"});
+    EXPECT_EQ(Current(), (Rows{{1, 2}, {93, 4}}));
+}
+
+TEST_F(CalculatorTest, NextRowInTheMiddleInsertsOneLineBreak) {
+    Type("12");
+    calc.display.SetSelStart(1);
+    Press({"v"});
+    EXPECT_EQ(calc.display.Text(), "1\r\n2");
+    EXPECT_EQ(calc.display.SelStart(), 2);
+    Press({"SE"});
+    EXPECT_EQ(Current(), (Rows{{1}, {2}}));
+}
+
+TEST_F(CalculatorTest, BackspaceDropsTheLastCharacterOrLineBreak) {
+    Press({"<"});
+    EXPECT_EQ(calc.display.Text(), "");
+    Press({"1", "v", "<"});
+    EXPECT_EQ(calc.display.Text(), "1");
+    Press({"2", "<", "<"});
+    EXPECT_EQ(calc.display.Text(), "");
+}
+
+TEST_F(CalculatorTest, TypedKeysWithKeyboardEntryOffStayInTheDisplay) {
+    calc.dlg.SetKeyboardEntry(false);
+    Type("5");
+    EXPECT_EQ(calc.display.Text(), "5");
+    EXPECT_EQ(calc.dlg.EntryText(), "");
+    calc.dlg.SetKeyboardEntry(true);
+    EXPECT_EQ(calc.dlg.EntryText(), "5");
+    Type("\n6");
+    EXPECT_EQ(calc.display.Text(), "5\r\n6");
+}
+
+TEST_F(CalculatorTest, SyntaxErrorsClearAndReport) {
+    Set("1 2");
+    Type(" x");
+    Press({"SE"});
+    EXPECT_EQ(Said(),
+              "message \"Syntax Error\" \"Invalid Expression\" icon=none buttons=ok -> ok\n");
+    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
+    EXPECT_EQ(calc.display.Text(), "");
+    calc.dlg.SetComplexMode();
+    Set("(1, 2");
+    EXPECT_NE(Said().find("\"Unbalanced Parentheses\""), std::string::npos);
+}
+
+TEST_F(CalculatorTest, SeparatorsOnlyStoreNothing) {
+    Set("7");
+    Press({"CE", ">", "v", "SE"});
+    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
+    EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
+}
+
+TEST_F(CalculatorTest, ExponentTextSwitchesToExponentialDisplay) {
+    Set("1.5E+003 2");
+    EXPECT_EQ(Current(), (Rows{{1500, 2}}));
+    EXPECT_TRUE(calc.dlg.ExponentFlag());
+    EXPECT_EQ(calc.display.Text(), "1.50e+003    2.00e+000\r\n");
+}
+
+TEST_F(CalculatorTest, SpinsActOnlyInTheSetState) {
+    Type("1.234");
+    calc.decimalSpin.SetValue(3);
+    calc.dlg.OnSpinChange(IDC_DECIMAL_SPIN);
+    EXPECT_EQ(calc.dlg.Decimals(), 2);
+    Press({"SE"});
+    calc.dlg.OnSpinChange(IDC_DECIMAL_SPIN);
+    EXPECT_EQ(calc.display.Text(), "1.234\r\n");
+    EXPECT_EQ(calc.decimalBox.Text(), "3");
+    EXPECT_EQ(calc.dlg.FormatInForce(), NumberFormat::Fixed);
+    calc.decimalSpin.SetValue(2);
+    calc.dlg.OnSpinChange(IDC_DECIMAL_SPIN);
+    EXPECT_EQ(calc.dlg.FormatInForce(), NumberFormat::Default);
+    Set("1 2");
+    calc.widthSpin.SetValue(1);
+    calc.dlg.OnSpinChange(IDC_WIDTH_SPIN);
+    EXPECT_EQ(calc.display.Text(), "1.00 2.00\r\n");
+}
+
+TEST_F(CalculatorTest, ComplexDisplayKeepsOddMatricesAndTheWidth) {
+    Set("1 2 3\n4 5 6");
+    const std::string shown = calc.display.Text();
+    calc.dlg.SetComplexMode();
+    EXPECT_EQ(calc.display.Text(), shown);
+    EXPECT_EQ(calc.status.Caption(), "Mode: Complex    Var:    Mult: Matrix  Rdx:10");
+    calc.dlg.SetRealMode();
+    Set("1 2 3 4\n5 6 7 8");
+    calc.dlg.SetComplexMode();
+    EXPECT_EQ(calc.display.Text(), "(1.00, 3.00)  (2.00, 4.00)  \r\n(5.00, 7.00)  (6.00, 8.00)  \r\n");
+    EXPECT_EQ(calc.dlg.Width(), 4);
+}
+
+TEST_F(CalculatorTest, PromptGivesZeroOrEmptyAfterEscape) {
+    calc.host.QueueInput(std::nullopt);
+    calc.host.QueueInput(std::nullopt);
+    calc.host.QueueInput(std::nullopt);
+    EXPECT_EQ(calc.dlg.PromptInt("Rows:"), 0);
+    EXPECT_EQ(calc.dlg.PromptReal("Value:"), 0.0);
+    EXPECT_EQ(calc.dlg.PromptText("Name:"), "");
+    calc.host.QueueInput("12abc");
+    calc.host.QueueInput("99999999999");
+    calc.host.QueueInput("2.5e1x");
+    EXPECT_EQ(calc.dlg.PromptInt("Rows:"), 12);
+    EXPECT_EQ(calc.dlg.PromptInt("Rows:"), 2147483647);
+    EXPECT_EQ(calc.dlg.PromptReal("Value:"), 25.0);
+}
+
+TEST_F(CalculatorTest, ClearKeepsPendingOperatorsAndEmptiesTheRest) {
+    Set("2");
+    Press({"Add", "CE"});
+    EXPECT_EQ(calc.status.Caption(), "Mode: Real       Var:    Mult: Matrix  Rdx:10");
+    EXPECT_TRUE(calc.dlg.IsPending(PendingOperation::Add));
+    Set("3");
+    Press({"="});
+    EXPECT_EQ(Current(), (Rows{{5}}));
+}
+
+TEST_F(CalculatorTest, DroppedTextIsRefusedWhileDragDropIsOff) {
+    calc.dlg.SetDragDrop(false);
+    EXPECT_FALSE(calc.dlg.OnDropText("1 2"));
+    EXPECT_EQ(calc.display.Text(), "");
+    calc.dlg.SetDragDrop(true);
+    EXPECT_TRUE(calc.dlg.OnDropText("1 2"));
+    Press({"SE"});
+    EXPECT_EQ(Current(), (Rows{{1, 2}}));
+}
