@@ -22,26 +22,36 @@ void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind) {
     }
 }
 
+namespace {
+
+const CommandRow* FindRow(int kind, const std::string& text) {
+    const CommandGroup* group = FindCommandGroup(kind);
+    if (!group) return nullptr;
+    for (const CommandRow& row : group->rows)
+        if (text == row.text) return &row;
+    return nullptr;
+}
+
+} // namespace
+
 void DispatchCommandListClick(CCalculatorDlg& dlg) {
     const std::string picked = dlg.CommandList().Text();
     const int kind = dlg.CurrentCommandList();
+    // Only a row of the group on show runs; for the registers this keeps any
+    // other text in the box from becoming a file name.
+    const CommandRow* row = FindRow(kind, picked);
     switch (kind) {
     case Store:
-        dlg.RunCommand([&] { dlg.StoreRegister(picked); });
+        if (row) dlg.RunCommand([&] { dlg.StoreRegister(picked); });
         break;
     case Recall:
         dlg.Display().SetForeColor(kSetColor);
-        dlg.RunCommand([&] { dlg.RecallRegister(picked); });
+        if (row) dlg.RunCommand([&] { dlg.RecallRegister(picked); });
         dlg.ResetCaption();
         break;
     default:
         if (kind == Create) dlg.Display().SetForeColor(kSetColor);
-        if (const CommandGroup* group = FindCommandGroup(kind))
-            for (const CommandRow& row : group->rows)
-                if (picked == row.text) {
-                    if (row.run) dlg.RunCommand([&] { row.run(dlg); });
-                    break;
-                }
+        if (row && row->run) dlg.RunCommand([&] { row->run(dlg); });
         break;
     }
     // A factorisation leaves its name in the box; every other group is shown

@@ -123,6 +123,12 @@ TEST_F(CommandListTest, UnknownTextRunsNothing) {
     EXPECT_EQ(calc.dlg.GetCurrentMatrix()(1, 1), -3.0);
     EXPECT_EQ(calc.commandList.Text(), "   PROCEDURES");
     EXPECT_EQ(TakeTranscript(), "");
+
+    ShowCommandList(calc.dlg, Store);
+    calc.commandList.Pick("           Q2");  // typed, not a register row
+    calc.dlg.OnCommandListClick();
+    EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::current_path()));
+    EXPECT_EQ(calc.commandList.Text(), "    STORE");
 }
 
 TEST_F(CommandListTest, DisplayAndModeGroupsSwitchSettings) {
