@@ -6,7 +6,6 @@
 #include "evaluator/expression_parser.h"
 #include "evaluator/leading_number.h"
 
-#include <cmath>
 #include <cstdio>
 #include <istream>
 #include <ostream>

@@ -16,37 +16,7 @@ class RegisterFiles : public ::testing::Test {
     ScratchFolder m_folder;
 };
 
-std::string Letter(char c) {
-    return std::string("Reg") + c;
-}
-
 } // namespace
-
-TEST_F(RegisterFiles, SavingWritesEveryRegisterAndTheNumbers) {
-    WriteRegister(File("RegA"), 2, 2, {1, 2, 3, 4});
-    Run("C = A * A\nx = 2.5\nz = 26\nyes\n");
-    // Answering "yes" is not the answer y: it is the line read by the loop.
-    EXPECT_FALSE(std::filesystem::exists(File("RegC")));
-
-    Run("C = A * A\nx = 2.5\nz = 26\nquit\ny\n");
-    EXPECT_EQ(ReadDoubles(File("RegA")), (std::vector<double>{2, 2, 1, 2, 3, 4}));
-    EXPECT_EQ(ReadDoubles(File("RegC")), (std::vector<double>{2, 2, 7, 10, 15, 22}));
-    for (char c = 'D'; c <= 'Z'; ++c) {
-        EXPECT_EQ(ReadBytes(File(Letter(c))), std::string(16, '\0')) << c;
-    }
-    std::vector<double> numbers(28, 0.0);
-    numbers[0] = 26;
-    numbers[1] = 1;
-    numbers[2 + 'x' - 'a'] = 2.5;
-    numbers[2 + 'z' - 'a'] = 26;
-    EXPECT_EQ(ReadDoubles(File("RegNum")), numbers);
-
-    // The saved numbers and registers come back in the next run.
-    const std::vector<std::vector<double>> expected = {{2.5 * 26}};
-    EXPECT_EQ(LastResult(Run("C\nx * z\nquit\nn\n")), expected);
-    EXPECT_EQ(LastResult(Run("C - A * A\nquit\nY\n")),
-              (std::vector<std::vector<double>>{{0, 0}, {0, 0}}));
-}
 
 TEST_F(RegisterFiles, AnythingButYLeavesTheFilesAlone) {
     WriteRegister(File("RegA"), 1, 1, {5});
@@ -69,25 +39,6 @@ TEST_F(RegisterFiles, BytesSurviveALoadAndSaveUnchanged) {
     Run("M\nquit\ny\n");
     EXPECT_EQ(ReadBytes(File("RegM")), m);
     EXPECT_EQ(ReadBytes(File("RegE")), std::string(16, '\0'));
-}
-
-TEST_F(RegisterFiles, DamagedFilesGiveEmptyRegisters) {
-    WriteBytes(File("RegA"), "");                       // empty file
-    WriteBytes(File("RegB"), std::string(5, '\x7f'));   // shorter than a header
-    WriteRegister(File("RegC"), 1000, 1000, {1, 2, 3}); // promises more than it holds
-    WriteRegister(File("RegD"), -2, 3, {1, 2, 3, 4, 5, 6});
-    WriteDoubles(File("RegE"), {std::nan(""), 2, 1, 2});
-    WriteDoubles(File("RegF"), {1e300, 1e300, 1});
-    WriteDoubles(File("RegG"), {1.5, 2, 1, 2});
-    for (const char* name : {"A", "B", "C", "D", "E", "F", "G", "H"}) {
-        const std::string out = Run(std::string(name) + "\nquit\nn\n");
-        EXPECT_NE(out.find("Error: Matrix Does Not Exist\n\n"), std::string::npos) << name;
-    }
-    // Once saved, each of them is the empty register file.
-    Run("quit\ny\n");
-    for (char c = 'A'; c <= 'H'; ++c) {
-        EXPECT_EQ(ReadBytes(File(Letter(c))), std::string(16, '\0')) << c;
-    }
 }
 
 TEST_F(RegisterFiles, OddButSoundFilesLoad) {
