@@ -1,163 +1,180 @@
+#include "allocation_watch.h"
 #include "archive/matrix_file.h"
-#include "archive/register_file.h"
-#include "archive_test_support.h"
+#include "archive/register_names.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
+#include <bit>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
+const double kNaN = std::nan("");
 const PackedMatrix kSentinel{1, 1, 42};
 
-TEST(RegisterBytes, AreTheRawLittleEndianPackedValues) {
-    EXPECT_EQ(SerializePacked({2, 3, 1, 2, 3, 4, 5, 6}), DoubleBytes({2, 3, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(SerializePacked({1, 1, 5}).size(), 24u);
-    EXPECT_EQ(SerializePacked({0, 0}), std::string(16, '\0'));
+std::string Bytes(std::initializer_list<double> values) {
+    static_assert(std::endian::native == std::endian::little, "test data is little-endian");
+    std::string bytes(values.size() * 8, '\0');
+    std::memcpy(bytes.data(), std::data(values), bytes.size());
+    return bytes;
 }
 
-TEST(RegisterBytes, ReadOnlyWhatTheHeaderPromises) {
-    PackedMatrix packed;
-    ASSERT_EQ(DeserializePacked(DoubleBytes({1, 2, 7, 8, 99, 100}), packed),
-              RegisterFileResult::Ok);
-    EXPECT_EQ(packed, (PackedMatrix{1, 2, 7, 8}));
-    ASSERT_EQ(DeserializePacked(DoubleBytes({0, 7}), packed), RegisterFileResult::Ok);
-    EXPECT_EQ(packed, (PackedMatrix{0, 7}));
-    // An incomplete last value is surplus too.
-    ASSERT_EQ(DeserializePacked(DoubleBytes({1, 1, 5}) + "abc", packed), RegisterFileResult::Ok);
-    EXPECT_EQ(packed, (PackedMatrix{1, 1, 5}));
+void Write(const std::string& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
 }
 
-// Files that are no register file must be refused without reading past their
-// end or allocating on the word of their header.
-TEST(RegisterFile, DamagedFilesAreRefusedAndChangeNothing) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const std::string damaged[] = {
+std::string Read(const std::string& file) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+// A fresh directory per test process (ctest runs tests in parallel).
+struct Scratch {
+    fs::path path = fs::temp_directory_path() / ("zentabl-archive-" + std::to_string(getpid()));
+    Scratch() { fs::remove_all(path), fs::create_directories(path); }
+    ~Scratch() { fs::remove_all(path); }
+    std::string operator/(const std::string& name) const { return (path / name).string(); }
+};
+
+TEST(PackedMatrix, PackAndUnpack) {
+    NEWMAT::Matrix m(2, 3);
+    m << 1 << 2 << 3 << 4 << 5 << 6;
+    PackedMatrix packed{9, 9, 9};
+    PackMatrix(m, packed);
+    EXPECT_EQ(packed, (PackedMatrix{2, 3, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(SerializePacked(packed), Bytes({2, 3, 1, 2, 3, 4, 5, 6}));
+    PackMatrix(NEWMAT::Matrix(), packed);
+    EXPECT_EQ(SerializePacked(packed), std::string(16, '\0'));
+
+    // Counts are truncated, surplus values ignored, impossible shapes empty.
+    const NEWMAT::Matrix truncated = UnpackMatrix({2.9, 1.5, 7, 8, 9});
+    EXPECT_EQ(truncated.Nrows(), 2);
+    EXPECT_EQ(truncated(2, 1), 8);
+    EXPECT_EQ(UnpackMatrix({0, 7}).Ncols(), 7);
+    ASSERT_EQ(DeserializePacked(Bytes({1, 2, 3, 4, 5}) + "xyz", packed), RegisterFileResult::Ok);
+    EXPECT_EQ(packed, (PackedMatrix{1, 2, 3, 4}));
+    for (const PackedMatrix& bad : {PackedMatrix{1}, PackedMatrix{2, 2, 1, 2, 3},
+                                    PackedMatrix{-1, 1, 5}, PackedMatrix{kNaN, 1, 5}})
+        EXPECT_EQ(UnpackMatrix(bad).Ncols(), 0);
+}
+
+TEST(RegisterNames, LettersTemporaryAndLongerNames) {
+    EXPECT_EQ(RegisterFileName('A'), "RegA");
+    EXPECT_EQ(RegisterFileName('t'), "Regtmp");
+    EXPECT_EQ(RegisterFileName("  t"), "Regtmp");
+    EXPECT_EQ(RegisterFileName("ABC"), "RegABC");
+}
+
+// Damaged files are refused without reading past their end or allocating on
+// the word of their header, and leave the register as it was.
+TEST(RegisterFile, DamagedAndRandomFiles) {
+    Scratch dir;
+    std::vector<std::string> files = {
         "",
-        DoubleBytes({1}),
-        DoubleBytes({1}) + "1234567",
-        DoubleBytes({2, 3, 1, 2, 3}),
-        DoubleBytes({1e300, 1e300, 1}),
-        DoubleBytes({nan, 1, 1}),
-        DoubleBytes({1, nan, 1}),
-        DoubleBytes({inf, 0}),
-        DoubleBytes({-1, -1, 1}),
-        DoubleBytes({-2, 3}),
-        DoubleBytes({2.5, 1, 1, 2}),
-        DoubleBytes({46341, 46341, 1}),
-        DoubleBytes({3e9, 0}),
-        DoubleBytes({1e6, 1e6, 1, 2, 3}),
+        Bytes({1}) + "1234567",
+        Bytes({2, 3, 1, 2, 3}),
+        Bytes({1e300, 1e300, 1}),
+        Bytes({kNaN, 1, 1}),
+        Bytes({1, -kNaN}),
+        Bytes({HUGE_VAL, 0}),
+        Bytes({-2, -3, 1, 2, 3, 4, 5, 6}),
+        Bytes({2.5, 1, 1, 2}),
+        Bytes({46341, 46341, 1}),
+        Bytes({3e9, 0}),
     };
-    ScratchDirectory directory("damaged");
-    const std::string file = directory.File("RegD");
-    for (const std::string& bytes : damaged) {
-        SCOPED_TRACE(bytes.size());
-        WriteBytes(file, bytes);
-        PackedMatrix packed = kSentinel;
+    const std::size_t damaged = files.size();
+    std::mt19937 random(1);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes = SerializePacked({double(round % 5), double(round % 7)});
+        bytes.resize(8 * (2 + (round % 5) * (round % 7)), '\x3f');
+        for (int i = 0; i <= round % 3; ++i)
+            bytes[random() % bytes.size()] = char(random());
+        bytes.resize(random() % (bytes.size() + 1));
+        files.push_back(bytes);
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string& bytes = files[i];
+        Write(dir / "RegD", bytes);
+        PackedMatrix fromFile = kSentinel;
+        PackedMatrix fromMemory = kSentinel;
         ResetLargestAllocation();
-        EXPECT_EQ(ReadRegisterFile(file, packed), RegisterFileResult::Damaged);
+        const RegisterFileResult result = ReadRegisterFile(dir / "RegD", fromFile);
+        if (i < damaged) {
+            EXPECT_EQ(result, RegisterFileResult::Damaged) << i;
+        }
+        EXPECT_EQ(DeserializePacked(bytes, fromMemory), result);
         EXPECT_LE(LargestAllocation(), bytes.size() + 1024);
-        EXPECT_EQ(packed, kSentinel);
-        EXPECT_EQ(DeserializePacked(bytes, packed), RegisterFileResult::Damaged);
-        EXPECT_EQ(packed, kSentinel);
-        const NEWMAT::Matrix loaded = LoadMatrixFile(file);
-        EXPECT_EQ(loaded.Nrows(), 0);
-        EXPECT_EQ(loaded.Ncols(), 0);
+        EXPECT_EQ(fromFile, fromMemory);
+        if (result == RegisterFileResult::Ok) {
+            EXPECT_EQ(double(fromFile.size() - 2), fromFile[0] * fromFile[1]);
+        } else {
+            EXPECT_EQ(result, RegisterFileResult::Damaged);
+            EXPECT_EQ(fromFile, kSentinel);
+            EXPECT_EQ(LoadMatrixFile(dir / "RegD").Storage(), 0);
+        }
     }
 }
 
-TEST(RegisterFile, HeaderShapeAndSurplusBytes) {
-    ScratchDirectory directory("shape");
-    const std::string file = directory.File("RegS");
-    WriteBytes(file, DoubleBytes({0, 7}));
-    const NEWMAT::Matrix wide = LoadMatrixFile(file);
-    EXPECT_EQ(wide.Nrows(), 0);
-    EXPECT_EQ(wide.Ncols(), 7);
-
-    WriteBytes(file, DoubleBytes({1, 2, 3, 4, 5, 6}) + "xyz");
-    PackedMatrix packed;
-    ASSERT_EQ(ReadRegisterFile(file, packed), RegisterFileResult::Ok);
-    EXPECT_EQ(packed, (PackedMatrix{1, 2, 3, 4}));
-}
-
-TEST(RegisterFile, MissingOrUnreadableFilesCannotBeOpened) {
-    ScratchDirectory directory("missing");
+TEST(RegisterFile, MissingDirectoriesAndPipesCannotBeOpened) {
+    Scratch dir;
     PackedMatrix packed = kSentinel;
-    EXPECT_EQ(ReadRegisterFile(directory.File("RegX"), packed), RegisterFileResult::CannotOpen);
-    std::filesystem::create_directory(directory.File("RegY"));
-    EXPECT_EQ(ReadRegisterFile(directory.File("RegY"), packed), RegisterFileResult::CannotOpen);
-    // A pipe would block the reader for ever.
-    ASSERT_EQ(mkfifo(directory.File("RegP").c_str(), 0600), 0);
-    EXPECT_EQ(ReadRegisterFile(directory.File("RegP"), packed), RegisterFileResult::CannotOpen);
+    fs::create_directory(dir / "RegY");
+    ASSERT_EQ(mkfifo((dir / "RegP").c_str(), 0600), 0); // would block a reader
+    for (const char* name : {"RegX", "RegY", "RegP"})
+        EXPECT_EQ(ReadRegisterFile(dir / name, packed), RegisterFileResult::CannotOpen);
     EXPECT_EQ(packed, kSentinel);
-    EXPECT_EQ(LoadMatrixFile(directory.File("RegX")).Storage(), 0);
 }
 
-TEST(RegisterFile, SaveReplacesTheFileAndLeavesNoTemporary) {
-    ScratchDirectory directory("replace");
-    const std::string file = directory.File("RegA");
-    ASSERT_EQ(WriteRegisterFile(file, {2, 3, 1, 2, 3, 4, 5, 6}), RegisterFileResult::Ok);
-    ASSERT_EQ(WriteRegisterFile(file, {1, 1, 5}), RegisterFileResult::Ok);
-    EXPECT_EQ(ReadBytes(file), DoubleBytes({1, 1, 5}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
-TEST(RegisterFile, FailedSaveIsReportedAndKeepsTheOldRegister) {
-    ScratchDirectory directory("failed");
-    const std::string file = directory.File("RegQ");
-    ASSERT_EQ(WriteRegisterFile(file, {1, 1, 5}), RegisterFileResult::Ok);
+TEST(RegisterFile, SaveReplacesOrFailsKeepingTheOldRegister) {
+    Scratch dir;
+    ASSERT_EQ(WriteRegisterFile(dir / "RegQ", {2, 1, 3, 4}), RegisterFileResult::Ok);
+    ASSERT_EQ(WriteRegisterFile(dir / "RegQ", {1, 1, 5}), RegisterFileResult::Ok);
+    EXPECT_EQ(Read(dir / "RegQ"), Bytes({1, 1, 5}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
     // A directory where the temporary file would go makes the save fail.
-    std::filesystem::create_directory(file + ".tmp");
-    EXPECT_EQ(WriteRegisterFile(file, {1, 1, 6}), RegisterFileResult::CannotCreate);
-    EXPECT_EQ(ReadBytes(file), DoubleBytes({1, 1, 5}));
-    EXPECT_EQ(SaveMatrixFile(NEWMAT::Matrix(), directory.File("nowhere/RegA")),
+    fs::create_directory(dir / "RegQ.tmp");
+    EXPECT_EQ(WriteRegisterFile(dir / "RegQ", {1, 1, 6}), RegisterFileResult::CannotCreate);
+    EXPECT_EQ(Read(dir / "RegQ"), Bytes({1, 1, 5}));
+    EXPECT_EQ(SaveMatrixFile(NEWMAT::Matrix(), dir / "none/RegA"),
               RegisterFileResult::CannotCreate);
 }
 
+// The evaluator saves, the calculator recalls and stores: same bytes, same matrix.
 TEST(RegisterFile, BothProgramsReadEachOthersFilesByteForByte) {
-    ScratchDirectory directory("exchange");
+    Scratch dir;
     std::mt19937_64 random(11);
     std::normal_distribution<double> value(0, 1e6);
     NEWMAT::Matrix m(37, 23);
-    for (int r = 1; r <= 37; ++r)
-        for (int c = 1; c <= 23; ++c)
-            m(r, c) = value(random);
-
-    // Evaluator saves, calculator recalls and stores again.
-    ASSERT_EQ(SaveMatrixFile(m, directory.File("RegE")), RegisterFileResult::Ok);
+    for (int i = 0; i < m.Storage(); ++i)
+        m.Store()[i] = value(random);
+    ASSERT_EQ(SaveMatrixFile(m, dir / "RegE"), RegisterFileResult::Ok);
     PackedMatrix packed;
-    ASSERT_EQ(ReadRegisterFile(directory.File("RegE"), packed), RegisterFileResult::Ok);
-    ASSERT_EQ(WriteRegisterFile(directory.File("RegC"), packed), RegisterFileResult::Ok);
-    EXPECT_EQ(ReadBytes(directory.File("RegC")), ReadBytes(directory.File("RegE")));
-    EXPECT_EQ(ReadBytes(directory.File("RegE")).size(), 8u * (2 + 37 * 23));
-
-    const NEWMAT::Matrix back = LoadMatrixFile(directory.File("RegC"));
-    ASSERT_EQ(back.Nrows(), 37);
+    ASSERT_EQ(ReadRegisterFile(dir / "RegE", packed), RegisterFileResult::Ok);
+    ASSERT_EQ(WriteRegisterFile(dir / "RegC", packed), RegisterFileResult::Ok);
+    EXPECT_EQ(Read(dir / "RegC"), Read(dir / "RegE"));
+    EXPECT_EQ(Read(dir / "RegE").size(), 8u * (2 + 37 * 23));
+    const NEWMAT::Matrix back = LoadMatrixFile(dir / "RegC");
     ASSERT_EQ(back.Ncols(), 23);
-    for (int r = 1; r <= 37; ++r)
-        for (int c = 1; c <= 23; ++c)
-            EXPECT_EQ(back(r, c), m(r, c));
-
-    ASSERT_EQ(SaveMatrixFile(NEWMAT::Matrix(), directory.File("RegF")), RegisterFileResult::Ok);
-    EXPECT_EQ(ReadBytes(directory.File("RegF")), std::string(16, '\0'));
-    EXPECT_EQ(LoadMatrixFile(directory.File("RegF")).Storage(), 0);
+    EXPECT_TRUE(std::equal(m.Store(), m.Store() + m.Storage(), back.Store()));
 }
 
 TEST(NumericVariables, OnlyTheFirst26RowsOfTheFirstColumnAreUsed) {
-    ScratchDirectory directory("numbers");
-    const std::string file = directory.File("RegNum");
+    Scratch dir;
+    const std::string file = dir / "RegNum";
     NumericVariables variables{};
     variables.fill(-1);
-
-    WriteBytes(file, DoubleBytes({3, 2, 10, 11, 20, 21, 30, 31}));
+    Write(file, Bytes({3, 2, 10, 11, 20, 21, 30, 31}));
     LoadNumericVariables(variables, file);
-    EXPECT_EQ(variables[0], 10);
     EXPECT_EQ(variables[2], 30);
     EXPECT_EQ(variables[3], -1);
 
@@ -168,20 +185,15 @@ TEST(NumericVariables, OnlyTheFirst26RowsOfTheFirstColumnAreUsed) {
     LoadNumericVariables(variables, file);
     EXPECT_EQ(variables[25], 125);
 
-    variables.fill(-1);
-    WriteBytes(file, DoubleBytes({5, 0}));
+    Write(file, Bytes({5, 0}));
     LoadNumericVariables(variables, file);
-    WriteBytes(file, DoubleBytes({5e300, 1, 0}));
-    LoadNumericVariables(variables, file);
-    EXPECT_EQ(variables[0], -1);
+    EXPECT_EQ(variables[0], 100);
 
-    for (std::size_t i = 0; i < variables.size(); ++i)
-        variables[i] = 0.5 * i;
     ASSERT_EQ(SaveNumericVariables(variables, file), RegisterFileResult::Ok);
-    EXPECT_EQ(ReadBytes(file).size(), 8u * 28);
     NumericVariables loaded{};
     LoadNumericVariables(loaded, file);
     EXPECT_EQ(loaded, variables);
+    EXPECT_EQ(Read(file).size(), 8u * 28);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <random>
 
@@ -16,6 +17,7 @@ NEWMAT::Matrix RandomMatrix(std::mt19937_64& random, int rows, int columns, doub
     return m;
 }
 
+// Half a unit of the last decimal written, absolute or relative.
 void ExpectWithin(const NEWMAT::Matrix& back, const NEWMAT::Matrix& m, double absolute,
                   double relative) {
     ASSERT_EQ(back.Nrows(), m.Nrows());
@@ -26,51 +28,77 @@ void ExpectWithin(const NEWMAT::Matrix& back, const NEWMAT::Matrix& m, double ab
     }
 }
 
-// Whatever a writer writes, its reader reads back to the written precision:
-// half a unit of the last decimal written.
-TEST(RoundTrip, FixedFormatThroughThePlainReader) {
+TEST(RoundTrip, EveryWriterReadsBackAtItsPrecision) {
     for (unsigned seed = 1; seed <= 3; ++seed) {
         std::mt19937_64 random(seed);
-        for (int decimals : {0, 2, 6}) {
-            const NEWMAT::Matrix m = RandomMatrix(random, 1 + seed * 3, 2 + seed, 100);
-            const std::string text = FormatFixed(m, static_cast<int>(seed), decimals, 10);
-            ASSERT_EQ(ValidateEntryText(text, false), kEntryValid);
-            ExpectWithin(ParseReal(text), m, 0.5000001 * std::pow(10.0, -decimals), 1e-15);
-        }
-    }
-}
-
-TEST(RoundTrip, ExponentialFormatThroughTheExponentReader) {
-    for (unsigned seed = 1; seed <= 3; ++seed) {
-        std::mt19937_64 random(seed);
+        const int width = static_cast<int>(seed);
         for (int decimals : {0, 3, 15}) {
-            const NEWMAT::Matrix m = RandomMatrix(random, 2 + seed, 4, 1e150);
-            const std::string text = FormatExponential(m, 4, decimals);
-            ASSERT_EQ(ValidateEntryText(text, false), kEntryValid);
-            ExpectWithin(ParseRealExponent(text), m, 0, 0.5000001 * std::pow(10.0, -decimals));
-        }
-    }
-    NEWMAT::Matrix tiny(1, 2);
-    tiny << 1e-300 << 4.9e-324;
-    ExpectWithin(ParseRealExponent(FormatExponential(tiny, 1, 16)), tiny, 0, 1e-16);
-}
+            const double half = 0.5000001 * std::pow(10.0, -decimals);
+            const NEWMAT::Matrix m = RandomMatrix(random, 1 + width * 3, 2 + width, 100);
+            const std::string fixed = FormatFixed(m, width, decimals, 10);
+            ASSERT_EQ(ValidateEntryText(fixed, false), kEntryValid);
+            ExpectWithin(ParseReal(fixed), m, half, 1e-15);
 
-TEST(RoundTrip, ComplexFormatThroughTheComplexReader) {
-    for (unsigned seed = 1; seed <= 3; ++seed) {
-        std::mt19937_64 random(seed);
-        for (int fieldWidth : {-8, 0, 9}) {
-            const NEWMAT::Matrix dual = RandomMatrix(random, 3, 2 * static_cast<int>(seed), 10);
-            const std::string text = FormatComplex(dual, fieldWidth, 4);
-            ASSERT_EQ(ValidateEntryText(text, true), kEntryValid);
-            ExpectWithin(ParseComplex(text), dual, 0.5000001e-4, 1e-15);
+            const NEWMAT::Matrix big = RandomMatrix(random, 2 + width, 4, 1e150);
+            const std::string exponential = FormatExponential(big, width, decimals);
+            ASSERT_EQ(ValidateEntryText(exponential, false), kEntryValid);
+            ExpectWithin(ParseRealExponent(exponential), big, 0, half);
+
+            const NEWMAT::Matrix dual = RandomMatrix(random, 3, 2 * width, 10);
+            const std::string complex = FormatComplex(dual, 6 * width - 12, decimals);
+            ASSERT_EQ(ValidateEntryText(complex, true), kEntryValid);
+            ExpectWithin(ParseComplex(complex), dual, half, 1e-15);
         }
     }
 }
 
-TEST(RoundTrip, SeventeenDecimalsAreExact) {
-    std::mt19937_64 random(5);
-    const NEWMAT::Matrix m = RandomMatrix(random, 4, 4, 1);
-    ExpectWithin(ParseRealExponent(FormatExponential(m, 1, 16)), m, 0, 0);
+// Texts mostly made of the characters an entry may hold, with a few stray bytes.
+std::string RandomText(std::mt19937& random) {
+    static const std::string kAlphabet = "0123456789eE.(),+- \r\n\r\n     ";
+    std::string text(random() % 120, ' ');
+    for (char& c : text)
+        c = random() % 40 == 0 ? static_cast<char>(random())
+                               : kAlphabet[random() % kAlphabet.size()];
+    return text;
+}
+
+TEST(Robustness, RandomTextsThroughValidatorReadersAndWriters) {
+    for (unsigned seed = 1; seed <= 5; ++seed) {
+        std::mt19937 random(seed);
+        for (int round = 0; round < 400; ++round) {
+            const std::string text = RandomText(random);
+            const int index = ValidateEntryText(text, round % 2 == 0);
+            EXPECT_TRUE(index == kEntryValid || index == kUnbalancedParentheses ||
+                        index == kInvalidExpression);
+            const NEWMAT::Matrix real = ParseReal(text);
+            const NEWMAT::Matrix exponent = ParseRealExponent(text);
+            const NEWMAT::Matrix dual = ParseComplex(text);
+            for (const NEWMAT::Matrix* m : {&real, &exponent, &dual})
+                EXPECT_LE(static_cast<std::size_t>(m->Storage()), text.size() + 1);
+            EXPECT_EQ(dual.Ncols() % 2, 0);
+            FormatFixed(exponent, 1, 0, 7 + round % 250);
+            FormatExponential(real, 1, round % 20);
+            FormatComplex(dual, round % 11 - 5, 2);
+        }
+    }
+}
+
+// Texts that would make a reader rescan what it has passed: read in linear
+// time they take milliseconds, read quadratically many minutes.
+TEST(Robustness, PathologicalTextsReadInLinearTime) {
+    const std::size_t n = 200000;
+    const auto start = std::chrono::steady_clock::now();
+    for (const char* piece : {"1e", "1-", "99", "(", ")", "1.", "e", "0x1", " ", "\n", "1,",
+                              "(1, 2) ", "nan(", "1e+5 "}) {
+        std::string text;
+        for (std::size_t i = 0; i < n; ++i)
+            text += piece;
+        ValidateEntryText(text, true);
+        ParseReal(text);
+        ParseRealExponent(text);
+        ParseComplex(text);
+    }
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10);
 }
 
 } // namespace
