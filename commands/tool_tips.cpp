@@ -1,3 +1,4 @@
+#include "calculator/control_ids.h"
 #include "commands/command_dispatch.h"
 
 namespace {
@@ -7,51 +8,48 @@ struct ToolTip {
     const char* text;
 };
 
-constexpr int kFirstDigitKey = 1023; // "1" ... "9", "0" follow in order
-constexpr int kLastDigitKey = 1032;
-
 constexpr ToolTip kToolTips[] = {
-    {1033, "Backspace"},
-    {1034, "Close Parenthesis"},
-    {1035, "Next Row"},
-    {1036, "Negative"},
-    {1037, "Open Parenthesis"},
-    {1038, "Next Column"},
-    {1039, "Elementwise Absolute"},
-    {1040, "Matrix Add"},
-    {1041, "Clear Edit Box"},
-    {1042, "Math and Physical Constants"},
-    {1043, "Data Conversion"},
-    {1044, "Create Type Matrix"},
-    {1045, "Display Options"},
-    {1046, "Matrix Divide"},
-    {1047, "Matrix Decomposition"},
-    {1048, "Format Numeric Output"},
-    {1049, "Matrix of Integers"},
-    {1050, "Matrix Inverse"},
-    {1051, "Set Operational Mode"},
-    {1052, "Matrix Multiply"},
-    {1053, "Evaluate Matrix Expression"},
-    {1054, "Elementwise Sign Change"},
-    {1055, "Decimal Point"},
-    {1056, "Matrix Power"},
-    {1057, "Matrix Procedures"},
-    {1058, "Recall Matrix From Memory"},
-    {1059, "Set Text as Matrix"},
-    {1060, "Store Matrix in Memory"},
-    {1061, "Matrix Subtract"},
-    {1062, "Test Matrix Properties"},
-    {1063, "Matrix Transpose"},
-    {1064, "Comma"},
-    {1065, "Equals Result"},
-    {1009, "Put Matrix Here"},
-    {1010, "Multiple Options Selection List"},
+    {IDC_KEY_BACKSPACE, "Backspace"},
+    {IDC_KEY_CLOSE, "Close Parenthesis"},
+    {IDC_KEY_NEXT_ROW, "Next Row"},
+    {IDC_KEY_MINUS, "Negative"},
+    {IDC_KEY_OPEN, "Open Parenthesis"},
+    {IDC_KEY_NEXT_COLUMN, "Next Column"},
+    {IDC_ABS, "Elementwise Absolute"},
+    {IDC_ADD, "Matrix Add"},
+    {IDC_CE, "Clear Edit Box"},
+    {IDC_CONST, "Math and Physical Constants"},
+    {IDC_CONV, "Data Conversion"},
+    {IDC_CREATE, "Create Type Matrix"},
+    {IDC_DISPL, "Display Options"},
+    {IDC_DIV, "Matrix Divide"},
+    {IDC_FACTOR, "Matrix Decomposition"},
+    {IDC_FORMAT, "Format Numeric Output"},
+    {IDC_INT, "Matrix of Integers"},
+    {IDC_INV, "Matrix Inverse"},
+    {IDC_MODE, "Set Operational Mode"},
+    {IDC_MUL, "Matrix Multiply"},
+    {IDC_PARSE, "Evaluate Matrix Expression"},
+    {IDC_SGN, "Elementwise Sign Change"},
+    {IDC_KEY_POINT, "Decimal Point"},
+    {IDC_POW, "Matrix Power"},
+    {IDC_PROC, "Matrix Procedures"},
+    {IDC_RECALL, "Recall Matrix From Memory"},
+    {IDC_SE, "Set Text as Matrix"},
+    {IDC_STORE, "Store Matrix in Memory"},
+    {IDC_SUB, "Matrix Subtract"},
+    {IDC_TEST, "Test Matrix Properties"},
+    {IDC_TRN, "Matrix Transpose"},
+    {IDC_KEY_COMMA, "Comma"},
+    {IDC_EQUALS, "Equals Result"},
+    {IDC_DISPLAY, "Put Matrix Here"},
+    {IDC_COMMAND_LIST, "Multiple Options Selection List"},
 };
 
 } // namespace
 
 const char* ToolTipText(int controlId) {
-    if (controlId >= kFirstDigitKey && controlId <= kLastDigitKey) return "Digit";
+    if (controlId >= IDC_KEY_1 && controlId <= IDC_KEY_0) return "Digit";
     for (const ToolTip& tip : kToolTips)
         if (tip.controlId == controlId) return tip.text;
     return nullptr;
