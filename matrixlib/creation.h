@@ -18,7 +18,8 @@ Matrix Prime(int n);
 // r × c uniform values in [lo, hi) from the library's portable generator.
 // A negative *seed re-seeds the generator with |*seed| (the same negative
 // seed gives the same matrix on every machine) and is stored back positive;
-// otherwise the generator continues. Empty for r < 1 or c < 1.
+// otherwise (also for a null seed) the generator continues. Empty for r < 1
+// or c < 1.
 Matrix Random(int* seed, int r, int c, double lo, double hi);
 // Dual n × 2n Hermitian (n = r = c): real parts in [lo, hi), symmetric;
 // imaginary parts in [lo, hi) off the diagonal, antisymmetric, 0 on it.
