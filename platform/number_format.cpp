@@ -48,6 +48,19 @@ void WidenExponent(std::string& out, std::size_t start) {
     if (digits < 3) out.insert(e + 2, 3 - digits, '0');
 }
 
+// Pads what was written from `start` on to the field width: blanks in front,
+// or behind for a negative width (left-aligned).
+void PadField(std::string& out, std::size_t start, int fieldWidth) {
+    const auto width = static_cast<std::size_t>(std::abs(static_cast<long long>(fieldWidth)));
+    const std::size_t written = out.size() - start;
+    if (written >= width) return;
+    if (fieldWidth < 0) {
+        out.append(width - written, ' ');
+    } else {
+        out.insert(start, width - written, ' ');
+    }
+}
+
 } // namespace
 
 void AppendFixedDecimals(std::string& out, double value, int decimals) {
@@ -57,21 +70,6 @@ void AppendFixedDecimals(std::string& out, double value, int decimals) {
                 kFixedOverhead + static_cast<std::size_t>(decimals));
 }
 
-void AppendFixedField(std::string& out, double value, int fieldWidth, int decimals) {
-    const std::size_t start = out.size();
-    AppendFixedDecimals(out, value, decimals);
-    const bool leftAlign = fieldWidth < 0;
-    const std::size_t width =
-        static_cast<std::size_t>(std::abs(static_cast<long long>(fieldWidth)));
-    const std::size_t written = out.size() - start;
-    if (written >= width) return;
-    if (leftAlign) {
-        out.append(width - written, ' ');
-    } else {
-        out.insert(start, width - written, ' ');
-    }
-}
-
 void AppendExponent(std::string& out, double value, int decimals) {
     if (AppendNonFinite(out, value)) return;
     decimals = ClampDecimals(decimals);
@@ -79,6 +77,18 @@ void AppendExponent(std::string& out, double value, int decimals) {
     AppendChars(out, value, std::chars_format::scientific, decimals,
                 kExponentOverhead + static_cast<std::size_t>(decimals));
     WidenExponent(out, start);
+}
+
+void AppendFixedField(std::string& out, double value, int fieldWidth, int decimals) {
+    const std::size_t start = out.size();
+    AppendFixedDecimals(out, value, decimals);
+    PadField(out, start, fieldWidth);
+}
+
+void AppendExponentField(std::string& out, double value, int fieldWidth, int decimals) {
+    const std::size_t start = out.size();
+    AppendExponent(out, value, decimals);
+    PadField(out, start, fieldWidth);
 }
 
 void AppendInteger(std::string& out, std::int32_t value, int radix) {
@@ -119,6 +129,12 @@ std::string FormatFixedDecimals(double value, int decimals) {
 std::string FormatFixedField(double value, int fieldWidth, int decimals) {
     std::string out;
     AppendFixedField(out, value, fieldWidth, decimals);
+    return out;
+}
+
+std::string FormatExponentField(double value, int fieldWidth, int decimals) {
+    std::string out;
+    AppendExponentField(out, value, fieldWidth, decimals);
     return out;
 }
 

@@ -28,6 +28,10 @@ std::string FormatFixedField(double value, int fieldWidth, int decimals);
 // "5.0e-001". "%.16e" is FormatExponent(value, 16).
 std::string FormatExponent(double value, int decimals);
 
+// "%W.De": FormatExponent in a field of `fieldWidth` characters, aligned as
+// FormatFixedField does. FormatExponentField(1500, 12, 2) == "   1.50e+003".
+std::string FormatExponentField(double value, int fieldWidth, int decimals);
+
 // _gcvt: `digits` significant digits (at least 1), trailing zeros removed.
 // Fixed notation while the decimal exponent x of the rounded value satisfies
 // -1 <= x < digits, else exponent notation with three exponent digits. The
@@ -52,6 +56,7 @@ std::string FormatInteger(std::int32_t value, int radix);
 void AppendFixedDecimals(std::string& out, double value, int decimals);
 void AppendFixedField(std::string& out, double value, int fieldWidth, int decimals);
 void AppendExponent(std::string& out, double value, int decimals);
+void AppendExponentField(std::string& out, double value, int fieldWidth, int decimals);
 void AppendInteger(std::string& out, std::int32_t value, int radix);
 
 // Conversion of a double to a 32-bit int by truncation toward zero, as a cast

@@ -35,6 +35,8 @@ TEST(FormatNumbers, ExponentFixedAndNonFinite) {
     EXPECT_EQ(FormatFixedDecimals(-kInf, 2), "-inf");
     EXPECT_EQ(FormatExponent(std::nan(""), 3), "nan");
     EXPECT_EQ(FormatFixedField(kInf, 6, 2), "   inf");
+    EXPECT_EQ(FormatExponentField(1500, 12, 2), "   1.50e+003");
+    EXPECT_EQ(FormatExponentField(-1, -11, 1), "-1.0e+000  ");
 }
 
 TEST(FormatInteger, ItoaRadixesAndTheColonNotationAbove36) {
