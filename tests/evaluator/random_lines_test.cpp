@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -17,6 +18,12 @@ class LineMaker {
 
     std::string Line() {
         std::string line;
+        if (Pick(0, 50) == 0) {
+            // Any byte but the line end.
+            for (int i = Pick(0, 300); i > 0; --i)
+                line += static_cast<char>(Pick(1, 255));
+            std::replace(line.begin(), line.end(), '\n', ' ');
+        }
         const int pieces = Pick(0, 12);
         for (int i = 0; i < pieces; ++i) {
             line += Piece();
