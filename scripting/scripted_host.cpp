@@ -119,7 +119,8 @@ EvaluatorRun ScriptedHost::RunEvaluator() {
         evaluatorInputs_.pop_front();
     }
     std::string output;
-    const EvaluatorRun run = RunProgramAndWait(EvaluatorProgram(), &input, &output);
+    const EvaluatorRun run = RunProgramAndWait(
+        evaluatorProgram_.empty() ? EvaluatorProgram() : evaluatorProgram_, &input, &output);
     WriteEvaluatorOutput(out_, output);
     return run;
 }

@@ -24,6 +24,8 @@ public:
     // The id the next popup menu returns; the item must be there and not greyed.
     void QueueMenuChoice(int id) { menuChoice_ = id; }
     bool MenuChoicePending() const { return menuChoice_.has_value(); }
+    // The evaluator that Parse starts (normally the one beside the program).
+    void SetEvaluatorProgram(std::string program) { evaluatorProgram_ = std::move(program); }
     // Throws ScriptError when a queued answer or input was never asked for.
     void CheckNothingQueued() const;
 
@@ -68,6 +70,7 @@ private:
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::string> evaluatorInputs_;
     std::optional<int> menuChoice_;
+    std::string evaluatorProgram_;
     Improviser improviser_;
     std::optional<PopupMenu> lastPopup_;
     std::string caption_;

@@ -1,6 +1,5 @@
 #include "calculator_fixture.h"
 
-#include <cstdlib>
 #include <fstream>
 
 #include "archive/register_file.h"
@@ -90,12 +89,19 @@ TEST_F(CalculatorTest, EmptyMatrixIsStoredAndRecalledWithoutRedraw) {
 }
 
 TEST_F(CalculatorTest, ParseThatCannotStartShowsSystemError) {
-    const char* path = std::getenv("PATH");
-    const std::string savedPath = path ? path : "";
-    setenv("PATH", "/nonexistent-zentabl", 1);
+    calc.host.SetEvaluatorProgram("/nonexistent-zentabl/zteval");
     Set("1");
     calc.dlg.OnButton(IDC_PARSE);
-    setenv("PATH", savedPath.c_str(), 1);
     EXPECT_EQ(Said(), "message \"System Error\" \"Error = 2\" icon=stop buttons=ok -> ok\n");
     EXPECT_EQ(Current(), (Rows{{1}}));
+}
+
+TEST_F(CalculatorTest, ParseWaitsForTheEvaluatorAndReloadsNothing) {
+    calc.host.SetEvaluatorProgram("/bin/sh");
+    calc.host.QueueEvaluatorInput("echo made > RegB\necho done\n");
+    Set("4");
+    calc.dlg.OnButton(IDC_PARSE);
+    EXPECT_EQ(Said(), "evaluator: done\n");
+    EXPECT_TRUE(std::filesystem::exists("RegB"));  // it ran in our working directory
+    EXPECT_EQ(Current(), (Rows{{4}}));
 }
