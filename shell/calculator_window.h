@@ -1,0 +1,68 @@
+#pragma once
+// The calculator window: every control of the calculator by its id, laid out
+// so that the display dominates, wired to the calculator core. The window
+// draws and forwards; the core decides.
+
+#include "calculator/calculator_dlg.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+namespace zentabl {
+
+class CommandList;
+class DisplayBox;
+class QtHost;
+class SpinArrows;
+class StatusLine;
+class ValueBox;
+
+class CalculatorWindow : public QMainWindow {
+public:
+    explicit CalculatorWindow(QWidget* parent = nullptr);
+    ~CalculatorWindow() override;
+
+    // Runs the calculator's initialisation (with the splash, unless turned
+    // off), then shows the window.
+    void Start(bool withSplash = true);
+
+    CCalculatorDlg& Dialog() { return *dlg_; }
+    QtHost& Host() { return *host_; }
+    QWidget* Control(int controlId) const;
+    QPushButton* Button(int controlId) const;
+    DisplayBox& Display() const { return *display_; }
+    CommandList& Commands() const { return *commandList_; }
+    StatusLine& Status() const { return *status_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* BuildControls();
+    QWidget* BuildOptionsRow();
+    QWidget* BuildKeys();
+    void BuildMenuBar();
+    void ApplyFonts();
+    void WireToCore();
+    void Register(int controlId, QWidget* control);
+
+    DisplayBox* display_ = nullptr;
+    StatusLine* status_ = nullptr;
+    CommandList* commandList_ = nullptr;
+    ValueBox* widthBox_ = nullptr;
+    ValueBox* decimalBox_ = nullptr;
+    SpinArrows* widthSpin_ = nullptr;
+    SpinArrows* decimalSpin_ = nullptr;
+    std::map<int, QWidget*> controls_;
+    std::unique_ptr<QtHost> host_;
+    std::unique_ptr<CCalculatorDlg> dlg_;
+};
+
+} // namespace zentabl

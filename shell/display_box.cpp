@@ -1,0 +1,167 @@
+#include "shell/display_box.h"
+
+#include "shell/dropped_text.h"
+#include "shell/palette.h"
+#include "shell/text_codec.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTextBlock>
+
+namespace zentabl {
+
+DisplayBox::DisplayBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTabChangesFocus(true);
+    // The core keeps the one level of undo the Edit popup offers; a second,
+    // private undo history in the box would disagree with it.
+    setUndoRedoEnabled(false);
+    // The right button belongs to the core's Edit popup.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+
+    QFont mono(DisplayFontFamily());
+    mono.setStyleHint(QFont::Monospace);
+    mono.setFixedPitch(true);
+    mono.setPointSize(11);
+    setFont(mono);
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, DisplayBackground());
+    colours.setColor(QPalette::Highlight, QColor(0x3d, 0x5a, 0x80));
+    colours.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));
+    setPalette(colours);
+    SetForeColor(ToOleColor(TypingColour()));
+
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!coreWriting_ && onChange) onChange();
+    });
+}
+
+template <typename Change> void DisplayBox::Quietly(Change change) {
+    const bool outer = coreWriting_;
+    coreWriting_ = true;
+    change();
+    coreWriting_ = outer;
+}
+
+std::string DisplayBox::Text() const { return FromQt(toPlainText()); }
+
+void DisplayBox::SetText(const std::string& text) {
+    Quietly([&] {
+        setPlainText(ToQt(text));
+        moveCursor(QTextCursor::End);
+    });
+}
+
+void DisplayBox::Cut() {
+    Quietly([&] { cut(); });
+}
+
+void DisplayBox::Paste() {
+    Quietly([&] { paste(); });
+}
+
+void DisplayBox::SetForeColor(unsigned color) {
+    foreColor_ = color;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, FromOleColor(color));
+    setPalette(colours);
+}
+
+int DisplayBox::SelStart() const { return textCursor().selectionStart(); }
+
+void DisplayBox::SetSelStart(int position) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(qBound(0, position, TextLength()));
+    setTextCursor(cursor);
+}
+
+int DisplayBox::SelLength() const {
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void DisplayBox::SetSelLength(int length) {
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    cursor.setPosition(start);
+    cursor.setPosition(qBound(start, start + length, TextLength()), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+int DisplayBox::CurLine() const { return textCursor().blockNumber(); }
+
+int DisplayBox::TextLength() const { return document()->characterCount() - 1; }
+
+void DisplayBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (onKeyPress && !(event->modifiers() & chords)) {
+        char key = 0;
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            key = '\r';
+        } else if (event->text().size() == 1) {
+            const QChar typed = event->text().at(0);
+            if (typed.unicode() >= 0x20 && typed.unicode() < 0x7f) key = char(typed.unicode());
+        }
+        if (key != 0 && onKeyPress(key)) {
+            event->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void DisplayBox::mouseReleaseEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton: button = 1; break;
+    case Qt::RightButton: button = 2; break;
+    case Qt::MiddleButton: button = 4; break;
+    default: return;
+    }
+    // Events arrive in viewport coordinates; the core speaks of the box.
+    const QPoint at = viewport()->mapTo(this, event->position().toPoint());
+    if (onMouseUp) onMouseUp(button, at.x(), at.y());
+}
+
+void DisplayBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (dropsAllowed && dropsAllowed() && CanReadDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DisplayBox::dragMoveEvent(QDragMoveEvent* event) {
+    if (dropsAllowed && dropsAllowed() && CanReadDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DisplayBox::dropEvent(QDropEvent* event) {
+    if (!dropsAllowed || !dropsAllowed()) {
+        event->ignore();
+        return;
+    }
+    const std::optional<std::string> text = ReadDrop(event->mimeData());
+    if (!text) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (onDropText) onDropText(*text);
+}
+
+} // namespace zentabl

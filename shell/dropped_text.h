@@ -1,0 +1,20 @@
+#pragma once
+// What a drop onto the display brings: the text of a dropped local file, or
+// dropped plain text. Files that are too large or hold binary data are refused.
+
+#include <QMimeData>
+
+#include <optional>
+#include <string>
+
+namespace zentabl {
+
+// Larger files would take the display minutes to lay out; matrices of a
+// thousand by a thousand elements stay well below this.
+constexpr qint64 kLargestDroppedFile = 64ll * 1024 * 1024;
+
+bool CanReadDrop(const QMimeData* data);
+std::optional<std::string> ReadDrop(const QMimeData* data);
+std::optional<std::string> ReadTextFile(const QString& path);
+
+} // namespace zentabl

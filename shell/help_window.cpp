@@ -1,0 +1,32 @@
+#include "shell/help_window.h"
+
+#include "shell/version.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+// The guide is compiled into the static shell library, whose resource
+// registration the linker would otherwise drop.
+static void LoadGuideResource() { Q_INIT_RESOURCE(zentabl); }
+
+namespace zentabl {
+
+QString HelpWindow::GuideText() {
+    LoadGuideResource();
+    QFile guide(QStringLiteral(":/zentabl/user-guide.md"));
+    if (!guide.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(guide.readAll());
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+    setWindowTitle(QStringLiteral("%1 Help").arg(ProgramName()));
+    browser_->setOpenExternalLinks(false);
+    browser_->setMarkdown(GuideText());
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(browser_);
+    resize(640, 720);
+}
+
+} // namespace zentabl

@@ -1,0 +1,30 @@
+#pragma once
+// The small caption-less box that asks for one value.
+
+#include <QDialog>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zentabl {
+
+class PromptBox : public QDialog {
+public:
+    PromptBox(const QString& label, QWidget* parent);
+
+    // The typed text after OK or Enter, nothing after Escape.
+    std::optional<QString> Ask();
+
+    QLineEdit* edit() const { return edit_; }
+    QPushButton* okButton() const { return ok_; }
+
+private:
+    QLabel* label_;
+    QLineEdit* edit_;
+    QPushButton* ok_;
+};
+
+} // namespace zentabl

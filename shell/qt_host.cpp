@@ -1,0 +1,136 @@
+#include "shell/qt_host.h"
+
+#include "shell/about_box.h"
+#include "shell/help_window.h"
+#include "shell/menu_builder.h"
+#include "shell/parse_console.h"
+#include "shell/prompt_box.h"
+#include "shell/splash_window.h"
+#include "shell/text_codec.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace zentabl {
+
+namespace {
+// The calculator's initialisation waits this long with the splash up.
+constexpr int kSplashPauseMs = 1500;
+} // namespace
+
+QtHost::QtHost(QWidget& window, std::function<QWidget*(int)> controlById)
+    : window_(window), controlById_(std::move(controlById)) {}
+
+QtHost::~QtHost() {
+    while (waitDepth_ > 0) EndWaitCursor();
+    delete splash_;
+}
+
+int QtHost::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    QMessageBox box(&window_);
+    box.setWindowTitle(ToQt(caption));
+    box.setText(ToQt(text));
+    box.setTextFormat(Qt::PlainText);
+    if (flags & MB_ICONSTOP)
+        box.setIcon(QMessageBox::Critical);
+    else if (flags & MB_ICONINFORMATION)
+        box.setIcon(QMessageBox::Information);
+    const bool yesNo = (flags & 0x0Fu) == MB_YESNO;
+    if (yesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    // A busy cursor would hide that the box waits for an answer.
+    const bool busy = waitDepth_ > 0;
+    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (busy) QApplication::restoreOverrideCursor();
+    if (!yesNo) return IDOK;
+    return answer == QMessageBox::Yes ? IDYES : IDNO;
+}
+
+std::optional<std::string> QtHost::Prompt(const std::string& label) {
+    PromptBox box(ToQt(label), &window_);
+    const std::optional<QString> typed = box.Ask();
+    if (!typed) return std::nullopt;
+    return FromQt(*typed);
+}
+
+void QtHost::MessageBeep(unsigned) { QApplication::beep(); }
+
+void QtHost::BeginWaitCursor() {
+    ++waitDepth_;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtHost::EndWaitCursor() {
+    if (waitDepth_ == 0) return;
+    --waitDepth_;
+    QApplication::restoreOverrideCursor();
+}
+
+void QtHost::SetCaption(const std::string& caption) { window_.setWindowTitle(ToQt(caption)); }
+
+void QtHost::SetFocusTo(int controlId) {
+    if (QWidget* control = controlById_(controlId)) control->setFocus(Qt::OtherFocusReason);
+}
+
+int QtHost::TrackPopupMenu(const PopupMenu& menu, int x, int y) {
+    QMenu popup(&window_);
+    popup.setTitle(ToQt(menu.title));
+    FillMenu(popup, menu.items);
+    return CommandIdOf(popup.exec(QPoint(x, y)));
+}
+
+ScreenRect QtHost::ControlScreenRect(int controlId) {
+    const QWidget* control = controlById_(controlId);
+    if (!control) return {};
+    const QPoint topLeft = control->mapToGlobal(QPoint(0, 0));
+    return {topLeft.x(), topLeft.y(), topLeft.x() + control->width(),
+            topLeft.y() + control->height()};
+}
+
+ScreenPoint QtHost::ClientToScreen(int controlId, int x, int y) {
+    const QWidget* control = controlById_(controlId);
+    const QPoint at = control ? control->mapToGlobal(QPoint(x, y)) : QPoint(x, y);
+    return {at.x(), at.y()};
+}
+
+EvaluatorRun QtHost::RunEvaluator() {
+    ParseConsole console(&window_);
+    return console.Run();
+}
+
+void QtHost::ShowSplash(int milliseconds) {
+    if (!splashEnabled_) return;
+    if (!splash_) splash_ = new SplashWindow(&window_);
+    splash_->Show(milliseconds);
+    splash_->Pause(kSplashPauseMs);
+}
+
+void QtHost::ShowAboutBox() {
+    AboutBox box(&window_);
+    box.exec();
+}
+
+// The guide is one page; every context opens it at the top.
+void QtHost::ShowHelp(int) {
+    if (!help_) help_ = new HelpWindow(&window_);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+SplashWindow* QtHost::Splash() const { return splash_.data(); }
+
+HelpWindow* QtHost::Help() const { return help_.data(); }
+
+void QtHost::CloseWindow() { window_.close(); }
+
+} // namespace zentabl

@@ -1,0 +1,43 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+
+WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
+    // Registers are files in the working directory: each window gets its own.
+    QDir::setCurrent(scratch_.path());
+    window_ = std::make_unique<zentabl::CalculatorWindow>();
+    // The offscreen screen is small: keep the whole window, and the menus
+    // it opens, on it.
+    window_->move(0, 0);
+    window_->Start(false);
+    QApplication::processEvents();
+}
+
+WindowFixture::~WindowFixture() {
+    window_.reset();
+    QDir::setCurrent(previousDir_);
+}
+
+void WindowFixture::Click(const QString& captions) {
+    for (const QString& caption : captions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int id = ButtonIdForCaption(caption.toStdString());
+        if (QPushButton* key = window_->Button(id)) key->click();
+    }
+    // Buttons that drop the command list down leave it open: a user would
+    // pick from it; the tests pick through Pick().
+    window_->Commands().hidePopup();
+}
+
+bool WindowFixture::Pick(const QString& row) {
+    zentabl::CommandList& list = window_->Commands();
+    const int index = list.findText(row, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) return false;
+    list.hidePopup();
+    emit list.activated(index);
+    return true;
+}
+
+QString WindowFixture::DisplayText() const { return window_->Display().toPlainText(); }
+
+unsigned WindowFixture::ForeColor() const { return window_->Display().ForeColor(); }

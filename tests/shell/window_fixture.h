@@ -1,0 +1,40 @@
+#pragma once
+// A calculator window in a scratch working directory, with helpers that act
+// as a user would: clicking keys, picking command-list rows, reading colours.
+
+#include "calculator/control_ids.h"
+#include "modal_answers.h"
+#include "shell/calculator_window.h"
+#include "shell/command_list.h"
+#include "shell/display_box.h"
+
+#include <QPushButton>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class WindowFixture {
+public:
+    WindowFixture();
+    ~WindowFixture();
+
+    zentabl::CalculatorWindow& Window() { return *window_; }
+    zentabl::DisplayBox& Display() { return window_->Display(); }
+    ModalAnswers& Answers() { return answers_; }
+    QString WorkDir() const { return scratch_.path(); }
+
+    // Clicks the keys named by their captions, separated by blanks:
+    // "1 > 2 v 3 > 4 SE".
+    void Click(const QString& captions);
+    // Picks the row with this text (blanks included) in the command list.
+    bool Pick(const QString& row);
+    QString DisplayText() const;  // as the user sees it, line breaks as \n
+    unsigned ForeColor() const;
+
+private:
+    QString previousDir_;
+    QTemporaryDir scratch_;
+    ModalAnswers answers_;
+    std::unique_ptr<zentabl::CalculatorWindow> window_;
+};
