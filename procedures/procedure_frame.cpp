@@ -11,16 +11,6 @@ namespace {
 const char* const kComplexRefusalText = "Procedure is unavailable for complex matrix";
 const char* const kComplexRefusalCaption = "Complex Matrix Procedure";
 
-// printf's field width: right-aligned, or left-aligned for a negative width.
-std::string PadToField(std::string text, int width) {
-    const bool left = width < 0;
-    const size_t field =
-        left ? static_cast<size_t>(-static_cast<long>(width)) : static_cast<size_t>(width);
-    if (text.size() >= field) return text;
-    const std::string blanks(field - text.size(), ' ');
-    return left ? text + blanks : blanks + text;
-}
-
 bool AskToSave(CCalculatorDlg& dlg, const std::string& text, const char* caption,
                const NEWMAT::Matrix& value) {
     if (dlg.Host().MessageBox(text, caption, MB_YESNO) != IDYES) return false;
@@ -32,7 +22,7 @@ bool AskToSave(CCalculatorDlg& dlg, const std::string& text, const char* caption
 
 std::string FormatReportedValue(double value, int width, int decimals, bool exponential) {
     if (!exponential) return FormatFixedField(value, width, decimals);
-    return PadToField(FormatExponent(value, decimals), width);
+    return FormatExponentField(value, width, decimals);
 }
 
 void RunProcedure(CCalculatorDlg& dlg, ComplexSupport support,
