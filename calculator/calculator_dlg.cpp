@@ -17,7 +17,7 @@ constexpr char kOutOfMemory[] = "Not enough memory for this operation";
 constexpr char kMatrixError[] = "Matrix operation failed";
 constexpr int kSplashMilliseconds = 2500;
 constexpr int kRightButton = 2;
-constexpr int kSpinMaximum = 100;  // the spin buttons' range is 0 ... 100
+constexpr int kSpinMaximum = 100; // the spin buttons' range is 0 ... 100
 
 // newmat collects its messages with leading line breaks and a banner line;
 // the box shows the lines that say what went wrong.
@@ -29,13 +29,49 @@ std::string NewmatMessage() {
     text.erase(0, start);
     const std::string banner = "An exception has been thrown\n";
     if (text.compare(0, banner.size(), banner) == 0) text.erase(0, banner.size());
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
     return text.empty() ? kMatrixError : text;
 }
 
-int ClampSpin(int value) { return value < 0 ? 0 : value > kSpinMaximum ? kSpinMaximum : value; }
+struct KeyCharacter {
+    int id;
+    char character;
+};
+constexpr KeyCharacter kKeyCharacters[] = {
+    {IDC_KEY_1, '1'},     {IDC_KEY_1 + 1, '2'}, {IDC_KEY_1 + 2, '3'}, {IDC_KEY_1 + 3, '4'},
+    {IDC_KEY_1 + 4, '5'}, {IDC_KEY_1 + 5, '6'}, {IDC_KEY_1 + 6, '7'}, {IDC_KEY_1 + 7, '8'},
+    {IDC_KEY_1 + 8, '9'}, {IDC_KEY_0, '0'},     {IDC_KEY_POINT, '.'}, {IDC_KEY_COMMA, ','},
+    {IDC_KEY_MINUS, '-'}, {IDC_KEY_OPEN, '('},  {IDC_KEY_CLOSE, ')'}, {IDC_KEY_NEXT_COLUMN, ' '},
+};
 
-}  // namespace
+struct ButtonHandler {
+    int id;
+    void (CCalculatorDlg::*handler)();
+};
+constexpr ButtonHandler kButtonHandlers[] = {
+    {IDC_KEY_BACKSPACE, &CCalculatorDlg::Backspace},
+    {IDC_SE, &CCalculatorDlg::SetEntry},
+    {IDC_CE, &CCalculatorDlg::ClearCalculator},
+    {IDC_ADD, &CCalculatorDlg::OnAdd},
+    {IDC_SUB, &CCalculatorDlg::OnSubtract},
+    {IDC_MUL, &CCalculatorDlg::OnMultiply},
+    {IDC_DIV, &CCalculatorDlg::OnDivide},
+    {IDC_EQUALS, &CCalculatorDlg::OnEquals},
+    {IDC_SGN, &CCalculatorDlg::OnSign},
+    {IDC_ABS, &CCalculatorDlg::OnAbsolute},
+    {IDC_INT, &CCalculatorDlg::OnInteger},
+    {IDC_INV, &CCalculatorDlg::OnInverse},
+    {IDC_TRN, &CCalculatorDlg::OnTranspose},
+    {IDC_POW, &CCalculatorDlg::OnPower},
+    {IDC_PARSE, &CCalculatorDlg::OnParse},
+};
+
+int ClampSpin(int value) {
+    return value < 0 ? 0 : value > kSpinMaximum ? kSpinMaximum : value;
+}
+
+} // namespace
 
 CCalculatorDlg::CCalculatorDlg(CHost& host, const CalculatorControls& controls)
     : host_(host), controls_(controls) {}
@@ -45,7 +81,8 @@ void CCalculatorDlg::OnInitDialog() {
         host_.EnableToolTips(true);
 
         complexMode_ = false;
-        for (bool& flag : pending_) flag = false;
+        for (bool& flag : pending_)
+            flag = false;
         format_ = NumberFormat::Default;
         keyboardEntry_ = true;
         dragDrop_ = true;
@@ -108,47 +145,46 @@ void CCalculatorDlg::ShowError(const std::string& text, const std::string& capti
 
 void CCalculatorDlg::OnButton(int controlId) {
     RunCommand([this, controlId] {
-        if (controlId >= IDC_KEY_1 && controlId <= IDC_KEY_0 - 1) {
-            InsertKey(static_cast<char>('1' + (controlId - IDC_KEY_1)));
+        for (const KeyCharacter& key : kKeyCharacters) {
+            if (key.id == controlId) {
+                InsertKey(key.character);
+                return;
+            }
+        }
+        if (controlId == IDC_KEY_NEXT_ROW) {
+            InsertText("\r\n");
             return;
         }
-        switch (controlId) {
-        case IDC_KEY_0: InsertKey('0'); break;
-        case IDC_KEY_POINT: InsertKey('.'); break;
-        case IDC_KEY_COMMA: InsertKey(','); break;
-        case IDC_KEY_MINUS: InsertKey('-'); break;
-        case IDC_KEY_OPEN: InsertKey('('); break;
-        case IDC_KEY_CLOSE: InsertKey(')'); break;
-        case IDC_KEY_NEXT_ROW: InsertText("\r\n"); break;
-        case IDC_KEY_NEXT_COLUMN: InsertKey(' '); break;
-        case IDC_KEY_BACKSPACE: Backspace(); break;
-        case IDC_SE: SetEntry(); break;
-        case IDC_CE: ClearCalculator(); break;
-        case IDC_ADD: OnAdd(); break;
-        case IDC_SUB: OnSubtract(); break;
-        case IDC_MUL: OnMultiply(); break;
-        case IDC_DIV: OnDivide(); break;
-        case IDC_EQUALS: OnEquals(); break;
-        case IDC_SGN: OnSign(); break;
-        case IDC_ABS: OnAbsolute(); break;
-        case IDC_INT: OnInteger(); break;
-        case IDC_INV: OnInverse(); break;
-        case IDC_TRN: OnTranspose(); break;
-        case IDC_POW: OnPower(); break;
-        case IDC_PARSE: OnParse(); break;
-        default: OnCommandButton(controlId); break;
+        for (const ButtonHandler& button : kButtonHandlers) {
+            if (button.id == controlId) {
+                (this->*button.handler)();
+                return;
+            }
         }
+        OnCommandButton(controlId);
     });
 }
 
 void CCalculatorDlg::OnCommandButton(int controlId) {
     switch (controlId) {
-    case IDC_TEST: ShowGroupIfCurrentMatrix(Tests); break;
-    case IDC_PROC: ShowGroupIfCurrentMatrix(Procedures); break;
-    case IDC_FACTOR: ShowGroupIfCurrentMatrix(Factor); break;
-    case IDC_CREATE: ShowGroupDroppedDown(Create); break;
-    case IDC_STORE: ShowGroupDroppedDown(Store); break;
-    case IDC_RECALL: ShowGroupDroppedDown(Recall); break;
+    case IDC_TEST:
+        ShowGroupIfCurrentMatrix(Tests);
+        break;
+    case IDC_PROC:
+        ShowGroupIfCurrentMatrix(Procedures);
+        break;
+    case IDC_FACTOR:
+        ShowGroupIfCurrentMatrix(Factor);
+        break;
+    case IDC_CREATE:
+        ShowGroupDroppedDown(Create);
+        break;
+    case IDC_STORE:
+        ShowGroupDroppedDown(Store);
+        break;
+    case IDC_RECALL:
+        ShowGroupDroppedDown(Recall);
+        break;
     case IDC_DISPL:
     case IDC_MODE:
         ShowGroupDroppedDown(controlId == IDC_DISPL ? DisplayOptions : Mode);
@@ -166,7 +202,8 @@ void CCalculatorDlg::OnCommandButton(int controlId) {
         Display().SetFocus();
         break;
     }
-    default: break;  // Conv: the conversion dialog is not part of this build yet
+    default:
+        break; // Conv: the conversion dialog is not part of this build yet
     }
 }
 
@@ -192,7 +229,7 @@ bool CCalculatorDlg::OnKeyPress(int keyAscii) {
         } else if (keyAscii >= 0x20 && keyAscii < 0x7f) {
             InsertKey(static_cast<char>(keyAscii));
         } else {
-            taken = false;  // editing keys such as Backspace: the box handles them
+            taken = false; // editing keys such as Backspace: the box handles them
         }
     });
     return taken;
@@ -229,7 +266,9 @@ void CCalculatorDlg::OnSpinChange(int controlId) {
     });
 }
 
-void CCalculatorDlg::OnBoxMouseMove(int) { MoveFocusByEntryState(); }
+void CCalculatorDlg::OnBoxMouseMove(int) {
+    MoveFocusByEntryState();
+}
 
 void CCalculatorDlg::OnCommandListClick() {
     RunCommand([this] { DispatchCommandListClick(*this); });
@@ -239,7 +278,9 @@ void CCalculatorDlg::OnMenuCommand(int id) {
     RunCommand([this, id] { DispatchMenuCommand(*this, id); });
 }
 
-const char* CCalculatorDlg::ToolTipText(int controlId) const { return ::ToolTipText(controlId); }
+const char* CCalculatorDlg::ToolTipText(int controlId) const {
+    return ::ToolTipText(controlId);
+}
 
 bool CCalculatorDlg::OnDropText(const std::string& text) {
     if (!dragDrop_) return false;
@@ -254,7 +295,9 @@ bool CCalculatorDlg::OnDropText(const std::string& text) {
 
 // ---- Plain accessors
 
-bool CCalculatorDlg::KeyboardEntry() const { return keyboardEntry_; }
+bool CCalculatorDlg::KeyboardEntry() const {
+    return keyboardEntry_;
+}
 
 void CCalculatorDlg::SetKeyboardEntry(bool on) {
     keyboardEntry_ = on;
@@ -262,10 +305,24 @@ void CCalculatorDlg::SetKeyboardEntry(bool on) {
     if (on) entryText_ = controls_.display.Text();
 }
 
-bool CCalculatorDlg::DragDrop() const { return dragDrop_; }
-void CCalculatorDlg::SetDragDrop(bool on) { dragDrop_ = on; }
-void CCalculatorDlg::EnableToolTips(bool on) { host_.EnableToolTips(on); }
-int CCalculatorDlg::CurrentCommandList() const { return commandList_; }
-void CCalculatorDlg::SetCurrentCommandList(int kind) { commandList_ = kind; }
-double CCalculatorDlg::SeriesTolerance() const { return seriesTolerance_; }
-void CCalculatorDlg::SetSeriesTolerance(double tolerance) { seriesTolerance_ = tolerance; }
+bool CCalculatorDlg::DragDrop() const {
+    return dragDrop_;
+}
+void CCalculatorDlg::SetDragDrop(bool on) {
+    dragDrop_ = on;
+}
+void CCalculatorDlg::EnableToolTips(bool on) {
+    host_.EnableToolTips(on);
+}
+int CCalculatorDlg::CurrentCommandList() const {
+    return commandList_;
+}
+void CCalculatorDlg::SetCurrentCommandList(int kind) {
+    commandList_ = kind;
+}
+double CCalculatorDlg::SeriesTolerance() const {
+    return seriesTolerance_;
+}
+void CCalculatorDlg::SetSeriesTolerance(double tolerance) {
+    seriesTolerance_ = tolerance;
+}

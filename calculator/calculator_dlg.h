@@ -15,8 +15,8 @@
 #include "platform/host.h"
 
 // OLE colours of the display text; they double as the entry state.
-constexpr unsigned kEditingColor = 0xC0C0C0;  // grey: text is being typed
-constexpr unsigned kSetColor = 0x00FFFF;      // yellow: a set matrix is shown
+constexpr unsigned kEditingColor = 0xC0C0C0; // grey: text is being typed
+constexpr unsigned kSetColor = 0x00FFFF;     // yellow: a set matrix is shown
 
 // Values as the status line numbers them (segment 3).
 enum class MultiplyKind { Scalar = 1, Kronecker = 2, Matrix = 3, Schur = 4 };
@@ -39,17 +39,17 @@ enum class PendingOperation {
 
 // The controls the dialog writes to, owned by the window.
 struct CalculatorControls {
-    CMdcText& display;          // 1009
-    CLabelControl& status;      // 1000
-    CMdcCombo& commandList;     // 1010
-    CMdcText& widthBox;         // 1011
-    CMdcText& decimalBox;       // 1012
-    CSpinbutton& widthSpin;     // 1013
-    CSpinbutton& decimalSpin;   // 1014
+    CMdcText& display;        // 1009
+    CLabelControl& status;    // 1000
+    CMdcCombo& commandList;   // 1010
+    CMdcText& widthBox;       // 1011
+    CMdcText& decimalBox;     // 1012
+    CSpinbutton& widthSpin;   // 1013
+    CSpinbutton& decimalSpin; // 1014
 };
 
 class CCalculatorDlg {
-public:
+  public:
     CCalculatorDlg(CHost& host, const CalculatorControls& controls);
     CCalculatorDlg(const CCalculatorDlg&) = delete;
     CCalculatorDlg& operator=(const CCalculatorDlg&) = delete;
@@ -92,14 +92,14 @@ public:
     // Redraws the display from the current matrix (an empty or, in complex
     // mode, odd-columned matrix leaves the display text as it was).
     void ShowCurrentMatrix();
-    void ClearCalculator();                      // CE
-    void InsertKey(char key);                    // at the display's caret
-    void Backspace();                            // "<": drops the last character
-    void SetEntry();                             // SE
+    void ClearCalculator();   // CE
+    void InsertKey(char key); // at the display's caret
+    void Backspace();         // "<": drops the last character
+    void SetEntry();          // SE
     const std::string& EntryText() const;
     // Clears the calculator, then shows the syntax-error text of the index.
     void ReportSyntaxError(int index);
-    bool IsSetState() const;                     // the display is yellow
+    bool IsSetState() const; // the display is yellow
     // Focus to the "Options" caption in the set state, to the display otherwise.
     void MoveFocusByEntryState();
     // segment 1: 1 real, 2 complex; 2: 0 cleared, 1 register letter;
@@ -145,14 +145,14 @@ public:
     NumberFormat FormatInForce() const;
     // Setters for procedures; they neither redraw nor touch the controls.
     void SetDecimals(int decimals);
-    void SetRadix(int radix);  // also refreshes status segment 5
+    void SetRadix(int radix); // also refreshes status segment 5
     void SetExponentFlag(bool on);
     // Writes the value into the Decimal box and the decimals spin.
     void WriteDecimalControls(int decimals);
     void OnFormatDefault();
-    void OnFormatFixed(int decimals);        // 1 ... 16
-    void OnFormatExponential(int decimals);  // 1 ... 16
-    void OnFormatTruncate(int digits);       // 0 ... 12
+    void OnFormatFixed(int decimals);       // 1 ... 16
+    void OnFormatExponential(int decimals); // 1 ... 16
+    void OnFormatTruncate(int digits);      // 0 ... 12
     void DisplayDecimal();
     void DisplayEngineering();
     void DisplayHexadecimal();
@@ -187,10 +187,10 @@ public:
     // ---- Edit popup of the display, with its one-level undo
     int UndoCount() const;
     const std::string& UndoText() const;
-    bool CanUndo() const;               // Undo greyed when false
-    bool DisplayHasSelection() const;   // Cut, Copy, Delete greyed when false
-    bool DisplaySelectsAll() const;     // Select All greyed when true
-    bool DisplayCanPaste() const;       // Paste greyed when false
+    bool CanUndo() const;             // Undo greyed when false
+    bool DisplayHasSelection() const; // Cut, Copy, Delete greyed when false
+    bool DisplaySelectsAll() const;   // Select All greyed when true
+    bool DisplayCanPaste() const;     // Paste greyed when false
     void OnEditUndo();
     void OnEditCut();
     void OnEditCopy();
@@ -216,7 +216,7 @@ public:
     CSpinbutton& WidthSpin() { return controls_.widthSpin; }
     CSpinbutton& DecimalSpin() { return controls_.decimalSpin; }
 
-private:
+  private:
     using Packed = std::vector<double>;
     enum class EqualsOutcome { Done, Failed, Skipped };
     static constexpr int kPendingCount = 9;

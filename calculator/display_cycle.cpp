@@ -27,17 +27,27 @@ constexpr char kRadixSegment[] = "  Rdx:";
 // "(", ", " and ")" around each pair.
 constexpr int kComplexFieldReduction = 4;
 
-}  // namespace
+} // namespace
 
-NEWMAT::Matrix CCalculatorDlg::GetCurrentMatrix() const { return UnpackMatrix(current_); }
+NEWMAT::Matrix CCalculatorDlg::GetCurrentMatrix() const {
+    return UnpackMatrix(current_);
+}
 
-void CCalculatorDlg::SetCurrentMatrix(const NEWMAT::Matrix& matrix) { PackMatrix(matrix, current_); }
+void CCalculatorDlg::SetCurrentMatrix(const NEWMAT::Matrix& matrix) {
+    PackMatrix(matrix, current_);
+}
 
-bool CCalculatorDlg::HasCurrentMatrix() const { return Exist(GetCurrentMatrix()) != 0; }
+bool CCalculatorDlg::HasCurrentMatrix() const {
+    return Exist(GetCurrentMatrix()) != 0;
+}
 
-const std::string& CCalculatorDlg::EntryText() const { return entryText_; }
+const std::string& CCalculatorDlg::EntryText() const {
+    return entryText_;
+}
 
-bool CCalculatorDlg::IsSetState() const { return controls_.display.ForeColor() == kSetColor; }
+bool CCalculatorDlg::IsSetState() const {
+    return controls_.display.ForeColor() == kSetColor;
+}
 
 void CCalculatorDlg::MoveFocusByEntryState() {
     if (IsSetState())
@@ -46,7 +56,9 @@ void CCalculatorDlg::MoveFocusByEntryState() {
         Display().SetFocus();
 }
 
-void CCalculatorDlg::ResetCaption() { host_.SetCaption(kCaption); }
+void CCalculatorDlg::ResetCaption() {
+    host_.SetCaption(kCaption);
+}
 
 void CCalculatorDlg::SetDisplayText(const std::string& text) {
     Display().SetText(text);
@@ -78,7 +90,9 @@ void CCalculatorDlg::ClearCalculator() {
     Display().SetFocus();
 }
 
-void CCalculatorDlg::InsertKey(char key) { InsertText(std::string(1, key)); }
+void CCalculatorDlg::InsertKey(char key) {
+    InsertText(std::string(1, key));
+}
 
 void CCalculatorDlg::InsertText(const std::string& text) {
     caretLine_ = Display().CurLine();
@@ -145,8 +159,8 @@ void CCalculatorDlg::UpdateStatusLine(int segment, int value) {
         statusSegments_[0] = value == 2 ? kComplexModeSegment : kRealModeSegment;
         break;
     case 2:
-        statusSegments_[1] = value == 0 ? kClearedRegisterSegment
-                                        : kRegisterSegment + RegisterLetter(registerName_);
+        statusSegments_[1] =
+            value == 0 ? kClearedRegisterSegment : kRegisterSegment + RegisterLetter(registerName_);
         break;
     case 3:
         if (value >= 1 && value <= 4) statusSegments_[2] = kMultiplySegments[value - 1];
@@ -158,6 +172,7 @@ void CCalculatorDlg::UpdateStatusLine(int segment, int value) {
         break;
     }
     std::string line;
-    for (const std::string& part : statusSegments_) line += part;
+    for (const std::string& part : statusSegments_)
+        line += part;
     StatusLabel().SetCaption(line);
 }

@@ -13,18 +13,38 @@ constexpr int kDecimalRadix = 10;
 constexpr int kHexadecimalRadix = 16;
 constexpr int kOctalRadix = 8;
 
-}  // namespace
+} // namespace
 
-bool CCalculatorDlg::IsRealMode() const { return !complexMode_; }
-bool CCalculatorDlg::IsComplexMode() const { return complexMode_; }
-int CCalculatorDlg::Width() const { return width_; }
-int CCalculatorDlg::Decimals() const { return decimals_; }
-int CCalculatorDlg::TruncationDigits() const { return truncationDigits_; }
-int CCalculatorDlg::Radix() const { return radix_; }
-bool CCalculatorDlg::ExponentFlag() const { return exponentFlag_; }
-NumberFormat CCalculatorDlg::FormatInForce() const { return format_; }
-void CCalculatorDlg::SetDecimals(int decimals) { decimals_ = decimals; }
-void CCalculatorDlg::SetExponentFlag(bool on) { exponentFlag_ = on; }
+bool CCalculatorDlg::IsRealMode() const {
+    return !complexMode_;
+}
+bool CCalculatorDlg::IsComplexMode() const {
+    return complexMode_;
+}
+int CCalculatorDlg::Width() const {
+    return width_;
+}
+int CCalculatorDlg::Decimals() const {
+    return decimals_;
+}
+int CCalculatorDlg::TruncationDigits() const {
+    return truncationDigits_;
+}
+int CCalculatorDlg::Radix() const {
+    return radix_;
+}
+bool CCalculatorDlg::ExponentFlag() const {
+    return exponentFlag_;
+}
+NumberFormat CCalculatorDlg::FormatInForce() const {
+    return format_;
+}
+void CCalculatorDlg::SetDecimals(int decimals) {
+    decimals_ = decimals;
+}
+void CCalculatorDlg::SetExponentFlag(bool on) {
+    exponentFlag_ = on;
+}
 
 void CCalculatorDlg::SetRadix(int radix) {
     radix_ = radix;
@@ -97,8 +117,12 @@ void CCalculatorDlg::DisplayEngineering() {
     OnFormatExponential(kEngineeringDecimals);
 }
 
-void CCalculatorDlg::DisplayHexadecimal() { DisplayIntegersInRadix(kHexadecimalRadix); }
-void CCalculatorDlg::DisplayOctal() { DisplayIntegersInRadix(kOctalRadix); }
+void CCalculatorDlg::DisplayHexadecimal() {
+    DisplayIntegersInRadix(kHexadecimalRadix);
+}
+void CCalculatorDlg::DisplayOctal() {
+    DisplayIntegersInRadix(kOctalRadix);
+}
 
 void CCalculatorDlg::DisplayIntegersInRadix(int radix) {
     WriteDecimalControls(0);

@@ -6,7 +6,7 @@ bool IsPairAt(const std::string& text, std::size_t index) {
     return text[index] == '\r' && index + 1 < text.size() && text[index + 1] == '\n';
 }
 
-}  // namespace
+} // namespace
 
 std::size_t TextIndexOfPosition(const std::string& text, int position) {
     std::size_t index = 0;
@@ -22,7 +22,9 @@ int PositionOfTextIndex(const std::string& text, std::size_t index) {
     return position;
 }
 
-int PositionCount(const std::string& text) { return PositionOfTextIndex(text, text.size()); }
+int PositionCount(const std::string& text) {
+    return PositionOfTextIndex(text, text.size());
+}
 
 int LineOfPosition(const std::string& text, int position) {
     const std::size_t end = TextIndexOfPosition(text, position);

@@ -2,9 +2,15 @@
 
 #include "calculator/calculator_dlg.h"
 
-int CCalculatorDlg::UndoCount() const { return undoCount_; }
-const std::string& CCalculatorDlg::UndoText() const { return undoText_; }
-bool CCalculatorDlg::CanUndo() const { return undoCount_ >= 1; }
+int CCalculatorDlg::UndoCount() const {
+    return undoCount_;
+}
+const std::string& CCalculatorDlg::UndoText() const {
+    return undoText_;
+}
+bool CCalculatorDlg::CanUndo() const {
+    return undoCount_ >= 1;
+}
 
 bool CCalculatorDlg::DisplayHasSelection() const {
     return controls_.display.TextLength() > 0 && controls_.display.SelLength() > 0;
@@ -16,7 +22,9 @@ bool CCalculatorDlg::DisplaySelectsAll() const {
            (display.SelStart() == 0 && display.SelLength() == display.TextLength());
 }
 
-bool CCalculatorDlg::DisplayCanPaste() const { return controls_.display.CanPaste(); }
+bool CCalculatorDlg::DisplayCanPaste() const {
+    return controls_.display.CanPaste();
+}
 
 void CCalculatorDlg::OnEditUndo() {
     const std::string shown = Display().Text();
@@ -38,9 +46,13 @@ void CCalculatorDlg::OnEditCut() {
 }
 
 // Delete puts the selection on the clipboard too, as Cut does.
-void CCalculatorDlg::OnEditDelete() { OnEditCut(); }
+void CCalculatorDlg::OnEditDelete() {
+    OnEditCut();
+}
 
-void CCalculatorDlg::OnEditCopy() { Display().Copy(); }
+void CCalculatorDlg::OnEditCopy() {
+    Display().Copy();
+}
 
 void CCalculatorDlg::OnEditPaste() {
     SaveUndoText();

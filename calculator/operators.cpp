@@ -33,7 +33,9 @@ bool SameShape(const Matrix& a, const Matrix& b) {
 
 // Whether the determinant is exactly zero; the sign is used rather than the
 // value, which underflows to 0 for large well-conditioned matrices.
-bool ZeroDeterminant(const Matrix& m) { return m.LogDeterminant().Sign() == 0; }
+bool ZeroDeterminant(const Matrix& m) {
+    return m.LogDeterminant().Sign() == 0;
+}
 
 // Each complex element of the dual matrix a times the complex scalar c.
 Matrix ComplexScale(const Matrix& a, FCOMPLEX c) {
@@ -49,7 +51,7 @@ Matrix ComplexScale(const Matrix& a, FCOMPLEX c) {
     return result;
 }
 
-}  // namespace
+} // namespace
 
 // ---- Two-operand operators
 
@@ -68,13 +70,20 @@ bool CCalculatorDlg::IsPending(PendingOperation operation) const {
 }
 
 void CCalculatorDlg::ClearPending() {
-    for (bool& flag : pending_) flag = false;
+    for (bool& flag : pending_)
+        flag = false;
     ClearCalculator();
 }
 
-void CCalculatorDlg::OnAdd() { BeginTwoOperand(PendingOperation::Add, kCue.add); }
-void CCalculatorDlg::OnSubtract() { BeginTwoOperand(PendingOperation::Subtract, kCue.subtract); }
-void CCalculatorDlg::OnDivide() { BeginTwoOperand(PendingOperation::Divide, kCue.divide); }
+void CCalculatorDlg::OnAdd() {
+    BeginTwoOperand(PendingOperation::Add, kCue.add);
+}
+void CCalculatorDlg::OnSubtract() {
+    BeginTwoOperand(PendingOperation::Subtract, kCue.subtract);
+}
+void CCalculatorDlg::OnDivide() {
+    BeginTwoOperand(PendingOperation::Divide, kCue.divide);
+}
 
 void CCalculatorDlg::OnMultiply() {
     BeginTwoOperand(PendingOperation::Multiply, kCue.multiply);
@@ -83,11 +92,21 @@ void CCalculatorDlg::OnMultiply() {
     if (!IsSetState()) Display().SetFocus();
 }
 
-void CCalculatorDlg::SetMultiplyScalar() { SetMultiply(MultiplyKind::Scalar); }
-void CCalculatorDlg::SetMultiplyKronecker() { SetMultiply(MultiplyKind::Kronecker); }
-void CCalculatorDlg::SetMultiplyMatrix() { SetMultiply(MultiplyKind::Matrix); }
-void CCalculatorDlg::SetMultiplySchur() { SetMultiply(MultiplyKind::Schur); }
-MultiplyKind CCalculatorDlg::GetMultiplyMode() const { return multiplyMode_; }
+void CCalculatorDlg::SetMultiplyScalar() {
+    SetMultiply(MultiplyKind::Scalar);
+}
+void CCalculatorDlg::SetMultiplyKronecker() {
+    SetMultiply(MultiplyKind::Kronecker);
+}
+void CCalculatorDlg::SetMultiplyMatrix() {
+    SetMultiply(MultiplyKind::Matrix);
+}
+void CCalculatorDlg::SetMultiplySchur() {
+    SetMultiply(MultiplyKind::Schur);
+}
+MultiplyKind CCalculatorDlg::GetMultiplyMode() const {
+    return multiplyMode_;
+}
 
 void CCalculatorDlg::SetMultiply(MultiplyKind mode) {
     multiplyMode_ = mode;
@@ -157,8 +176,7 @@ CCalculatorDlg::EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation
         result = a | b;
         return EqualsOutcome::Done;
     case PendingOperation::ConcatVertical:
-        if (a.Ncols() != b.Ncols())
-            return Fail("Columns do not match", kError, MB_ICONSTOP, false);
+        if (a.Ncols() != b.Ncols()) return Fail("Columns do not match", kError, MB_ICONSTOP, false);
         result = a & b;
         return EqualsOutcome::Done;
     case PendingOperation::DotProduct:
@@ -210,8 +228,8 @@ CCalculatorDlg::EqualsOutcome CCalculatorDlg::MultiplyComplex(const Matrix& a, c
         return EqualsOutcome::Done;
     case MultiplyKind::Scalar: {
         if (b.Nrows() > 1 || b.Ncols() > 2)
-            return Fail("Multiplier not a complex scalar", "Complex Scalar Multiplication Error",
-                        0, true);
+            return Fail("Multiplier not a complex scalar", "Complex Scalar Multiplication Error", 0,
+                        true);
         // A 1 x 1 multiplier is a real number: its imaginary part is 0.
         const double imaginary = b.Ncols() == 2 ? b(1, 2) : 0.0;
         result = ComplexScale(a, Complex(b(1, 1), imaginary));
@@ -219,7 +237,7 @@ CCalculatorDlg::EqualsOutcome CCalculatorDlg::MultiplyComplex(const Matrix& a, c
     }
     case MultiplyKind::Kronecker:
     case MultiplyKind::Schur:
-        break;  // no complex form: the multiplication stays pending
+        break; // no complex form: the multiplication stays pending
     }
     return EqualsOutcome::Skipped;
 }
@@ -233,7 +251,8 @@ void CCalculatorDlg::OnSign() {
 void CCalculatorDlg::OnAbsolute() {
     ApplyToCurrent([](Matrix& m) {
         NEWMAT::Real* element = m.Store();
-        for (int k = 0; k < m.Storage(); ++k) element[k] = std::fabs(element[k]);
+        for (int k = 0; k < m.Storage(); ++k)
+            element[k] = std::fabs(element[k]);
     });
 }
 
@@ -258,7 +277,7 @@ void CCalculatorDlg::OnTranspose() {
             return;
         }
         const int n = m.Ncols() / 2;
-        if (n == 0) return;  // a single column holds no complex element
+        if (n == 0) return; // a single column holds no complex element
         const Matrix re = m.Columns(1, n);
         const Matrix im = m.Columns(n + 1, 2 * n);
         m = re.t() | (im.t() * -1.0);

@@ -16,7 +16,7 @@ constexpr char kFileErrorCaption[] = "File Error";
 constexpr char kSystemErrorCaption[] = "System Error";
 constexpr char kTemporaryLetter[] = "t";
 
-}  // namespace
+} // namespace
 
 std::string CCalculatorDlg::RegisterFileName(const std::string& item) {
     return ::RegisterFileName(std::string_view(item));
@@ -27,7 +27,9 @@ std::string CCalculatorDlg::RegisterLetter(const std::string& fileName) {
     return fileName.empty() ? std::string() : fileName.substr(fileName.size() - 1);
 }
 
-const std::string& CCalculatorDlg::RegisterName() const { return registerName_; }
+const std::string& CCalculatorDlg::RegisterName() const {
+    return registerName_;
+}
 
 void CCalculatorDlg::StoreRegister(const std::string& item) {
     registerName_ = RegisterFileName(item);
@@ -42,7 +44,9 @@ void CCalculatorDlg::RecallRegister(const std::string& item) {
     UpdateStatusLine(2, 1);
 }
 
-bool CCalculatorDlg::SaveRegisterFile(const std::string& name) { return SavePacked(name, current_); }
+bool CCalculatorDlg::SaveRegisterFile(const std::string& name) {
+    return SavePacked(name, current_);
+}
 
 bool CCalculatorDlg::SavePacked(const std::string& name, const Packed& packed) {
     host_.BeginWaitCursor();

@@ -29,7 +29,7 @@ constexpr unsigned kBeepDefault = 1;
 // CurLine count each line break as ONE position, as the box shows it.
 // SetText leaves the caret at the end of the new text, nothing selected.
 class CMdcText {
-public:
+  public:
     virtual ~CMdcText() = default;
     virtual std::string Text() const = 0;
     virtual void SetText(const std::string& text) = 0;
@@ -52,7 +52,7 @@ public:
 
 // The command list: a combo box whose text field shows a title or the picked row.
 class CMdcCombo {
-public:
+  public:
     virtual ~CMdcCombo() = default;
     virtual void Clear() = 0;
     virtual void AddItem(const std::string& text) = 0;
@@ -66,14 +66,14 @@ public:
 };
 
 class CSpinbutton {
-public:
+  public:
     virtual ~CSpinbutton() = default;
     virtual int Value() const = 0;
     virtual void SetValue(int value) = 0;
 };
 
 class CLabelControl {
-public:
+  public:
     virtual ~CLabelControl() = default;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
@@ -93,19 +93,18 @@ struct ScreenPoint {
 
 // Outcome of starting the expression evaluator and waiting for it.
 struct EvaluatorRun {
-    bool started = false;  // false: the program could not be started at all
-    int exitStatus = 0;    // the evaluator's exit status when started
-    int errorNumber = 0;   // errno of the failed start when not started
+    bool started = false; // false: the program could not be started at all
+    int exitStatus = 0;   // the evaluator's exit status when started
+    int errorNumber = 0;  // errno of the failed start when not started
 };
 
 // Everything modal or global that the calculator asks of its window.
 class CHost {
-public:
+  public:
     virtual ~CHost() = default;
 
     // Returns IDOK, IDYES or IDNO. flags: MB_OK or MB_YESNO, plus an icon.
-    virtual int MessageBox(const std::string& text, const std::string& caption,
-                           unsigned flags) = 0;
+    virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
     // The prompt box: the typed text after OK or Enter, nullopt after Escape.
     virtual std::optional<std::string> Prompt(const std::string& label) = 0;
     virtual void MessageBeep(unsigned type) = 0;

@@ -29,14 +29,14 @@ struct FileCloser {
 };
 
 class FileActions {
-public:
+  public:
     FileActions() { posix_spawn_file_actions_init(&actions_); }
     ~FileActions() { posix_spawn_file_actions_destroy(&actions_); }
     FileActions(const FileActions&) = delete;
     FileActions& operator=(const FileActions&) = delete;
     posix_spawn_file_actions_t* get() { return &actions_; }
 
-private:
+  private:
     posix_spawn_file_actions_t actions_;
 };
 
@@ -52,7 +52,7 @@ int ExitStatusOf(int waitStatus) {
     return -1;
 }
 
-}  // namespace
+} // namespace
 
 std::string EvaluatorProgram() {
     const std::string beside = RunningProgramDirectory() + kEvaluatorName;
@@ -86,7 +86,8 @@ EvaluatorRun RunProgramAndWait(const std::string& program, const std::string* in
 
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
     pid_t child = 0;
-    const int spawnError = posix_spawnp(&child, program.c_str(), actions.get(), nullptr, argv, environ);
+    const int spawnError =
+        posix_spawnp(&child, program.c_str(), actions.get(), nullptr, argv, environ);
     if (output) close(pipeEnds[1]);
     if (spawnError != 0) {
         if (output) close(pipeEnds[0]);

@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr char kRegisterRowIndent[] = "           ";  // eleven blanks before the letter
+constexpr char kRegisterRowIndent[] = "           "; // eleven blanks before the letter
 
 class LineReader {
-public:
+  public:
     explicit LineReader(const std::string& line) : line_(line) {}
 
     bool AtEnd() {
@@ -24,7 +24,8 @@ public:
     std::string Word() {
         SkipBlanks();
         const std::size_t start = pos_;
-        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t') ++pos_;
+        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
+            ++pos_;
         if (start == pos_) throw ScriptError{"missing argument"};
         return line_.substr(start, pos_ - start);
     }
@@ -51,9 +52,10 @@ public:
         if (!AtEnd()) throw ScriptError{"unexpected text: " + line_.substr(pos_)};
     }
 
-private:
+  private:
     void SkipBlanks() {
-        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t')) ++pos_;
+        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
+            ++pos_;
     }
 
     const std::string& line_;
@@ -74,7 +76,7 @@ std::string RegisterRow(const std::string& name) {
     return kRegisterRowIndent + name;
 }
 
-}  // namespace
+} // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& transcript) : out_(transcript), calculator_(transcript) {}
 
@@ -92,13 +94,15 @@ void ScriptRunner::RunLine(const std::string& line) {
             if (id == 0) throw ScriptError{"no button " + caption};
             ids.push_back(id);
         } while (!in.AtEnd());
-        for (const int id : ids) calc.dlg.OnButton(id);
+        for (const int id : ids)
+            calc.dlg.OnButton(id);
         return;
     }
     if (command == "type") {
         const std::string text = in.Quoted();
         in.ExpectEnd();
-        for (const char key : text) calc.Type(key);
+        for (const char key : text)
+            calc.Type(key);
     } else if (command == "paste-file") {
         const std::string path = in.Word();
         in.ExpectEnd();
@@ -181,7 +185,9 @@ void ScriptRunner::RunLine(const std::string& line) {
     }
 }
 
-void ScriptRunner::Finish() const { calculator_.host.CheckNothingQueued(); }
+void ScriptRunner::Finish() const {
+    calculator_.host.CheckNothingQueued();
+}
 
 void ScriptRunner::ShowState() {
     const ScriptedCalculator& calc = calculator_;

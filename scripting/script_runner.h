@@ -8,7 +8,7 @@
 #include "scripting/scripted_calculator.h"
 
 class ScriptRunner {
-public:
+  public:
     explicit ScriptRunner(std::ostream& transcript);
 
     // Runs one script line; blank lines and lines starting with # do nothing.
@@ -20,7 +20,7 @@ public:
 
     ScriptedCalculator& Calculator() { return calculator_; }
 
-private:
+  private:
     void ShowState();
     void ShowMatrix();
 

@@ -13,18 +13,28 @@ int HexValue(char c) {
     return -1;
 }
 
-}  // namespace
+} // namespace
 
 std::string Quote(const std::string& text) {
     std::string quoted = "\"";
     quoted.reserve(text.size() + 2);
     for (const char c : text) {
         switch (c) {
-        case '\r': quoted += "\\r"; break;
-        case '\n': quoted += "\\n"; break;
-        case '\t': quoted += "\\t"; break;
-        case '"': quoted += "\\\""; break;
-        case '\\': quoted += "\\\\"; break;
+        case '\r':
+            quoted += "\\r";
+            break;
+        case '\n':
+            quoted += "\\n";
+            break;
+        case '\t':
+            quoted += "\\t";
+            break;
+        case '"':
+            quoted += "\\\"";
+            break;
+        case '\\':
+            quoted += "\\\\";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
                 char hex[5];
@@ -54,11 +64,21 @@ std::string Unquote(const std::string& line, std::size_t& pos) {
         }
         if (++pos >= line.size()) break;
         switch (line[pos]) {
-        case 'r': text += '\r'; break;
-        case 'n': text += '\n'; break;
-        case 't': text += '\t'; break;
-        case '"': text += '"'; break;
-        case '\\': text += '\\'; break;
+        case 'r':
+            text += '\r';
+            break;
+        case 'n':
+            text += '\n';
+            break;
+        case 't':
+            text += '\t';
+            break;
+        case '"':
+            text += '"';
+            break;
+        case '\\':
+            text += '\\';
+            break;
         case 'x': {
             const int high = pos + 1 < line.size() ? HexValue(line[pos + 1]) : -1;
             const int low = pos + 2 < line.size() ? HexValue(line[pos + 2]) : -1;

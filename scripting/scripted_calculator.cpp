@@ -30,12 +30,11 @@ std::string WithCrLf(const std::string& text) {
     return result;
 }
 
-}  // namespace
+} // namespace
 
 ScriptedCalculator::ScriptedCalculator(std::ostream& transcript)
-    : host(transcript),
-      dlg(host, CalculatorControls{display, status, commandList, widthBox, decimalBox, widthSpin,
-                                   decimalSpin}) {
+    : host(transcript), dlg(host, CalculatorControls{display, status, commandList, widthBox,
+                                                     decimalBox, widthSpin, decimalSpin}) {
     dlg.OnInitDialog();
 }
 

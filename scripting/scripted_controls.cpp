@@ -17,11 +17,17 @@ void ScriptedText::SetSelStart(int position) {
     selLength_ = 0;
 }
 
-void ScriptedText::SetSelLength(int length) { selLength_ = std::clamp(length, 0, length_ - selStart_); }
+void ScriptedText::SetSelLength(int length) {
+    selLength_ = std::clamp(length, 0, length_ - selStart_);
+}
 
-int ScriptedText::CurLine() const { return LineOfPosition(text_, selStart_); }
+int ScriptedText::CurLine() const {
+    return LineOfPosition(text_, selStart_);
+}
 
-void ScriptedText::SetFocus() { host_.SetFocusTo(id_); }
+void ScriptedText::SetFocus() {
+    host_.SetFocusTo(id_);
+}
 
 std::string ScriptedText::SelectedText() const {
     const std::size_t begin = TextIndexOfPosition(text_, selStart_);
@@ -48,9 +54,13 @@ void ScriptedText::Copy() {
     if (selLength_ > 0) host_.SetClipboard(SelectedText());
 }
 
-void ScriptedText::Paste() { ReplaceSelection(host_.Clipboard()); }
+void ScriptedText::Paste() {
+    ReplaceSelection(host_.Clipboard());
+}
 
-bool ScriptedText::CanPaste() const { return !host_.Clipboard().empty(); }
+bool ScriptedText::CanPaste() const {
+    return !host_.Clipboard().empty();
+}
 
 void ScriptedText::TypeKey(char key) {
     if (key == '\b') {
@@ -77,4 +87,6 @@ void ScriptedCombo::Pick(const std::string& row) {
     SetText(row);
 }
 
-void ScriptedSpin::SetValue(int value) { value_ = std::clamp(value, kMinimum, kMaximum); }
+void ScriptedSpin::SetValue(int value) {
+    value_ = std::clamp(value, kMinimum, kMaximum);
+}

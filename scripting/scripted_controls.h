@@ -10,7 +10,7 @@
 class ScriptedHost;
 
 class ScriptedText : public CMdcText {
-public:
+  public:
     ScriptedText(ScriptedHost& host, int controlId) : host_(host), id_(controlId) {}
 
     std::string Text() const override { return text_; }
@@ -33,21 +33,21 @@ public:
     // Backspace deletes, Enter breaks the line, other keys replace the selection.
     void TypeKey(char key);
 
-private:
+  private:
     void ReplaceSelection(const std::string& text);
     std::string SelectedText() const;
 
     ScriptedHost& host_;
     int id_;
     std::string text_;
-    int length_ = 0;  // positions in text_
+    int length_ = 0; // positions in text_
     unsigned color_ = 0;
     int selStart_ = 0;
     int selLength_ = 0;
 };
 
 class ScriptedCombo : public CMdcCombo {
-public:
+  public:
     void Clear() override { items_.clear(); }
     void AddItem(const std::string& text) override { items_.push_back(text); }
     std::string Text() const override { return text_; }
@@ -63,7 +63,7 @@ public:
     // Picking a row closes the list and puts the row's text into the field.
     void Pick(const std::string& row);
 
-private:
+  private:
     std::vector<std::string> items_;
     std::string text_;
     int selStart_ = 0;
@@ -72,7 +72,7 @@ private:
 };
 
 class ScriptedSpin : public CSpinbutton {
-public:
+  public:
     // The spin buttons' range.
     static constexpr int kMinimum = 0;
     static constexpr int kMaximum = 100;
@@ -80,15 +80,15 @@ public:
     int Value() const override { return value_; }
     void SetValue(int value) override;
 
-private:
+  private:
     int value_ = 0;
 };
 
 class ScriptedLabel : public CLabelControl {
-public:
+  public:
     std::string Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
 
-private:
+  private:
     std::string caption_;
 };

@@ -37,7 +37,7 @@ void WriteEvaluatorOutput(std::ostream& out, const std::string& output) {
     }
 }
 
-}  // namespace
+} // namespace
 
 void ScriptedHost::CheckNothingQueued() const {
     if (!answers_.empty()) throw ScriptError{"an answer was queued but no message box asked"};
@@ -66,9 +66,14 @@ int ScriptedHost::MessageBox(const std::string& text, const std::string& caption
         throw ScriptError{"the queued answer does not fit the buttons of " + Quote(text)};
     }
     switch (answer) {
-    case Answer::Yes: out_ << "yes\n"; return IDYES;
-    case Answer::No: out_ << "no\n"; return IDNO;
-    case Answer::Ok: break;
+    case Answer::Yes:
+        out_ << "yes\n";
+        return IDYES;
+    case Answer::No:
+        out_ << "no\n";
+        return IDNO;
+    case Answer::Ok:
+        break;
     }
     out_ << "ok\n";
     return IDOK;
@@ -87,7 +92,9 @@ std::optional<std::string> ScriptedHost::Prompt(const std::string& label) {
     return input;
 }
 
-void ScriptedHost::MessageBeep(unsigned) { out_ << "beep\n"; }
+void ScriptedHost::MessageBeep(unsigned) {
+    out_ << "beep\n";
+}
 
 int ScriptedHost::TrackPopupMenu(const PopupMenu& menu, int, int) {
     lastPopup_ = menu;
@@ -95,7 +102,8 @@ int ScriptedHost::TrackPopupMenu(const PopupMenu& menu, int, int) {
     const int id = *menuChoice_;
     menuChoice_.reset();
     const PopupMenuItem* item = FindItem(menu.items, id);
-    if (!item) throw ScriptError{"the menu " + Quote(menu.title) + " has no item " + std::to_string(id)};
+    if (!item)
+        throw ScriptError{"the menu " + Quote(menu.title) + " has no item " + std::to_string(id)};
     if (item->greyed) throw ScriptError{"the menu item " + Quote(item->text) + " is greyed"};
     return id;
 }
@@ -125,8 +133,14 @@ EvaluatorRun ScriptedHost::RunEvaluator() {
     return run;
 }
 
-void ScriptedHost::ShowAboutBox() { out_ << "about\n"; }
+void ScriptedHost::ShowAboutBox() {
+    out_ << "about\n";
+}
 
-void ScriptedHost::ShowHelp(int context) { out_ << "help " << context << '\n'; }
+void ScriptedHost::ShowHelp(int context) {
+    out_ << "help " << context << '\n';
+}
 
-void ScriptedHost::CloseWindow() { out_ << "close\n"; }
+void ScriptedHost::CloseWindow() {
+    out_ << "close\n";
+}

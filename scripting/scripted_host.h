@@ -12,7 +12,7 @@
 #include "platform/host.h"
 
 class ScriptedHost : public CHost {
-public:
+  public:
     explicit ScriptedHost(std::ostream& transcript) : out_(transcript) {}
 
     // ---- What the script queues
@@ -64,7 +64,7 @@ public:
     void ShowHelp(int context) override;
     void CloseWindow() override;
 
-private:
+  private:
     std::ostream& out_;
     std::deque<Answer> answers_;
     std::deque<std::optional<std::string>> inputs_;

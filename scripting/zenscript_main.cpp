@@ -31,7 +31,7 @@ int Run(std::istream& script) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);

@@ -41,14 +41,17 @@ double Seconds(const std::function<void()>& work) {
 }
 
 void Run(ScriptRunner& runner, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) runner.RunLine(line);
+    for (const std::string& line : lines)
+        runner.RunLine(line);
 }
 
-void Report(const char* what, double seconds) { std::printf("%-44s %8.3f s\n", what, seconds); }
+void Report(const char* what, double seconds) {
+    std::printf("%-44s %8.3f s\n", what, seconds);
+}
 
 struct OperatorCase {
     const char* name;
-    std::vector<std::string> setup;  // untimed
+    std::vector<std::string> setup; // untimed
     std::vector<std::string> timed;
 };
 
@@ -63,19 +66,23 @@ void TimeOperators(const char* mode, const std::string& file, std::ofstream& sin
         {"Add =", {"press Add", "recall A"}, {"press ="}},
         {"Sub =", {"press Sub", "recall A"}, {"press ="}},
         {"Mul = (Matrix)", {"press Mul", "recall A"}, {"press ="}},
-        {"Mul = (Scalar, 1 x 1)", {"press Proc", "pick \"Set Multiply:Scalar\"", "press Mul CE",
-                                   "type \"2\"", "press SE"}, {"press ="}},
-        {"Mul = (Schur)", {"press Proc", "pick \"Set Multiply:Schurr\"", "press Mul", "recall A"},
+        {"Mul = (Scalar, 1 x 1)",
+         {"press Proc", "pick \"Set Multiply:Scalar\"", "press Mul CE", "type \"2\"", "press SE"},
          {"press ="}},
-        {"Mul = (Kronecker, by 2 x 2)", {"press Proc", "pick \"Set Multiply:Kronecker\"",
-                                          "press Mul CE", "type \"1 2\\n3 4\"", "press SE"},
+        {"Mul = (Schur)",
+         {"press Proc", "pick \"Set Multiply:Schurr\"", "press Mul", "recall A"},
+         {"press ="}},
+        {"Mul = (Kronecker, by 2 x 2)",
+         {"press Proc", "pick \"Set Multiply:Kronecker\"", "press Mul CE", "type \"1 2\\n3 4\"",
+          "press SE"},
          {"press ="}},
         {"Div =", {"press Div", "recall A"}, {"press ="}},
     };
     for (const OperatorCase& c : cases) {
         ScriptRunner runner(sink);
         std::vector<std::string> prepare = {"paste-file " + file, "press SE", "store A"};
-        if (std::string(mode) == "complex") prepare.insert(prepare.begin(), {"press Mode", "pick \"Complex\""});
+        if (std::string(mode) == "complex")
+            prepare.insert(prepare.begin(), {"press Mode", "pick \"Complex\""});
         Run(runner, prepare);
         Run(runner, c.setup);
         const double seconds = Seconds([&] { Run(runner, c.timed); });
@@ -84,7 +91,7 @@ void TimeOperators(const char* mode, const std::string& file, std::ofstream& sin
     }
 }
 
-}  // namespace
+} // namespace
 
 int main() {
     const std::filesystem::path directory =

@@ -17,7 +17,7 @@
 #include "scripting/scripted_calculator.h"
 
 class ScratchDirectory {
-public:
+  public:
     ScratchDirectory() {
         std::string pattern = (std::filesystem::temp_directory_path() / "zt-core-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
@@ -31,13 +31,13 @@ public:
     ScratchDirectory(const ScratchDirectory&) = delete;
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
-private:
+  private:
     std::filesystem::path path_;
     std::filesystem::path previous_;
 };
 
 class CalculatorTest : public ::testing::Test {
-protected:
+  protected:
     void Press(std::initializer_list<const char*> captions) {
         for (const char* caption : captions) {
             const int id = ButtonIdForCaption(caption);
@@ -47,7 +47,8 @@ protected:
     }
 
     void Type(const std::string& text) {
-        for (const char key : text) calc.Type(key);
+        for (const char key : text)
+            calc.Type(key);
     }
 
     // Types the text and presses SE.
@@ -68,7 +69,8 @@ protected:
         const NEWMAT::Matrix m = calc.dlg.GetCurrentMatrix();
         std::vector<std::vector<double>> rows(m.Nrows());
         for (int i = 1; i <= m.Nrows(); ++i)
-            for (int j = 1; j <= m.Ncols(); ++j) rows[i - 1].push_back(m(i, j));
+            for (int j = 1; j <= m.Ncols(); ++j)
+                rows[i - 1].push_back(m(i, j));
         return rows;
     }
 

@@ -5,13 +5,13 @@
 TEST(DisplayTextTest, LineBreakPairCountsAsOnePosition) {
     const std::string text = "12\r\n34\r\n";
     EXPECT_EQ(PositionCount(text), 6);
-    EXPECT_EQ(TextIndexOfPosition(text, 3), 4u);  // before "3"
+    EXPECT_EQ(TextIndexOfPosition(text, 3), 4u); // before "3"
     EXPECT_EQ(TextIndexOfPosition(text, 99), text.size());
     EXPECT_EQ(PositionOfTextIndex(text, 4), 3);
     EXPECT_EQ(LineOfPosition(text, 2), 0);
     EXPECT_EQ(LineOfPosition(text, 3), 1);
     EXPECT_EQ(LastCharacterIndex(text), 6u);
-    EXPECT_EQ(LastCharacterIndex("1\n"), 1u);  // a lone LF is one character
+    EXPECT_EQ(LastCharacterIndex("1\n"), 1u); // a lone LF is one character
 }
 
 TEST_F(CalculatorTest, StartsEmptyGreyRealMatrixModeRadixTen) {
@@ -41,7 +41,7 @@ TEST_F(CalculatorTest, KeypadEntryBecomesTheCurrentMatrix) {
 
 TEST_F(CalculatorTest, KeyInSetStateInsertsAtTheCaretAndSecondSeRereads) {
     Set("1 2\n3 4");
-    calc.display.SetSelStart(13);  // after the line break, before "3.00"
+    calc.display.SetSelStart(13); // after the line break, before "3.00"
     Press({"9"});
     EXPECT_EQ(calc.display.Text(), "1.00    2.00\r\n93.00    4.00\r\n");
     EXPECT_EQ(calc.display.SelStart(), 14);
@@ -100,13 +100,6 @@ TEST_F(CalculatorTest, SeparatorsOnlyStoreNothing) {
     EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
 }
 
-TEST_F(CalculatorTest, ExponentTextSwitchesToExponentialDisplay) {
-    Set("1.5E+003 2");
-    EXPECT_EQ(Current(), (Rows{{1500, 2}}));
-    EXPECT_TRUE(calc.dlg.ExponentFlag());
-    EXPECT_EQ(calc.display.Text(), "1.50e+003    2.00e+000\r\n");
-}
-
 TEST_F(CalculatorTest, SpinsActOnlyInTheSetState) {
     Type("1.234");
     calc.decimalSpin.SetValue(3);
@@ -124,19 +117,6 @@ TEST_F(CalculatorTest, SpinsActOnlyInTheSetState) {
     calc.widthSpin.SetValue(1);
     calc.dlg.OnSpinChange(IDC_WIDTH_SPIN);
     EXPECT_EQ(calc.display.Text(), "1.00 2.00\r\n");
-}
-
-TEST_F(CalculatorTest, ComplexDisplayKeepsOddMatricesAndTheWidth) {
-    Set("1 2 3\n4 5 6");
-    const std::string shown = calc.display.Text();
-    calc.dlg.SetComplexMode();
-    EXPECT_EQ(calc.display.Text(), shown);
-    EXPECT_EQ(calc.status.Caption(), "Mode: Complex    Var:    Mult: Matrix  Rdx:10");
-    calc.dlg.SetRealMode();
-    Set("1 2 3 4\n5 6 7 8");
-    calc.dlg.SetComplexMode();
-    EXPECT_EQ(calc.display.Text(), "(1.00, 3.00)  (2.00, 4.00)  \r\n(5.00, 7.00)  (6.00, 8.00)  \r\n");
-    EXPECT_EQ(calc.dlg.Width(), 4);
 }
 
 TEST_F(CalculatorTest, PromptGivesZeroOrEmptyAfterEscape) {

@@ -1,53 +1,5 @@
 #include "calculator_fixture.h"
 
-TEST_F(CalculatorTest, FormatChoicesSetDecimalsAndFlags) {
-    Set("1.23456 2");
-    calc.dlg.OnFormatFixed(4);
-    EXPECT_EQ(calc.display.Text(), "1.2346    2.0000\r\n");
-    EXPECT_EQ(calc.decimalBox.Text(), "4");
-    EXPECT_EQ(calc.dlg.FormatInForce(), NumberFormat::Fixed);
-    calc.dlg.OnFormatExponential(1);
-    EXPECT_EQ(calc.display.Text(), "1.2e+000    2.0e+000\r\n");
-    EXPECT_TRUE(calc.dlg.ExponentFlag());
-    calc.widthSpin.SetValue(9);
-    calc.dlg.OnSpinChange(IDC_WIDTH_SPIN);
-    calc.dlg.OnFormatDefault();
-    EXPECT_EQ(calc.display.Text(), "1.23    2.00\r\n");
-    EXPECT_EQ(calc.widthBox.Text(), "4");
-    EXPECT_EQ(calc.dlg.FormatInForce(), NumberFormat::Default);
-}
-
-TEST_F(CalculatorTest, TruncateChangesTheStoredNumbers) {
-    Set("3.14159");
-    calc.dlg.OnFormatTruncate(2);
-    EXPECT_EQ(calc.dlg.TruncationDigits(), 2);
-    EXPECT_NE(Current()[0][0], 3.14159);
-    calc.dlg.OnFormatTruncate(0);  // also runs on an empty matrix
-    Press({"CE"});
-    calc.dlg.OnFormatTruncate(5);
-    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
-}
-
-TEST_F(CalculatorTest, RadixDisplays) {
-    Set("255.9 -1");
-    calc.dlg.DisplayHexadecimal();
-    EXPECT_EQ(calc.display.Text(), "ff    ffffffff\r\n");
-    EXPECT_EQ(calc.status.Caption(), "Mode: Real       Var:    Mult: Matrix  Rdx:16");
-    calc.dlg.OnFormatDefault();  // keeps the radix
-    EXPECT_EQ(calc.display.Text(), "ff    ffffffff\r\n");
-    Set("8");
-    calc.dlg.DisplayOctal();
-    EXPECT_EQ(calc.display.Text(), "10\r\n");
-    calc.dlg.OnFormatExponential(3);
-    EXPECT_EQ(calc.display.Text(), "8.000e+000\r\n");
-    EXPECT_EQ(calc.status.Caption(), "Mode: Real       Var:    Mult: Matrix  Rdx:8");
-    calc.dlg.DisplayDecimal();
-    EXPECT_EQ(calc.display.Text(), "8.00\r\n");
-    Set("1234.5 1");
-    calc.dlg.DisplayEngineering();
-    EXPECT_EQ(calc.display.Text(), "1.23e+003    1.00e+000\r\n");
-}
-
 TEST_F(CalculatorTest, EditPopupStatesAndOneLevelUndo) {
     EXPECT_FALSE(calc.dlg.DisplayHasSelection());
     EXPECT_TRUE(calc.dlg.DisplaySelectsAll());

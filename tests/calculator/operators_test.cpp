@@ -6,7 +6,7 @@ namespace {
 
 constexpr char kNoBoxes[] = "";
 
-}  // namespace
+} // namespace
 
 TEST_F(CalculatorTest, EqualsAfterStartEmptiesEverythingSilently) {
     Type("5");
@@ -16,24 +16,6 @@ TEST_F(CalculatorTest, EqualsAfterStartEmptiesEverythingSilently) {
     EXPECT_EQ(Said(), kNoBoxes);
 }
 
-TEST_F(CalculatorTest, AddAndSubtractNeedEqualShapes) {
-    Set("1 2\n3 4");
-    Press({"Add"});
-    EXPECT_EQ(calc.display.Text(), "\n\t+");
-    EXPECT_EQ(calc.dlg.EntryText(), calc.display.Text());
-    Set("1 1\n1 1");
-    Press({"="});
-    EXPECT_EQ(Current(), (Rows{{2, 3}, {4, 5}}));
-    EXPECT_FALSE(calc.dlg.IsPending(PendingOperation::Add));
-
-    Press({"Sub"});
-    Set("1 2 3\n4 5 6");
-    Press({"="});
-    EXPECT_EQ(Said(), "message \"Error\" \"Incompatible matrices\" icon=none buttons=ok -> ok\n");
-    EXPECT_FALSE(calc.dlg.IsPending(PendingOperation::Subtract));
-    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
-}
-
 TEST_F(CalculatorTest, OperatorWithoutCurrentMatrixOnlySetsTheFlag) {
     Press({"Div"});
     EXPECT_TRUE(calc.dlg.IsPending(PendingOperation::Divide));
@@ -41,63 +23,12 @@ TEST_F(CalculatorTest, OperatorWithoutCurrentMatrixOnlySetsTheFlag) {
     EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
 }
 
-TEST_F(CalculatorTest, RealMultiplyModes) {
-    Set("1 2\n3 4");
-    Press({"Mul"});
-    EXPECT_EQ(calc.commandList.Text(), "Matrix Multiply");
-    Set("5\n6");
-    Press({"="});
-    EXPECT_EQ(Current(), (Rows{{17}, {39}}));
-    EXPECT_EQ(calc.commandList.Text(), "MATRIX TESTS");
-
-    calc.dlg.SetMultiplyKronecker();
-    Set("1 2\n3 4");
-    Press({"Mul"});
-    Set("1\n10\n100");
-    Press({"="});
-    EXPECT_EQ(Current(), (Rows{{1, 2}, {10, 20}, {100, 200}, {3, 4}, {30, 40}, {300, 400}}));
-
-    calc.dlg.SetMultiplySchur();
-    EXPECT_EQ(calc.status.Caption(), "Mode: Real       Var:    Mult: Schurr  Rdx:10");
-    Set("1 2\n3 4");
-    Press({"Mul"});
-    Set("2 2\n0 -1");
-    Press({"="});
-    EXPECT_EQ(Current(), (Rows{{2, 4}, {0, -4}}));
-
-    calc.dlg.SetMultiplyScalar();
-    Set("1 2\n3 4");
-    Press({"Mul"});
-    Set("3");
-    Press({"="});
-    EXPECT_EQ(Current(), (Rows{{3, 6}, {9, 12}}));
-    EXPECT_EQ(Said(), kNoBoxes);
-}
-
-TEST_F(CalculatorTest, RealMultiplyRefusals) {
-    Set("1 2\n3 4");
-    Press({"Mul"});
-    Set("1 2 3");
-    Press({"="});
-    EXPECT_EQ(Said(), "message \"Error\" \"Product not defined\" icon=none buttons=ok -> ok\n");
-    EXPECT_EQ(calc.commandList.Text(), "MATRIX TESTS");
-
-    calc.dlg.SetMultiplyScalar();
-    Set("1 2\n3 4");
-    Press({"Mul"});
-    Set("1 2");
-    Press({"="});
-    EXPECT_EQ(Said(), "message \"Scalar Multiplication Error\" \"Multiplier not a scalar\" "
-                      "icon=none buttons=ok -> ok\n");
-    EXPECT_FALSE(calc.dlg.IsPending(PendingOperation::Multiply));
-}
-
 TEST_F(CalculatorTest, ComplexScalarMultiply) {
     calc.dlg.SetComplexMode();
     calc.dlg.SetMultiplyScalar();
     Set("(1, 2) (3, -1)");
     Press({"Mul"});
-    Set("(0, 1)");  // times i
+    Set("(0, 1)"); // times i
     Press({"="});
     EXPECT_EQ(Current(), (Rows{{-2, 1, 1, 3}}));
     // A 1 x 1 multiplier is the real number itself.
@@ -110,50 +41,11 @@ TEST_F(CalculatorTest, ComplexScalarMultiply) {
     EXPECT_EQ(Said(), kNoBoxes);
 }
 
-TEST_F(CalculatorTest, ComplexMatrixProductAndModesWithoutComplexForm) {
-    calc.dlg.SetComplexMode();
-    Set("(1, 1) (0, 0)\n(0, 0) (1, 1)");
-    Press({"Mul"});
-    Set("(2, 0)\n(0, 3)");
-    Press({"="});
-    EXPECT_EQ(Current(), (Rows{{2, 2}, {-3, 3}}));
-
-    calc.dlg.SetMultiplyKronecker();
-    Set("(1, 1)");
-    Press({"Mul"});
-    Set("(2, 0)");
-    Press({"="});
-    EXPECT_TRUE(calc.dlg.IsPending(PendingOperation::Multiply));
-    EXPECT_EQ(Current(), (Rows{{2, 0}}));
-}
-
-TEST_F(CalculatorTest, DivisionRefusals) {
-    Set("1 2\n3 4");
-    Press({"Div"});
-    Set("1 2 3");
-    Press({"="});
-    EXPECT_EQ(Said(), "message \"Error\" \"Quotient not defined\" icon=none buttons=ok -> ok\n");
-    EXPECT_TRUE(calc.dlg.IsPending(PendingOperation::Divide));
-    Set("1 2 3\n4 5 6");
-    Press({"="});
-    EXPECT_EQ(Said(), "message \"Error\" \"Non-Square Matrix\" icon=none buttons=ok -> ok\n");
-    Set("1 2\n3 4");
-    Press({"Div"});
-    Set("1 2\n2 4");
-    Press({"="});
-    EXPECT_EQ(Said(), "message \"Error\" \"Singular Matrix\" icon=none buttons=ok -> ok\n");
-    Set("1 2\n3 4");
-    Press({"Div"});
-    Set("2 0\n0 4");
-    Press({"="});
-    ExpectCurrentNear({{0.5, 0.5}, {1.5, 1}});
-}
-
 TEST_F(CalculatorTest, TwoPendingOperatorsFinishOneAtATime) {
     Set("1");
     Press({"Add"});
     Set("10");
-    Press({"Mul"});  // the first operand is now 10
+    Press({"Mul"}); // the first operand is now 10
     Set("2");
     Press({"="});
     EXPECT_EQ(Current(), (Rows{{12}}));
@@ -192,39 +84,12 @@ TEST_F(CalculatorTest, LibraryFailureIsReportedAndStoresNothing) {
     EXPECT_EQ(Current(), (Rows{{3, 4}}));
 }
 
-TEST_F(CalculatorTest, OneOperandOperators) {
-    Set("-1.5 2.7\n3 -4");
-    Press({"Sgn"});
-    EXPECT_EQ(Current(), (Rows{{1.5, -2.7}, {-3, 4}}));
-    Press({"Abs"});
-    EXPECT_EQ(Current(), (Rows{{1.5, 2.7}, {3, 4}}));
-    Press({"Trn"});
-    EXPECT_EQ(Current(), (Rows{{1.5, 3}, {2.7, 4}}));
-    Press({"Int"});
-    EXPECT_EQ(Current(), (Rows{{1, 3}, {2, 4}}));
-    EXPECT_EQ(calc.display.Text(), "1    3\r\n2    4\r\n");
-    EXPECT_EQ(calc.decimalBox.Text(), "0");
-    EXPECT_EQ(calc.decimalSpin.Value(), 0);
-    Press({"Inv"});
-    ExpectCurrentNear({{-2, 1.5}, {1, -0.5}});
-    EXPECT_EQ(calc.host.Focus(), IDC_OPTIONS_CAPTION);
-}
-
-TEST_F(CalculatorTest, InverseRefusalsStoreNothing) {
-    Set("1 2 3");
-    Press({"Inv"});
-    EXPECT_EQ(Said(), "message \"Error\" \"Non-Square Matrix\" icon=none buttons=ok -> ok\n");
-    Set("1 2\n2 4");
-    Press({"Inv"});
-    EXPECT_EQ(Said(), "message \"Error\" \"Singular Matrix\" icon=none buttons=ok -> ok\n");
-    EXPECT_EQ(Current(), (Rows{{1, 2}, {2, 4}}));
-}
-
 TEST_F(CalculatorTest, InverseOfLargeWellConditionedMatrixIsNotCalledSingular) {
     // det = 1e-400 underflows a double, yet the matrix is easily inverted.
     NEWMAT::Matrix m(40, 40);
     m = 0.0;
-    for (int i = 1; i <= 40; ++i) m(i, i) = 1e-10;
+    for (int i = 1; i <= 40; ++i)
+        m(i, i) = 1e-10;
     calc.dlg.SetCurrentMatrix(m);
     Press({"Inv"});
     EXPECT_EQ(Said(), kNoBoxes);
@@ -233,7 +98,7 @@ TEST_F(CalculatorTest, InverseOfLargeWellConditionedMatrixIsNotCalledSingular) {
 
 TEST_F(CalculatorTest, ComplexInverseAndTranspose) {
     calc.dlg.SetComplexMode();
-    Set("(0, 2)");  // real part singular, the complex number is not
+    Set("(0, 2)"); // real part singular, the complex number is not
     Press({"Inv"});
     EXPECT_EQ(Said(), kNoBoxes);
     ExpectCurrentNear({{0, -0.5}});

@@ -10,21 +10,25 @@
 
 namespace {
 
-constexpr int kSteps = 1500;
-constexpr int kLargestMatrix = 400;  // elements; larger ones are cleared to keep steps quick
+constexpr int kSteps = 3000;
+constexpr int kLargestMatrix = 400; // elements; larger ones are cleared to keep steps quick
 constexpr char kKeys[] = "0123456789 .,-()eE\n\b+0123456789  \n-x";
 
 std::vector<int> MenuIds() {
     std::vector<int> ids = {32771};
-    for (int id = 32772; id <= 32795; ++id) ids.push_back(id);   // exponential, fixed 1-12
-    for (int id = 32812; id <= 32828; ++id) ids.push_back(id);   // truncate, fixed/exp 13-16
-    for (int id = 32829; id <= 32834; ++id) ids.push_back(id);   // edit popup
-    for (int id = 32842; id <= 32845; ++id) ids.push_back(id);   // truncate 9-12
+    for (int id = 32772; id <= 32795; ++id)
+        ids.push_back(id); // exponential, fixed 1-12
+    for (int id = 32812; id <= 32828; ++id)
+        ids.push_back(id); // truncate, fixed/exp 13-16
+    for (int id = 32829; id <= 32834; ++id)
+        ids.push_back(id); // edit popup
+    for (int id = 32842; id <= 32845; ++id)
+        ids.push_back(id); // truncate 9-12
     return ids;
 }
 
 class RandomDriver {
-public:
+  public:
     explicit RandomDriver(unsigned seed) : random_(seed), calc_(sink_) {
         calc_.host.Improvise({[this] { return Chance(2); },
                               [this]() -> std::optional<std::string> {
@@ -51,13 +55,13 @@ public:
             calc_.dlg.OnDisplayMouseUp(button, Below(50), Below(50));
             return "mouse-up " + std::to_string(button);
         } catch (const ScriptError&) {
-            return "refused by the script host";  // e.g. a greyed menu item
+            return "refused by the script host"; // e.g. a greyed menu item
         }
     }
 
     ScriptedCalculator& Calculator() { return calc_; }
 
-private:
+  private:
     int Below(std::size_t n) { return static_cast<int>(random_() % n); }
     bool Chance(int n) { return Below(n) == 0; }
 
@@ -87,7 +91,8 @@ private:
             text += '\n';
         }
         calc_.dlg.OnButton(IDC_CE);
-        for (const char key : text) calc_.Type(key);
+        for (const char key : text)
+            calc_.Type(key);
         calc_.dlg.OnButton(IDC_SE);
         return "matrix " + std::to_string(rows) + "x" + std::to_string(columns);
     }
@@ -129,11 +134,11 @@ private:
 };
 
 class RandomDriverTest : public ::testing::TestWithParam<unsigned> {
-protected:
+  protected:
     ScratchDirectory scratch;
 };
 
-}  // namespace
+} // namespace
 
 TEST_P(RandomDriverTest, NeverCrashesAndEntryFollowsTheDisplay) {
     RandomDriver driver(GetParam());
@@ -148,4 +153,5 @@ TEST_P(RandomDriverTest, NeverCrashesAndEntryFollowsTheDisplay) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(FixedSeeds, RandomDriverTest, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u));
+INSTANTIATE_TEST_SUITE_P(FixedSeeds, RandomDriverTest,
+                         ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u));
