@@ -2,6 +2,7 @@
 
 #include <myexcept.h>
 
+#include <cctype>
 #include <new>
 #include <stdexcept>
 
@@ -19,19 +20,20 @@ constexpr int kSplashMilliseconds = 2500;
 constexpr int kRightButton = 2;
 constexpr int kSpinMaximum = 100; // the spin buttons' range is 0 ... 100
 
-// newmat collects its messages with leading line breaks and a banner line;
-// the box shows the lines that say what went wrong.
+// newmat collects its messages behind a banner, with the matrix type and a
+// trace below; the box shows the line that says what went wrong, such as
+// "Matrix is singular".
 std::string NewmatMessage() {
     const char* what = RBD_COMMON::BaseException::what();
-    std::string text = what ? what : "";
-    const size_t start = text.find_first_not_of("\r\n ");
-    if (start == std::string::npos) return kMatrixError;
-    text.erase(0, start);
-    const std::string banner = "An exception has been thrown\n";
-    if (text.compare(0, banner.size(), banner) == 0) text.erase(0, banner.size());
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
-        text.pop_back();
-    return text.empty() ? kMatrixError : text;
+    const std::string text = what ? what : "";
+    const std::string marker = "detected by Newmat: ";
+    const size_t found = text.find(marker);
+    if (found == std::string::npos) return kMatrixError;
+    const size_t start = found + marker.size();
+    std::string line = text.substr(start, text.find('\n', start) - start);
+    if (line.empty()) return kMatrixError;
+    line[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(line[0])));
+    return line;
 }
 
 struct KeyCharacter {
@@ -108,7 +110,6 @@ void CCalculatorDlg::OnInitDialog() {
         current_ = {0.0, 0.0};
         seriesTolerance_ = 1e-7;
         caretPosition_ = 0;
-        caretLine_ = 0;
 
         WriteWidthControls(width_);
         WriteDecimalControls(decimals_);

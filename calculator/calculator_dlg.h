@@ -266,6 +266,5 @@ class CCalculatorDlg {
     int undoCount_ = 0;
     std::string undoText_;
     int caretPosition_ = 0;
-    int caretLine_ = 0;
     int commandList_ = 1;
 };

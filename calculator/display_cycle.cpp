@@ -94,8 +94,10 @@ void CCalculatorDlg::InsertKey(char key) {
     InsertText(std::string(1, key));
 }
 
+// The display counts a line break as one position where the entry text holds
+// CR LF, so the insertion point is found by walking the text rather than by
+// adding the caret's line to its position, which a lone CR or LF would upset.
 void CCalculatorDlg::InsertText(const std::string& text) {
-    caretLine_ = Display().CurLine();
     caretPosition_ = Display().SelStart();
     if (caretPosition_ >= 0 && static_cast<size_t>(caretPosition_) == entryText_.size()) {
         entryText_ += text;

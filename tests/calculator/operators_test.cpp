@@ -128,3 +128,15 @@ TEST_F(CalculatorTest, PowerAsksForTheExponent) {
     EXPECT_EQ(Said(), "prompt \"Power:\" -> \"\"\nbeep\n"
                       "message \"Error\" \"Non-Square Matrix\" icon=stop buttons=ok -> ok\n");
 }
+
+TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {
+    calc.dlg.RunCommand([] {
+        NEWMAT::Matrix singular(2, 2);
+        singular = 1.0;
+        NEWMAT::Matrix inverse = singular.i();
+    });
+    calc.dlg.RunCommand([] { throw std::bad_alloc(); });
+    EXPECT_EQ(Said(), "message \"Error\" \"Matrix is singular\" icon=stop buttons=ok -> ok\n"
+                      "message \"Error\" \"Not enough memory for this operation\" icon=stop "
+                      "buttons=ok -> ok\n");
+}
