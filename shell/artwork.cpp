@@ -4,6 +4,7 @@
 #include "shell/version.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -93,21 +94,28 @@ QImage SplashImage(int width, int height) {
     painter.drawRect(QRectF(1, 1, width - 2, height - 2));
 
     // The matrix motif: a bracketed 3 x 3 block of numbers, as the display shows one.
-    QFont mono(DisplayFontFamily());
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPixelSize(qMax(8, height / 14));
-    painter.setFont(mono);
-    const QRectF motif(width * 0.08, height * 0.12, width * 0.46, height * 0.46);
+    const QRectF motif(width * 0.07, height * 0.10, width * 0.52, height * 0.46);
     PaintBrackets(painter, motif, qMax(2, height / 80), SetColour());
     static const char* const cells[3][3] = {
         {"2.00", "-1.00", "0.00"}, {"-1.00", "2.00", "-1.00"}, {"0.00", "-1.00", "2.00"}};
+    const qreal slotWidth = motif.width() * 0.27;
+    QFont mono(DisplayFontFamily());
+    mono.setStyleHint(QFont::Monospace);
+    // The widest number, with a little air, sets the size of all of them.
+    int pixels = qMax(8, height / 14);
+    for (;; --pixels) {
+        mono.setPixelSize(pixels);
+        if (pixels <= 8 || QFontMetricsF(mono).horizontalAdvance(QStringLiteral("-1.00 ")) <= slotWidth)
+            break;
+    }
+    painter.setFont(mono);
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < 3; ++c) {
-            const QRectF slot(motif.left() + motif.width() * (0.06 + c * 0.30),
-                              motif.top() + motif.height() * (0.08 + r * 0.30),
-                              motif.width() * 0.28, motif.height() * 0.26);
+            const QRectF slot(motif.left() + motif.width() * (0.055 + c * 0.31),
+                              motif.top() + motif.height() * (0.08 + r * 0.30), slotWidth,
+                              motif.height() * 0.26);
             painter.setPen(r == c ? SetColour() : TypingColour());
-            painter.drawText(slot, Qt::AlignRight | Qt::AlignVCenter, cells[r][c]);
+            painter.drawText(slot, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(cells[r][c]));
         }
     }
 
@@ -131,7 +139,7 @@ QImage SplashImage(int width, int height) {
 
     // The icon in the top right corner ties the picture to the window's icon.
     const qreal iconSide = height * 0.30;
-    PaintIcon(painter, QRectF(width - iconSide - width * 0.06, height * 0.12, iconSide, iconSide));
+    PaintIcon(painter, QRectF(width - iconSide - width * 0.06, height * 0.14, iconSide, iconSide));
     return image;
 }
 

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace zentabl {
@@ -81,6 +82,9 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
 
     adjustSize();
     setFixedSize(sizeHint());
+    // Where the window will appear, so that the splash can stand over it.
+    if (const QScreen* where = screen())
+        move(where->availableGeometry().center() - rect().center());
 }
 
 CalculatorWindow::~CalculatorWindow() {

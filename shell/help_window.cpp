@@ -22,6 +22,7 @@ QString HelpWindow::GuideText() {
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("%1 Help").arg(ProgramName()));
     browser_->setOpenExternalLinks(false);
+    browser_->document()->setDocumentMargin(14);
     browser_->setMarkdown(GuideText());
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

@@ -9,13 +9,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QToolButton>
@@ -73,6 +76,8 @@ private slots:
     void escapeNeverClosesTheWindow();
     void spinArrowsReformatOnlyASetMatrix();
     void droppedFileBecomesEntryTextUnlessDropsAreOff();
+    void pastedThousandSquareIsSetAndShownQuickly();
+    void menuBarComesFromTheCoreTable();
 };
 
 void CalculatorWindowTest::opensWithDefaults() {
@@ -342,6 +347,64 @@ void CalculatorWindowTest::droppedFileBecomesEntryTextUnlessDropsAreOff() {
     QVERIFY(f.Pick(QStringLiteral("Disable Drag Drop")));
     QVERIFY(!drop());
     QCOMPARE(f.DisplayText(), QStringLiteral("7.00    8.00\n9.00    10.00\n"));
+    QVERIFY(f.Answers().Faults().isEmpty());
+}
+
+void CalculatorWindowTest::pastedThousandSquareIsSetAndShownQuickly() {
+    WindowFixture f;
+    const int order = 1000;
+    QString text;
+    text.reserve(order * order * 4);
+    for (int r = 0; r < order; ++r) {
+        for (int c = 0; c < order; ++c) {
+            text += QString::number((r + c) % 10);
+            text += c + 1 < order ? QLatin1Char(' ') : QLatin1Char('\n');
+        }
+    }
+    QApplication::clipboard()->setText(text);
+    f.Display().setFocus();
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keySequence(&f.Display(), QKeySequence::Paste);
+    f.Click(QStringLiteral("SE"));
+    f.Display().viewport()->repaint();
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(elapsed < 2000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+
+    QCOMPARE(f.ForeColor(), kSetColor);
+    QCOMPARE(f.Display().document()->blockCount(), order + 1);  // the last line ends too
+    QVERIFY(f.DisplayText().startsWith(QStringLiteral("0.00    1.00    2.00")));
+    QVERIFY(f.Display().verticalScrollBar()->maximum() > 0);
+    QVERIFY(f.Display().horizontalScrollBar()->maximum() > 0);
+    QVERIFY(f.Answers().Faults().isEmpty());
+}
+
+void CalculatorWindowTest::menuBarComesFromTheCoreTable() {
+    WindowFixture f;
+    QStringList titles;
+    QAction* about = nullptr;
+    QAction* exit = nullptr;
+    for (QAction* top : f.Window().menuBar()->actions()) {
+        titles << top->text();
+        if (QMenu* menu = top->menu()) {
+            if (!about) about = FindAction(menu, 32840);
+            if (!exit) exit = FindAction(menu, 57665);
+        }
+    }
+    QCOMPARE(titles, QStringList({QStringLiteral("File"), QStringLiteral("Help")}));
+    QVERIFY(about && exit);
+
+    QString caption;
+    f.Answers().Next([&](QWidget* box) {
+        caption = box->windowTitle();
+        ClickButton(box, QStringLiteral("OK"));
+    });
+    about->trigger();
+    QCOMPARE(caption, QStringLiteral("About Zentabl"));
+
+    exit->trigger();
+    QVERIFY(!f.Window().isVisible());
     QVERIFY(f.Answers().Faults().isEmpty());
 }
 

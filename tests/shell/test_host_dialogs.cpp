@@ -25,6 +25,7 @@ private slots:
     void messageBoxesCarryCaptionTextIconAndButtons();
     void promptBoxReturnsTypedTextOrNothing();
     void splashIsDismissedByAKeyThatGoesNoFurther();
+    void startUpIsUsableWithinItsTimeAndTheSplashThenGoes();
     void aboutBoxAndHelpWindowShowTheProgram();
     void waitCursorNestsAndUnwinds();
 };
@@ -123,6 +124,22 @@ void HostDialogsTest::splashIsDismissedByAKeyThatGoesNoFurther() {
     QCOMPARE(window.Display().toPlainText(), QString());
     QVERIFY(window.isVisible());
     QVERIFY(answers.Faults().isEmpty());
+}
+
+void HostDialogsTest::startUpIsUsableWithinItsTimeAndTheSplashThenGoes() {
+    QElapsedTimer clock;
+    clock.start();
+    zentabl::CalculatorWindow window;
+    window.Start(true);
+    const qint64 usable = clock.elapsed();
+    QVERIFY2(usable < 2500, qPrintable(QStringLiteral("%1 ms").arg(usable)));
+    QVERIFY(usable >= 1500);  // the splash is there to be seen
+    QVERIFY(window.isVisible());
+    QVERIFY(window.Host().Splash()->IsUp());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.Host().Splash()->IsUp(), 2000);
+    // Once gone, it no longer takes keys.
+    QTest::keyClick(&window.Display(), Qt::Key_5);
+    QCOMPARE(window.Display().toPlainText(), QStringLiteral("5"));
 }
 
 void HostDialogsTest::aboutBoxAndHelpWindowShowTheProgram() {

@@ -1,0 +1,85 @@
+// Measures what a user waits for in the window: start-up to a usable window
+// (splash pause included), and a pasted 1000 x 1000 matrix set and shown,
+// then scrolled. Prints the figures; not part of the test run.
+
+#include "calculator/control_ids.h"
+#include "shell/calculator_window.h"
+#include "shell/display_box.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+QString SquareMatrixText(int order) {
+    std::string text;
+    text.reserve(std::size_t(order) * std::size_t(order) * 6);
+    for (int r = 0; r < order; ++r) {
+        for (int c = 0; c < order; ++c) {
+            if (c > 0) text += ' ';
+            text += std::to_string((r * 7 + c * 13) % 1000 - 500);
+        }
+        text += "\r\n";
+    }
+    return QString::fromStdString(text);
+}
+
+void Settle() { QApplication::processEvents(); }
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QTemporaryDir scratch;
+    QDir::setCurrent(scratch.path());
+
+    zentabl::CalculatorWindow window;
+    window.Start(true);
+    Settle();
+    std::printf("start-up to a usable window, splash pause included: %lld ms\n",
+                static_cast<long long>(sinceStart.elapsed()));
+
+    const int order = 1000;
+    QApplication::clipboard()->setText(SquareMatrixText(order));
+    zentabl::DisplayBox& display = window.Display();
+    display.setFocus();
+
+    QElapsedTimer clock;
+    clock.start();
+    display.paste();
+    display.viewport()->repaint();
+    Settle();
+    const qint64 pasted = clock.restart();
+    window.Button(IDC_SE)->click();
+    display.viewport()->repaint();
+    Settle();
+    const qint64 shown = clock.elapsed();
+    std::printf("%d x %d pasted: paste %lld ms, set and shown %lld ms, total %lld ms (%lld characters)\n",
+                order, order, static_cast<long long>(pasted), static_cast<long long>(shown),
+                static_cast<long long>(pasted + shown), static_cast<long long>(display.TextLength()));
+
+    const int steps = 50;
+    QScrollBar* down = display.verticalScrollBar();
+    QScrollBar* across = display.horizontalScrollBar();
+    clock.restart();
+    for (int i = 1; i <= steps; ++i) {
+        down->setValue(down->maximum() * i / steps);
+        across->setValue(across->maximum() * i / steps);
+        display.viewport()->repaint();
+    }
+    std::printf("scrolling across the matrix: %.1f ms per step\n",
+                double(clock.elapsed()) / steps);
+    return 0;
+}
