@@ -69,9 +69,11 @@ void ScriptedCalculator::ChooseMenuCommand(int id) {
     } else if (MenuHas(EditMenu(anyState).items, id)) {
         host.QueueMenuChoice(id);
         dlg.OnDisplayMouseUp(kRightButton, 0, 0);
-    } else {
+    } else if (MenuHas(MenuBar().items, id)) {
         dlg.OnMenuCommand(id);
         return;
+    } else {
+        throw ScriptError{"no menu has the command " + std::to_string(id)};
     }
     if (host.MenuChoicePending()) throw ScriptError{"no menu showed item " + std::to_string(id)};
 }

@@ -26,7 +26,8 @@ struct ScriptedCalculator {
     // Chooses a menu command. Items of the Format, Constants and Edit popups
     // are chosen by opening their popup as the user would (Format button,
     // Const button, right mouse button on the display), so greyed items are
-    // refused; other ids go to the dialog's command map.
+    // refused; the menu bar's ids go to the dialog's command map. An id of no
+    // menu throws ScriptError.
     void ChooseMenuCommand(int id);
 
     ScriptedHost host;

@@ -19,3 +19,5 @@ show matrix
 # A right-click without a choice turns the display grey again
 mouse-up 2
 show
+# Help > About through the menu bar
+menu 32840
