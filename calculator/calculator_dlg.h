@@ -61,8 +61,10 @@ class CCalculatorDlg {
     // ---- Entry points the window calls. Each runs inside the command frame
     // (RunCommand), so no failure escapes them.
     void OnButton(int controlId);
-    // A key typed into the display. Returns true when the dialog has taken
-    // the key (keyboard entry on): the display must not insert it itself.
+    // A key typed into the display (Enter as 13). Returns true when the
+    // dialog has taken the key (keyboard entry on, a printable key or Enter):
+    // the display must not insert it itself. Other keys, Backspace among
+    // them, are left to the display, which then reports OnDisplayChange.
     bool OnKeyPress(int keyAscii);
     void OnDisplayChange();
     // button: 1 left, 2 right, 4 middle; x, y in the display's client coordinates.
