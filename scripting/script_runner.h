@@ -1,6 +1,21 @@
 #pragma once
 // Runs zenscript commands, one line at a time, against a scripted calculator
-// and writes the transcript.
+// and writes the transcript. Strings are in double quotes with C escapes.
+//
+//   press CAPTION ...         clicks buttons by caption: press 1 > 2 v 3 > 4 SE
+//   type "TEXT"               keystrokes at the caret ("\n" is Enter, "\b" Backspace)
+//   paste-file PATH           the file's text, as pasted into an empty display
+//   pick "ROW"                picks the command-list row with exactly this text
+//   store X, recall X         Store or Recall, then the row of register X (A-Z, t)
+//   menu ID                   chooses a Format, Constants, Edit, File or Help command
+//   spin width|decimals N     sets a spin button
+//   caret POS, select POS N   sets the display's caret or selection
+//   clipboard "TEXT"          puts text on the clipboard
+//   mouse-up BUTTON           releases a mouse button over the display (2: right)
+//   answer yes|no|ok          queues the button for the next message box
+//   input "TEXT", input-escape   queues what the next prompt box gets
+//   evaluator-input "TEXT"    queues the standard input of the next Parse
+//   show, show matrix         writes the state block or the current matrix
 
 #include <ostream>
 #include <string>
