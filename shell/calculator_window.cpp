@@ -279,6 +279,15 @@ void CalculatorWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+// Back from the task bar, typing goes on where it left off; a set matrix
+// keeps the focus where the core parked it.
+void CalculatorWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && dlg_ &&
+        !dlg_->IsSetState())
+        display_->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 // Tool tips show only while the calculator has them switched on.
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && !host_->ToolTipsEnabled()) return true;

@@ -343,6 +343,20 @@ void CalculatorWindowTest::droppedFileBecomesEntryTextUnlessDropsAreOff() {
     f.Click(QStringLiteral("SE"));
     QCOMPARE(f.DisplayText(), QStringLiteral("7.00    8.00\n9.00    10.00\n"));
 
+    // Binary data is refused and leaves the display alone.
+    QTemporaryFile binary;
+    QVERIFY(binary.open());
+    binary.write(QByteArray("1 2\0\x01\x02", 6));
+    binary.close();
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(binary.fileName())});
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(f.Display().viewport(), &dropped);
+        QVERIFY(!dropped.isAccepted());
+    }
+    QCOMPARE(f.DisplayText(), QStringLiteral("7.00    8.00\n9.00    10.00\n"));
+
     f.Click(QStringLiteral("Displ"));
     QVERIFY(f.Pick(QStringLiteral("Disable Drag Drop")));
     QVERIFY(!drop());
