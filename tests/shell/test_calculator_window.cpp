@@ -77,6 +77,7 @@ private slots:
     void spinArrowsReformatOnlyASetMatrix();
     void droppedFileBecomesEntryTextUnlessDropsAreOff();
     void pastedThousandSquareIsSetAndShownQuickly();
+    void operatorsAskAndReportThroughRealBoxes();
     void menuBarComesFromTheCoreTable();
 };
 
@@ -391,6 +392,33 @@ void CalculatorWindowTest::pastedThousandSquareIsSetAndShownQuickly() {
     QVERIFY(f.DisplayText().startsWith(QStringLiteral("0.00    1.00    2.00")));
     QVERIFY(f.Display().verticalScrollBar()->maximum() > 0);
     QVERIFY(f.Display().horizontalScrollBar()->maximum() > 0);
+    QVERIFY(f.Answers().Faults().isEmpty());
+}
+
+void CalculatorWindowTest::operatorsAskAndReportThroughRealBoxes() {
+    WindowFixture f;
+    f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
+    f.Answers().Next([](QWidget* box) {
+        auto* edit = box->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        QTest::keyClicks(edit, QStringLiteral("2"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    f.Click(QStringLiteral("Pow"));
+    QCOMPARE(f.DisplayText(), QStringLiteral("7.00    10.00\n15.00    22.00\n"));
+
+    // A matrix that has no inverse: the core's box, and the matrix stays.
+    f.Click(QStringLiteral("CE 1 > 2 v 2 > 4 SE"));
+    QString seen;
+    f.Answers().Next([&](QWidget* box) {
+        if (auto* message = qobject_cast<QMessageBox*>(box))
+            seen = message->windowTitle() + QLatin1Char('/') + message->text();
+        ClickButton(box, QStringLiteral("OK"));
+    });
+    f.Click(QStringLiteral("Inv"));
+    QCOMPARE(f.Answers().Pending(), 0);
+    QCOMPARE(seen, QStringLiteral("Error/Singular Matrix"));
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    2.00\n2.00    4.00\n"));
     QVERIFY(f.Answers().Faults().isEmpty());
 }
 
