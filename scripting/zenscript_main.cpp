@@ -2,6 +2,7 @@
 // in the current directory and writes the transcript to standard output.
 
 #include <fstream>
+#include <exception>
 #include <iostream>
 #include <string>
 
@@ -10,6 +11,7 @@
 
 namespace {
 
+constexpr int kFailed = 1;
 constexpr int kScriptWrong = 2;
 
 int Run(std::istream& script) {
@@ -27,6 +29,10 @@ int Run(std::istream& script) {
         std::cout.flush();
         std::cerr << "zenscript: line " << number << ": " << error.message << '\n';
         return kScriptWrong;
+    } catch (const std::exception& error) {
+        std::cout.flush();
+        std::cerr << "zenscript: line " << number << ": " << error.what() << '\n';
+        return kFailed;
     }
     return 0;
 }
