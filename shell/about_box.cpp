@@ -16,8 +16,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap::fromImage(IconImage(64)));
-    auto* title = new QLabel(QStringLiteral("%1 version %2").arg(ProgramName(), ProgramVersion()),
-                             this);
+    auto* title =
+        new QLabel(QStringLiteral("%1 version %2").arg(ProgramName(), ProgramVersion()), this);
     QFont bold = title->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.25);

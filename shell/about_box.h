@@ -6,7 +6,7 @@ namespace zentabl {
 
 // "About Zentabl": the program's icon, name and version, and OK.
 class AboutBox : public QDialog {
-public:
+  public:
     explicit AboutBox(QWidget* parent);
 };
 

@@ -105,7 +105,8 @@ QImage SplashImage(int width, int height) {
     int pixels = qMax(8, height / 14);
     for (;; --pixels) {
         mono.setPixelSize(pixels);
-        if (pixels <= 8 || QFontMetricsF(mono).horizontalAdvance(QStringLiteral("-1.00 ")) <= slotWidth)
+        if (pixels <= 8 ||
+            QFontMetricsF(mono).horizontalAdvance(QStringLiteral("-1.00 ")) <= slotWidth)
             break;
     }
     painter.setFont(mono);
@@ -115,7 +116,8 @@ QImage SplashImage(int width, int height) {
                               motif.top() + motif.height() * (0.08 + r * 0.30), slotWidth,
                               motif.height() * 0.26);
             painter.setPen(r == c ? SetColour() : TypingColour());
-            painter.drawText(slot, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(cells[r][c]));
+            painter.drawText(slot, Qt::AlignRight | Qt::AlignVCenter,
+                             QString::fromLatin1(cells[r][c]));
         }
     }
 

@@ -4,12 +4,11 @@
 #include "commands/menu_tables.h"
 #include "shell/artwork.h"
 #include "shell/command_list.h"
-#include "shell/help_window.h"
 #include "shell/display_box.h"
+#include "shell/help_window.h"
 #include "shell/menu_builder.h"
 #include "shell/qt_host.h"
 #include "shell/small_controls.h"
-#include "shell/text_codec.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -35,20 +34,30 @@ struct KeyPlace {
     int columnSpan = 1;
 };
 
+constexpr int Digit(int n) {
+    return n == 0 ? IDC_KEY_0 : IDC_KEY_1 + n - 1;
+}
+
+// clang-format off: each line is one row of keys.
 constexpr KeyPlace kKeypad[] = {
-    {1029, 0, 0}, {1030, 0, 1}, {1031, 0, 2}, {1037, 0, 3}, {1034, 0, 4},
-    {1026, 1, 0}, {1027, 1, 1}, {1028, 1, 2}, {1064, 1, 3}, {1033, 1, 4},
-    {1023, 2, 0}, {1024, 2, 1}, {1025, 2, 2}, {1038, 2, 3}, {1041, 2, 4},
-    {1032, 3, 0}, {1055, 3, 1}, {1036, 3, 2}, {1035, 3, 3}, {1059, 3, 4},
+    {Digit(7), 0, 0}, {Digit(8), 0, 1},      {Digit(9), 0, 2},      {IDC_KEY_OPEN, 0, 3},        {IDC_KEY_CLOSE, 0, 4},
+    {Digit(4), 1, 0}, {Digit(5), 1, 1},      {Digit(6), 1, 2},      {IDC_KEY_COMMA, 1, 3},       {IDC_KEY_BACKSPACE, 1, 4},
+    {Digit(1), 2, 0}, {Digit(2), 2, 1},      {Digit(3), 2, 2},      {IDC_KEY_NEXT_COLUMN, 2, 3}, {IDC_CE, 2, 4},
+    {Digit(0), 3, 0}, {IDC_KEY_POINT, 3, 1}, {IDC_KEY_MINUS, 3, 2}, {IDC_KEY_NEXT_ROW, 3, 3},    {IDC_SE, 3, 4},
 };
 constexpr KeyPlace kOperators[] = {
-    {1040, 0, 0}, {1061, 0, 1}, {1052, 0, 2}, {1046, 1, 0}, {1056, 1, 1}, {1050, 1, 2},
-    {1063, 2, 0}, {1054, 2, 1}, {1039, 2, 2}, {1049, 3, 0}, {1065, 3, 1, 2},
+    {IDC_ADD, 0, 0}, {IDC_SUB, 0, 1},       {IDC_MUL, 0, 2},
+    {IDC_DIV, 1, 0}, {IDC_POW, 1, 1},       {IDC_INV, 1, 2},
+    {IDC_TRN, 2, 0}, {IDC_SGN, 2, 1},       {IDC_ABS, 2, 2},
+    {IDC_INT, 3, 0}, {IDC_EQUALS, 3, 1, 2},
 };
 constexpr KeyPlace kCommands[] = {
-    {1057, 0, 0}, {1044, 0, 1}, {1051, 0, 2}, {1045, 1, 0}, {1060, 1, 1}, {1058, 1, 2},
-    {1048, 2, 0}, {1062, 2, 1}, {1047, 2, 2}, {1053, 3, 0}, {1042, 3, 1}, {1043, 3, 2},
+    {IDC_PROC, 0, 0},   {IDC_CREATE, 0, 1}, {IDC_MODE, 0, 2},
+    {IDC_DISPL, 1, 0},  {IDC_STORE, 1, 1},  {IDC_RECALL, 1, 2},
+    {IDC_FORMAT, 2, 0}, {IDC_TEST, 2, 1},   {IDC_FACTOR, 2, 2},
+    {IDC_PARSE, 3, 0},  {IDC_CONST, 3, 1},  {IDC_CONV, 3, 2},
 };
+// clang-format on
 
 constexpr int kKeyHeight = 34;
 constexpr int kKeySpacing = 4;
@@ -163,8 +172,10 @@ QWidget* CalculatorWindow::BuildOptionsRow() {
     decimalSpin_ = new SpinArrows(row);
     Register(IDC_DECIMAL_SPIN, decimalSpin_);
 
-    for (ValueBox* box : {widthBox_, decimalBox_}) box->setFixedSize(40, 28);
-    for (SpinArrows* spin : {widthSpin_, decimalSpin_}) spin->setFixedHeight(28);
+    for (ValueBox* box : {widthBox_, decimalBox_})
+        box->setFixedSize(40, 28);
+    for (SpinArrows* spin : {widthSpin_, decimalSpin_})
+        spin->setFixedHeight(28);
     commandList_->setFixedHeight(28);
 
     line->addWidget(options);
@@ -245,10 +256,12 @@ void CalculatorWindow::WireToCore() {
     for (const CalculatorButton& button : kCalculatorButtons) {
         const int id = button.id;
         connect(Button(id), &QPushButton::clicked, this, [this, id] { dlg_->OnButton(id); });
-        if (const char* tip = dlg_->ToolTipText(id)) Button(id)->setToolTip(QString::fromLatin1(tip));
+        if (const char* tip = dlg_->ToolTipText(id))
+            Button(id)->setToolTip(QString::fromLatin1(tip));
     }
     for (int id : {IDC_DISPLAY, IDC_COMMAND_LIST})
-        if (const char* tip = dlg_->ToolTipText(id)) Control(id)->setToolTip(QString::fromLatin1(tip));
+        if (const char* tip = dlg_->ToolTipText(id))
+            Control(id)->setToolTip(QString::fromLatin1(tip));
 
     display_->onKeyPress = [this](char key) { return dlg_->OnKeyPress(key); };
     display_->onChange = [this] { dlg_->OnDisplayChange(); };
@@ -283,8 +296,7 @@ void CalculatorWindow::closeEvent(QCloseEvent* event) {
 // keeps the focus where the core parked it.
 void CalculatorWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized() && dlg_ &&
-        !dlg_->IsSetState())
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && dlg_ && !dlg_->IsSetState())
         display_->setFocus(Qt::ActiveWindowFocusReason);
 }
 

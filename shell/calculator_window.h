@@ -23,7 +23,7 @@ class StatusLine;
 class ValueBox;
 
 class CalculatorWindow : public QMainWindow {
-public:
+  public:
     explicit CalculatorWindow(QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
@@ -39,13 +39,13 @@ public:
     CommandList& Commands() const { return *commandList_; }
     StatusLine& Status() const { return *status_; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* BuildControls();
     QWidget* BuildOptionsRow();
     QWidget* BuildKeys();

@@ -20,20 +20,30 @@ CommandList::CommandList(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, &CommandList::Pick);
 }
 
-void CommandList::AddItem(const std::string& text) { addItem(ToQt(text)); }
+void CommandList::AddItem(const std::string& text) {
+    addItem(ToQt(text));
+}
 
-std::string CommandList::Text() const { return FromQt(lineEdit()->text()); }
+std::string CommandList::Text() const {
+    return FromQt(lineEdit()->text());
+}
 
-void CommandList::SetText(const std::string& text) { lineEdit()->setText(ToQt(text)); }
+void CommandList::SetText(const std::string& text) {
+    lineEdit()->setText(ToQt(text));
+}
 
 int CommandList::SelStart() const {
     const QLineEdit* edit = lineEdit();
     return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
 }
 
-void CommandList::SetSelStart(int position) { lineEdit()->setCursorPosition(position); }
+void CommandList::SetSelStart(int position) {
+    lineEdit()->setCursorPosition(position);
+}
 
-int CommandList::SelLength() const { return int(lineEdit()->selectedText().size()); }
+int CommandList::SelLength() const {
+    return int(lineEdit()->selectedText().size());
+}
 
 void CommandList::SetSelLength(int length) {
     QLineEdit* edit = lineEdit();

@@ -11,7 +11,7 @@
 namespace zentabl {
 
 class CommandList : public QComboBox, public CMdcCombo {
-public:
+  public:
     std::function<void()> onClick;
 
     explicit CommandList(QWidget* parent = nullptr);
@@ -29,7 +29,7 @@ public:
     // Picks a row as a click in the drop-down would.
     void Pick(int row);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -51,7 +51,9 @@ template <typename Change> void DisplayBox::Quietly(Change change) {
     coreWriting_ = outer;
 }
 
-std::string DisplayBox::Text() const { return FromQt(toPlainText()); }
+std::string DisplayBox::Text() const {
+    return FromQt(toPlainText());
+}
 
 void DisplayBox::SetText(const std::string& text) {
     Quietly([&] {
@@ -75,7 +77,9 @@ void DisplayBox::SetForeColor(unsigned color) {
     setPalette(colours);
 }
 
-int DisplayBox::SelStart() const { return textCursor().selectionStart(); }
+int DisplayBox::SelStart() const {
+    return textCursor().selectionStart();
+}
 
 void DisplayBox::SetSelStart(int position) {
     QTextCursor cursor = textCursor();
@@ -96,9 +100,13 @@ void DisplayBox::SetSelLength(int length) {
     setTextCursor(cursor);
 }
 
-int DisplayBox::CurLine() const { return textCursor().blockNumber(); }
+int DisplayBox::CurLine() const {
+    return textCursor().blockNumber();
+}
 
-int DisplayBox::TextLength() const { return document()->characterCount() - 1; }
+int DisplayBox::TextLength() const {
+    return document()->characterCount() - 1;
+}
 
 void DisplayBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
@@ -126,10 +134,17 @@ void DisplayBox::mouseReleaseEvent(QMouseEvent* event) {
     QPlainTextEdit::mouseReleaseEvent(event);
     int button = 0;
     switch (event->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: return;
+    case Qt::LeftButton:
+        button = 1;
+        break;
+    case Qt::RightButton:
+        button = 2;
+        break;
+    case Qt::MiddleButton:
+        button = 4;
+        break;
+    default:
+        return;
     }
     // Events arrive in viewport coordinates; the core speaks of the box.
     const QPoint at = viewport()->mapTo(this, event->position().toPoint());

@@ -11,7 +11,7 @@
 namespace zentabl {
 
 class DisplayBox : public QPlainTextEdit, public CMdcText {
-public:
+  public:
     // Typed character or Enter: returns true when the core took the key, so
     // the box must not insert it a second time.
     std::function<bool(char)> onKeyPress;
@@ -39,14 +39,14 @@ public:
     void Paste() override;
     bool CanPaste() const override { return canPaste(); }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     // Runs a change the core makes itself, which is not reported back to it.
     template <typename Change> void Quietly(Change change);
 

@@ -8,7 +8,9 @@
 
 // The guide is compiled into the static shell library, whose resource
 // registration the linker would otherwise drop.
-static void LoadGuideResource() { Q_INIT_RESOURCE(zentabl); }
+static void LoadGuideResource() {
+    Q_INIT_RESOURCE(zentabl);
+}
 
 namespace zentabl {
 

@@ -8,12 +8,12 @@ namespace zentabl {
 
 // The user guide that is built into the program, in a window of its own.
 class HelpWindow : public QDialog {
-public:
+  public:
     explicit HelpWindow(QWidget* parent);
     QTextBrowser* browser() const { return browser_; }
     static QString GuideText();
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 

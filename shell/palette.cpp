@@ -4,9 +4,17 @@
 
 namespace zentabl {
 
-QColor TypingColour() { return FromOleColor(kEditingColor); }
-QColor SetColour() { return FromOleColor(kSetColor); }
-QColor DisplayBackground() { return QColor(0x12, 0x16, 0x1c); }
-QString DisplayFontFamily() { return QStringLiteral("DejaVu Sans Mono"); }
+QColor TypingColour() {
+    return FromOleColor(kEditingColor);
+}
+QColor SetColour() {
+    return FromOleColor(kSetColor);
+}
+QColor DisplayBackground() {
+    return QColor(0x12, 0x16, 0x1c);
+}
+QString DisplayFontFamily() {
+    return QStringLiteral("DejaVu Sans Mono");
+}
 
 } // namespace zentabl

@@ -18,8 +18,8 @@ inline std::uint32_t ToOleColor(const QColor& c) {
            (std::uint32_t(c.blue()) << 16);
 }
 
-QColor TypingColour();   // the display's text while the user types
-QColor SetColour();      // the display's text while it shows a set matrix
+QColor TypingColour(); // the display's text while the user types
+QColor SetColour();    // the display's text while it shows a set matrix
 QColor DisplayBackground();
 QString DisplayFontFamily();
 

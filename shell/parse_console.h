@@ -15,7 +15,7 @@ class QPlainTextEdit;
 namespace zentabl {
 
 class ParseConsole : public QDialog {
-public:
+  public:
     explicit ParseConsole(QWidget* parent);
     ~ParseConsole() override;
 
@@ -25,10 +25,10 @@ public:
     QPlainTextEdit* output() const { return output_; }
     QLineEdit* input() const { return input_; }
 
-protected:
+  protected:
     void reject() override;
 
-private:
+  private:
     void SendLine();
     void ShowOutput();
 

@@ -12,7 +12,7 @@ class QPushButton;
 namespace zentabl {
 
 class PromptBox : public QDialog {
-public:
+  public:
     PromptBox(const QString& label, QWidget* parent);
 
     // The typed text after OK or Enter, nothing after Escape.
@@ -21,7 +21,7 @@ public:
     QLineEdit* edit() const { return edit_; }
     QPushButton* okButton() const { return ok_; }
 
-private:
+  private:
     QLabel* label_;
     QLineEdit* edit_;
     QPushButton* ok_;

@@ -24,7 +24,8 @@ QtHost::QtHost(QWidget& window, std::function<QWidget*(int)> controlById)
     : window_(window), controlById_(std::move(controlById)) {}
 
 QtHost::~QtHost() {
-    while (waitDepth_ > 0) EndWaitCursor();
+    while (waitDepth_ > 0)
+        EndWaitCursor();
     delete splash_;
 }
 
@@ -62,7 +63,9 @@ std::optional<std::string> QtHost::Prompt(const std::string& label) {
     return FromQt(*typed);
 }
 
-void QtHost::MessageBeep(unsigned) { QApplication::beep(); }
+void QtHost::MessageBeep(unsigned) {
+    QApplication::beep();
+}
 
 void QtHost::BeginWaitCursor() {
     ++waitDepth_;
@@ -75,7 +78,9 @@ void QtHost::EndWaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-void QtHost::SetCaption(const std::string& caption) { window_.setWindowTitle(ToQt(caption)); }
+void QtHost::SetCaption(const std::string& caption) {
+    window_.setWindowTitle(ToQt(caption));
+}
 
 void QtHost::SetFocusTo(int controlId) {
     if (QWidget* control = controlById_(controlId)) control->setFocus(Qt::OtherFocusReason);
@@ -127,10 +132,16 @@ void QtHost::ShowHelp(int) {
     help_->activateWindow();
 }
 
-SplashWindow* QtHost::Splash() const { return splash_.data(); }
+SplashWindow* QtHost::Splash() const {
+    return splash_.data();
+}
 
-HelpWindow* QtHost::Help() const { return help_.data(); }
+HelpWindow* QtHost::Help() const {
+    return help_.data();
+}
 
-void QtHost::CloseWindow() { window_.close(); }
+void QtHost::CloseWindow() {
+    window_.close();
+}
 
 } // namespace zentabl

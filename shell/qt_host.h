@@ -17,13 +17,12 @@ class HelpWindow;
 class SplashWindow;
 
 class QtHost : public CHost {
-public:
+  public:
     // window owns every box shown; controlById finds a control by its id.
     QtHost(QWidget& window, std::function<QWidget*(int)> controlById);
     ~QtHost() override;
 
-    int MessageBox(const std::string& text, const std::string& caption,
-                   unsigned flags) override;
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::optional<std::string> Prompt(const std::string& label) override;
     void MessageBeep(unsigned type) override;
     void BeginWaitCursor() override;
@@ -46,7 +45,7 @@ public:
     SplashWindow* Splash() const;
     HelpWindow* Help() const;
 
-private:
+  private:
     QWidget& window_;
     std::function<QWidget*(int)> controlById_;
     bool toolTips_ = true;

@@ -16,9 +16,13 @@ StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
     setWordWrap(false);
 }
 
-std::string StatusLine::Caption() const { return FromQt(text()); }
+std::string StatusLine::Caption() const {
+    return FromQt(text());
+}
 
-void StatusLine::SetCaption(const std::string& caption) { setText(ToQt(caption)); }
+void StatusLine::SetCaption(const std::string& caption) {
+    setText(ToQt(caption));
+}
 
 ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
@@ -27,11 +31,17 @@ ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
     setMouseTracking(true);
 }
 
-std::string ValueBox::Text() const { return FromQt(text()); }
+std::string ValueBox::Text() const {
+    return FromQt(text());
+}
 
-void ValueBox::SetText(const std::string& text) { setText(ToQt(text)); }
+void ValueBox::SetText(const std::string& text) {
+    setText(ToQt(text));
+}
 
-unsigned ValueBox::ForeColor() const { return ToOleColor(palette().color(QPalette::Text)); }
+unsigned ValueBox::ForeColor() const {
+    return ToOleColor(palette().color(QPalette::Text));
+}
 
 void ValueBox::SetForeColor(unsigned color) {
     QPalette colours = palette();
@@ -66,7 +76,9 @@ SpinArrows::SpinArrows(QWidget* parent)
     connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
 }
 
-void SpinArrows::SetValue(int value) { value_ = qBound(kMinimum, value, kMaximum); }
+void SpinArrows::SetValue(int value) {
+    value_ = qBound(kMinimum, value, kMaximum);
+}
 
 void SpinArrows::Step(int delta) {
     const int next = qBound(kMinimum, value_ + delta, kMaximum);

@@ -15,7 +15,7 @@ class QToolButton;
 namespace zentabl {
 
 class StatusLine : public QLabel, public CLabelControl {
-public:
+  public:
     explicit StatusLine(QWidget* parent = nullptr);
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
@@ -23,7 +23,7 @@ public:
 
 // The Width and Decimal boxes: one-line, written by the core and never read.
 class ValueBox : public QLineEdit, public CMdcText {
-public:
+  public:
     std::function<void()> onMouseMove;
 
     explicit ValueBox(QWidget* parent = nullptr);
@@ -44,13 +44,13 @@ public:
     void Paste() override { paste(); }
     bool CanPaste() const override { return false; }
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 
 // A pair of arrows that step a value; only the user's clicks report a change.
 class SpinArrows : public QWidget, public CSpinbutton {
-public:
+  public:
     static constexpr int kMinimum = 0;
     static constexpr int kMaximum = 100;
 
@@ -63,7 +63,7 @@ public:
     QToolButton* upArrow() const { return up_; }
     QToolButton* downArrow() const { return down_; }
 
-private:
+  private:
     void Step(int delta);
 
     int value_ = 0;

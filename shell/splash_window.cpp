@@ -20,15 +20,16 @@ SplashWindow::SplashWindow(QWidget* mainWindow)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-SplashWindow::~SplashWindow() { Dismiss(); }
+SplashWindow::~SplashWindow() {
+    Dismiss();
+}
 
 void SplashWindow::Show(int milliseconds) {
     if (mainWindow_ && mainWindow_->isMinimized()) return;
     picture_ = SplashImage(kWidth, kHeight);
 
     QRect over;
-    if (mainWindow_ && mainWindow_->width() > 0)
-        over = mainWindow_->frameGeometry();
+    if (mainWindow_ && mainWindow_->width() > 0) over = mainWindow_->frameGeometry();
     if (!over.isValid() || over.isEmpty()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             over = screen->availableGeometry();

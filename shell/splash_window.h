@@ -9,7 +9,7 @@
 namespace zentabl {
 
 class SplashWindow : public QWidget {
-public:
+  public:
     static constexpr int kWidth = 380;
     static constexpr int kHeight = 300;
 
@@ -24,11 +24,11 @@ public:
     void Dismiss();
     bool IsUp() const { return isVisible(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* mainWindow_;
     QImage picture_;
     bool filtering_ = false;

@@ -4,7 +4,11 @@
 
 namespace zentabl {
 
-inline QString ProgramName() { return QStringLiteral("Zentabl"); }
-inline QString ProgramVersion() { return QStringLiteral(ZT_VERSION); }
+inline QString ProgramName() {
+    return QStringLiteral("Zentabl");
+}
+inline QString ProgramVersion() {
+    return QStringLiteral(ZT_VERSION);
+}
 
 } // namespace zentabl

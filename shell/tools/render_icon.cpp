@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const int side = QString::fromLocal8Bit(argv[2]).toInt();
-    if (side < 16 || side > 1024 || !zentabl::IconImage(side).save(QString::fromLocal8Bit(argv[1]))) {
+    if (side < 16 || side > 1024 ||
+        !zentabl::IconImage(side).save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

@@ -33,7 +33,9 @@ QString SquareMatrixText(int order) {
     return QString::fromStdString(text);
 }
 
-void Settle() { QApplication::processEvents(); }
+void Settle() {
+    QApplication::processEvents();
+}
 
 } // namespace
 
@@ -66,9 +68,10 @@ int main(int argc, char* argv[]) {
     display.viewport()->repaint();
     Settle();
     const qint64 shown = clock.elapsed();
-    std::printf("%d x %d pasted: paste %lld ms, set and shown %lld ms, total %lld ms (%lld characters)\n",
-                order, order, static_cast<long long>(pasted), static_cast<long long>(shown),
-                static_cast<long long>(pasted + shown), static_cast<long long>(display.TextLength()));
+    std::printf(
+        "%d x %d pasted: paste %lld ms, set and shown %lld ms, total %lld ms (%lld characters)\n",
+        order, order, static_cast<long long>(pasted), static_cast<long long>(shown),
+        static_cast<long long>(pasted + shown), static_cast<long long>(display.TextLength()));
 
     const int steps = 50;
     QScrollBar* down = display.verticalScrollBar();
@@ -79,7 +82,6 @@ int main(int argc, char* argv[]) {
         across->setValue(across->maximum() * i / steps);
         display.viewport()->repaint();
     }
-    std::printf("scrolling across the matrix: %.1f ms per step\n",
-                double(clock.elapsed()) / steps);
+    std::printf("scrolling across the matrix: %.1f ms per step\n", double(clock.elapsed()) / steps);
     return 0;
 }

@@ -9,7 +9,7 @@
 
 namespace {
 constexpr int kTickMs = 20;
-constexpr int kPatienceTicks = 250;  // five seconds without a box to answer
+constexpr int kPatienceTicks = 250; // five seconds without a box to answer
 } // namespace
 
 ModalAnswers::ModalAnswers() {
@@ -44,7 +44,8 @@ void ModalAnswers::Poll() {
     lastAnswered_ = box;
     if (answers_.empty()) {
         QString what = box->windowTitle();
-        if (auto* message = qobject_cast<QMessageBox*>(box)) what += QStringLiteral(": ") + message->text();
+        if (auto* message = qobject_cast<QMessageBox*>(box))
+            what += QStringLiteral(": ") + message->text();
         faults_ << QStringLiteral("unexpected box: ") + what;
         box->close();
         return;

@@ -15,7 +15,7 @@
 class QWidget;
 
 class ModalAnswers : public QObject {
-public:
+  public:
     using Answer = std::function<void(QWidget* box)>;
 
     ModalAnswers();
@@ -27,7 +27,7 @@ public:
     // Texts of boxes nobody answered and answers nothing needed.
     QStringList Faults() const { return faults_; }
 
-private:
+  private:
     void Poll();
 
     std::deque<Answer> answers_;

@@ -65,7 +65,7 @@ ModalAnswers::Answer Choose(int id) {
 class CalculatorWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void opensWithDefaults();
     void keypadAndKeyboardGiveTheSameMatrix();
     void keyboardEditingKeepsEntryTextEqualToDisplay();
@@ -86,8 +86,7 @@ void CalculatorWindowTest::opensWithDefaults() {
     QCOMPARE(f.DisplayText(), QString());
     QCOMPARE(f.ForeColor(), kEditingColor);
     QCOMPARE(f.Window().windowTitle(), QStringLiteral(" Zentabl"));
-    QCOMPARE(f.Window().Status().text(),
-             QStringLiteral("Mode: Real        Mult: Matrix  Rdx:10"));
+    QCOMPARE(f.Window().Status().text(), QStringLiteral("Mode: Real        Mult: Matrix  Rdx:10"));
     zentabl::CommandList& list = f.Window().Commands();
     QCOMPARE(list.count(), 19);
     QCOMPARE(list.lineEdit()->text(), QStringLiteral("MATRIX TESTS"));
@@ -197,7 +196,7 @@ void CalculatorWindowTest::formatMenuChangesDisplayAndMovesCheckMark() {
         QVERIFY(menu->pos().y() == corner.y() ||
                 menu->pos().y() + menu->height() <= corner.y() - key->height());
         defaultChecked = menu->actions().first()->isChecked();
-        Choose(32772 + 3)(box);  // Exponential, 4 decimals
+        Choose(32772 + 3)(box); // Exponential, 4 decimals
     });
     f.Click(QStringLiteral("Format"));
     QVERIFY(defaultChecked);
@@ -211,7 +210,7 @@ void CalculatorWindowTest::formatMenuChangesDisplayAndMovesCheckMark() {
         const QList<QAction*> items = menu->actions();
         exponentialChecked = items.at(2)->isChecked();
         othersChecked = items.at(0)->isChecked() || items.at(1)->isChecked();
-        Choose(32784 + 0)(box);  // Fixed Point, 1 decimal
+        Choose(32784 + 0)(box); // Fixed Point, 1 decimal
     });
     f.Click(QStringLiteral("Format"));
     QVERIFY(exponentialChecked);
@@ -232,7 +231,8 @@ void CalculatorWindowTest::toolTipsComeFromTheCoreAndCanBeSwitchedOff() {
     QWidget* seven = f.Window().Control(1029);
     auto hover = [&] {
         QToolTip::hideText();
-        for (int tick = 0; tick < 100 && QToolTip::isVisible(); ++tick) QTest::qWait(20);
+        for (int tick = 0; tick < 100 && QToolTip::isVisible(); ++tick)
+            QTest::qWait(20);
         QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), seven->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(seven, &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
@@ -276,7 +276,7 @@ void CalculatorWindowTest::editPopupGreysItemsOnEmptyDisplay() {
     f.Answers().Next([&](QWidget* box) {
         for (QAction* action : qobject_cast<QMenu*>(box)->actions())
             if (!action->isSeparator()) enabled[action->text()] = action->isEnabled();
-        Choose(32830)(box);  // Cut
+        Choose(32830)(box); // Cut
     });
     QTest::mouseClick(f.Display().viewport(), Qt::RightButton, {}, QPoint(30, 30));
     QTRY_COMPARE(f.Answers().Pending(), 0);
@@ -388,7 +388,7 @@ void CalculatorWindowTest::pastedThousandSquareIsSetAndShownQuickly() {
     QVERIFY2(elapsed < 2000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
 
     QCOMPARE(f.ForeColor(), kSetColor);
-    QCOMPARE(f.Display().document()->blockCount(), order + 1);  // the last line ends too
+    QCOMPARE(f.Display().document()->blockCount(), order + 1); // the last line ends too
     QVERIFY(f.DisplayText().startsWith(QStringLiteral("0.00    1.00    2.00")));
     QVERIFY(f.Display().verticalScrollBar()->maximum() > 0);
     QVERIFY(f.Display().horizontalScrollBar()->maximum() > 0);

@@ -21,7 +21,7 @@
 class HostDialogsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void messageBoxesCarryCaptionTextIconAndButtons();
     void promptBoxReturnsTypedTextOrNothing();
     void splashIsDismissedByAKeyThatGoesNoFurther();
@@ -63,9 +63,9 @@ void HostDialogsTest::messageBoxesCarryCaptionTextIconAndButtons() {
     QCOMPARE(seen.owner, &f.Window());
 
     f.Answers().Next(look(QStringLiteral("No")));
-    QCOMPARE(host.MessageBox("Det = 2\r\n Save value?", "Determinant",
-                             MB_YESNO | MB_ICONINFORMATION),
-             int(IDNO));
+    QCOMPARE(
+        host.MessageBox("Det = 2\r\n Save value?", "Determinant", MB_YESNO | MB_ICONINFORMATION),
+        int(IDNO));
     QCOMPARE(seen.icon, QMessageBox::Information);
     QCOMPARE(seen.text, QStringLiteral("Det = 2\n Save value?"));
     QVERIFY(seen.hasYes && seen.hasNo && !seen.hasOk);
@@ -133,7 +133,7 @@ void HostDialogsTest::startUpIsUsableWithinItsTimeAndTheSplashThenGoes() {
     window.Start(true);
     const qint64 usable = clock.elapsed();
     QVERIFY2(usable < 2500, qPrintable(QStringLiteral("%1 ms").arg(usable)));
-    QVERIFY(usable >= 1500);  // the splash is there to be seen
+    QVERIFY(usable >= 1500); // the splash is there to be seen
     QVERIFY(window.isVisible());
     QVERIFY(window.Host().Splash()->IsUp());
     QTRY_VERIFY_WITH_TIMEOUT(!window.Host().Splash()->IsUp(), 2000);
@@ -148,7 +148,8 @@ void HostDialogsTest::aboutBoxAndHelpWindowShowTheProgram() {
     QString texts;
     f.Answers().Next([&](QWidget* box) {
         caption = box->windowTitle();
-        for (QLabel* label : box->findChildren<QLabel*>()) texts += label->text();
+        for (QLabel* label : box->findChildren<QLabel*>())
+            texts += label->text();
         ClickButton(box, QStringLiteral("OK"));
     });
     f.Window().Dialog().OnMenuCommand(32840);
@@ -175,7 +176,7 @@ void HostDialogsTest::waitCursorNestsAndUnwinds() {
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     host.EndWaitCursor();
     host.EndWaitCursor();
-    host.EndWaitCursor();  // one too many is harmless
+    host.EndWaitCursor(); // one too many is harmless
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 

@@ -18,8 +18,7 @@ void Type(zentabl::ParseConsole* console, const QString& line) {
 }
 
 bool Shows(zentabl::ParseConsole* console, const QString& text) {
-    return QTest::qWaitFor(
-        [&] { return console->output()->toPlainText().contains(text); }, 10000);
+    return QTest::qWaitFor([&] { return console->output()->toPlainText().contains(text); }, 10000);
 }
 
 } // namespace
@@ -27,7 +26,7 @@ bool Shows(zentabl::ParseConsole* console, const QString& text) {
 class ParseConsoleTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void evaluatorAnswersAndSavesOnQuit();
     void closingEarlyEndsTheEvaluatorWithoutSaving();
 };

@@ -38,6 +38,10 @@ bool WindowFixture::Pick(const QString& row) {
     return true;
 }
 
-QString WindowFixture::DisplayText() const { return window_->Display().toPlainText(); }
+QString WindowFixture::DisplayText() const {
+    return window_->Display().toPlainText();
+}
 
-unsigned WindowFixture::ForeColor() const { return window_->Display().ForeColor(); }
+unsigned WindowFixture::ForeColor() const {
+    return window_->Display().ForeColor();
+}

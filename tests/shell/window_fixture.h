@@ -15,7 +15,7 @@
 #include <memory>
 
 class WindowFixture {
-public:
+  public:
     WindowFixture();
     ~WindowFixture();
 
@@ -29,10 +29,10 @@ public:
     void Click(const QString& captions);
     // Picks the row with this text (blanks included) in the command list.
     bool Pick(const QString& row);
-    QString DisplayText() const;  // as the user sees it, line breaks as \n
+    QString DisplayText() const; // as the user sees it, line breaks as \n
     unsigned ForeColor() const;
 
-private:
+  private:
     QString previousDir_;
     QTemporaryDir scratch_;
     ModalAnswers answers_;
