@@ -38,7 +38,8 @@ constexpr int Digit(int n) {
     return n == 0 ? IDC_KEY_0 : IDC_KEY_1 + n - 1;
 }
 
-// clang-format off: each line is one row of keys.
+// Each line is one row of keys.
+// clang-format off
 constexpr KeyPlace kKeypad[] = {
     {Digit(7), 0, 0}, {Digit(8), 0, 1},      {Digit(9), 0, 2},      {IDC_KEY_OPEN, 0, 3},        {IDC_KEY_CLOSE, 0, 4},
     {Digit(4), 1, 0}, {Digit(5), 1, 1},      {Digit(6), 1, 2},      {IDC_KEY_COMMA, 1, 3},       {IDC_KEY_BACKSPACE, 1, 4},
