@@ -239,6 +239,10 @@ bool CCalculatorDlg::OnKeyPress(int keyAscii) {
 }
 
 void CCalculatorDlg::OnDisplayChange() {
+    RunCommand([this] { FollowDisplay(); });
+}
+
+void CCalculatorDlg::FollowDisplay() {
     if (keyboardEntry_) entryText_ = Display().Text();
 }
 

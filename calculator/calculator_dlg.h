@@ -226,6 +226,8 @@ class CCalculatorDlg {
     static std::string RegisterLetter(const std::string& fileName);
     void ShowError(const std::string& text, const std::string& caption, unsigned flags);
     void SetDisplayText(const std::string& text);
+    // With keyboard entry on, the entry text takes the display's text.
+    void FollowDisplay();
     void InsertText(const std::string& text);
     void OnCommandButton(int controlId);
     void ShowGroupIfCurrentMatrix(int kind);

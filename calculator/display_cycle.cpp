@@ -62,7 +62,7 @@ void CCalculatorDlg::ResetCaption() {
 
 void CCalculatorDlg::SetDisplayText(const std::string& text) {
     Display().SetText(text);
-    OnDisplayChange();
+    FollowDisplay();
 }
 
 void CCalculatorDlg::ShowCurrentMatrix() {

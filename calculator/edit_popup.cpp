@@ -42,7 +42,7 @@ void CCalculatorDlg::SaveUndoText() {
 void CCalculatorDlg::OnEditCut() {
     SaveUndoText();
     Display().Cut();
-    OnDisplayChange();
+    FollowDisplay();
 }
 
 // Delete puts the selection on the clipboard too, as Cut does.
@@ -57,7 +57,7 @@ void CCalculatorDlg::OnEditCopy() {
 void CCalculatorDlg::OnEditPaste() {
     SaveUndoText();
     Display().Paste();
-    OnDisplayChange();
+    FollowDisplay();
 }
 
 void CCalculatorDlg::OnEditSelectAll() {
