@@ -274,7 +274,7 @@ void CCalculatorDlg::OnSpinChange(int controlId) {
 }
 
 void CCalculatorDlg::OnBoxMouseMove(int) {
-    MoveFocusByEntryState();
+    RunCommand([this] { MoveFocusByEntryState(); });
 }
 
 void CCalculatorDlg::OnCommandListClick() {
