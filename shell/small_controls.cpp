@@ -12,7 +12,7 @@ StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setTextFormat(Qt::PlainText);
     setMargin(2);
-    // Blanks separate the segments of the status line; keep them all.
+    // The segments are laid out with runs of blanks: one line, as written.
     setWordWrap(false);
 }
 
