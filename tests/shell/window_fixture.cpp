@@ -1,7 +1,9 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QDir>
+#include <QTest>
 
 WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
     // Registers are files in the working directory: each window gets its own.
@@ -33,9 +35,13 @@ bool WindowFixture::Pick(const QString& row) {
     zentabl::CommandList& list = window_->Commands();
     const int index = list.findText(row, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0) return false;
-    list.hidePopup();
-    emit list.activated(index);
-    return true;
+    // Through the drop-down list, as a user picks.
+    list.showPopup();
+    QAbstractItemView* rows = list.view();
+    const QModelIndex item = list.model()->index(index, 0);
+    rows->scrollTo(item);
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(item).center());
+    return QTest::qWaitFor([&] { return !rows->isVisible(); }, 2000);
 }
 
 QString WindowFixture::DisplayText() const {
