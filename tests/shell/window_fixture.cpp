@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 
