@@ -33,7 +33,6 @@ class ScriptRunner {
     // Throws ScriptError when queued answers were never asked for.
     void Finish() const;
 
-
   private:
     void ShowState();
     void ShowMatrix();
