@@ -46,7 +46,7 @@ void Run(ScriptRunner& runner, const std::vector<std::string>& lines) {
 }
 
 void Report(const char* what, double seconds) {
-    std::printf("%-44s %8.3f s\n", what, seconds);
+    std::printf("%-48s %8.3f s\n", what, seconds);
 }
 
 struct OperatorCase {
