@@ -27,7 +27,6 @@ class HostDialogsTest : public QObject {
     void splashIsDismissedByAKeyThatGoesNoFurther();
     void startUpIsUsableWithinItsTimeAndTheSplashThenGoes();
     void aboutBoxAndHelpWindowShowTheProgram();
-    void waitCursorNestsAndUnwinds();
 };
 
 void HostDialogsTest::messageBoxesCarryCaptionTextIconAndButtons() {
@@ -69,10 +68,6 @@ void HostDialogsTest::messageBoxesCarryCaptionTextIconAndButtons() {
     QCOMPARE(seen.icon, QMessageBox::Information);
     QCOMPARE(seen.text, QStringLiteral("Det = 2\n Save value?"));
     QVERIFY(seen.hasYes && seen.hasNo && !seen.hasOk);
-
-    f.Answers().Next(look(QStringLiteral("Yes")));
-    QCOMPARE(host.MessageBox("Save?", "t", MB_YESNO), int(IDYES));
-    QCOMPARE(seen.icon, QMessageBox::NoIcon);
 
     // Escape on a Yes/No box is a No, never a third answer.
     f.Answers().Next([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
@@ -166,18 +161,6 @@ void HostDialogsTest::aboutBoxAndHelpWindowShowTheProgram() {
     f.Window().close();
     QVERIFY(!help->isVisible());
     QVERIFY(f.Answers().Faults().isEmpty());
-}
-
-void HostDialogsTest::waitCursorNestsAndUnwinds() {
-    WindowFixture f;
-    CHost& host = f.Window().Host();
-    host.BeginWaitCursor();
-    host.BeginWaitCursor();
-    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    host.EndWaitCursor();
-    host.EndWaitCursor();
-    host.EndWaitCursor(); // one too many is harmless
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
 QTEST_MAIN(HostDialogsTest)
