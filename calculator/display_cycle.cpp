@@ -98,6 +98,14 @@ void CCalculatorDlg::InsertKey(char key) {
 // CR LF, so the insertion point is found by walking the text rather than by
 // adding the caret's line to its position, which a lone CR or LF would upset.
 void CCalculatorDlg::InsertText(const std::string& text) {
+    // After Add, Sub, Mul or Div the display shows the operator's cue; the
+    // first key typed then starts the second operand, as on a pocket
+    // calculator, instead of being appended to the cue (which would never
+    // read as a matrix).
+    if (ShowsOperatorCue()) {
+        entryText_.clear();
+        Display().SetText(entryText_);
+    }
     caretPosition_ = Display().SelStart();
     if (caretPosition_ >= 0 && static_cast<size_t>(caretPosition_) == entryText_.size()) {
         entryText_ += text;

@@ -65,6 +65,12 @@ void CCalculatorDlg::BeginTwoOperand(PendingOperation operation, const char* cue
     if (cue) SetDisplayText(cue);
 }
 
+bool CCalculatorDlg::ShowsOperatorCue() const {
+    for (const char* cue : {kCue.add, kCue.subtract, kCue.multiply, kCue.divide})
+        if (entryText_ == cue) return true;
+    return false;
+}
+
 bool CCalculatorDlg::IsPending(PendingOperation operation) const {
     return pending_[static_cast<int>(operation)];
 }

@@ -140,3 +140,13 @@ TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {
                       "message \"Error\" \"Not enough memory for this operation\" icon=stop "
                       "buttons=ok -> ok\n");
 }
+
+TEST_F(CalculatorTest, TypingAfterAnOperatorStartsTheSecondOperand) {
+    Set("1 2");
+    Press({"Add"});
+    Type("3 4");
+    EXPECT_EQ(calc.display.Text(), "3 4");
+    Press({"SE", "="});
+    EXPECT_EQ(Current(), (Rows{{4, 6}}));
+    EXPECT_EQ(Said(), kNoBoxes);
+}
