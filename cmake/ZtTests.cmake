@@ -13,3 +13,24 @@ function(zt_add_test_folder name)
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZT_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}")
 endfunction()
+
+# zt_add_zenscript_goldens(PREFIX DIR): every DIR/NAME.zs runs through
+# zenscript in a fresh working directory holding the files of DIR/data, and
+# its transcript must equal DIR/NAME.out.
+function(zt_add_zenscript_goldens prefix dir)
+  if(NOT TARGET zenscript)
+    return()
+  endif()
+  file(GLOB _scripts CONFIGURE_DEPENDS ${dir}/*.zs)
+  foreach(script IN LISTS _scripts)
+    get_filename_component(_name ${script} NAME_WE)
+    add_test(NAME ${prefix}_${_name}
+      COMMAND ${CMAKE_COMMAND}
+        -DZENSCRIPT=$<TARGET_FILE:zenscript>
+        -DSCRIPT=${script}
+        -DEXPECTED=${dir}/${_name}.out
+        -DDATA=${dir}/data
+        -DWORKDIR=${CMAKE_CURRENT_BINARY_DIR}/${prefix}/${_name}
+        -P ${PROJECT_SOURCE_DIR}/tests/scripting/run_golden.cmake)
+  endforeach()
+endfunction()
