@@ -83,6 +83,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
     host_ = std::make_unique<QtHost>(*this, [this](int id) { return Control(id); });
     setCentralWidget(BuildControls());
     ApplyFonts();
+    TintKeys();
 
     dlg_ = std::make_unique<CCalculatorDlg>(
         *host_, CalculatorControls{*display_, *status_, *commandList_, *widthBox_, *decimalBox_,
@@ -244,6 +245,19 @@ void CalculatorWindow::ApplyFonts() {
     punctuationFont.setPointSize(13);
     for (int id : {IDC_KEY_COMMA, IDC_KEY_POINT, IDC_EQUALS, IDC_KEY_MINUS})
         Control(id)->setFont(punctuationFont);
+}
+
+// The keys that finish an entry or throw it away stand out from the rest.
+void CalculatorWindow::TintKeys() {
+    const auto tint = [this](int id, const QColor& colour) {
+        QWidget* key = Control(id);
+        QPalette shade = key->palette();
+        shade.setColor(QPalette::Button, colour);
+        key->setPalette(shade);
+    };
+    tint(IDC_SE, QColor(0xc9, 0xdd, 0xf7));
+    tint(IDC_EQUALS, QColor(0xc9, 0xdd, 0xf7));
+    tint(IDC_CE, QColor(0xf4, 0xd0, 0xcb));
 }
 
 void CalculatorWindow::BuildMenuBar() {

@@ -51,6 +51,7 @@ class CalculatorWindow : public QMainWindow {
     QWidget* BuildKeys();
     void BuildMenuBar();
     void ApplyFonts();
+    void TintKeys();
     void WireToCore();
     void Register(int controlId, QWidget* control);
 
