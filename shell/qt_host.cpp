@@ -18,6 +18,8 @@ namespace zentabl {
 namespace {
 // The calculator's initialisation waits this long with the splash up.
 constexpr int kSplashPauseMs = 1500;
+// The low bits of the flags choose the buttons, the next ones the icon.
+constexpr unsigned kButtonsMask = 0x0Fu;
 } // namespace
 
 QtHost::QtHost(QWidget& window, std::function<QWidget*(int)> controlById)
@@ -38,7 +40,7 @@ int QtHost::MessageBox(const std::string& text, const std::string& caption, unsi
         box.setIcon(QMessageBox::Critical);
     else if (flags & MB_ICONINFORMATION)
         box.setIcon(QMessageBox::Information);
-    const bool yesNo = (flags & 0x0Fu) == MB_YESNO;
+    const bool yesNo = (flags & kButtonsMask) == MB_YESNO;
     if (yesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
