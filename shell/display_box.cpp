@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace zentabl {
 
@@ -54,11 +55,22 @@ std::string DisplayBox::Text() const {
     return FromQt(toPlainText());
 }
 
+// The caret goes to the end, where the next key is appended. A text that
+// merely grew or shrank at its end (a key typed, "<") keeps the caret in
+// view; any other text (a matrix shown) is shown from its first row.
 void DisplayBox::SetText(const std::string& text) {
+    const QString before = toPlainText();
+    const QString after = ToQt(text);
+    const bool continues =
+        !before.isEmpty() && (after.startsWith(before) || before.startsWith(after));
     Quietly([&] {
-        setPlainText(ToQt(text));
+        setPlainText(after);
         moveCursor(QTextCursor::End);
     });
+    if (!continues) {
+        verticalScrollBar()->setValue(0);
+        horizontalScrollBar()->setValue(0);
+    }
 }
 
 void DisplayBox::Cut() {
@@ -175,7 +187,9 @@ void DisplayBox::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    if (onDropText) onDropText(*text);
+    // Line breaks as the display writes them, so that caret positions agree
+    // with the entry text whatever the file used.
+    if (onDropText) onDropText(FromQt(ToQt(*text)));
 }
 
 } // namespace zentabl

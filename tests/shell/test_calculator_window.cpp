@@ -309,7 +309,8 @@ void CalculatorWindowTest::droppedFileBecomesEntryTextUnlessDropsAreOff() {
     WindowFixture f;
     QTemporaryFile file;
     QVERIFY(file.open());
-    file.write("7 8\r\n9 10\r\n");
+    // Written as editors here write it: line feeds alone.
+    file.write("7 8\n9 10\n");
     file.close();
 
     auto drop = [&] {
@@ -327,6 +328,7 @@ void CalculatorWindowTest::droppedFileBecomesEntryTextUnlessDropsAreOff() {
     QVERIFY(drop());
     QCOMPARE(f.DisplayText(), QStringLiteral("7 8\n9 10\n"));
     QCOMPARE(f.ForeColor(), kEditingColor);
+    QCOMPARE(f.Window().Dialog().EntryText(), std::string("7 8\r\n9 10\r\n"));
     f.Click(QStringLiteral("SE"));
     QCOMPARE(f.DisplayText(), QStringLiteral("7.00    8.00\n9.00    10.00\n"));
 
@@ -378,6 +380,9 @@ void CalculatorWindowTest::pastedThousandSquareIsSetAndShownQuickly() {
     QVERIFY(f.DisplayText().startsWith(QStringLiteral("0.00    1.00    2.00")));
     QVERIFY(f.Display().verticalScrollBar()->maximum() > 0);
     QVERIFY(f.Display().horizontalScrollBar()->maximum() > 0);
+    // Shown from its first row and column.
+    QCOMPARE(f.Display().verticalScrollBar()->value(), 0);
+    QCOMPARE(f.Display().horizontalScrollBar()->value(), 0);
     QVERIFY(f.Answers().Faults().isEmpty());
 }
 
