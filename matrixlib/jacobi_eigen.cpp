@@ -20,11 +20,15 @@ namespace {
 
 constexpr int kMaxSweeps = 50;
 
-double OffDiagonalSquares(const View& a, int n) {
+// Sum of the squared off-diagonal elements divided by scale², so that it
+// neither overflows nor underflows for matrices of extreme magnitude.
+double OffDiagonalSquares(const View& a, int n, double scale) {
     double sum = 0.0;
     for (int p = 1; p < n; ++p)
-        for (int q = p + 1; q <= n; ++q)
-            sum += a(p, q) * a(p, q);
+        for (int q = p + 1; q <= n; ++q) {
+            const double x = a(p, q) / scale;
+            sum += x * x;
+        }
     return sum;
 }
 
@@ -98,14 +102,20 @@ void jacobi(Matrix& A, ColumnVector& d, Matrix& V, int& nrot) {
             a(q, p) = a(p, q);
     const bool composite = IsComposite(A) != 0;
     View v(V);
+    // Rotations keep the Frobenius norm, so the largest element of the
+    // input bounds every element met later.
+    const double largest = MaxAbs(A);
+    const double scale = largest > 0.0 ? largest : 1.0;
     double frob = 0.0;
     for (int p = 1; p <= n; ++p)
-        for (int q = 1; q <= n; ++q)
-            frob += a(p, q) * a(p, q);
+        for (int q = 1; q <= n; ++q) {
+            const double x = a(p, q) / scale;
+            frob += x * x;
+        }
     const double eps = std::numeric_limits<double>::epsilon();
     const double negligible = eps * eps * frob;
     int sweep = 0;
-    while (OffDiagonalSquares(a, n) > negligible) {
+    while (OffDiagonalSquares(a, n, scale) > negligible) {
         if (++sweep > kMaxSweeps) nrerror("Too many iterations in jacobi");
         for (int p = 1; p < n; ++p)
             for (int q = p + 1; q <= n; ++q) {

@@ -13,14 +13,20 @@ using namespace ztmath::detail;
 
 namespace {
 
-// Singular values, largest first; newmat's SVD wants rows ≥ columns, so a
-// wide matrix is decomposed through its transpose.
-NEWMAT::DiagonalMatrix SingularValues(const Matrix& M) {
+// Singular values, largest first, of M scaled by a power of two (exact) so
+// that its largest element is near 1: newmat's SVD returns zeros for a matrix
+// of very small elements and overflows on one of very large elements, while
+// rank and condition do not depend on the scale. newmat's SVD wants rows ≥
+// columns, so a wide matrix is decomposed through its transpose.
+NEWMAT::DiagonalMatrix ScaledSingularValues(const Matrix& M) {
+    int exponent = 0;
+    std::frexp(MaxAbs(M), &exponent);
+    const Matrix scaled = M * std::ldexp(1.0, -exponent);
     NEWMAT::DiagonalMatrix D;
     if (M.Nrows() >= M.Ncols()) {
-        NEWMAT::SVD(M, D);
+        NEWMAT::SVD(scaled, D);
     } else {
-        Matrix T = M.t();
+        Matrix T = scaled.t();
         NEWMAT::SVD(T, D);
     }
     NEWMAT::SortDescending(D);
@@ -36,7 +42,7 @@ double RankTolerance(const Matrix& M, double sigmaMax) {
 int Rank(const Matrix& M) {
     if (Count(M) == 0) return 0;
     if (!AllFinite(M)) nrerror(kNonFinite);
-    const NEWMAT::DiagonalMatrix D = SingularValues(M);
+    const NEWMAT::DiagonalMatrix D = ScaledSingularValues(M);
     const int k = D.Nrows();
     const double sigmaMax = D(1);
     if (sigmaMax == 0.0) return 0;
@@ -50,7 +56,7 @@ int Rank(const Matrix& M) {
 double Condition(const Matrix& M) {
     if (Count(M) == 0 || !AllFinite(M)) return -2.0;
     try {
-        const NEWMAT::DiagonalMatrix D = SingularValues(M);
+        const NEWMAT::DiagonalMatrix D = ScaledSingularValues(M);
         const double sigmaMax = D(1);
         const double sigmaMin = D(D.Nrows());
         if (sigmaMin == 0.0 || sigmaMin <= RankTolerance(M, sigmaMax)) return -1.0;

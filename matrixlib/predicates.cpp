@@ -51,7 +51,12 @@ int PositiveDefinite(const Matrix& M) {
     if (!Symmetric(M)) return 0;
     const int n = M.Nrows();
     // Cholesky on the lower triangle: L·Lᵀ = M, each pivot must be positive.
-    Matrix L = M;
+    // Scaled by a power of four so that the squares cannot overflow: the
+    // square roots of the pivots then scale exactly and every pivot keeps its
+    // sign and its rounding.
+    int exponent = 0;
+    std::frexp(MaxAbs(M), &exponent);
+    Matrix L = M * std::ldexp(1.0, -2 * (exponent / 2));
     View l(L);
     for (int j = 1; j <= n; ++j) {
         double pivot = l(j, j);

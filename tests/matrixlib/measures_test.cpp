@@ -13,6 +13,18 @@ TEST(Measures, RankCountsSignificantSingularValues) {
     EXPECT_THROW(Rank(Mat({{1, NAN}})), ztmath::MathError);
 }
 
+TEST(Measures, RankAndConditionDoNotDependOnTheScale) {
+    const Matrix A = Mat({{4, 1, 0.5}, {1, 3, 0.25}, {0.5, 0.25, 2}});
+    const Matrix singular = Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
+    for (double scale : {1e-300, 1e-160, 1e160, 1e300}) {
+        EXPECT_EQ(Rank(A * scale), 3) << scale;
+        EXPECT_EQ(Rank(singular * scale), 2) << scale;
+        EXPECT_NEAR(Condition(A * scale), 2.5145396066130687, 1e-12) << scale;
+        EXPECT_EQ(Singular(A * scale), 0) << scale;
+        EXPECT_EQ(PositiveDefinite(A * scale), 1) << scale;
+    }
+}
+
 TEST(Measures, ConditionNumberAndItsSentinels) {
     // 2-norm condition numbers of Hilbert matrices.
     EXPECT_NEAR(Condition(Hilbert(3)), 524.0567775860644, 1e-9 * 524);

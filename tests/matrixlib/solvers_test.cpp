@@ -133,4 +133,12 @@ TEST(GaussJordan, ReducedRowEchelonForm) {
     Matrix z = Mat({{0, 2, 4}, {0, 1, 1}});
     DoGauss(z);
     EXPECT_MATRIX_NEAR(z, Mat({{0, 1, 0}, {0, 0, 1}}), 1e-15);
+    // Rounding residue is judged against each row's own magnitude: the large
+    // or small scale of a matrix, or of one row, leaves the reduced form alone.
+    for (double scale : {1e-200, 1e20, 1e200}) {
+        Matrix s = Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}) * scale;
+        EXPECT_MATRIX_NEAR(DoGauss(s), Mat({{1, 0, -1}, {0, 1, 2}, {0, 0, 0}}), 1e-14) << scale;
+    }
+    Matrix rows = Mat({{1e-20, 2e-20}, {3, 4}});
+    EXPECT_MATRIX_NEAR(DoGauss(rows), Eye(2), 1e-15);
 }
