@@ -229,7 +229,8 @@ class CCalculatorDlg {
     // With keyboard entry on, the entry text takes the display's text.
     void FollowDisplay();
     void InsertText(const std::string& text);
-    // Whether the entry text is the cue a two-operand key wrote into the display.
+    // Whether the entry text is (what is left of) the cue a two-operand key
+    // wrote into the display.
     bool ShowsOperatorCue() const;
     void OnCommandButton(int controlId);
     void ShowGroupIfCurrentMatrix(int kind);

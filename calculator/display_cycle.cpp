@@ -129,8 +129,9 @@ void CCalculatorDlg::Backspace() {
 
 void CCalculatorDlg::SetEntry() {
     // Letter case does not matter. The entry text itself keeps what was typed,
-    // so while nothing is stored it still equals the display.
-    std::string text = entryText_;
+    // so while nothing is stored it still equals the display. An operator's
+    // cue is not the user's text: SE on it is SE on an empty display.
+    std::string text = ShowsOperatorCue() ? std::string() : entryText_;
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (const int error = ValidateEntryText(text, complexMode_); error != kEntryValid) {

@@ -56,6 +56,12 @@ void CCalculatorDlg::OnEditCopy() {
 
 void CCalculatorDlg::OnEditPaste() {
     SaveUndoText();
+    // Pasted after an operator key, the text is the second operand, as a
+    // typed one is: it replaces the cue instead of joining it.
+    if (ShowsOperatorCue()) {
+        Display().SetSelStart(0);
+        Display().SetSelLength(Display().TextLength());
+    }
     Display().Paste();
     FollowDisplay();
 }

@@ -20,6 +20,7 @@ constexpr char kNonSquare[] = "Non-Square Matrix";
 constexpr char kSingular[] = "Singular Matrix";
 constexpr char kPowerLabel[] = "Power:";
 
+constexpr char kCuePrefix[] = "\n\t";
 struct Cue {
     const char* add = "\n\t+";
     const char* subtract = "\n\t-";
@@ -65,10 +66,10 @@ void CCalculatorDlg::BeginTwoOperand(PendingOperation operation, const char* cue
     if (cue) SetDisplayText(cue);
 }
 
+// Every cue starts with a line break and a tab. No matrix text holds a tab
+// (SE refuses it), so such a text is a cue, or what Backspace left of one.
 bool CCalculatorDlg::ShowsOperatorCue() const {
-    for (const char* cue : {kCue.add, kCue.subtract, kCue.multiply, kCue.divide})
-        if (entryText_ == cue) return true;
-    return false;
+    return entryText_.starts_with(kCuePrefix);
 }
 
 bool CCalculatorDlg::IsPending(PendingOperation operation) const {

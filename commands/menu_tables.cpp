@@ -82,8 +82,8 @@ std::optional<FormatChoice> FormatChoiceForId(int id) {
     if (id == ID_FORMAT_DEFAULT) return FormatChoice{FormatChoice::Kind::Default, 0};
     for (const NumberedSubmenu& submenu : kFormatSubmenus)
         for (const NumberedRun& run : submenu.runs) {
-            const int n = run.first + (id - run.firstId);
-            if (id >= run.firstId && n <= run.last) return FormatChoice{submenu.kind, n};
+            if (id < run.firstId || id - run.firstId > run.last - run.first) continue;
+            return FormatChoice{submenu.kind, run.first + (id - run.firstId)};
         }
     return std::nullopt;
 }

@@ -148,5 +148,20 @@ TEST_F(CalculatorTest, TypingAfterAnOperatorStartsTheSecondOperand) {
     EXPECT_EQ(calc.display.Text(), "3 4");
     Press({"SE", "="});
     EXPECT_EQ(Current(), (Rows{{4, 6}}));
+    // What Backspace leaves of the cue is replaced too, and so is the cue by
+    // a paste.
+    Press({"Sub", "<", "1", ">", "1", "SE", "="});
+    EXPECT_EQ(Current(), (Rows{{3, 5}}));
+    Press({"Add"});
+    calc.host.SetClipboard("2 2");
+    calc.ChooseMenuCommand(32831); // Edit > Paste
+    EXPECT_EQ(calc.display.Text(), "2 2");
+    Press({"SE", "="});
+    EXPECT_EQ(Current(), (Rows{{5, 7}}));
+    // SE on the cue itself sets nothing and keeps the current matrix.
+    Press({"Add", "SE"});
+    EXPECT_EQ(calc.display.Text(), "\n\t+");
+    Press({"="});
+    EXPECT_EQ(Current(), (Rows{{10, 14}}));
     EXPECT_EQ(Said(), kNoBoxes);
 }

@@ -1,6 +1,6 @@
 # Two-operand operators in every multiply mode, real and complex, with their
-# messages; one-operand operators. After an operator the display shows its cue
-# until CE (typing onto the cue would make the text invalid).
+# messages; one-operand operators. After an operator the display shows its cue,
+# which the first key typed replaces (CE before typing empties it as well).
 press CE
 type "1 2\n3 4"
 press SE Add
