@@ -61,8 +61,8 @@ std::string DisplayBox::Text() const {
 void DisplayBox::SetText(const std::string& text) {
     const QString before = toPlainText();
     const QString after = ToQt(text);
-    const bool continues =
-        !before.isEmpty() && (after.startsWith(before) || before.startsWith(after));
+    const bool continues = !before.isEmpty() && after != before &&
+                           (after.startsWith(before) || before.startsWith(after));
     Quietly([&] {
         setPlainText(after);
         moveCursor(QTextCursor::End);

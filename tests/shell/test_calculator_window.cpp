@@ -380,9 +380,12 @@ void CalculatorWindowTest::pastedThousandSquareIsSetAndShownQuickly() {
     QVERIFY(f.DisplayText().startsWith(QStringLiteral("0.00    1.00    2.00")));
     QVERIFY(f.Display().verticalScrollBar()->maximum() > 0);
     QVERIFY(f.Display().horizontalScrollBar()->maximum() > 0);
-    // Shown from its first row and column.
+    // Shown from its first row and column, also when set again unchanged.
     QCOMPARE(f.Display().verticalScrollBar()->value(), 0);
     QCOMPARE(f.Display().horizontalScrollBar()->value(), 0);
+    f.Display().verticalScrollBar()->setValue(f.Display().verticalScrollBar()->maximum());
+    f.Click(QStringLiteral("SE"));
+    QCOMPARE(f.Display().verticalScrollBar()->value(), 0);
     QVERIFY(f.Answers().Faults().isEmpty());
 }
 
