@@ -121,7 +121,11 @@ void CCalculatorDlg::InsertText(const std::string& text) {
 }
 
 void CCalculatorDlg::Backspace() {
-    if (!entryText_.empty()) entryText_.erase(LastCharacterIndex(entryText_));
+    // An operator's cue goes as a whole: it is not text to be edited.
+    if (ShowsOperatorCue())
+        entryText_.clear();
+    else if (!entryText_.empty())
+        entryText_.erase(LastCharacterIndex(entryText_));
     Display().SetForeColor(kEditingColor);
     Display().SetText(entryText_);
     Display().SetFocus();

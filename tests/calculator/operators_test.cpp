@@ -148,20 +148,26 @@ TEST_F(CalculatorTest, TypingAfterAnOperatorStartsTheSecondOperand) {
     EXPECT_EQ(calc.display.Text(), "3 4");
     Press({"SE", "="});
     EXPECT_EQ(Current(), (Rows{{4, 6}}));
-    // What Backspace leaves of the cue is replaced too, and so is the cue by
-    // a paste.
-    Press({"Sub", "<", "1", ">", "1", "SE", "="});
+    // "<" takes the whole cue; what the box's own Backspace leaves of it is
+    // replaced like the cue, and so is the cue by a paste.
+    Press({"Sub", "<"});
+    EXPECT_EQ(calc.display.Text(), "");
+    Press({"1", ">", "1", "SE", "="});
     EXPECT_EQ(Current(), (Rows{{3, 5}}));
+    Press({"Add"});
+    Type("\b");
+    Press({"1", ">", "1", "SE", "="});
+    EXPECT_EQ(Current(), (Rows{{4, 6}}));
     Press({"Add"});
     calc.host.SetClipboard("2 2");
     calc.ChooseMenuCommand(32831); // Edit > Paste
     EXPECT_EQ(calc.display.Text(), "2 2");
     Press({"SE", "="});
-    EXPECT_EQ(Current(), (Rows{{5, 7}}));
+    EXPECT_EQ(Current(), (Rows{{6, 8}}));
     // SE on the cue itself sets nothing and keeps the current matrix.
     Press({"Add", "SE"});
     EXPECT_EQ(calc.display.Text(), "\n\t+");
     Press({"="});
-    EXPECT_EQ(Current(), (Rows{{10, 14}}));
+    EXPECT_EQ(Current(), (Rows{{12, 16}}));
     EXPECT_EQ(Said(), kNoBoxes);
 }
