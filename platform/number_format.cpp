@@ -28,16 +28,14 @@ bool AppendNonFinite(std::string& out, double value) {
 // Largest text of a finite double in fixed notation apart from its decimals:
 // sign, 309 integer digits, point.
 constexpr std::size_t kFixedOverhead = 312;
-// Sign, digit, point, "e", exponent sign, up to four exponent digits.
-constexpr std::size_t kExponentOverhead = 10;
 
-void AppendChars(std::string& out, double value, std::chars_format format, int precision,
-                 std::size_t capacity) {
-    const std::size_t start = out.size();
-    out.resize(start + capacity);
-    const auto result =
-        std::to_chars(out.data() + start, out.data() + out.size(), value, format, precision);
-    out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+// Converts into a buffer on the stack and appends only what was written:
+// growing `out` by the largest possible text first would clear hundreds of
+// bytes per element, which dominated the writing of large matrices.
+void AppendChars(std::string& out, double value, std::chars_format format, int precision) {
+    char buffer[kFixedOverhead + kMaxFormatDecimals];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    out.append(buffer, result.ptr);
 }
 
 // Widens the exponent that to_chars wrote ("e+05") to three digits ("e+005").
@@ -66,16 +64,14 @@ void PadField(std::string& out, std::size_t start, int fieldWidth) {
 void AppendFixedDecimals(std::string& out, double value, int decimals) {
     if (AppendNonFinite(out, value)) return;
     decimals = ClampDecimals(decimals);
-    AppendChars(out, value, std::chars_format::fixed, decimals,
-                kFixedOverhead + static_cast<std::size_t>(decimals));
+    AppendChars(out, value, std::chars_format::fixed, decimals);
 }
 
 void AppendExponent(std::string& out, double value, int decimals) {
     if (AppendNonFinite(out, value)) return;
     decimals = ClampDecimals(decimals);
     const std::size_t start = out.size();
-    AppendChars(out, value, std::chars_format::scientific, decimals,
-                kExponentOverhead + static_cast<std::size_t>(decimals));
+    AppendChars(out, value, std::chars_format::scientific, decimals);
     WidenExponent(out, start);
 }
 
@@ -157,8 +153,7 @@ std::string FormatSignificant(double value, int digits) {
 
     // The rounded digits and decimal exponent, from d.ddde+x.
     std::string scientific;
-    AppendChars(scientific, value, std::chars_format::scientific, digits - 1,
-                kExponentOverhead + static_cast<std::size_t>(digits));
+    AppendChars(scientific, value, std::chars_format::scientific, digits - 1);
     std::size_t pos = 0;
     if (scientific[pos] == '-') {
         out += '-';
