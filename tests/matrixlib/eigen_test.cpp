@@ -55,13 +55,7 @@ TEST(Eigenvalues, KnownSpectra) {
     EXPECT_NEAR(rot[0].real(), 0.0, 1e-15);
     EXPECT_NEAR(std::fabs(rot[0].imag()), 1.0, 1e-15);
     EXPECT_EQ(rot[1], std::conj(rot[0]));
-    auto diag = Eigenvalues(Mat({{2, 0}, {0, 3}}));
-    std::sort(diag.begin(), diag.end(), [](Cplx a, Cplx b) { return a.real() < b.real(); });
-    EXPECT_NEAR(diag[0].real(), 2.0, 1e-15);
-    EXPECT_NEAR(diag[1].real(), 3.0, 1e-15);
-    EXPECT_EQ(diag[0].imag(), 0.0);
-    auto one = Eigenvalues(Mat({{-4.5}}));
-    EXPECT_EQ(one[0], Cplx(-4.5, 0));
+    EXPECT_EQ(Eigenvalues(Mat({{-4.5}}))[0], Cplx(-4.5, 0));
 }
 
 TEST(Eigenvalues, CompanionRoots) {
@@ -134,7 +128,6 @@ TEST(Eigenvalues, HqrGivesUpWithItsMessage) {
 TEST(Characteristic, CoefficientsHighestPowerFirst) {
     EXPECT_MATRIX_NEAR(Characteristic(Mat({{1, 2}, {3, 4}})), Mat({{1, -5, -2}}), 1e-14);
     EXPECT_MATRIX_NEAR(Characteristic(Mat({{0, -1}, {1, 0}})), Mat({{1, 0, 1}}), 1e-15);
-    EXPECT_MATRIX_NEAR(Characteristic(Mat({{7}})), Mat({{1, -7}}), 0.0);
     EXPECT_THROW(Characteristic(Mat({{1, 2}})), ztmath::MathError);
     // Companion and characteristic polynomial undo each other.
     const Matrix poly = Mat({{1, -10, 31, -30}});
