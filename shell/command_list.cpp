@@ -3,6 +3,8 @@
 #include "shell/text_codec.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QLineEdit>
 
 namespace zentabl {
@@ -54,6 +56,27 @@ void CommandList::Pick(int row) {
     if (row < 0 || row >= count()) return;
     lineEdit()->setText(itemText(row));
     if (onClick) onClick();
+}
+
+// Rows run commands (a store overwrites its register), so stepping through
+// the closed list must not run each row it passes: the arrow keys open the
+// list to choose from, and the wheel is left to the window.
+void CommandList::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (count() > 0) showPopup();
+        event->accept();
+        return;
+    default:
+        QComboBox::keyPressEvent(event);
+    }
+}
+
+void CommandList::wheelEvent(QWheelEvent* event) {
+    event->ignore();
 }
 
 // A click in the read-only text field opens the list, as the arrow does.

@@ -31,6 +31,8 @@ class CommandList : public QComboBox, public CMdcCombo {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 };
 
 } // namespace zentabl

@@ -6,9 +6,11 @@
 #include "shell/qt_host.h"
 #include "shell/small_controls.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHelpEvent>
@@ -23,6 +25,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QUrl>
+#include <QWheelEvent>
 
 namespace {
 
@@ -151,6 +154,20 @@ void CalculatorWindowTest::storeThenRecallRoundTrip() {
     QCOMPARE(f.Window().Commands().lineEdit()->text(), QStringLiteral("    STORE"));
     QVERIFY(f.Pick(QStringLiteral("           A")));
     QVERIFY(QFile::exists(f.WorkDir() + QStringLiteral("/RegA")));
+
+    // Neither a wheel turn nor an arrow key over the list runs a row (here:
+    // overwrites a register) by itself; the arrow opens the list instead.
+    zentabl::CommandList& list = f.Window().Commands();
+    const QPointF middle = QRectF(list.rect()).center();
+    for (int turn = 0; turn < 3; ++turn) {
+        QWheelEvent wheel(middle, list.mapToGlobal(middle), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&list, &wheel);
+    }
+    QTest::keyClick(list.lineEdit(), Qt::Key_Down);
+    QVERIFY(list.view()->isVisible());
+    list.hidePopup();
+    QCOMPARE(QDir(f.WorkDir()).entryList({QStringLiteral("Reg*")}), QStringList{"RegA"});
 
     f.Click(QStringLiteral("CE"));
     QCOMPARE(f.DisplayText(), QString());
