@@ -1,6 +1,5 @@
 #include "allocation_watch.h"
 #include "archive/matrix_file.h"
-#include "archive/register_names.h"
 
 #include <gtest/gtest.h>
 
@@ -66,13 +65,6 @@ TEST(PackedMatrix, PackAndUnpack) {
     for (const PackedMatrix& bad : {PackedMatrix{1}, PackedMatrix{2, 2, 1, 2, 3},
                                     PackedMatrix{-1, 1, 5}, PackedMatrix{kNaN, 1, 5}})
         EXPECT_EQ(UnpackMatrix(bad).Ncols(), 0);
-}
-
-TEST(RegisterNames, LettersTemporaryAndLongerNames) {
-    EXPECT_EQ(RegisterFileName('A'), "RegA");
-    EXPECT_EQ(RegisterFileName('t'), "Regtmp");
-    EXPECT_EQ(RegisterFileName("  t"), "Regtmp");
-    EXPECT_EQ(RegisterFileName("ABC"), "RegABC");
 }
 
 // Damaged files are refused without reading past their end or allocating on

@@ -17,7 +17,6 @@ TEST(FormatSignificant, FixedOrExponentAndTheKeptPoint) {
     EXPECT_EQ(FormatSignificant(100, 7), "100.");
     EXPECT_EQ(FormatSignificant(0, 7), "0.");
     EXPECT_EQ(FormatSignificant(0.0123, 7), "1.23e-002");
-    EXPECT_EQ(FormatSignificant(-123456789012.3, 12), "-123456789012.");
     EXPECT_EQ(FormatSignificant(-1234567890123.0, 12), "-1.23456789012e+012");
     // Rounding that carries into the next decade moves the exponent.
     EXPECT_EQ(FormatSignificant(9.9999999, 7), "10.");
@@ -27,16 +26,13 @@ TEST(FormatSignificant, FixedOrExponentAndTheKeptPoint) {
 TEST(FormatNumbers, ExponentFixedAndNonFinite) {
     EXPECT_EQ(FormatExponent(1500, 3), "1.500e+003");
     EXPECT_EQ(FormatExponent(-0.5, 1), "-5.0e-001");
-    EXPECT_EQ(FormatExponent(M_PI, 16), "3.1415926535897931e+000");
     EXPECT_EQ(FormatFixedDecimals(0.125, 2), "0.12"); // exactly halfway: to even
-    EXPECT_EQ(FormatFixedDecimals(-0.004, 2), "-0.00");
     EXPECT_EQ(FormatFixedDecimals(3.7, -3), "4");
     EXPECT_EQ(FormatFixedDecimals(-1.7976931348623157e308, 0).size(), 310u);
     EXPECT_EQ(FormatFixedDecimals(-kInf, 2), "-inf");
     EXPECT_EQ(FormatExponent(std::nan(""), 3), "nan");
     EXPECT_EQ(FormatFixedField(kInf, 6, 2), "   inf");
     EXPECT_EQ(FormatExponentField(1500, 12, 2), "   1.50e+003");
-    EXPECT_EQ(FormatExponentField(-1, -11, 1), "-1.0e+000  ");
 }
 
 TEST(FormatInteger, ItoaRadixesAndTheColonNotationAbove36) {
@@ -44,11 +40,9 @@ TEST(FormatInteger, ItoaRadixesAndTheColonNotationAbove36) {
     EXPECT_EQ(FormatInteger(-1, 16), "ffffffff");
     EXPECT_EQ(FormatInteger(8, 8), "10");
     EXPECT_EQ(FormatInteger(std::numeric_limits<std::int32_t>::min(), 10), "-2147483648");
-    EXPECT_EQ(FormatInteger(12, 257), "12");
     EXPECT_EQ(FormatInteger(7, 200), "7");
     EXPECT_EQ(FormatInteger(255, 100), "2:55");
     EXPECT_EQ(FormatInteger(-1, 256), "255:255:255:255");
-    EXPECT_EQ(TruncateToInt32(-1.9), -1);
     EXPECT_EQ(TruncateToInt32(1e10), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(TruncateToInt32(-kInf), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(TruncateToInt32(std::nan("")), 0);
