@@ -133,9 +133,18 @@ void DisplayBox::keyPressEvent(QKeyEvent* event) {
             const QChar typed = event->text().at(0);
             if (typed.unicode() >= 0x20 && typed.unicode() < 0x7f) key = char(typed.unicode());
         }
-        if (key != 0 && onKeyPress(key)) {
-            event->accept();
-            return;
+        if (key != 0) {
+            // A typed key replaces the selection, as in any text box; the core
+            // then inserts the key where the selection was.
+            if (textCursor().hasSelection()) {
+                QTextCursor cursor = textCursor();
+                cursor.removeSelectedText();
+                setTextCursor(cursor);
+            }
+            if (onKeyPress(key)) {
+                event->accept();
+                return;
+            }
         }
     }
     QPlainTextEdit::keyPressEvent(event);

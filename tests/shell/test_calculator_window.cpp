@@ -145,6 +145,15 @@ void CalculatorWindowTest::keyboardEditingKeepsEntryTextEqualToDisplay() {
     QCOMPARE(f.DisplayText(), QStringLiteral("1273\n596"));
     QCOMPARE(QString::fromStdString(f.Window().Dialog().EntryText()),
              QStringLiteral("1273\r\n596"));
+
+    // A key typed over a selection replaces it.
+    QTest::keyClick(&f.Display(), Qt::Key_End);
+    QTest::keyClick(&f.Display(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(&f.Display(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClicks(&f.Display(), QStringLiteral("8"));
+    QCOMPARE(f.DisplayText(), QStringLiteral("1273\n58"));
+    QCOMPARE(QString::fromStdString(f.Window().Dialog().EntryText()),
+             QStringLiteral("1273\r\n58"));
     QVERIFY(f.Answers().Faults().isEmpty());
 }
 
