@@ -15,6 +15,10 @@ using namespace ztmath::detail;
 namespace {
 
 constexpr int kMaxIterations = 30;
+// Every this many iterations without a split the step takes an exceptional
+// shift. Three of them fit in the budget: two were too few for clusters of
+// nearly equal complex pairs, such as weakly coupled 2 × 2 rotations.
+constexpr int kExceptionalEvery = 8;
 
 // Smallest l in 2..hi whose subdiagonal a(l, l−1) is negligible, scanning up
 // from hi; returns 1 when the whole block is unreduced. A negligible entry
@@ -184,7 +188,7 @@ void hqr(Matrix& H, ColumnVector& wr, ColumnVector& wi) {
                 break;
             }
             if (iterations == kMaxIterations) nrerror("Too many iterations in hqr");
-            if (iterations == 10 || iterations == 20) {
+            if (iterations > 0 && iterations % kExceptionalEvery == 0) {
                 // Exceptional shift: breaks cycles the standard shift can fall into.
                 shift += s.x;
                 for (int i = 1; i <= hi; ++i)

@@ -114,6 +114,17 @@ TEST(Eigenvalues, BalancingAndHessenbergAreSimilarityTransforms) {
     EXPECT_NEAR(H.Determinant(), H0.Determinant(), 1e-13);
 }
 
+TEST(Eigenvalues, ClustersOfNearlyEqualComplexPairsConverge) {
+    // Two rotations coupled by ε: eigenvalues ±1 ± iε/2, two close pairs.
+    for (double e : {1e-6, 1e-9, 1e-12}) {
+        const Matrix A = Mat({{0, 1, 0, 0}, {1, 0, e, 0}, {0, -e, 0, 1}, {0, 0, 1, 0}});
+        for (auto z : Eigenvalues(A)) {
+            EXPECT_NEAR(std::fabs(z.real()), 1.0, 1e-12) << e;
+            EXPECT_NEAR(std::fabs(z.imag()), e / 2, 1e-12) << e;
+        }
+    }
+}
+
 TEST(Eigenvalues, HqrGivesUpWithItsMessage) {
     Matrix H = Mat({{1, 2, 3}, {4, NAN, 6}, {0, 8, 9}});
     ColumnVector wr, wi;
