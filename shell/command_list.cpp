@@ -4,8 +4,8 @@
 
 #include <QEvent>
 #include <QKeyEvent>
-#include <QWheelEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 namespace zentabl {
 

@@ -152,8 +152,7 @@ void CalculatorWindowTest::keyboardEditingKeepsEntryTextEqualToDisplay() {
     QTest::keyClick(&f.Display(), Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClicks(&f.Display(), QStringLiteral("8"));
     QCOMPARE(f.DisplayText(), QStringLiteral("1273\n58"));
-    QCOMPARE(QString::fromStdString(f.Window().Dialog().EntryText()),
-             QStringLiteral("1273\r\n58"));
+    QCOMPARE(QString::fromStdString(f.Window().Dialog().EntryText()), QStringLiteral("1273\r\n58"));
     QVERIFY(f.Answers().Faults().isEmpty());
 }
 
