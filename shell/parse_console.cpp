@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -91,7 +92,16 @@ void ParseConsole::ShowOutput() {
     output_->ensureCursorVisible();
 }
 
-// Escape or the close box end the evaluator before it can save anything.
+// As in a terminal, Escape is no way out: it would throw away the session.
+void ParseConsole::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// The close box ends the evaluator before it can save anything.
 void ParseConsole::reject() {
     if (process_.state() != QProcess::NotRunning) {
         process_.kill();

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QProcess>
 
+class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -27,6 +28,7 @@ class ParseConsole : public QDialog {
 
   protected:
     void reject() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void SendLine();

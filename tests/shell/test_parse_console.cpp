@@ -70,6 +70,10 @@ void ParseConsoleTest::closingEarlyEndsTheEvaluatorWithoutSaving() {
         QVERIFY(Shows(console, QStringLiteral("Enter expression: ")));
         Type(console, QStringLiteral("C = A + A"));
         QVERIFY(Shows(console, QStringLiteral("4.0000")));
+        // Escape is not a way out; the close box is.
+        QTest::keyClick(console->input(), Qt::Key_Escape);
+        Type(console, QStringLiteral("3 * 7"));
+        QVERIFY(Shows(console, QStringLiteral("21.0000")));
         console->close();
     });
     f.Click(QStringLiteral("Parse"));
