@@ -4,7 +4,7 @@
 //     "<file> <rows> <columns> <elements...>"; the doubles are written as
 //     they stand, so counts may also be damaged on purpose.
 //   register_tool dump <folder>: one line per file whose name starts with
-//     "Reg", in name order: the name and every double it holds.
+//     "Reg", in name order: the name and every double it holds (%.17g).
 
 #include <bit>
 #include <cstdio>
@@ -23,16 +23,15 @@ namespace {
 
 int Write(const char* listFile, const std::filesystem::path& folder) {
     std::ifstream list(listFile);
+    std::string name;
     std::string line;
     while (std::getline(list, line)) {
         std::istringstream fields(line);
-        std::string name;
         if (!(fields >> name)) continue;
         std::vector<double> values;
-        double value;
-        while (fields >> value)
+        for (double value; fields >> value;)
             values.push_back(value);
-        std::ofstream file(folder / name, std::ios::binary | std::ios::trunc);
+        std::ofstream file(folder / name, std::ios::binary);
         file.write(reinterpret_cast<const char*>(values.data()),
                    static_cast<std::streamsize>(values.size() * sizeof(double)));
         if (!file) return 1;
@@ -43,24 +42,21 @@ int Write(const char* listFile, const std::filesystem::path& folder) {
 int Dump(const std::filesystem::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("Reg", 0) == 0) names.insert(name);
+        if (entry.path().filename().string().starts_with("Reg"))
+            names.insert(entry.path().filename().string());
     }
     for (const std::string& name : names) {
-        std::ifstream file(folder / name, std::ios::binary);
         std::ostringstream bytes;
-        bytes << file.rdbuf();
+        bytes << std::ifstream(folder / name, std::ios::binary).rdbuf();
         const std::string data = bytes.str();
-        std::cout << name;
+        std::printf("%s", name.c_str());
         for (std::size_t at = 0; at + sizeof(double) <= data.size(); at += sizeof(double)) {
             double value;
             std::memcpy(&value, data.data() + at, sizeof value);
-            char text[40];
-            std::snprintf(text, sizeof text, " %.17g", value);
-            std::cout << text;
+            std::printf(" %.17g", value);
         }
-        if (data.size() % sizeof(double) != 0) std::cout << " +" << data.size() % 8 << " bytes";
-        std::cout << "\n";
+        if (data.size() % sizeof(double) != 0) std::printf(" +%zu bytes", data.size() % 8);
+        std::printf("\n");
     }
     return 0;
 }
