@@ -2,27 +2,20 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QWidget>
 
-namespace {
-constexpr int kTickMs = 20;
-constexpr int kPatienceTicks = 250; // five seconds without a box to answer
-} // namespace
-
 ModalAnswers::ModalAnswers() {
-    timer_.setInterval(kTickMs);
-    connect(&timer_, &QTimer::timeout, this, &ModalAnswers::Poll);
+    timer_.setInterval(20);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
     timer_.start();
 }
 
-ModalAnswers::~ModalAnswers() = default;
-
-void ModalAnswers::Next(Answer answer) {
-    answers_.push_back(std::move(answer));
-    idleTicks_ = 0;
+ModalAnswers::~ModalAnswers() {
+    if (!answers_.empty()) faults_ << QStringLiteral("%1 answer(s) found no box").arg(Pending());
+    if (!faults_.isEmpty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(faults_.join(QStringLiteral("; "))), __FILE__, __LINE__);
 }
 
 void ModalAnswers::Poll() {
@@ -31,17 +24,8 @@ void ModalAnswers::Poll() {
     if (box && !box->isVisible()) box = nullptr;
     // A box stays active for a moment after it was answered.
     if (box && box == lastAnswered_) return;
-    lastAnswered_ = nullptr;
-    if (!box) {
-        if (!answers_.empty() && ++idleTicks_ > kPatienceTicks) {
-            faults_ << QStringLiteral("an answer found no box to act on");
-            answers_.pop_front();
-            idleTicks_ = 0;
-        }
-        return;
-    }
-    idleTicks_ = 0;
     lastAnswered_ = box;
+    if (!box) return;
     if (answers_.empty()) {
         QString what = box->windowTitle();
         if (auto* message = qobject_cast<QMessageBox*>(box))
@@ -58,18 +42,16 @@ void ModalAnswers::Poll() {
     if (QTest::currentTestFailed() && box->isVisible()) box->close();
 }
 
-QWidget* FindChildButton(QWidget* box, const QString& text) {
-    for (QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
-        QString caption = button->text();
-        caption.remove(QLatin1Char('&'));
-        if (caption == text) return button;
-    }
-    return nullptr;
+void ClickButton(QWidget* box, const QString& caption) {
+    for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+        if (button->text().remove(QLatin1Char('&')) == caption) return button->click();
+    box->close();
 }
 
-void ClickButton(QWidget* box, const QString& text) {
-    if (auto* button = qobject_cast<QAbstractButton*>(FindChildButton(box, text)))
-        button->click();
-    else
-        box->close();
+QStringList ButtonCaptions(QWidget* box) {
+    QStringList captions;
+    for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+        captions << button->text().remove(QLatin1Char('&'));
+    captions.sort();
+    return captions;
 }

@@ -6,7 +6,6 @@
 #include <QTest>
 
 WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
-    // Registers are files in the working directory: each window gets its own.
     QDir::setCurrent(scratch_.path());
     window_ = std::make_unique<zentabl::CalculatorWindow>();
     // The offscreen screen is small: keep the whole window, and the menus
@@ -22,10 +21,9 @@ WindowFixture::~WindowFixture() {
 }
 
 void WindowFixture::Click(const QString& captions) {
-    for (const QString& caption : captions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const int id = ButtonIdForCaption(caption.toStdString());
-        if (QPushButton* key = window_->Button(id)) key->click();
-    }
+    for (const QString& caption : captions.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (QPushButton* key = window_->Button(ButtonIdForCaption(caption.toStdString())))
+            key->click();
     // Buttons that drop the command list down leave it open: a user would
     // pick from it; the tests pick through Pick().
     window_->Commands().hidePopup();
@@ -42,12 +40,4 @@ bool WindowFixture::Pick(const QString& row) {
     rows->scrollTo(item);
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(item).center());
     return QTest::qWaitFor([&] { return !rows->isVisible(); }, 2000);
-}
-
-QString WindowFixture::DisplayText() const {
-    return window_->Display().toPlainText();
-}
-
-unsigned WindowFixture::ForeColor() const {
-    return window_->Display().ForeColor();
 }

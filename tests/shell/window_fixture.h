@@ -1,6 +1,7 @@
 #pragma once
 // A calculator window in a scratch working directory, with helpers that act
-// as a user would: clicking keys, picking command-list rows, reading colours.
+// as a user would: clicking keys, picking command-list rows. Registers are
+// files in the working directory, so each window has its own.
 
 #include "calculator/control_ids.h"
 #include "modal_answers.h"
@@ -22,15 +23,14 @@ class WindowFixture {
     zentabl::CalculatorWindow& Window() { return *window_; }
     zentabl::DisplayBox& Display() { return window_->Display(); }
     ModalAnswers& Answers() { return answers_; }
-    QString WorkDir() const { return scratch_.path(); }
 
     // Clicks the keys named by their captions, separated by blanks:
     // "1 > 2 v 3 > 4 SE".
     void Click(const QString& captions);
     // Picks the row with this text (blanks included) in the command list.
     bool Pick(const QString& row);
-    QString DisplayText() const; // as the user sees it, line breaks as \n
-    unsigned ForeColor() const;
+    QString DisplayText() const { return window_->Display().toPlainText(); }
+    unsigned ForeColor() const { return window_->Display().ForeColor(); }
 
   private:
     QString previousDir_;
