@@ -47,11 +47,3 @@ void ClickButton(QWidget* box, const QString& caption) {
         if (button->text().remove(QLatin1Char('&')) == caption) return button->click();
     box->close();
 }
-
-QStringList ButtonCaptions(QWidget* box) {
-    QStringList captions;
-    for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
-        captions << button->text().remove(QLatin1Char('&'));
-    captions.sort();
-    return captions;
-}

@@ -36,5 +36,3 @@ class ModalAnswers {
 // Clicks the button with this caption (accelerator marks ignored), or closes
 // the box when it has none.
 void ClickButton(QWidget* box, const QString& caption);
-// The captions of a box's buttons, sorted.
-QStringList ButtonCaptions(QWidget* box);

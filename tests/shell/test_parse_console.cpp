@@ -5,10 +5,8 @@
 
 #include "shell/parse_console.h"
 
-#include <QFile>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
+#include <QtWidgets>
 
 namespace {
 
@@ -55,7 +53,6 @@ void ParseConsoleTest::evaluatorAnswersAndSavesOnlyOnQuit() {
         QVERIFY(Shows(console, QStringLiteral("21.0000")));
         console->close();
     });
-    QCOMPARE(f.Answers().Pending(), 0);
     QVERIFY(!QFile::exists(QStringLiteral("RegC")));
 
     QString transcript;

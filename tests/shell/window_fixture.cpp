@@ -1,8 +1,10 @@
 #include "window_fixture.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QTest>
 
 WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
@@ -40,4 +42,10 @@ bool WindowFixture::Pick(const QString& row) {
     rows->scrollTo(item);
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(item).center());
     return QTest::qWaitFor([&] { return !rows->isVisible(); }, 2000);
+}
+
+QAction* MenuItem(QObject* menus, int id) {
+    for (QAction* action : menus->findChildren<QAction*>())
+        if (!action->menu() && action->data().toInt() == id) return action;
+    return nullptr;
 }

@@ -38,3 +38,6 @@ class WindowFixture {
     ModalAnswers answers_;
     std::unique_ptr<zentabl::CalculatorWindow> window_;
 };
+
+// The item with this command id in a menu bar or menu, submenus included.
+QAction* MenuItem(QObject* menus, int id);
