@@ -1,12 +1,8 @@
 #include "tests/matrixlib/matrix_checks.h"
 
-#include <limits>
-
 TEST(Measures, RankCountsSignificantSingularValues) {
     EXPECT_EQ(Rank(Matrix()), 0);
     EXPECT_EQ(Rank(Eye(3) * 0.0), 0);
-    EXPECT_EQ(Rank(Eye(4)), 4);
-    EXPECT_EQ(Rank(Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})), 2);
     EXPECT_EQ(Rank(Mat({{1, 2, 3}, {2, 4, 6}})), 1);   // wide
     EXPECT_EQ(Rank(Mat({{1, 2}, {2, 4}, {3, 7}})), 2); // tall
     EXPECT_EQ(Rank(Hilbert(10)), 10);
@@ -16,9 +12,10 @@ TEST(Measures, RankCountsSignificantSingularValues) {
 TEST(Measures, RankAndConditionDoNotDependOnTheScale) {
     const Matrix A = Mat({{4, 1, 0.5}, {1, 3, 0.25}, {0.5, 0.25, 2}});
     const Matrix singular = Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
-    for (double scale : {1e-300, 1e-160, 1e160, 1e300}) {
+    for (double scale : {1e-300, 1e-160, 1.0, 1e160, 1e300}) {
         EXPECT_EQ(Rank(A * scale), 3) << scale;
         EXPECT_EQ(Rank(singular * scale), 2) << scale;
+        EXPECT_EQ(Condition(singular * scale), -1.0) << scale;
         EXPECT_NEAR(Condition(A * scale), 2.5145396066130687, 1e-12) << scale;
         EXPECT_EQ(Singular(A * scale), 0) << scale;
         EXPECT_EQ(PositiveDefinite(A * scale), 1) << scale;
@@ -28,10 +25,8 @@ TEST(Measures, RankAndConditionDoNotDependOnTheScale) {
 TEST(Measures, ConditionNumberAndItsSentinels) {
     // 2-norm condition numbers of Hilbert matrices.
     EXPECT_NEAR(Condition(Hilbert(3)), 524.0567775860644, 1e-9 * 524);
-    EXPECT_NEAR(Condition(Hilbert(6)), 14951058.641005432, 1e-6 * 1.5e7);
     EXPECT_NEAR(Condition(Hilbert(10)), 16025326851680.766, 1e-3 * 1.6e13);
     EXPECT_DOUBLE_EQ(Condition(Mat({{3, 0}, {0, -0.5}})), 6.0);
-    EXPECT_DOUBLE_EQ(Condition(Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})), -1.0);
     EXPECT_DOUBLE_EQ(Condition(Mat({{1, 2, 3}})), 1.0); // one singular value
     EXPECT_DOUBLE_EQ(Condition(Matrix()), -2.0);
     EXPECT_DOUBLE_EQ(Condition(Mat({{1, INFINITY}, {0, 1}})), -2.0);

@@ -1,17 +1,18 @@
 #include "tests/matrixlib/matrix_checks.h"
 
 TEST(Rearrange, MirrorsRowSwapAndShape) {
-    Matrix m = Mat({{1, 2, 3}, {4, 5, 6}});
+    Matrix m = Mat({{1, 2}, {3, 4}, {5, 6}});
     Flip(m);
+    EXPECT_MATRIX_NEAR(m, Mat({{2, 1}, {4, 3}, {6, 5}}), 0.0);
     Flop(m);
     Srow(m, 2, 1);
-    EXPECT_MATRIX_NEAR(m, Mat({{3, 2, 1}, {6, 5, 4}}), 0.0);
+    EXPECT_MATRIX_NEAR(m, Mat({{4, 3}, {6, 5}, {2, 1}}), 0.0);
     EXPECT_THROW(Srow(m, 0, 1), ztmath::MathError);
-    EXPECT_THROW(Srow(m, 1, 3), ztmath::MathError);
+    EXPECT_THROW(Srow(m, 1, 4), ztmath::MathError);
     Shape(m, 4); // 4 does not divide 6
-    EXPECT_EQ(m.Nrows(), 2);
-    Shape(m, 3);
-    EXPECT_MATRIX_NEAR(m, Mat({{3, 2}, {1, 6}, {5, 4}}), 0.0);
+    EXPECT_EQ(m.Nrows(), 3);
+    Shape(m, 2);
+    EXPECT_MATRIX_NEAR(m, Mat({{4, 3, 6}, {5, 2, 1}}), 0.0);
 }
 
 TEST(Rearrange, Sorting) {
