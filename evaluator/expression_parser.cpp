@@ -103,23 +103,26 @@ void CExpressionParser::ParseAssignment(Matrix& M) {
 }
 
 void CExpressionParser::ParseAddSub(Matrix& M) {
-    ParseMulDiv(M);
-    while (m_scanner.IsDelimiter('+') || m_scanner.IsDelimiter('-')) {
-        const char op = m_scanner.Current().text[0];
-        m_scanner.GetToken();
-        Matrix right;
-        ParseMulDiv(right);
-        Report(CombineOperands(M, op, right));
-    }
+    ParseBinaryLevel(M, "+-", &CExpressionParser::ParseMulDiv);
 }
 
 void CExpressionParser::ParseMulDiv(Matrix& M) {
-    ParsePower(M);
-    while (m_scanner.IsDelimiter('*') || m_scanner.IsDelimiter('/') || m_scanner.IsDelimiter('%')) {
+    ParseBinaryLevel(M, "*/%", &CExpressionParser::ParsePower);
+}
+
+void CExpressionParser::ParseBinaryLevel(Matrix& M, const char* operators,
+                                         void (CExpressionParser::*next)(Matrix&)) {
+    const auto atOperator = [&] {
+        for (const char* op = operators; *op; ++op)
+            if (m_scanner.IsDelimiter(*op)) return true;
+        return false;
+    };
+    (this->*next)(M);
+    while (atOperator()) {
         const char op = m_scanner.Current().text[0];
         m_scanner.GetToken();
         Matrix right;
-        ParsePower(right);
+        (this->*next)(right);
         Report(CombineOperands(M, op, right));
     }
 }

@@ -32,6 +32,10 @@ class CExpressionParser {
     void ParseAssignment(NEWMAT::Matrix& M);
     void ParseAddSub(NEWMAT::Matrix& M);
     void ParseMulDiv(NEWMAT::Matrix& M);
+    // One left-associative level: operands parsed by `next`, joined by any of
+    // the operator characters in `operators`.
+    void ParseBinaryLevel(NEWMAT::Matrix& M, const char* operators,
+                          void (CExpressionParser::*next)(NEWMAT::Matrix&));
     void ParsePower(NEWMAT::Matrix& M);
     void ParseUnary(NEWMAT::Matrix& M);
     void ParseFunction(NEWMAT::Matrix& M);
