@@ -1,5 +1,7 @@
 #include "archive/register_file.h"
 
+#include "archive/safe_save.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -110,22 +112,12 @@ RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& p
 }
 
 RegisterFileResult WriteRegisterFile(const std::string& fileName, const PackedMatrix& packed) {
-    const std::string temporary = fileName + ".tmp";
-    File file(std::fopen(temporary.c_str(), "wb"));
-    if (!file) return RegisterFileResult::CannotCreate;
-
-    bool written;
+    SaveResult result;
     if constexpr (std::endian::native == std::endian::little) {
-        written =
-            std::fwrite(packed.data(), kValueBytes, packed.size(), file.get()) == packed.size();
+        result = SaveFileSafely(fileName, std::string_view(reinterpret_cast<const char*>(packed.data()),
+                                                           packed.size() * kValueBytes));
     } else {
-        const std::string bytes = SerializePacked(packed);
-        written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+        result = SaveFileSafely(fileName, SerializePacked(packed));
     }
-    const bool closed = std::fclose(file.release()) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), fileName.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return RegisterFileResult::CannotCreate;
-    }
-    return RegisterFileResult::Ok;
+    return result == SaveResult::Saved ? RegisterFileResult::Ok : RegisterFileResult::CannotCreate;
 }

@@ -125,6 +125,8 @@ void CCalculatorDlg::RunCommand(const std::function<void()>& command) {
     try {
         command();
         return;
+    } catch (const PromptCancelled&) {
+        return;
     } catch (const RBD_COMMON::Bad_alloc&) {
         message = kOutOfMemory;
     } catch (const RBD_COMMON::BaseException&) {

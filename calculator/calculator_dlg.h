@@ -37,6 +37,10 @@ enum class PendingOperation {
     CrossProduct,
 };
 
+// Thrown by the prompts when the user cancels; RunCommand ends the command
+// quietly.
+struct PromptCancelled {};
+
 // The controls the dialog writes to, owned by the window.
 struct CalculatorControls {
     CMdcText& display;        // 1009
@@ -203,7 +207,9 @@ class CCalculatorDlg {
     double SeriesTolerance() const;
     void SetSeriesTolerance(double tolerance);
 
-    // ---- The prompt box: Escape or an empty box give 0, 0.0 or "".
+    // ---- The prompt box. An empty box gives 0, 0.0 or "". Escape or Cancel
+    // throws PromptCancelled, which the command frame takes as the end of the
+    // command: whatever the command did before asking stays done.
     int PromptInt(const std::string& label);
     double PromptReal(const std::string& label);
     std::string PromptText(const std::string& label);

@@ -1,5 +1,6 @@
-// The prompt box asks for one value; Escape and an empty box give 0, 0.0 or
-// an empty text, and a number followed by other characters gives the number.
+// The prompt box asks for one value; an empty box gives 0, 0.0 or an empty
+// text, a number followed by other characters gives the number, and Escape
+// ends the command that asked.
 
 #include <algorithm>
 #include <climits>
@@ -8,7 +9,9 @@
 #include "calculator/calculator_dlg.h"
 
 std::string CCalculatorDlg::PromptText(const std::string& label) {
-    return host_.Prompt(label).value_or(std::string());
+    std::optional<std::string> answer = host_.Prompt(label);
+    if (!answer) throw PromptCancelled{};
+    return *answer;
 }
 
 int CCalculatorDlg::PromptInt(const std::string& label) {

@@ -2,7 +2,8 @@
 # and build one build tree. Sourced, not run.
 
 ZT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-ZT_PACKAGES=(cmake g++ make pkg-config libnewmat10-dev qt6-base-dev libgtest-dev googletest fonts-dejavu-core)
+ZT_PACKAGES=(cmake g++ make pkg-config libnewmat10-dev qt6-base-dev libgtest-dev googletest fonts-dejavu-core
+  libopenblas-dev liblapacke-dev libedit-dev poppler-utils)
 
 zt_install_missing() {
   local missing=()

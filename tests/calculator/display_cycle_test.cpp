@@ -119,19 +119,23 @@ TEST_F(CalculatorTest, SpinsActOnlyInTheSetState) {
     EXPECT_EQ(calc.display.Text(), "1.00 2.00\r\n");
 }
 
-TEST_F(CalculatorTest, PromptGivesZeroOrEmptyAfterEscape) {
+TEST_F(CalculatorTest, PromptReadsTypedTextAndEscapeEndsTheCommand) {
     calc.host.QueueInput(std::nullopt);
-    calc.host.QueueInput(std::nullopt);
-    calc.host.QueueInput(std::nullopt);
-    EXPECT_EQ(calc.dlg.PromptInt("Rows:"), 0);
-    EXPECT_EQ(calc.dlg.PromptReal("Value:"), 0.0);
-    EXPECT_EQ(calc.dlg.PromptText("Name:"), "");
+    EXPECT_THROW(calc.dlg.PromptInt("Rows:"), PromptCancelled);
+    calc.host.QueueInput("");
     calc.host.QueueInput("12abc");
     calc.host.QueueInput("99999999999");
     calc.host.QueueInput("2.5e1x");
+    EXPECT_EQ(calc.dlg.PromptText("Name:"), "");
     EXPECT_EQ(calc.dlg.PromptInt("Rows:"), 12);
     EXPECT_EQ(calc.dlg.PromptInt("Rows:"), 2147483647);
     EXPECT_EQ(calc.dlg.PromptReal("Value:"), 25.0);
+
+    // Escape at Pow's exponent leaves the matrix as it was.
+    Set("1 2\n3 4");
+    calc.host.QueueInput(std::nullopt);
+    Press({"Pow"});
+    EXPECT_EQ(Current(), (Rows{{1, 2}, {3, 4}}));
 }
 
 TEST_F(CalculatorTest, ClearKeepsPendingOperatorsAndEmptiesTheRest) {
