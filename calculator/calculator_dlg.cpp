@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "calculator/control_ids.h"
+#include "commands/buttons.h"
 #include "commands/command_dispatch.h"
 #include "commands/menu_tables.h"
 #include "matrixlib/ztmath.h"
@@ -35,39 +36,6 @@ std::string NewmatMessage() {
     line[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(line[0])));
     return line;
 }
-
-struct KeyCharacter {
-    int id;
-    char character;
-};
-constexpr KeyCharacter kKeyCharacters[] = {
-    {IDC_KEY_1, '1'},     {IDC_KEY_1 + 1, '2'}, {IDC_KEY_1 + 2, '3'}, {IDC_KEY_1 + 3, '4'},
-    {IDC_KEY_1 + 4, '5'}, {IDC_KEY_1 + 5, '6'}, {IDC_KEY_1 + 6, '7'}, {IDC_KEY_1 + 7, '8'},
-    {IDC_KEY_1 + 8, '9'}, {IDC_KEY_0, '0'},     {IDC_KEY_POINT, '.'}, {IDC_KEY_COMMA, ','},
-    {IDC_KEY_MINUS, '-'}, {IDC_KEY_OPEN, '('},  {IDC_KEY_CLOSE, ')'}, {IDC_KEY_NEXT_COLUMN, ' '},
-};
-
-struct ButtonHandler {
-    int id;
-    void (CCalculatorDlg::*handler)();
-};
-constexpr ButtonHandler kButtonHandlers[] = {
-    {IDC_KEY_BACKSPACE, &CCalculatorDlg::Backspace},
-    {IDC_SE, &CCalculatorDlg::SetEntry},
-    {IDC_CE, &CCalculatorDlg::ClearCalculator},
-    {IDC_ADD, &CCalculatorDlg::OnAdd},
-    {IDC_SUB, &CCalculatorDlg::OnSubtract},
-    {IDC_MUL, &CCalculatorDlg::OnMultiply},
-    {IDC_DIV, &CCalculatorDlg::OnDivide},
-    {IDC_EQUALS, &CCalculatorDlg::OnEquals},
-    {IDC_SGN, &CCalculatorDlg::OnSign},
-    {IDC_ABS, &CCalculatorDlg::OnAbsolute},
-    {IDC_INT, &CCalculatorDlg::OnInteger},
-    {IDC_INV, &CCalculatorDlg::OnInverse},
-    {IDC_TRN, &CCalculatorDlg::OnTranspose},
-    {IDC_POW, &CCalculatorDlg::OnPower},
-    {IDC_PARSE, &CCalculatorDlg::OnParse},
-};
 
 int ClampSpin(int value) {
     return value < 0 ? 0 : value > kSpinMaximum ? kSpinMaximum : value;
@@ -149,80 +117,7 @@ void CCalculatorDlg::ShowError(const std::string& text, const std::string& capti
 // ---- Entry points
 
 void CCalculatorDlg::OnButton(int controlId) {
-    RunCommand([this, controlId] {
-        for (const KeyCharacter& key : kKeyCharacters) {
-            if (key.id == controlId) {
-                InsertKey(key.character);
-                return;
-            }
-        }
-        if (controlId == IDC_KEY_NEXT_ROW) {
-            InsertText("\r\n");
-            return;
-        }
-        for (const ButtonHandler& button : kButtonHandlers) {
-            if (button.id == controlId) {
-                (this->*button.handler)();
-                return;
-            }
-        }
-        OnCommandButton(controlId);
-    });
-}
-
-void CCalculatorDlg::OnCommandButton(int controlId) {
-    switch (controlId) {
-    case IDC_TEST:
-        ShowGroupIfCurrentMatrix(Tests);
-        break;
-    case IDC_PROC:
-        ShowGroupIfCurrentMatrix(Procedures);
-        break;
-    case IDC_FACTOR:
-        ShowGroupIfCurrentMatrix(Factor);
-        break;
-    case IDC_CREATE:
-        ShowGroupDroppedDown(Create);
-        break;
-    case IDC_STORE:
-        ShowGroupDroppedDown(Store);
-        break;
-    case IDC_RECALL:
-        ShowGroupDroppedDown(Recall);
-        break;
-    case IDC_DISPL:
-    case IDC_MODE:
-        ShowGroupDroppedDown(controlId == IDC_DISPL ? DisplayOptions : Mode);
-        if (!IsSetState()) Display().SetFocus();
-        break;
-    case IDC_FORMAT: {
-        const ScreenRect button = host_.ControlScreenRect(IDC_FORMAT);
-        ShowPopupMenu(*this, button.left, button.bottom, IDR_FORMAT_MENU);
-        MoveFocusByEntryState();
-        break;
-    }
-    case IDC_CONST: {
-        const ScreenRect button = host_.ControlScreenRect(IDC_CONST);
-        ShowPopupMenu(*this, button.left, button.bottom, IDR_CONSTANTS_MENU);
-        Display().SetFocus();
-        break;
-    }
-    default:
-        break; // Conv: the conversion dialog is not part of this build yet
-    }
-}
-
-void CCalculatorDlg::ShowGroupIfCurrentMatrix(int kind) {
-    if (!HasCurrentMatrix()) {
-        Display().SetFocus();
-        return;
-    }
-    ShowGroupDroppedDown(kind);
-}
-
-void CCalculatorDlg::ShowGroupDroppedDown(int kind) {
-    ShowCommandList(*this, static_cast<CommandListKind>(kind));
-    CommandList().DropDown();
+    RunCommand([this, controlId] { PressButton(*this, controlId); });
 }
 
 bool CCalculatorDlg::OnKeyPress(int keyAscii) {
@@ -230,7 +125,7 @@ bool CCalculatorDlg::OnKeyPress(int keyAscii) {
     bool taken = true;
     RunCommand([this, keyAscii, &taken] {
         if (keyAscii == '\r' || keyAscii == '\n') {
-            InsertText("\r\n");
+            InsertNextRow();
         } else if (keyAscii >= 0x20 && keyAscii < 0x7f) {
             InsertKey(static_cast<char>(keyAscii));
         } else {
@@ -285,10 +180,6 @@ void CCalculatorDlg::OnCommandListClick() {
 
 void CCalculatorDlg::OnMenuCommand(int id) {
     RunCommand([this, id] { DispatchMenuCommand(*this, id); });
-}
-
-const char* CCalculatorDlg::ToolTipText(int controlId) const {
-    return ::ToolTipText(controlId);
 }
 
 bool CCalculatorDlg::OnDropText(const std::string& text) {

@@ -82,8 +82,6 @@ class CCalculatorDlg {
     // drag-drop setting is off; otherwise the text replaces the entry text,
     // in the editing state.
     bool OnDropText(const std::string& text);
-    // The tool-tip text of a control, or nullptr when it has none.
-    const char* ToolTipText(int controlId) const;
 
     // Runs a command: newmat's exceptions, the matrix library's numerical
     // error and std::bad_alloc are shown in an "Error" box (stop icon). A
@@ -100,6 +98,7 @@ class CCalculatorDlg {
     void ShowCurrentMatrix();
     void ClearCalculator();   // CE
     void InsertKey(char key); // at the display's caret
+    void InsertNextRow();     // a line break at the caret
     void Backspace();         // "<": drops the last character
     void SetEntry();          // SE
     const std::string& EntryText() const;
@@ -238,9 +237,6 @@ class CCalculatorDlg {
     // Whether the entry text is (what is left of) the cue a two-operand key
     // wrote into the display.
     bool ShowsOperatorCue() const;
-    void OnCommandButton(int controlId);
-    void ShowGroupIfCurrentMatrix(int kind);
-    void ShowGroupDroppedDown(int kind);
     void SetMultiply(MultiplyKind mode);
     EqualsOutcome Combine(PendingOperation operation, const NEWMAT::Matrix& a,
                           const NEWMAT::Matrix& b, NEWMAT::Matrix& result);

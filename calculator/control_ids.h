@@ -1,9 +1,7 @@
 #pragma once
-// Control ids of the calculator window and the caption of every button. The
-// window builds its buttons from kCalculatorButtons; tables, tests and scripts
-// name controls by these ids.
-
-#include <string_view>
+// Control ids of the calculator window; tables, tests and scripts name
+// controls by these ids. What each button shows and does is its row in
+// commands/buttons.cpp.
 
 enum ControlId : int {
     IDC_STATUS = 1000,
@@ -17,7 +15,15 @@ enum ControlId : int {
     IDC_WIDTH_SPIN = 1013,
     IDC_DECIMAL_SPIN = 1014,
 
-    IDC_KEY_1 = 1023, // "1" ... "9" are 1023 ... 1031
+    IDC_KEY_1 = 1023,
+    IDC_KEY_2 = 1024,
+    IDC_KEY_3 = 1025,
+    IDC_KEY_4 = 1026,
+    IDC_KEY_5 = 1027,
+    IDC_KEY_6 = 1028,
+    IDC_KEY_7 = 1029,
+    IDC_KEY_8 = 1030,
+    IDC_KEY_9 = 1031,
     IDC_KEY_0 = 1032,
     IDC_KEY_BACKSPACE = 1033,
     IDC_KEY_CLOSE = 1034,
@@ -53,28 +59,3 @@ enum ControlId : int {
     IDC_KEY_COMMA = 1064,
     IDC_EQUALS = 1065,
 };
-
-struct CalculatorButton {
-    int id;
-    const char* caption;
-};
-
-// Every push button of the calculator, by id.
-inline constexpr CalculatorButton kCalculatorButtons[] = {
-    {1023, "1"},      {1024, "2"},      {1025, "3"},     {1026, "4"},    {1027, "5"},
-    {1028, "6"},      {1029, "7"},      {1030, "8"},     {1031, "9"},    {1032, "0"},
-    {1033, "<"},      {1034, ")"},      {1035, "v"},     {1036, "-"},    {1037, "("},
-    {1038, ">"},      {1039, "Abs"},    {1040, "Add"},   {1041, "CE"},   {1042, "Const"},
-    {1043, "Conv"},   {1044, "Create"}, {1045, "Displ"}, {1046, "Div"},  {1047, "Factor"},
-    {1048, "Format"}, {1049, "Int"},    {1050, "Inv"},   {1051, "Mode"}, {1052, "Mul"},
-    {1053, "Parse"},  {1054, "Sgn"},    {1055, "."},     {1056, "Pow"},  {1057, "Proc"},
-    {1058, "Recall"}, {1059, "SE"},     {1060, "Store"}, {1061, "Sub"},  {1062, "Test"},
-    {1063, "Trn"},    {1064, ","},      {1065, "="},
-};
-
-// The id of the button with this caption, or 0.
-inline int ButtonIdForCaption(std::string_view caption) {
-    for (const CalculatorButton& button : kCalculatorButtons)
-        if (caption == button.caption) return button.id;
-    return 0;
-}

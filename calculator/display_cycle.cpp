@@ -94,6 +94,10 @@ void CCalculatorDlg::InsertKey(char key) {
     InsertText(std::string(1, key));
 }
 
+void CCalculatorDlg::InsertNextRow() {
+    InsertText("\r\n");
+}
+
 // The display counts a line break as one position where the entry text holds
 // CR LF, so the insertion point is found by walking the text rather than by
 // adding the caret's line to its position, which a lone CR or LF would upset.

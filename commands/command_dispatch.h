@@ -1,8 +1,7 @@
 #pragma once
-// The command list, the resource popups and the tool tips of the calculator
-// dialog. The dialog forwards its command-list click, popup, menu-command and
-// tool-tip members here; every text and id they use lives in the tables of
-// this folder.
+// The command list and the resource popups of the calculator dialog. The
+// dialog forwards its command-list click and menu commands here; every text
+// and id they use lives in the tables of this folder.
 
 class CCalculatorDlg;
 
@@ -31,6 +30,3 @@ void ShowPopupMenu(CCalculatorDlg& dlg, int x, int y, int menuResourceId);
 
 // Runs the menu command with this id (Format, Constants, Edit, File, Help).
 void DispatchMenuCommand(CCalculatorDlg& dlg, int id);
-
-// The tool-tip text of a control, or nullptr when the control has none.
-const char* ToolTipText(int controlId);

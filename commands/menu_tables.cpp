@@ -2,65 +2,48 @@
 
 #include <string>
 
+#include "commands/dialog_members.h"
+
 namespace {
 
-// A run of numbered items "first" ... "last" whose ids run consecutively
-// from firstId; each submenu of the Format popup is two such runs.
-struct NumberedRun {
-    int first;
-    int last;
-    int firstId;
+using D = CCalculatorDlg;
+
+// ---- Format (133)
+
+bool FormatIs(const CCalculatorDlg& dlg, NumberFormat format) {
+    return dlg.FormatInForce() == format;
+}
+bool DefaultInForce(const CCalculatorDlg& dlg) {
+    return FormatIs(dlg, NumberFormat::Default);
+}
+bool FixedInForce(const CCalculatorDlg& dlg) {
+    return FormatIs(dlg, NumberFormat::Fixed);
+}
+bool ExponentialInForce(const CCalculatorDlg& dlg) {
+    return FormatIs(dlg, NumberFormat::Exponential);
+}
+
+constexpr NumberedItems kFixedItems{
+    [](CCalculatorDlg& dlg, int decimals) { dlg.OnFormatFixed(decimals); },
+    {{1, 12, 32784}, {13, 16, 32821}}};
+constexpr NumberedItems kExponentialItems{
+    [](CCalculatorDlg& dlg, int decimals) { dlg.OnFormatExponential(decimals); },
+    {{1, 12, 32772}, {13, 16, 32825}}};
+constexpr NumberedItems kTruncateItems{
+    [](CCalculatorDlg& dlg, int digits) { dlg.OnFormatTruncate(digits); },
+    {{0, 8, 32812}, {9, 12, 32842}}};
+
+constexpr MenuRow kFormatRows[] = {
+    {.text = "&Default", .id = ID_FORMAT_DEFAULT, .run = Run<&D::OnFormatDefault>, .checked = DefaultInForce},
+    {.text = "&Fixed Point", .checked = FixedInForce, .numbers = &kFixedItems},
+    {.text = "E&xponential", .checked = ExponentialInForce, .numbers = &kExponentialItems},
+    {},
+    {.text = "&Truncate", .numbers = &kTruncateItems},
 };
 
-struct NumberedSubmenu {
-    const char* text;
-    FormatChoice::Kind kind;
-    NumberedRun runs[2];
-};
+// ---- Constants (136)
 
-constexpr int kFormatSubmenuCount = 3;
-constexpr NumberedSubmenu kFormatSubmenus[kFormatSubmenuCount] = {
-    {"&Fixed Point", FormatChoice::Kind::Fixed, {{1, 12, 32784}, {13, 16, 32821}}},
-    {"E&xponential", FormatChoice::Kind::Exponential, {{1, 12, 32772}, {13, 16, 32825}}},
-    {"&Truncate", FormatChoice::Kind::Truncate, {{0, 8, 32812}, {9, 12, 32842}}},
-};
-
-PopupMenuItem Command(const char* text, int id, bool greyed = false) {
-    PopupMenuItem item;
-    item.text = text;
-    item.id = id;
-    item.greyed = greyed;
-    return item;
-}
-
-PopupMenuItem Separator() {
-    PopupMenuItem item;
-    item.separator = true;
-    return item;
-}
-
-PopupMenuItem Submenu(const char* text, std::vector<PopupMenuItem> items) {
-    PopupMenuItem item;
-    item.text = text;
-    item.submenu = std::move(items);
-    return item;
-}
-
-PopupMenuItem NumberedSubmenuItem(const NumberedSubmenu& submenu) {
-    std::vector<PopupMenuItem> items;
-    for (const NumberedRun& run : submenu.runs)
-        for (int n = run.first; n <= run.last; ++n) {
-            PopupMenuItem item;
-            item.text = std::to_string(n);
-            item.id = run.firstId + (n - run.first);
-            items.push_back(std::move(item));
-        }
-    return Submenu(submenu.text, std::move(items));
-}
-
-} // namespace
-
-const ConstantItem kConstants[15] = {
+constexpr MenuRow kConstantRows[] = {
     {"pi", 32802},
     {"e (Euler's constant)", 32803},
     {"Avogadro const. [1/kmol]", 32796},
@@ -78,61 +61,110 @@ const ConstantItem kConstants[15] = {
     {"Vacuum permittivity [F/m]", 32809},
 };
 
-std::optional<FormatChoice> FormatChoiceForId(int id) {
-    if (id == ID_FORMAT_DEFAULT) return FormatChoice{FormatChoice::Kind::Default, 0};
-    for (const NumberedSubmenu& submenu : kFormatSubmenus)
-        for (const NumberedRun& run : submenu.runs) {
-            if (id < run.firstId || id - run.firstId > run.last - run.first) continue;
-            return FormatChoice{submenu.kind, run.first + (id - run.firstId)};
+// ---- Edit (140)
+
+constexpr MenuRow kEditRows[] = {
+    {"&Undo", ID_EDIT_UNDO, Run<&D::OnEditUndo>, Not<&D::CanUndo>},
+    {},
+    {"Cu&t", ID_EDIT_CUT, Run<&D::OnEditCut>, Not<&D::DisplayHasSelection>},
+    {"&Copy", ID_EDIT_COPY, Run<&D::OnEditCopy>, Not<&D::DisplayHasSelection>},
+    {"&Paste", ID_EDIT_PASTE, Run<&D::OnEditPaste>, Not<&D::DisplayCanPaste>},
+    {"&Delete", ID_EDIT_DELETE, Run<&D::OnEditDelete>, Not<&D::DisplayHasSelection>},
+    {},
+    {"Select &All", ID_EDIT_SELECT_ALL, Run<&D::OnEditSelectAll>, Is<&D::DisplaySelectsAll>},
+};
+
+// ---- Menu bar (143)
+
+constexpr MenuRow kFileRows[] = {
+    {"&New", ID_FILE_NEW},
+    {"&Open", ID_FILE_OPEN},
+    {"&Save", ID_FILE_SAVE},
+    {"Save &As...", ID_FILE_SAVE_AS},
+    {},
+    {"&Print", ID_FILE_PRINT},
+    {},
+    {"E&xit", ID_APP_EXIT, [](CCalculatorDlg& dlg) { dlg.Host().CloseWindow(); }},
+};
+
+constexpr MenuRow kHelpRows[] = {
+    {"About", ID_HELP_ABOUT, [](CCalculatorDlg& dlg) { dlg.Host().ShowAboutBox(); }},
+    {},
+    {"&Contents", ID_HELP_CONTENTS,
+     [](CCalculatorDlg& dlg) { dlg.Host().ShowHelp(kHelpContentsContext); }},
+};
+
+constexpr MenuRow kMenuBarRows[] = {
+    {.text = "File", .submenu = kFileRows},
+    {.text = "Help", .submenu = kHelpRows},
+};
+
+constexpr Menu kMenus[] = {
+    {IDR_FORMAT_MENU, "_FORMAT_", kFormatRows},
+    {IDR_CONSTANTS_MENU, "_CONSTANTS_", kConstantRows},
+    {IDR_EDIT_MENU, "_EDIT_", kEditRows},
+    {IDR_MENU_BAR, nullptr, kMenuBarRows},
+};
+
+std::vector<PopupMenuItem> BuildItems(std::span<const MenuRow> rows, const CCalculatorDlg& dlg) {
+    std::vector<PopupMenuItem> items;
+    for (const MenuRow& row : rows) {
+        PopupMenuItem item;
+        if (!row.text) {
+            item.separator = true;
+            items.push_back(std::move(item));
+            continue;
         }
-    return std::nullopt;
+        item.text = row.text;
+        item.id = row.id;
+        item.greyed = row.greyed && row.greyed(dlg);
+        item.checked = row.checked && row.checked(dlg);
+        item.submenu = BuildItems(row.submenu, dlg);
+        if (row.numbers)
+            for (const NumberedRun& run : row.numbers->runs)
+                for (int n = run.first; n <= run.last; ++n) {
+                    PopupMenuItem number;
+                    number.text = std::to_string(n);
+                    number.id = run.firstId + (n - run.first);
+                    item.submenu.push_back(std::move(number));
+                }
+        items.push_back(std::move(item));
+    }
+    return items;
 }
 
-PopupMenu FormatMenu(FormatCheck checked) {
-    PopupMenu menu;
-    menu.title = "_FORMAT_";
-    menu.items.push_back(Command("&Default", ID_FORMAT_DEFAULT));
-    menu.items.push_back(NumberedSubmenuItem(kFormatSubmenus[0]));
-    menu.items.push_back(NumberedSubmenuItem(kFormatSubmenus[1]));
-    menu.items.push_back(Separator());
-    menu.items.push_back(NumberedSubmenuItem(kFormatSubmenus[2]));
-    menu.items[static_cast<int>(checked)].checked = true;
-    return menu;
+} // namespace
+
+MenuItemFound FindMenuItem(std::span<const MenuRow> rows, int commandId) {
+    if (commandId == 0) return {};
+    for (const MenuRow& row : rows) {
+        if (row.text && row.id == commandId) return {&row, 0};
+        if (const MenuItemFound found = FindMenuItem(row.submenu, commandId); found.row)
+            return found;
+        if (!row.numbers) continue;
+        for (const NumberedRun& run : row.numbers->runs)
+            if (commandId >= run.firstId && commandId - run.firstId <= run.last - run.first)
+                return {&row, run.first + (commandId - run.firstId)};
+    }
+    return {};
 }
 
-PopupMenu ConstantsMenu() {
-    PopupMenu menu;
-    menu.title = "_CONSTANTS_";
-    for (const ConstantItem& constant : kConstants)
-        menu.items.push_back(Command(constant.text, constant.id));
-    return menu;
+const Menu* FindMenu(int resourceId) {
+    for (const Menu& menu : kMenus)
+        if (menu.resource == resourceId) return &menu;
+    return nullptr;
 }
 
-PopupMenu EditMenu(const EditMenuState& state) {
-    PopupMenu menu;
-    menu.title = "_EDIT_";
-    menu.items = {
-        Command("&Undo", ID_EDIT_UNDO, !state.canUndo),
-        Separator(),
-        Command("Cu&t", ID_EDIT_CUT, !state.hasSelection),
-        Command("&Copy", ID_EDIT_COPY, !state.hasSelection),
-        Command("&Paste", ID_EDIT_PASTE, !state.canPaste),
-        Command("&Delete", ID_EDIT_DELETE, !state.hasSelection),
-        Separator(),
-        Command("Select &All", ID_EDIT_SELECT_ALL, !state.canSelectAll),
-    };
-    return menu;
+int PopupHolding(int commandId) {
+    for (const Menu& menu : kMenus)
+        if (menu.resource != IDR_MENU_BAR && FindMenuItem(menu.rows, commandId).row)
+            return menu.resource;
+    return 0;
 }
 
-PopupMenu MenuBar() {
-    PopupMenu menu;
-    menu.items = {
-        Submenu("File", {Command("&New", ID_FILE_NEW), Command("&Open", ID_FILE_OPEN),
-                         Command("&Save", ID_FILE_SAVE), Command("Save &As...", ID_FILE_SAVE_AS),
-                         Separator(), Command("&Print", ID_FILE_PRINT), Separator(),
-                         Command("E&xit", ID_APP_EXIT)}),
-        Submenu("Help", {Command("About", ID_HELP_ABOUT), Separator(),
-                         Command("&Contents", ID_HELP_CONTENTS)}),
-    };
-    return menu;
+PopupMenu BuildMenu(const Menu& menu, const CCalculatorDlg& dlg) {
+    PopupMenu popup;
+    if (menu.title) popup.title = menu.title;
+    popup.items = BuildItems(menu.rows, dlg);
+    return popup;
 }

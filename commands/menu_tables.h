@@ -1,11 +1,14 @@
 #pragma once
-// The four menu resources of the calculator as tables: texts, command ids
-// and submenus. The core shows 133, 136 and 140 as popups; the window builds
-// its menu bar from 143.
+// The four menu resources of the calculator as tables of rows: each item is
+// one row holding its text, its command id, what choosing it does and the
+// rules that grey or check it. The core shows 133, 136 and 140 as popups;
+// the window builds its menu bar from 143.
 
-#include <optional>
+#include <span>
 
 #include "platform/popup_menu.h"
+
+class CCalculatorDlg;
 
 enum MenuResourceId : int {
     IDR_FORMAT_MENU = 133,
@@ -14,8 +17,8 @@ enum MenuResourceId : int {
     IDR_MENU_BAR = 143,
 };
 
-// Command ids of the Edit popup and the menu bar. The Format and Constants
-// ids are in their tables (FormatChoiceForId, kConstants).
+// Command ids of the menus. The numbered Format items and the constants
+// carry theirs in their rows.
 enum MenuCommandId : int {
     ID_FORMAT_DEFAULT = 32771,
     ID_EDIT_UNDO = 32829,
@@ -37,35 +40,54 @@ enum MenuCommandId : int {
 // Help > Contents opens the user guide here.
 constexpr int kHelpContentsContext = 2510;
 
-// A choice of the Format popup.
-struct FormatChoice {
-    enum class Kind { Default, Fixed, Exponential, Truncate };
-    Kind kind;
-    int digits; // decimals for Fixed and Exponential, digits for Truncate
+using MenuHandler = void (*)(CCalculatorDlg&);
+using MenuRule = bool (*)(const CCalculatorDlg&);
+using NumberHandler = void (*)(CCalculatorDlg&, int number);
+
+// Items "first" ... "last" whose ids run consecutively from firstId.
+struct NumberedRun {
+    int first;
+    int last;
+    int firstId;
 };
 
-// The Format choice of a command id, or nullopt for any other id.
-std::optional<FormatChoice> FormatChoiceForId(int id);
-
-// Positions of the Format popup that carry the check mark.
-enum class FormatCheck { Default = 0, Fixed = 1, Exponential = 2 };
-
-struct ConstantItem {
-    const char* text;
-    int id;
-};
-extern const ConstantItem kConstants[15];
-
-// Item states of the Edit popup: what may be chosen now.
-struct EditMenuState {
-    bool canUndo;
-    bool hasSelection; // Cut, Copy and Delete
-    bool canPaste;
-    bool canSelectAll;
+// A submenu of numbers: choosing one runs the handler with that number.
+struct NumberedItems {
+    NumberHandler run;
+    NumberedRun runs[2];
 };
 
-PopupMenu FormatMenu(FormatCheck checked);
-PopupMenu ConstantsMenu();
-PopupMenu EditMenu(const EditMenuState& state);
-// The menu bar: its items are the "File" and "Help" submenus.
-PopupMenu MenuBar();
+struct MenuRow {
+    const char* text = nullptr;   // nullptr: a separator
+    int id = 0;                   // 0 for separators and submenus
+    MenuHandler run = nullptr;    // nullptr: listed, runs nothing yet
+    MenuRule greyed = nullptr;    // nullptr: never greyed
+    MenuRule checked = nullptr;   // nullptr: never checked
+    std::span<const MenuRow> submenu = {};
+    const NumberedItems* numbers = nullptr; // a submenu of numbers
+};
+
+struct Menu {
+    MenuResourceId resource;
+    const char* title; // nullptr for the menu bar
+    std::span<const MenuRow> rows;
+};
+
+// An item found by command id: its row, and for a numbered submenu the number.
+struct MenuItemFound {
+    const MenuRow* row = nullptr; // nullptr: no item has the id
+    int number = 0;
+};
+
+// The item with this command id among the rows and their submenus.
+MenuItemFound FindMenuItem(std::span<const MenuRow> rows, int commandId);
+
+// The menu of this resource id, or nullptr.
+const Menu* FindMenu(int resourceId);
+
+// The popup resource (Format, Constants or Edit) whose items hold this
+// command id, or 0 for an id of the menu bar or of no menu.
+int PopupHolding(int commandId);
+
+// The menu as the host shows it, with the item states in force.
+PopupMenu BuildMenu(const Menu& menu, const CCalculatorDlg& dlg);

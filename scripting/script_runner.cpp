@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "commands/buttons.h"
 #include "scripting/script_error.h"
 #include "scripting/script_text.h"
 

@@ -10,12 +10,6 @@ namespace {
 
 constexpr int kRightButton = 2;
 
-bool MenuHas(const std::vector<PopupMenuItem>& items, int id) {
-    return std::any_of(items.begin(), items.end(), [id](const PopupMenuItem& item) {
-        return item.IsSubmenu() ? MenuHas(item.submenu, id) : !item.separator && item.id == id;
-    });
-}
-
 std::string WithCrLf(const std::string& text) {
     std::string result;
     result.reserve(text.size() + text.size() / 16);
@@ -59,21 +53,24 @@ void ScriptedCalculator::Pick(const std::string& row) {
 }
 
 void ScriptedCalculator::ChooseMenuCommand(int id) {
-    const EditMenuState anyState{true, true, true, true};
-    if (MenuHas(FormatMenu(FormatCheck::Default).items, id)) {
+    switch (PopupHolding(id)) {
+    case IDR_FORMAT_MENU:
         host.QueueMenuChoice(id);
         dlg.OnButton(IDC_FORMAT);
-    } else if (MenuHas(ConstantsMenu().items, id)) {
+        break;
+    case IDR_CONSTANTS_MENU:
         host.QueueMenuChoice(id);
         dlg.OnButton(IDC_CONST);
-    } else if (MenuHas(EditMenu(anyState).items, id)) {
+        break;
+    case IDR_EDIT_MENU:
         host.QueueMenuChoice(id);
         dlg.OnDisplayMouseUp(kRightButton, 0, 0);
-    } else if (MenuHas(MenuBar().items, id)) {
+        break;
+    default:
+        if (!FindMenuItem(FindMenu(IDR_MENU_BAR)->rows, id).row)
+            throw ScriptError{"no menu has the command " + std::to_string(id)};
         dlg.OnMenuCommand(id);
         return;
-    } else {
-        throw ScriptError{"no menu has the command " + std::to_string(id)};
     }
     if (host.MenuChoicePending()) throw ScriptError{"no menu showed item " + std::to_string(id)};
 }

@@ -1,6 +1,7 @@
 #include "shell/calculator_window.h"
 
 #include "calculator/control_ids.h"
+#include "commands/buttons.h"
 #include "commands/menu_tables.h"
 #include "shell/artwork.h"
 #include "shell/command_list.h"
@@ -25,40 +26,6 @@
 namespace zentabl {
 
 namespace {
-
-// Where each button sits: one grid per group, rows top to bottom.
-struct KeyPlace {
-    int id;
-    int row;
-    int column;
-    int columnSpan = 1;
-};
-
-constexpr int Digit(int n) {
-    return n == 0 ? IDC_KEY_0 : IDC_KEY_1 + n - 1;
-}
-
-// Each line is one row of keys.
-// clang-format off
-constexpr KeyPlace kKeypad[] = {
-    {Digit(7), 0, 0}, {Digit(8), 0, 1},      {Digit(9), 0, 2},      {IDC_KEY_OPEN, 0, 3},        {IDC_KEY_CLOSE, 0, 4},
-    {Digit(4), 1, 0}, {Digit(5), 1, 1},      {Digit(6), 1, 2},      {IDC_KEY_COMMA, 1, 3},       {IDC_KEY_BACKSPACE, 1, 4},
-    {Digit(1), 2, 0}, {Digit(2), 2, 1},      {Digit(3), 2, 2},      {IDC_KEY_NEXT_COLUMN, 2, 3}, {IDC_CE, 2, 4},
-    {Digit(0), 3, 0}, {IDC_KEY_POINT, 3, 1}, {IDC_KEY_MINUS, 3, 2}, {IDC_KEY_NEXT_ROW, 3, 3},    {IDC_SE, 3, 4},
-};
-constexpr KeyPlace kOperators[] = {
-    {IDC_ADD, 0, 0}, {IDC_SUB, 0, 1},       {IDC_MUL, 0, 2},
-    {IDC_DIV, 1, 0}, {IDC_POW, 1, 1},       {IDC_INV, 1, 2},
-    {IDC_TRN, 2, 0}, {IDC_SGN, 2, 1},       {IDC_ABS, 2, 2},
-    {IDC_INT, 3, 0}, {IDC_EQUALS, 3, 1, 2},
-};
-constexpr KeyPlace kCommands[] = {
-    {IDC_PROC, 0, 0},   {IDC_CREATE, 0, 1}, {IDC_MODE, 0, 2},
-    {IDC_DISPL, 1, 0},  {IDC_STORE, 1, 1},  {IDC_RECALL, 1, 2},
-    {IDC_FORMAT, 2, 0}, {IDC_TEST, 2, 1},   {IDC_FACTOR, 2, 2},
-    {IDC_PARSE, 3, 0},  {IDC_CONST, 3, 1},  {IDC_CONV, 3, 2},
-};
-// clang-format on
 
 constexpr int kKeyHeight = 34;
 constexpr int kKeySpacing = 4;
@@ -199,31 +166,28 @@ QWidget* CalculatorWindow::BuildKeys() {
     groups->setContentsMargins(0, 0, 0, 0);
     groups->setSpacing(10);
 
-    auto addGroup = [&](const KeyPlace* places, std::size_t count, int keyWidth) {
+    auto addGroup = [&](KeyGroup group, int keyWidth) {
         auto* grid = new QGridLayout;
         grid->setSpacing(kKeySpacing);
-        for (std::size_t i = 0; i < count; ++i) {
-            const KeyPlace& place = places[i];
-            const int id = place.id;
-            const char* caption = nullptr;
-            for (const CalculatorButton& button : kCalculatorButtons)
-                if (button.id == id) caption = button.caption;
-            auto* key = new QPushButton(QString::fromLatin1(caption), keys);
+        for (const ButtonRow& button : CalculatorButtons()) {
+            const KeyPlace& place = button.place;
+            if (place.group != group) continue;
+            auto* key = new QPushButton(QString::fromLatin1(button.caption), keys);
             // Keys never keep the focus: typing goes on in the display.
             key->setFocusPolicy(Qt::NoFocus);
             key->setAutoDefault(false);
             key->setFixedSize(keyWidth * place.columnSpan + kKeySpacing * (place.columnSpan - 1),
                               kKeyHeight);
-            Register(id, key);
+            Register(button.id, key);
             grid->addWidget(key, place.row, place.column, 1, place.columnSpan);
         }
         groups->addLayout(grid);
     };
-    addGroup(kKeypad, std::size(kKeypad), 48);
+    addGroup(KeyGroup::Keypad, 48);
     groups->addWidget(GroupSeparator(keys));
-    addGroup(kOperators, std::size(kOperators), 58);
+    addGroup(KeyGroup::Operators, 58);
     groups->addWidget(GroupSeparator(keys));
-    addGroup(kCommands, std::size(kCommands), 66);
+    addGroup(KeyGroup::Commands, 66);
     return keys;
 }
 
@@ -261,22 +225,19 @@ void CalculatorWindow::TintKeys() {
 }
 
 void CalculatorWindow::BuildMenuBar() {
-    FillMenuBar(*menuBar(), MenuBar());
+    FillMenuBar(*menuBar(), BuildMenu(*FindMenu(IDR_MENU_BAR), *dlg_));
     connect(menuBar(), &QMenuBar::triggered, this, [this](QAction* action) {
         if (const int id = CommandIdOf(action)) dlg_->OnMenuCommand(id);
     });
 }
 
 void CalculatorWindow::WireToCore() {
-    for (const CalculatorButton& button : kCalculatorButtons) {
+    for (const ButtonRow& button : CalculatorButtons()) {
         const int id = button.id;
         connect(Button(id), &QPushButton::clicked, this, [this, id] { dlg_->OnButton(id); });
-        if (const char* tip = dlg_->ToolTipText(id))
-            Button(id)->setToolTip(QString::fromLatin1(tip));
     }
-    for (int id : {IDC_DISPLAY, IDC_COMMAND_LIST})
-        if (const char* tip = dlg_->ToolTipText(id))
-            Control(id)->setToolTip(QString::fromLatin1(tip));
+    for (const auto& [id, control] : controls_)
+        if (const char* tip = ToolTipText(id)) control->setToolTip(QString::fromLatin1(tip));
 
     display_->onKeyPress = [this](char key) { return dlg_->OnKeyPress(key); };
     display_->onChange = [this] { dlg_->OnDisplayChange(); };

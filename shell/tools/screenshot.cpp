@@ -2,6 +2,7 @@
 // screenshot OUTPUT.png. Runs on any Qt platform, offscreen included.
 
 #include "calculator/control_ids.h"
+#include "commands/buttons.h"
 #include "shell/calculator_window.h"
 
 #include <QApplication>

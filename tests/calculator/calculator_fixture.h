@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "calculator/control_ids.h"
+#include "commands/buttons.h"
 #include "scripting/scripted_calculator.h"
 
 class ScratchDirectory {

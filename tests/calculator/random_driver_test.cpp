@@ -66,7 +66,7 @@ class RandomDriver {
     bool Chance(int n) { return Below(n) == 0; }
 
     std::string PressButton() {
-        const CalculatorButton& button = kCalculatorButtons[Below(std::size(kCalculatorButtons))];
+        const ButtonRow& button = CalculatorButtons()[Below(CalculatorButtons().size())];
         if (button.id == IDC_PARSE) return "skip Parse";
         calc_.dlg.OnButton(button.id);
         return std::string("press ") + button.caption;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
+#include <sstream>
 #include <string>
 
 #include "commands/command_dispatch.h"
@@ -16,33 +19,57 @@ const PopupMenuItem& Item(const PopupMenu& menu, const char* text) {
     throw std::runtime_error(std::string("no item ") + text);
 }
 
-TEST(FormatMenuIds, EveryNumberedItemMapsBackToItsNumber) {
-    const PopupMenu menu = FormatMenu(FormatCheck::Default);
+// Every numbered item of the Format popup runs its own choice with its own
+// number: a row wired to the wrong handler or a run of ids off by one shows.
+TEST_F(MenusTest, EveryNumberedFormatItemRunsItsChoice) {
+    calc.dlg.OnButton(IDC_FORMAT);
+    const PopupMenu menu = *calc.host.LastPopupMenu();
     ASSERT_EQ(menu.items.size(), 5u);
-    EXPECT_TRUE(menu.items[3].separator);
     const struct {
         int position;
-        FormatChoice::Kind kind;
-        int first;
+        NumberFormat format; // Default: the format stays, the digits are truncation digits
         size_t count;
-    } submenus[] = {{1, FormatChoice::Kind::Fixed, 1, 16},
-                    {2, FormatChoice::Kind::Exponential, 1, 16},
-                    {4, FormatChoice::Kind::Truncate, 0, 13}};
+    } submenus[] = {{1, NumberFormat::Fixed, 16},
+                    {2, NumberFormat::Exponential, 16},
+                    {4, NumberFormat::Default, 13}};
     for (const auto& expected : submenus) {
         const PopupMenuItem& submenu = menu.items[expected.position];
         ASSERT_EQ(submenu.submenu.size(), expected.count) << submenu.text;
         for (const PopupMenuItem& item : submenu.submenu) {
-            const auto choice = FormatChoiceForId(item.id);
-            ASSERT_TRUE(choice) << item.id;
-            EXPECT_EQ(choice->kind, expected.kind) << item.id;
-            EXPECT_EQ(std::to_string(choice->digits), item.text) << item.id;
+            SCOPED_TRACE(submenu.text + " " + item.text);
+            calc.ChooseMenuCommand(ID_FORMAT_DEFAULT);
+            calc.ChooseMenuCommand(item.id);
+            const int number = std::stoi(item.text);
+            EXPECT_EQ(calc.dlg.FormatInForce(), expected.format);
+            if (expected.format == NumberFormat::Default) {
+                EXPECT_EQ(calc.dlg.TruncationDigits(), number);
+                EXPECT_EQ(calc.dlg.Decimals(), 2);
+            } else {
+                EXPECT_EQ(calc.dlg.Decimals(), number);
+                EXPECT_EQ(calc.decimalBox.Text(), item.text);
+                EXPECT_EQ(calc.dlg.ExponentFlag(), expected.format == NumberFormat::Exponential);
+            }
         }
     }
-    EXPECT_EQ(menu.items[1].submenu[12].id, 32821); // "13" after the gap
-    EXPECT_EQ(menu.items[2].submenu[15].id, 32828);
-    EXPECT_EQ(menu.items[4].submenu[9].id, 32842);
-    EXPECT_FALSE(FormatChoiceForId(32796)); // a constant
-    EXPECT_FALSE(FormatChoiceForId(32829)); // Edit > Undo
+}
+
+// Each id belongs to one popup only, so choosing it runs one thing.
+TEST(MenuTables, NoCommandIdIsUsedTwice) {
+    std::set<int> seen;
+    std::function<void(const std::vector<PopupMenuItem>&)> collect =
+        [&](const std::vector<PopupMenuItem>& items) {
+            for (const PopupMenuItem& item : items) {
+                if (item.id != 0) {
+                    EXPECT_TRUE(seen.insert(item.id).second) << item.id;
+                }
+                collect(item.submenu);
+            }
+        };
+    std::ostringstream transcript;
+    ScriptedCalculator calc{transcript};
+    for (const int resource : {IDR_FORMAT_MENU, IDR_CONSTANTS_MENU, IDR_EDIT_MENU, IDR_MENU_BAR})
+        collect(BuildMenu(*FindMenu(resource), calc.dlg).items);
+    EXPECT_EQ(seen.size(), 1u + 16 + 16 + 13 + 15 + 6 + 8);
 }
 
 TEST_F(MenusTest, FormatPopupChecksTheFormatInForce) {
@@ -99,17 +126,6 @@ TEST_F(MenusTest, GreyedEditItemsNeverRun) {
     DispatchMenuCommand(calc.dlg, ID_EDIT_PASTE); // empty clipboard
     EXPECT_EQ(calc.display.Text(), "1 2 3");
     EXPECT_EQ(calc.dlg.UndoCount(), 0);
-}
-
-TEST(ToolTips, ButtonsHaveTextsOtherControlsNone) {
-    EXPECT_STREQ(ToolTipText(1029), "Digit"); // "7"
-    EXPECT_STREQ(ToolTipText(1032), "Digit"); // "0"
-    EXPECT_STREQ(ToolTipText(1033), "Backspace");
-    EXPECT_STREQ(ToolTipText(1065), "Equals Result");
-    EXPECT_STREQ(ToolTipText(1009), "Put Matrix Here");
-    EXPECT_EQ(ToolTipText(1011), nullptr); // the Width box
-    EXPECT_EQ(ToolTipText(1013), nullptr); // a spin button
-    EXPECT_EQ(ToolTipText(1004), nullptr); // a caption
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // files in the working directory, so each window has its own.
 
 #include "calculator/control_ids.h"
+#include "commands/buttons.h"
 #include "modal_answers.h"
 #include "shell/calculator_window.h"
 #include "shell/command_list.h"
