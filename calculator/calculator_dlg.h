@@ -167,7 +167,8 @@ class CCalculatorDlg {
     // "           C" -> "RegC", "           t" -> "Regtmp".
     static std::string RegisterFileName(const std::string& item);
     void StoreRegister(const std::string& item);
-    void RecallRegister(const std::string& item);
+    // Returns whether the register file was read.
+    bool RecallRegister(const std::string& item);
     // Write or read the current matrix; a failure is reported
     // ("Unable to open file", "File Error") and changes nothing.
     bool SaveRegisterFile(const std::string& name);

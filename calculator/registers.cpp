@@ -37,11 +37,12 @@ void CCalculatorDlg::StoreRegister(const std::string& item) {
     UpdateStatusLine(2, 1);
 }
 
-void CCalculatorDlg::RecallRegister(const std::string& item) {
+bool CCalculatorDlg::RecallRegister(const std::string& item) {
     registerName_ = RegisterFileName(item);
-    LoadRegisterFile(registerName_);
+    const bool loaded = LoadRegisterFile(registerName_);
     ShowCurrentMatrix();
     UpdateStatusLine(2, 1);
+    return loaded;
 }
 
 bool CCalculatorDlg::SaveRegisterFile(const std::string& name) {

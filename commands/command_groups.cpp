@@ -2,6 +2,8 @@
 
 #include "calculator/calculator_dlg.h"
 #include "procedures/element_wise.h"
+#include "testscreate/compare_registers.h"
+#include "testscreate/matrix_tests.h"
 
 namespace {
 
@@ -20,24 +22,24 @@ void SetMultiplySchur(CCalculatorDlg& dlg) {
 
 constexpr CommandRow kTestRows[] = {
     {"Characteristic", nullptr},
-    {"Compare", nullptr},
-    {"Condition Number", nullptr},
-    {"Double Stochastic", nullptr},
+    {"Compare", OnCompare},
+    {"Condition Number", OnTestConditionNumber},
+    {"Double Stochastic", OnTestDoubleStochastic},
     {"Determinant", nullptr},
     {"Eigenvalues", nullptr},
-    {"Hermitian", nullptr},
+    {"Hermitian", OnTestHermitian},
     {"Matrix Norm", nullptr},
-    {"Orthogonal", nullptr},
-    {"Positive Definite", nullptr},
-    {"Rank", nullptr},
-    {"Singular", nullptr},
-    {"Size", nullptr},
-    {"Skew-Symmetric", nullptr},
-    {"Square", nullptr},
-    {"Stochastic", nullptr},
-    {"Symmetric", nullptr},
+    {"Orthogonal", OnTestOrthogonal},
+    {"Positive Definite", OnTestPositiveDefinite},
+    {"Rank", OnTestRank},
+    {"Singular", OnTestSingular},
+    {"Size", OnTestSize},
+    {"Skew-Symmetric", OnTestSkewSymmetric},
+    {"Square", OnTestSquare},
+    {"Stochastic", OnTestStochastic},
+    {"Symmetric", OnTestSymmetric},
     {"Trace", nullptr},
-    {"Unitary", nullptr},
+    {"Unitary", OnTestUnitary},
 };
 
 constexpr CommandRow kMultiplyModeRows[] = {
@@ -79,7 +81,7 @@ constexpr CommandRow kProcedureRows[] = {
     {"Balance", nullptr},
     {"Characteristic", nullptr},
     {"Column:Sum", nullptr},
-    {"Compare", nullptr},
+    {"Compare", OnCompare},
     {"Complex Conjugate", nullptr},
     {"Complex to Composite", nullptr},
     {"Composite to Complex", nullptr},
