@@ -18,6 +18,7 @@ show
 press Test
 pick "Rank"
 show
+input-escape
 pick "Compare"
 show
 press Displ
