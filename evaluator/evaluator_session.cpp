@@ -82,9 +82,10 @@ int RunEvaluator(std::istream& in, std::ostream& out, const std::filesystem::pat
             continue;
         }
         if (StartsWith(line, "hel")) ShowHelp(in, out);
-        for (EvalError code : parser.EvaluateLine(line, result))
+        const CExpressionParser::LineOutcome outcome = parser.EvaluateLine(line, result);
+        for (EvalError code : outcome.errors)
             out << ErrorLine(code) << "\n";
-        PrintResult(out, result, digits);
+        if (outcome.showResult) PrintResult(out, result, digits);
     }
 
     out << "\nDo you wish to save your work (y/n) ?" << std::flush;

@@ -25,14 +25,16 @@ Matrix Scalar(double value) {
 CExpressionParser::CExpressionParser(CEvaluatorVariables& variables, std::ostream& out)
     : m_variables(variables), m_out(out) {}
 
-std::vector<EvalError> CExpressionParser::EvaluateLine(const std::string& line, Matrix& result) {
+CExpressionParser::LineOutcome CExpressionParser::EvaluateLine(const std::string& line,
+                                                               Matrix& result) {
     m_scanner.Reset(line);
     m_errors.clear();
+    m_assignment.reset();
     m_nesting = 0;
     m_scanner.GetToken();
     if (m_scanner.AtEnd()) {
         ReportError(NoExpression);
-        return m_errors;
+        return {m_errors};
     }
     // The operations catch their own failures; what is left (memory running
     // out while copying an operand) must still not end the program.
@@ -44,7 +46,18 @@ std::vector<EvalError> CExpressionParser::EvaluateLine(const std::string& line, 
         ReportError(OperationUndefined);
     }
     if (!m_scanner.AtEnd()) ReportError(SyntaxError);
-    return m_errors;
+    if (!m_assignment) return {m_errors};
+    // A value that went wrong somewhere is no value: the variable keeps
+    // what it held.
+    if (!m_errors.empty()) return {m_errors, false};
+    const Token& target = m_assignment->target;
+    if (target.type == MatrixVariableToken)
+        m_variables.StoreMatrixVar(m_assignment->value, target.text);
+    else
+        m_variables.SetNumber(target.text[0], m_assignment->value(1, 1));
+    result = std::move(m_assignment->value);
+    m_assignment.reset();
+    return {m_errors};
 }
 
 void CExpressionParser::ReportError(EvalError code) {
@@ -63,21 +76,20 @@ Matrix CExpressionParser::ReadMatrixOperand(const std::string& name) {
     return M;
 }
 
-// "=" counts only directly after the first token of a line.
+// "=" counts only directly after the first token of a line. The value of an
+// assignment is kept aside; EvaluateLine decides whether it is assigned.
 void CExpressionParser::ParseAssignment(Matrix& M) {
     const Token first = m_scanner.Current();
     if (first.type == MatrixVariableToken) {
         // The old value is the accumulator the right side starts from; a
         // register that does not exist yet is no error when it is assigned.
-        M = m_variables.GetMatrixVar(first.text);
-        m_variables.StoreMatrixVar(M, first.text);
+        Matrix value = m_variables.GetMatrixVar(first.text);
+        m_variables.StoreMatrixVar(value, first.text);
         m_scanner.GetToken();
         if (m_scanner.IsDelimiter('=')) {
             m_scanner.GetToken();
-            Matrix value = M;
             ParseAddSub(value);
-            M = value;
-            m_variables.StoreMatrixVar(M, first.text);
+            m_assignment = Assignment{first, std::move(value)};
             return;
         }
         m_scanner.PutBack();
@@ -88,12 +100,8 @@ void CExpressionParser::ParseAssignment(Matrix& M) {
             m_scanner.GetToken();
             Matrix value = Scalar(ReadLeadingNumber(m_scanner.Current().text));
             ParseAddSub(value);
-            if (Exist(value)) {
-                m_variables.SetNumber(first.text[0], value(1, 1));
-            } else {
-                ReportError(MatrixDoesNotExist);
-            }
-            M = value;
+            if (!Exist(value)) ReportError(MatrixDoesNotExist);
+            m_assignment = Assignment{first, std::move(value)};
             return;
         }
         m_scanner.PutBack();

@@ -24,11 +24,25 @@ class CExpressionParser {
     // `out` receives the "op = " line of every function call.
     CExpressionParser(CEvaluatorVariables& variables, std::ostream& out);
 
+    struct LineOutcome {
+        std::vector<EvalError> errors; // each code once, in the order raised
+        // False for an assignment that met an error: it assigned nothing and
+        // left the result as it was, so there is no result to show.
+        bool showResult = true;
+    };
+
     // Evaluates `line` into `result`; a line without an expression leaves it
-    // as it was. Returns the codes raised, each once, in the order raised.
-    std::vector<EvalError> EvaluateLine(const std::string& line, NEWMAT::Matrix& result);
+    // as it was. An assignment ("V = ...", "v = ...") takes effect only when
+    // the whole line evaluated without an error.
+    LineOutcome EvaluateLine(const std::string& line, NEWMAT::Matrix& result);
 
   private:
+    // The variable a line assigns to and the value it would receive.
+    struct Assignment {
+        Token target;
+        NEWMAT::Matrix value;
+    };
+
     void ParseAssignment(NEWMAT::Matrix& M);
     void ParseAddSub(NEWMAT::Matrix& M);
     void ParseMulDiv(NEWMAT::Matrix& M);
@@ -50,5 +64,6 @@ class CExpressionParser {
     std::ostream& m_out;
     CExpressionScanner m_scanner;
     std::vector<EvalError> m_errors;
+    std::optional<Assignment> m_assignment;
     int m_nesting = 0;
 };

@@ -37,11 +37,18 @@ const std::vector<Case> kCases = {
     {"norm(lul(D) * luu(D) - D)", kZero},
     {"log(1000) + ln(exp(2)) + deg(rad(30))", "35.0000  \n\n"},
     {"arcsin(1) + arcos(0) + cos(0) + tan(0)", "4.1416  \n\n"},
-    // A numeric assignment without a value raises code 3 and keeps the variable.
-    {"x = Q", "Error: Matrix Does Not Exist\n\n"},
+    // An assignment that meets an error anywhere in its line assigns
+    // nothing and shows no result; other lines still show theirs.
+    {"x = Q", "Error: Matrix Does Not Exist\n"},
     {"x = 5\nx = Q * 2\nx", "5.0000  \n\n"},
-    // An emptied register is read from its file again.
+    {"x = 5\nx = 2 )\nx", "5.0000  \n\n"},
+    {"D = A * Q", "Error: Matrix Does Not Exist\nError: Product not defined\n"},
+    {"D = A * Q\ndet(D)", "25.0000  \n\n"},
     {"A = Q\ndet(A)", "-2.0000  \n\n"},
+    {"1\nD = D / (D - D)", "Error: Singular Matrix\n"},
+    {"1\nD = D / (D - D)\n", "Error: No Expression Present\n1.0000  \n\n"},
+    {"A * Q", "Error: Matrix Does Not Exist\nError: Product not defined\n1.0000  2.0000  \n"
+              "3.0000  4.0000  \n\n"},
     // Remainders are whole numbers, without a negative zero; a divisor that
     // truncates to 0 raises code 7 and keeps the left operand.
     {"-6 % 3", kZero},
