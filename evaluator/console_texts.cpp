@@ -1,6 +1,7 @@
 #include "evaluator/console_texts.h"
 
-#include <istream>
+#include "evaluator/line_input.h"
+
 #include <ostream>
 #include <string>
 
@@ -66,9 +67,9 @@ void ClearScreen(std::ostream& out) {
         out << blankLine << "\n";
 }
 
-void Pause(std::istream& in, std::ostream& out, const char* prompt) {
+void Pause(CLineInput& input, std::ostream& out, const char* prompt) {
     out << prompt << std::flush;
-    in.get();
+    input.ReadCharacter();
 }
 
 } // namespace
@@ -81,7 +82,7 @@ void PrintBanner(std::ostream& out) {
     out << "  help=help, (ex)it=to exit, dec n=n decimal digits, A-Z=matrix, a-z=numbers\n\n";
 }
 
-void ShowHelp(std::istream& in, std::ostream& out) {
+void ShowHelp(CLineInput& input, std::ostream& out) {
     ClearScreen(out);
     int lineOnPage = 1;
     for (const char* line : kHelpLines) {
@@ -89,11 +90,11 @@ void ShowHelp(std::istream& in, std::ostream& out) {
         text.resize(kHelpLineWidth, ' ');
         out << text << "\n";
         if (++lineOnPage > kLinesPerPage) {
-            Pause(in, out, "\nPress Return for more . . .");
+            Pause(input, out, "\nPress Return for more . . .");
             lineOnPage = 1;
         }
     }
-    Pause(in, out, "\nPress Return to exit Help . . .");
+    Pause(input, out, "\nPress Return to exit Help . . .");
     ClearScreen(out);
     PrintBanner(out);
 }

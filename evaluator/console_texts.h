@@ -2,9 +2,11 @@
 
 #include <iosfwd>
 
+class CLineInput;
+
 // The banner shown at start-up and after the help pages.
 void PrintBanner(std::ostream& out);
 
-// The help pages: pauses for a character from `in` after every 22 lines
+// The help pages: pauses for a character from `input` after every 22 lines
 // and at the end, then shows the banner again.
-void ShowHelp(std::istream& in, std::ostream& out);
+void ShowHelp(CLineInput& input, std::ostream& out);

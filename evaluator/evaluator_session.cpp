@@ -5,9 +5,11 @@
 #include "evaluator/evaluator_variables.h"
 #include "evaluator/expression_parser.h"
 #include "evaluator/leading_number.h"
+#include "evaluator/line_input.h"
 
 #include <cstdio>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -63,6 +65,11 @@ void PrintResult(std::ostream& out, const NEWMAT::Matrix& M, int digits) {
 }
 
 int RunEvaluator(std::istream& in, std::ostream& out, const std::filesystem::path& folder) {
+    CStreamLineInput input(in, out);
+    return RunEvaluator(input, out, folder);
+}
+
+int RunEvaluator(CLineInput& input, std::ostream& out, const std::filesystem::path& folder) {
     int digits = kDefaultDigits;
     CEvaluatorVariables variables(folder);
     variables.LoadAll();
@@ -71,17 +78,16 @@ int RunEvaluator(std::istream& in, std::ostream& out, const std::filesystem::pat
     PrintBanner(out);
 
     CExpressionParser parser(variables, out);
-    std::string line;
     while (true) {
-        out << "Enter expression: " << std::flush;
-        if (!std::getline(in, line)) break;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::optional<std::string> typed = input.ReadLine("Enter expression: ");
+        if (!typed) break;
+        const std::string& line = *typed;
         if (StartsWith(line, "qu") || StartsWith(line, "ex")) break;
         if (StartsWith(line, "dec")) {
             SetDecimals(line, out, digits);
             continue;
         }
-        if (StartsWith(line, "hel")) ShowHelp(in, out);
+        if (StartsWith(line, "hel")) ShowHelp(input, out);
         const CExpressionParser::LineOutcome outcome = parser.EvaluateLine(line, result);
         for (EvalError code : outcome.errors)
             out << ErrorLine(code) << "\n";
@@ -89,7 +95,7 @@ int RunEvaluator(std::istream& in, std::ostream& out, const std::filesystem::pat
     }
 
     out << "\nDo you wish to save your work (y/n) ?" << std::flush;
-    const int answer = in.get();
+    const int answer = input.ReadCharacter();
     if (answer == 'y' || answer == 'Y') SaveRegisters(variables, out);
     out << std::flush;
     return 0;

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <iosfwd>
 
+class CLineInput;
+
 // Prints `M` one row per line, each element in fixed point with `digits`
 // decimals followed by two blanks, and one more line end after the last row.
 void PrintResult(std::ostream& out, const NEWMAT::Matrix& M, int digits);
@@ -15,3 +17,5 @@ void PrintResult(std::ostream& out, const NEWMAT::Matrix& M, int digits);
 // saves every register when the answer to the closing question is y or Y.
 // Returns the program's exit status.
 int RunEvaluator(std::istream& in, std::ostream& out, const std::filesystem::path& folder = {});
+// The same run on lines from `input`.
+int RunEvaluator(CLineInput& input, std::ostream& out, const std::filesystem::path& folder = {});

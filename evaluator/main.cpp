@@ -1,7 +1,17 @@
 #include "evaluator/evaluator_session.h"
+#include "evaluator/line_input.h"
 
+#include <cstdio>
 #include <iostream>
 
+#include <unistd.h>
+
+// Typed at a terminal, lines can be edited and recalled; from a pipe or a
+// file they are read exactly as they come.
 int main() {
+    if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+        CTerminalLineInput input(stdin, stdout, std::cout);
+        return RunEvaluator(input, std::cout);
+    }
     return RunEvaluator(std::cin, std::cout);
 }

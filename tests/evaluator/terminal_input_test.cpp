@@ -1,0 +1,74 @@
+// The evaluator at a terminal: a pseudo-terminal stands in for the user's,
+// keys are written into it, and lines come back through the line editor.
+
+#include "eval_test_support.h"
+
+#include "evaluator/line_input.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+class PseudoTerminal {
+  public:
+    PseudoTerminal() {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
+        const int slave = open(ptsname(master_), O_RDWR | O_NOCTTY);
+        if (slave < 0) return;
+        winsize size{};
+        size.ws_row = 24;
+        size.ws_col = 80;
+        ioctl(slave, TIOCSWINSZ, &size);
+        in = fdopen(slave, "r");
+        out = fdopen(dup(slave), "w");
+    }
+    ~PseudoTerminal() {
+        if (in) std::fclose(in);
+        if (out) std::fclose(out);
+        if (master_ >= 0) close(master_);
+    }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    void Type(const std::string& keys) const {
+        ASSERT_EQ(write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+    }
+
+    FILE* in = nullptr;
+    FILE* out = nullptr;
+
+  private:
+    int master_ = -1;
+};
+
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+TEST(TerminalInput, UpRecallsAnEarlierLineAndLeftEditsIt) {
+    ScratchFolder folder;
+    PseudoTerminal terminal;
+    ASSERT_TRUE(terminal.in && terminal.out);
+    setenv("TERM", "xterm", 1);
+    // 6 * 7; Up brings it back; Up again, Left and 1 make it 6 * 17;
+    // the save question is answered n.
+    terminal.Type("6 * 7\r\x1b[A\r\x1b[A\x1b[D1\rquit\rn");
+    std::ostringstream out;
+    {
+        CTerminalLineInput input(terminal.in, terminal.out, out);
+        EXPECT_EQ(RunEvaluator(input, out, folder.path), 0);
+    }
+    const std::string answers = out.str();
+    EXPECT_EQ(Count(answers, "42.0000"), 2u) << answers;
+    EXPECT_EQ(Count(answers, "102.0000"), 1u) << answers;
+    EXPECT_FALSE(std::filesystem::exists(folder.path / "RegA"));
+}
