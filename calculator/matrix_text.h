@@ -48,9 +48,9 @@ NEWMAT::Matrix ParseReal(const std::string& text);
 // Real text whose numbers may carry exponents ("1.500e+003", "2E-5"). Tokens
 // are separated by white space and each is read whole as strtod reads it (a
 // token that starts with no number reads 0). A row ends at each token followed
-// by a line break or by the end of the text, so blank lines do not count as
-// rows. Columns = tokens / rows; the matrix is filled row by row, surplus
-// dropped; no row gives the empty matrix.
+// by a line break or by the end of the text, blanks between them or not, so
+// blank lines do not count as rows. Columns = tokens / rows; the matrix is filled row by row,
+// surplus dropped; no row gives the empty matrix.
 NEWMAT::Matrix ParseRealExponent(const std::string& text);
 
 // Complex text, result in dual layout. Rows are lines as for ParseReal.

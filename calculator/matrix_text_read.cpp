@@ -95,10 +95,12 @@ NEWMAT::Matrix ParseRealExponent(const std::string& text) {
         values.push_back(NumberAt(p));
         while (p < end && !IsCSpace(*p))
             ++p;
-        bool closesRow = p == end;
+        // The last number of a line closes its row, whatever blanks follow
+        // it before the line break or the end of the text.
+        bool closesRow = false;
         for (; p < end && IsCSpace(*p); ++p)
             closesRow = closesRow || IsLineBreak(*p);
-        if (closesRow) ++rows;
+        if (closesRow || p == end) ++rows;
     }
     return FillRows(rows, values);
 }

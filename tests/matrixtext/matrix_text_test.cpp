@@ -45,6 +45,10 @@ TEST(ParseRealExponent, TokensAreReadWholeAndRowsEndAtLineBreaks) {
     // Blank lines end no row; blanks after a row's last number do not hide its end.
     Expect(ParseRealExponent("1e0 2\n\n3 4\n"), 2, 2, {1, 2, 3, 4});
     Expect(ParseRealExponent("1e3 2 \r\n3 4 \r\n"), 2, 2, {1000, 2, 3, 4});
+    // Nor at the end of the text, without a line break.
+    Expect(ParseRealExponent("1e3 2 "), 1, 2, {1000, 2});
+    Expect(ParseRealExponent("1e3 2\n3 4 "), 2, 2, {1000, 2, 3, 4});
+    Expect(ParseRealExponent("1e3 2\n3 4\t \t"), 2, 2, {1000, 2, 3, 4});
     Expect(ParseRealExponent(" \r\n \n"), 0, 0, {});
 }
 
