@@ -171,31 +171,34 @@ void DisplayBox::mouseReleaseEvent(QMouseEvent* event) {
     if (onMouseUp) onMouseUp(button, at.x(), at.y());
 }
 
-void DisplayBox::dragEnterEvent(QDragEnterEvent* event) {
-    if (dropsAllowed && dropsAllowed() && CanReadDrop(event->mimeData()))
-        event->acceptProposedAction();
-    else
+// A drop is always taken as a copy: a move would make the source delete
+// the text the user dragged out of it.
+void DisplayBox::AcceptAsCopy(QDropEvent* event) {
+    if (dropsAllowed && dropsAllowed() && CanReadDrop(event->mimeData()) &&
+        (event->possibleActions() & Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
         event->ignore();
+    }
+}
+
+void DisplayBox::dragEnterEvent(QDragEnterEvent* event) {
+    AcceptAsCopy(event);
 }
 
 void DisplayBox::dragMoveEvent(QDragMoveEvent* event) {
-    if (dropsAllowed && dropsAllowed() && CanReadDrop(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AcceptAsCopy(event);
 }
 
 void DisplayBox::dropEvent(QDropEvent* event) {
-    if (!dropsAllowed || !dropsAllowed()) {
-        event->ignore();
-        return;
-    }
+    AcceptAsCopy(event);
+    if (!event->isAccepted()) return;
     const std::optional<std::string> text = ReadDrop(event->mimeData());
     if (!text) {
         event->ignore();
         return;
     }
-    event->acceptProposedAction();
     // Line breaks as the display writes them, so that caret positions agree
     // with the entry text whatever the file used.
     if (onDropText) onDropText(FromQt(ToQt(*text)));

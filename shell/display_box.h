@@ -47,6 +47,7 @@ class DisplayBox : public QPlainTextEdit, public CMdcText {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    void AcceptAsCopy(QDropEvent* event);
     // Runs a change the core makes itself, which is not reported back to it.
     template <typename Change> void Quietly(Change change);
 

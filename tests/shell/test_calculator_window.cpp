@@ -278,14 +278,20 @@ void CalculatorWindowTest::dropOntoDisplay() {
         QVERIFY(f.Pick(QStringLiteral("Disable Drag Drop")));
     }
 
+    // Shift proposes a move; the display takes every drop as a copy, so
+    // the text stays where it was dragged from.
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(file.fileName())});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    const Qt::DropActions either = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(10, 10), either, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(enter.proposedAction(), Qt::MoveAction);
     QApplication::sendEvent(f.Display().viewport(), &enter);
-    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QDropEvent dropped(QPointF(10, 10), either, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(f.Display().viewport(), &dropped);
     QCOMPARE(enter.isAccepted() && dropped.isAccepted(), taken);
     if (taken) {
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QCOMPARE(dropped.dropAction(), Qt::CopyAction);
         QCOMPARE(f.ForeColor(), kEditingColor);
         // Line breaks as the display writes them, whatever the file used.
         QCOMPARE(EntryText(f), QStringLiteral("7 8\r\n9 10\r\n"));
