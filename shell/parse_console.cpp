@@ -26,7 +26,9 @@ ParseConsole::ParseConsole(QWidget* parent)
     input_->setFont(mono);
     output_->setReadOnly(true);
     output_->setFocusPolicy(Qt::NoFocus);
-    output_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A matrix row stays one line however many columns it has.
+    output_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    output_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette console = output_->palette();
     console.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
     console.setColor(QPalette::Text, QColor(0xd8, 0xd8, 0xd8));
@@ -45,6 +47,7 @@ ParseConsole::ParseConsole(QWidget* parent)
         accept();
     });
     connect(input_, &QLineEdit::returnPressed, this, &ParseConsole::SendLine);
+    input_->installEventFilter(this);
 }
 
 ParseConsole::~ParseConsole() {
@@ -77,6 +80,10 @@ EvaluatorRun ParseConsole::Run() {
 void ParseConsole::SendLine() {
     const QString line = input_->text();
     input_->clear();
+    if (!line.isEmpty() && (typedLines_.isEmpty() || typedLines_.constLast() != line))
+        typedLines_.append(line);
+    recalled_ = int(typedLines_.size());
+    draft_.clear();
     // A console shows what was typed; the evaluator does not echo it.
     output_->moveCursor(QTextCursor::End);
     output_->insertPlainText(line + QLatin1Char('\n'));
@@ -90,6 +97,26 @@ void ParseConsole::ShowOutput() {
     output_->moveCursor(QTextCursor::End);
     output_->insertPlainText(text);
     output_->ensureCursorVisible();
+}
+
+void ParseConsole::Recall(int step) {
+    const int count = int(typedLines_.size());
+    const int next = recalled_ + step;
+    if (next < 0 || next > count) return;
+    if (recalled_ == count) draft_ = input_->text();
+    recalled_ = next;
+    input_->setText(next == count ? draft_ : typedLines_.at(next));
+}
+
+bool ParseConsole::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == input_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            Recall(key == Qt::Key_Up ? -1 : 1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // As in a terminal, Escape is no way out: it would throw away the session.

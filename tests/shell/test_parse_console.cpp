@@ -36,6 +36,7 @@ class ParseConsoleTest : public QObject {
 
   private slots:
     void evaluatorAnswersAndSavesOnlyOnQuit();
+    void typedLinesComeBackAndLongRowsStayWhole();
 };
 
 void ParseConsoleTest::evaluatorAnswersAndSavesOnlyOnQuit() {
@@ -72,6 +73,47 @@ void ParseConsoleTest::evaluatorAnswersAndSavesOnlyOnQuit() {
     f.Click(QStringLiteral("Recall"));
     QVERIFY(f.Pick(QStringLiteral("           B")));
     QCOMPARE(f.DisplayText(), QStringLiteral("7.00    10.00\n15.00    22.00\n"));
+}
+
+void ParseConsoleTest::typedLinesComeBackAndLongRowsStayWhole() {
+    WindowFixture f;
+    // Register L: one row of 100 columns, 1 ... 100.
+    QVector<double> packed{1, 100};
+    for (int c = 1; c <= 100; ++c)
+        packed << c;
+    QFile reg(QStringLiteral("RegL"));
+    QVERIFY(reg.open(QIODevice::WriteOnly));
+    reg.write(reinterpret_cast<const char*>(packed.constData()), packed.size() * sizeof(double));
+    reg.close();
+
+    Parse(f, [](zentabl::ParseConsole* console) {
+        QLineEdit* input = console->input();
+        QVERIFY(Shows(console, QStringLiteral("Enter expression: ")));
+        Type(console, QStringLiteral("6 * 7"));
+        Type(console, QStringLiteral("L"));
+        QVERIFY(Shows(console, QStringLiteral("100.0000")));
+        // The row is one line of the console, scrolled sideways.
+        const QTextBlock row =
+            console->output()->document()->find(QStringLiteral("100.0000")).block();
+        QCOMPARE(row.layout()->lineCount(), 1);
+        QVERIFY(console->output()->horizontalScrollBar()->maximum() > 0);
+
+        QTest::keyClicks(input, QStringLiteral("draft"));
+        QTest::keyClick(input, Qt::Key_Up);
+        QCOMPARE(input->text(), QStringLiteral("L"));
+        QTest::keyClick(input, Qt::Key_Up);
+        QCOMPARE(input->text(), QStringLiteral("6 * 7"));
+        QTest::keyClick(input, Qt::Key_Up); // nothing older
+        QCOMPARE(input->text(), QStringLiteral("6 * 7"));
+        QTest::keyClick(input, Qt::Key_Down);
+        QTest::keyClick(input, Qt::Key_Down);
+        QCOMPARE(input->text(), QStringLiteral("draft"));
+        QTest::keyClick(input, Qt::Key_Up);
+        QTest::keyClick(input, Qt::Key_Up);
+        QTest::keyClick(input, Qt::Key_Return);
+        QTRY_COMPARE(console->output()->toPlainText().count(QStringLiteral("42.0000")), 2);
+        console->close();
+    });
 }
 
 QTEST_MAIN(ParseConsoleTest)
