@@ -18,7 +18,7 @@ class HostDialogsTest : public QObject {
   private slots:
     void messageBoxCarriesCaptionTextIconAndButtons_data();
     void messageBoxCarriesCaptionTextIconAndButtons();
-    void promptBoxReturnsTypedTextOrNothing();
+    void promptBoxAnswersOrEndsTheCommand();
     void splashIsDismissedByAKeyThatGoesNoFurther();
     void startUpIsUsableWithinItsTimeAndTheSplashThenGoes();
     void aboutBoxHelpAndExitFromTheMenuBar();
@@ -62,7 +62,7 @@ void HostDialogsTest::messageBoxCarriesCaptionTextIconAndButtons() {
     QTEST(f.Window().Host().MessageBox("Det = 2\r\n Save value?", "Determinant", flags), "result");
 }
 
-void HostDialogsTest::promptBoxReturnsTypedTextOrNothing() {
+void HostDialogsTest::promptBoxAnswersOrEndsTheCommand() {
     WindowFixture f;
     f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
     QString label;
@@ -75,11 +75,25 @@ void HostDialogsTest::promptBoxReturnsTypedTextOrNothing() {
     QCOMPARE(label, QStringLiteral("Power:"));
     QCOMPARE(f.DisplayText(), QStringLiteral("7.00    10.00\n15.00    22.00\n"));
 
+    // Escape and Cancel are no answer: Pow ends and the matrix stays, even
+    // with an exponent typed.
+    const QString squared = f.DisplayText();
     f.Answers().Next([](QWidget* box) {
-        QTest::keyClicks(box->findChild<QLineEdit*>(), QStringLiteral("7"));
+        QTest::keyClicks(box->findChild<QLineEdit*>(), QStringLiteral("3"));
         QTest::keyClick(box->findChild<QLineEdit*>(), Qt::Key_Escape);
     });
-    QCOMPARE(f.Window().Host().Prompt("Rows:"), std::nullopt);
+    f.Click(QStringLiteral("Pow"));
+    f.Answers().Next([](QWidget* box) {
+        QTest::keyClicks(box->findChild<QLineEdit*>(), QStringLiteral("0"));
+        QPushButton* cancel = nullptr;
+        for (QPushButton* button : box->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Cancel")) cancel = button;
+        QVERIFY(cancel);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    });
+    f.Click(QStringLiteral("Pow"));
+    QCOMPARE(f.DisplayText(), squared);
+    QCOMPARE(f.ForeColor(), kSetColor);
 }
 
 void HostDialogsTest::splashIsDismissedByAKeyThatGoesNoFurther() {
