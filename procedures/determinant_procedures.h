@@ -1,0 +1,37 @@
+#pragma once
+// Determinant, trace and adjugate of the current matrix, in real mode and
+// (for Hermitian matrices) in complex mode.
+
+#include <newmat.h>
+
+class CCalculatorDlg;
+
+// A product held as mantissa · 2^exponent, so that the determinant of a large
+// matrix neither overflows nor underflows while it is formed.
+class ScaledProduct {
+  public:
+    void MultiplyBy(double factor);
+    // The product as a double (±infinity or 0 when it is out of range).
+    double Value() const;
+    // x times the product, rounded once at the end.
+    double Scale(double x) const;
+
+  private:
+    double mantissa_ = 1.0;
+    long exponent_ = 0;
+};
+
+// det(M) · M⁻¹ of a real square M into adjugate; false, with adjugate
+// untouched, when M is not square or singular by the library's LU rule.
+bool RealAdjugate(const NEWMAT::Matrix& m, NEWMAT::Matrix& adjugate);
+// The determinant of the Hermitian dual matrix M: the product of its
+// eigenvalues, which is real.
+ScaledProduct HermitianDeterminant(const NEWMAT::Matrix& m);
+// det(M) · M⁻¹ of the Hermitian dual matrix M; false when M is singular by
+// the library's LU rule (applied to its composite).
+bool HermitianAdjugate(const NEWMAT::Matrix& m, NEWMAT::Matrix& adjugate);
+
+void OnAdjugate(CCalculatorDlg& dlg);
+// Both report one value and offer to save it to the register t.
+void OnDeterminant(CCalculatorDlg& dlg);
+void OnTrace(CCalculatorDlg& dlg);

@@ -1,0 +1,174 @@
+#include <complex>
+#include <vector>
+
+#include "matrixlib/ztmath.h"
+#include "procedures/complex_procedures.h"
+#include "procedures/determinant_procedures.h"
+#include "tests/procedures/procedure_test_support.h"
+
+namespace {
+
+using Complex = std::complex<double>;
+using DeterminantTest = ProcedureTest;
+
+// The determinant of a dual matrix by complex Gaussian elimination.
+Complex ComplexDeterminant(const Matrix& dual) {
+    const int n = dual.Nrows();
+    std::vector<std::vector<Complex>> a(n, std::vector<Complex>(n));
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            a[i][j] = {dual(i + 1, j + 1), dual(i + 1, n + j + 1)};
+    Complex det = 1.0;
+    for (int k = 0; k < n; ++k) {
+        int p = k;
+        for (int i = k + 1; i < n; ++i)
+            if (std::abs(a[i][k]) > std::abs(a[p][k])) p = i;
+        if (p != k) std::swap(a[p], a[k]), det = -det;
+        det *= a[k][k];
+        for (int i = k + 1; i < n; ++i) {
+            const Complex f = a[i][k] / a[k][k];
+            for (int j = k; j < n; ++j)
+                a[i][j] -= f * a[k][j];
+        }
+    }
+    return det;
+}
+
+Matrix RandomHermitianMatrix(int n, unsigned seed) {
+    Matrix h = RandomMatrix(n, 2 * n, seed);
+    for (int i = 1; i <= n; ++i) {
+        h(i, n + i) = 0.0;
+        for (int j = i + 1; j <= n; ++j) {
+            h(j, i) = h(i, j);
+            h(j, n + i) = -h(i, n + j);
+        }
+    }
+    return h;
+}
+
+TEST_F(DeterminantTest, RealAdjugateTimesMatrixIsDeterminantTimesIdentity) {
+    struct Case {
+        Matrix m;
+        Matrix adjugate;
+    };
+    const Case known[] = {
+        {Rows(2, 2, {1, 2, 3, 4}), Rows(2, 2, {4, -2, -3, 1})},
+        {Rows(1, 1, {5}), Rows(1, 1, {1})},
+        // The determinant is out of the double range, the adjugate is not.
+        {Rows(2, 2, {1e-200, 2e-200, 3e-200, 4e-200}),
+         Rows(2, 2, {4e-200, -2e-200, -3e-200, 1e-200})},
+        {Rows(2, 2, {1e200, 2e200, 3e200, 4e200}), Rows(2, 2, {4e200, -2e200, -3e200, 1e200})},
+    };
+    for (const Case& c : known) {
+        Matrix adjugate;
+        ASSERT_TRUE(RealAdjugate(c.m, adjugate));
+        const double scale = c.adjugate.MaximumAbsoluteValue();
+        EXPECT_TRUE(Near(adjugate, c.adjugate, 1e-14 * scale));
+    }
+    for (int n : {3, 7, 30}) {
+        const Matrix m = RandomMatrix(n, n, n);
+        Matrix adjugate;
+        ASSERT_TRUE(RealAdjugate(m, adjugate));
+        const double det = m.Determinant();
+        EXPECT_TRUE(Near(adjugate * m, Matrix(NEWMAT::IdentityMatrix(n) * det),
+                         1e-11 * std::fabs(det) * n));
+    }
+}
+
+TEST_F(DeterminantTest, AdjugateRefusesSingularMatricesByTheLuRule) {
+    const Matrix singular[] = {
+        Rows(2, 2, {1, 2, 2, 4}),
+        Rows(3, 3, {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9}), // not exactly singular in binary
+        Rows(2, 3, {1, 2, 3, 4, 5, 6}),
+        Rows(2, 2, {1, std::nan(""), 3, 4}),
+    };
+    for (const Matrix& m : singular) {
+        Matrix adjugate;
+        EXPECT_FALSE(RealAdjugate(m, adjugate));
+        SetCurrent(m);
+        TakeTranscript();
+        Run(OnAdjugate);
+        EXPECT_EQ(
+            TakeTranscript(),
+            "message \"Error\" \"Singular or Non-Square Matrix\" icon=none buttons=ok -> ok\n");
+    }
+    // Large and invertible: its determinant underflows, yet it is no singular matrix.
+    Matrix m = NEWMAT::IdentityMatrix(200) * 0.01;
+    m(1, 2) = 0.005;
+    SetCurrent(m);
+    Run(OnAdjugate);
+    EXPECT_TRUE(std::isfinite(Current()(1, 1)));
+    EXPECT_EQ(Current().Nrows(), 200);
+}
+
+// The determinant of a Hermitian matrix is real and the product of its
+// eigenvalues, however close or repeated they are.
+TEST_F(DeterminantTest, HermitianDeterminantMatchesComplexElimination) {
+    const Matrix cases[] = {
+        Rows(2, 4, {2, 0, 0, -1, 0, 3, 1, 0}),                              // det 5
+        Rows(3, 6, {2, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0}), // 2I: det 8
+        Rows(3, 6, {-1, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0}),
+        Rows(1, 2, {-4, 0}),
+        RandomHermitianMatrix(4, 11),
+        RandomHermitianMatrix(9, 12),
+        RandomHermitianMatrix(16, 13),
+    };
+    for (const Matrix& h : cases) {
+        const Complex expected = ComplexDeterminant(h);
+        ASSERT_NEAR(expected.imag(), 0.0, 1e-9 * std::abs(expected));
+        const double det = HermitianDeterminant(h).Value();
+        EXPECT_NEAR(det, expected.real(), 1e-11 * std::abs(expected));
+    }
+}
+
+TEST_F(DeterminantTest, HermitianAdjugateTimesMatrixIsDeterminantTimesIdentity) {
+    Matrix adjugate;
+    ASSERT_TRUE(HermitianAdjugate(Rows(2, 4, {2, 0, 0, -1, 0, 3, 1, 0}), adjugate));
+    EXPECT_TRUE(Near(adjugate, Rows(2, 4, {3, 0, 0, 1, 0, 2, -1, 0}), 1e-14));
+    for (int n : {3, 8}) {
+        const Matrix h = RandomHermitianMatrix(n, 20 + n);
+        ASSERT_TRUE(HermitianAdjugate(h, adjugate));
+        const double det = ComplexDeterminant(h).real();
+        Matrix zero(n, n);
+        zero = 0.0;
+        const Matrix expected = MakeDualMatrix(Matrix(NEWMAT::IdentityMatrix(n) * det), zero);
+        EXPECT_TRUE(Near(CMatMul(adjugate, h), expected, 1e-11 * std::fabs(det) * n));
+    }
+    // Hermitian and singular: [1 i; -i 1] has determinant 1 - 1 = 0.
+    EXPECT_FALSE(HermitianAdjugate(Rows(2, 4, {1, 0, 0, 1, 0, 1, -1, 0}), adjugate));
+}
+
+TEST_F(DeterminantTest, ReportsOfferTheValueForTheRegisterT) {
+    SetCurrent(Rows(3, 3, {2, -1, 0, -1, 2, -1, 0, -1, 2}));
+    EXPECT_NEAR(Reported(OnDeterminant)(1, 1), 4.0, 1e-13);
+    EXPECT_EQ(Reported(OnTrace)(1, 1), 6.0);
+    calc.dlg.SetComplexMode();
+    SetCurrent(Rows(2, 4, {1, 2, 0, -4, 3, 4, 7, 1}));
+    const Matrix trace = Reported(OnTrace);
+    EXPECT_TRUE(Near(trace, Rows(1, 2, {5, 1}), 0.0));
+    SetCurrent(Rows(2, 4, {2, 0, 0, -1, 0, 3, 1, 0}));
+    EXPECT_TRUE(Near(Reported(OnDeterminant), Rows(1, 2, {5, 0}), 1e-13));
+    // Neither report changed the current matrix.
+    EXPECT_TRUE(Near(Current(), Rows(2, 4, {2, 0, 0, -1, 0, 3, 1, 0}), 0.0));
+}
+
+TEST_F(DeterminantTest, CompositeRoundTripRestoresMatrixAndMode) {
+    calc.dlg.SetComplexMode();
+    const Matrix m = Rows(2, 6, {1, 2, 3, -1, 0, 5, 4, 5, 6, 2, -2, 0.5});
+    SetCurrent(m);
+    Run(OnComplexToComposite);
+    EXPECT_TRUE(calc.dlg.IsRealMode());
+    ASSERT_EQ(Current().Nrows(), 4);
+    // The real form of z = x + iy: [x −y; y x].
+    EXPECT_EQ(Current()(1, 3 + 1), 1.0);  // −Im(1,1)
+    EXPECT_EQ(Current()(2 + 1, 1), -1.0); // Im(1,1)
+    Run(OnCompositeToComplex);
+    EXPECT_TRUE(calc.dlg.IsComplexMode());
+    EXPECT_TRUE(Near(Current(), m, 0.0));
+    Run(OnComplexConjugate);
+    Run(OnComplexConjugate);
+    EXPECT_TRUE(Near(Current(), m, 0.0));
+    EXPECT_NE(calc.status.Caption().find("Mode: Complex"), std::string::npos);
+}
+
+} // namespace

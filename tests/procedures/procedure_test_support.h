@@ -1,0 +1,79 @@
+#pragma once
+// Running procedures in the tests: prompt answers queued beforehand, and
+// matrices compared against mathematics with a tolerance.
+
+#include <gtest/gtest.h>
+#include <newmat.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "tests/commands/calculator_fixture.h"
+
+using NEWMAT::Matrix;
+using Procedure = void (*)(CCalculatorDlg&);
+
+class ProcedureTest : public CalculatorFixture {
+  protected:
+    // Queues the prompt answers (nullopt: Escape), then runs the procedure.
+    void Run(Procedure procedure, std::initializer_list<std::optional<std::string>> inputs = {}) {
+        for (const auto& input : inputs)
+            calc.host.QueueInput(input);
+        procedure(calc.dlg);
+    }
+
+    void SetCurrent(const Matrix& m) {
+        calc.dlg.SetCurrentMatrix(m);
+        calc.display.SetForeColor(kSetColor);
+        calc.dlg.ShowCurrentMatrix();
+    }
+    using CalculatorFixture::SetCurrent;
+
+    Matrix Current() { return calc.dlg.GetCurrentMatrix(); }
+
+    // The value a report offered, taken by answering Yes and read back from t.
+    Matrix Reported(Procedure procedure) {
+        calc.host.QueueAnswer(ScriptedHost::Answer::Yes);
+        const Matrix kept = Current();
+        procedure(calc.dlg);
+        calc.dlg.RecallRegister("           t");
+        Matrix value = Current();
+        SetCurrent(kept);
+        return value;
+    }
+};
+
+inline Matrix Rows(int rows, int columns, std::initializer_list<double> elements) {
+    Matrix m(rows, columns);
+    int k = 0;
+    for (const double value : elements)
+        m(k / columns + 1, k % columns + 1) = value, ++k;
+    return m;
+}
+
+inline Matrix RandomMatrix(int rows, int columns, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> value(-10.0, 10.0);
+    Matrix m(rows, columns);
+    for (int i = 1; i <= rows; ++i)
+        for (int j = 1; j <= columns; ++j)
+            m(i, j) = value(random);
+    return m;
+}
+
+inline ::testing::AssertionResult Near(const Matrix& actual, const Matrix& expected,
+                                       double tolerance) {
+    if (actual.Nrows() != expected.Nrows() || actual.Ncols() != expected.Ncols())
+        return ::testing::AssertionFailure()
+               << actual.Nrows() << " x " << actual.Ncols() << " instead of " << expected.Nrows()
+               << " x " << expected.Ncols();
+    for (int i = 1; i <= actual.Nrows(); ++i)
+        for (int j = 1; j <= actual.Ncols(); ++j)
+            if (!(std::fabs(actual(i, j) - expected(i, j)) <= tolerance))
+                return ::testing::AssertionFailure() << "(" << i << ", " << j << ") is "
+                                                     << actual(i, j) << ", not " << expected(i, j);
+    return ::testing::AssertionSuccess();
+}

@@ -1,0 +1,247 @@
+#include <climits>
+
+#include "matrixlib/ztmath.h"
+#include "procedures/extract_procedures.h"
+#include "procedures/rearrange_procedures.h"
+#include "procedures/row_operations.h"
+#include "tests/procedures/procedure_test_support.h"
+
+namespace {
+
+using StructuralTest = ProcedureTest;
+
+TEST_F(StructuralTest, QuarterTurnsAreRotations) {
+    const Matrix m = RandomMatrix(3, 5, 1);
+    SetCurrent(m);
+    Run(OnRotateLeft);
+    Matrix left = Current();
+    ASSERT_EQ(left.Nrows(), 5);
+    // Counter-clockwise: the last column becomes the first row.
+    for (int i = 1; i <= 5; ++i)
+        for (int j = 1; j <= 3; ++j)
+            EXPECT_EQ(left(i, j), m(j, 6 - i));
+    Run(OnRotateRight);
+    EXPECT_TRUE(Near(Current(), m, 0.0));
+    for (int turn = 0; turn < 4; ++turn)
+        Run(OnRotateRight);
+    EXPECT_TRUE(Near(Current(), m, 0.0));
+    Run(OnFlip);
+    Run(OnFlop);
+    Run(OnRotateLeft);
+    Run(OnRotateLeft); // a half turn undoes both mirrors
+    EXPECT_TRUE(Near(Current(), m, 0.0));
+}
+
+TEST_F(StructuralTest, SortsKeepTheShapeAndTheElements) {
+    SetCurrent(Rows(2, 3, {5, -1, 3, 2, 9, -7}));
+    Run(OnSortDescending);
+    EXPECT_TRUE(Near(Current(), Rows(2, 3, {9, 5, 3, 2, -1, -7}), 0.0));
+    Run(OnSortAscending);
+    EXPECT_TRUE(Near(Current(), Rows(2, 3, {-7, -1, 2, 3, 5, 9}), 0.0));
+    SetCurrent(Rows(2, 3, {5, -1, 3, 2, 9, -7}));
+    Run(OnRowSort);
+    EXPECT_TRUE(Near(Current(), Rows(2, 3, {-1, 3, 5, -7, 2, 9}), 0.0));
+}
+
+TEST_F(StructuralTest, ReshapeReadsBackAndRefusesNonDivisors) {
+    const Matrix m = RandomMatrix(2, 6, 2);
+    SetCurrent(m);
+    Run(OnReshape, {"4"});
+    ASSERT_EQ(Current().Nrows(), 4);
+    EXPECT_EQ(Current()(2, 1), m(1, 4)); // row by row
+    Run(OnReshape, {"2"});
+    EXPECT_TRUE(Near(Current(), m, 0.0));
+    TakeTranscript();
+    for (const char* rows : {"5", "0", "-3", "24", "x", "99999999999"}) {
+        Run(OnReshape, {rows});
+        EXPECT_NE(TakeTranscript().find("The number of rows must divide the number of elements"),
+                  std::string::npos)
+            << rows;
+        EXPECT_TRUE(Near(Current(), m, 0.0)) << rows;
+    }
+}
+
+TEST_F(StructuralTest, CutsReadBackTheirPartOfTheMatrix) {
+    const Matrix m = RandomMatrix(4, 5, 3);
+    struct Case {
+        Procedure procedure;
+        std::initializer_list<std::optional<std::string>> inputs;
+        Matrix expected;
+    };
+    const Case cases[] = {
+        {OnGetRow, {"3"}, m.Row(3)},
+        {OnGetColumn, {"5"}, m.Column(5)},
+        {OnGetSubmatrix, {"2", "4", "3", "4"}, m.SubMatrix(2, 4, 3, 4)},
+        {OnGetSubmatrix, {"1", "4", "1", "5"}, m},
+    };
+    for (const Case& c : cases) {
+        SetCurrent(m);
+        Run(c.procedure, c.inputs);
+        EXPECT_TRUE(Near(Current(), c.expected, 0.0));
+    }
+    // Out of range or in the wrong order: nothing changes.
+    const Case refused[] = {
+        {OnGetRow, {"5"}, m},
+        {OnGetRow, {"-1"}, m},
+        {OnGetColumn, {"6"}, m},
+        {OnGetColumn, {"0"}, m},
+        {OnGetSubmatrix, {"3", "2", "1", "1"}, m},
+        {OnGetSubmatrix, {"1", "5", "1", "1"}, m},
+        {OnGetSubmatrix, {"0", "1", "1", "1"}, m},
+        {OnGetSubmatrix, {"1", "1", "1", "2147483647"}, m},
+    };
+    SetCurrent(m);
+    for (const Case& c : refused) {
+        Run(c.procedure, c.inputs);
+        EXPECT_TRUE(Near(Current(), m, 0.0));
+    }
+}
+
+TEST_F(StructuralTest, SumsAndDiagonalAgreeWithTheElements) {
+    const Matrix m = RandomMatrix(3, 4, 4);
+    SetCurrent(m);
+    Run(OnRowSum);
+    Matrix ones(4, 1);
+    ones = 1.0;
+    EXPECT_TRUE(Near(Current(), m * ones, 1e-12));
+    SetCurrent(m);
+    Run(OnColumnSum);
+    Matrix onesRow(1, 3);
+    onesRow = 1.0;
+    EXPECT_TRUE(Near(Current(), onesRow * m, 1e-12));
+    SetCurrent(m);
+    Run(OnGetDiagonal);
+    Matrix diagonal(3, 4);
+    diagonal = 0.0;
+    for (int i = 1; i <= 3; ++i)
+        diagonal(i, i) = m(i, i);
+    EXPECT_TRUE(Near(Current(), diagonal, 0.0));
+}
+
+TEST_F(StructuralTest, ComplexCutsWorkOnComplexColumns) {
+    calc.dlg.SetComplexMode();
+    // [(1,7) (2,8) (3,9); (4,10) (5,11) (6,12)]
+    const Matrix m = Rows(2, 6, {1, 2, 3, 7, 8, 9, 4, 5, 6, 10, 11, 12});
+    SetCurrent(m);
+    Run(OnGetColumn, {"2"});
+    EXPECT_TRUE(Near(Current(), Rows(2, 2, {2, 8, 5, 11}), 0.0));
+    SetCurrent(m);
+    Run(OnGetColumn, {"4"}); // only three complex columns
+    EXPECT_TRUE(Near(Current(), m, 0.0));
+    Run(OnGetSubmatrix, {"2", "2", "2", "3"});
+    EXPECT_TRUE(Near(Current(), Rows(1, 4, {5, 6, 11, 12}), 0.0));
+    SetCurrent(m);
+    Run(OnRowSum); // (1+2+3, 7+8+9) and (4+5+6, 10+11+12)
+    EXPECT_TRUE(Near(Current(), Rows(2, 2, {6, 24, 15, 33}), 0.0));
+    SetCurrent(m);
+    Run(OnColumnSum);
+    EXPECT_TRUE(Near(Current(), Rows(1, 6, {5, 7, 9, 17, 19, 21}), 0.0));
+    SetCurrent(m);
+    Run(OnGetDiagonal);
+    EXPECT_TRUE(Near(Current(), Rows(2, 6, {1, 0, 0, 7, 0, 0, 0, 5, 0, 0, 11, 0}), 0.0));
+    SetCurrent(m);
+    Run(OnRowScalarMult, {"1", "-2"}); // a real factor scales both parts
+    EXPECT_TRUE(Near(Current(), Rows(2, 6, {-2, -4, -6, -14, -16, -18, 4, 5, 6, 10, 11, 12}), 0.0));
+}
+
+TEST_F(StructuralTest, RowOperationsCheckEveryRowNumber) {
+    const Matrix m = Rows(3, 3, {0, 2, 4, 1, 1, 1, 0, 0, 0});
+    struct Case {
+        Procedure procedure;
+        std::initializer_list<std::optional<std::string>> inputs;
+        Matrix expected;
+        bool refused;
+    };
+    const Case cases[] = {
+        {OnRowSwap, {"1", "2"}, Rows(3, 3, {1, 1, 1, 0, 2, 4, 0, 0, 0}), false},
+        {OnRowAdd, {"2", "1"}, Rows(3, 3, {1, 3, 5, 1, 1, 1, 0, 0, 0}), false},
+        {OnRowPivot, {"1"}, Rows(3, 3, {0, 1, 2, 1, 1, 1, 0, 0, 0}), false},
+        {OnRowPivot, {"3"}, m, false}, // no pivot in a zero row
+        {OnRowScalarMult, {"2", "2.5"}, Rows(3, 3, {0, 2, 4, 2.5, 2.5, 2.5, 0, 0, 0}), false},
+        {OnRowSwap, {"1", std::nullopt}, m, false}, // escaped
+        {OnRowSwap, {"0", "1"}, m, true},
+        {OnRowAdd, {"1", "4"}, m, true},
+        {OnRowPivot, {"4"}, m, true},
+        {OnRowPivot, {"-2147483648"}, m, true},
+        {OnRowScalarMult, {"4", "2"}, m, true},
+        {OnRowScalarMult, {"99999999999999", "2"}, m, true},
+        {OnRowScalarMult, {"", "2"}, m, true},
+    };
+    for (const Case& c : cases) {
+        SetCurrent(m);
+        TakeTranscript();
+        Run(c.procedure, c.inputs);
+        EXPECT_TRUE(Near(Current(), c.expected, 0.0));
+        const std::string said = TakeTranscript();
+        EXPECT_EQ(said.find("\"Row Swap Error\" \"Row boundary error\" icon=stop") !=
+                      std::string::npos,
+                  c.refused)
+            << said;
+    }
+}
+
+// Reduced row echelon form of matrices whose rank is known, decimal ones
+// among them whose dependent rows are not exact in binary.
+TEST_F(StructuralTest, GaussEliminationGivesTheReducedRowEchelonForm) {
+    struct Case {
+        Matrix m;
+        Matrix rref;
+    };
+    const Case cases[] = {
+        {Rows(3, 3, {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9}),
+         Rows(3, 3, {1, 0, -1, 0, 1, 2, 0, 0, 0})},
+        {Rows(2, 3, {0.1, 0.2, 0.3, 0.3, 0.6, 0.9}), Rows(2, 3, {1, 2, 3, 0, 0, 0})},
+        {Rows(3, 4, {2, 4, -2, 2, 1, 2, -1, 1, 0, 1, 1, 0.5}),
+         Rows(3, 4, {1, 0, -3, 0, 0, 1, 1, 0.5, 0, 0, 0, 0})},
+        {Rows(2, 2, {0, 0, 0, 0}), Rows(2, 2, {0, 0, 0, 0})},
+    };
+    for (const Case& c : cases) {
+        SetCurrent(c.m);
+        Run(OnGaussElimination);
+        EXPECT_TRUE(Near(Current(), c.rref, 1e-12));
+        const Matrix r = Current();
+        // Rows past the rank are exactly zero, not rounding residue.
+        for (int j = 1; j <= r.Ncols(); ++j)
+            EXPECT_EQ(r(r.Nrows(), j), 0.0);
+    }
+    // A product of a 6 x 2 and a 2 x 5 factor has rank 2 and the reduced
+    // form of its row space.
+    const Matrix b = RandomMatrix(6, 2, 5);
+    const Matrix c = Rows(2, 5, {1, 0, 2, -1, 3, 0, 1, -4, 2, 0.5});
+    SetCurrent(b * c);
+    Run(OnGaussElimination);
+    Matrix expected(6, 5);
+    expected = 0.0;
+    expected.Rows(1, 2) = c;
+    EXPECT_TRUE(Near(Current(), expected, 1e-10));
+}
+
+TEST_F(StructuralTest, BalancingKeepsTheEigenvalues) {
+    SetCurrent(Rows(3, 3, {1, 1000, 0, 0.001, 2, 500, 0, 0.002, 3}));
+    Run(OnBalance);
+    const Matrix b = Current();
+    EXPECT_NEAR(b.Trace(), 6.0, 1e-12);
+    EXPECT_NEAR(b.Determinant(), Rows(3, 3, {1, 1000, 0, 0.001, 2, 500, 0, 0.002, 3}).Determinant(),
+                1e-9);
+    EXPECT_LT(std::fabs(b(1, 2)), 100.0); // the scales came closer
+    const Matrix symmetric = Rows(2, 2, {1, 7, 7, 2});
+    SetCurrent(symmetric);
+    Run(OnBalance);
+    EXPECT_TRUE(Near(Current(), symmetric, 0.0));
+}
+
+TEST_F(StructuralTest, ComplexModeRefusesTheRealOnlyRows) {
+    calc.dlg.SetComplexMode();
+    const Matrix m = Rows(2, 4, {1, 2, 3, 4, 5, 6, 7, 8});
+    for (Procedure procedure : {OnFlip, OnRotateLeft, OnRotateRight, OnReshape, OnRowPivot,
+                                OnGaussElimination, OnBalance}) {
+        SetCurrent(m);
+        TakeTranscript();
+        Run(procedure);
+        EXPECT_NE(TakeTranscript().find("Procedure is unavailable for complex matrix"),
+                  std::string::npos);
+        EXPECT_TRUE(Near(Current(), m, 0.0));
+    }
+}
+
+} // namespace
