@@ -7,9 +7,6 @@
 #include <stdexcept>
 
 #include "calculator/control_ids.h"
-#include "commands/buttons.h"
-#include "commands/command_dispatch.h"
-#include "commands/menu_tables.h"
 #include "matrixlib/ztmath.h"
 
 namespace {
@@ -43,8 +40,9 @@ int ClampSpin(int value) {
 
 } // namespace
 
-CCalculatorDlg::CCalculatorDlg(CHost& host, const CalculatorControls& controls)
-    : host_(host), controls_(controls) {}
+CCalculatorDlg::CCalculatorDlg(CHost& host, const CalculatorControls& controls,
+                               CalculatorCommands& commands)
+    : host_(host), controls_(controls), commands_(commands) {}
 
 void CCalculatorDlg::OnInitDialog() {
     RunCommand([this] {
@@ -69,7 +67,7 @@ void CCalculatorDlg::OnInitDialog() {
         UpdateStatusLine(1, 1);
         UpdateStatusLine(5, 0);
         SetMultiplyMatrix();
-        ShowCommandList(*this, Tests);
+        commands_.ShowCommandList(*this, Tests);
 
         undoCount_ = 0;
         undoText_.clear();
@@ -82,7 +80,7 @@ void CCalculatorDlg::OnInitDialog() {
         WriteWidthControls(width_);
         WriteDecimalControls(decimals_);
         entryText_.clear();
-        Display().SetForeColor(kEditingColor);
+        EnterEditingState();
         Display().SetText(entryText_);
         Display().SetFocus();
     });
@@ -117,7 +115,7 @@ void CCalculatorDlg::ShowError(const std::string& text, const std::string& capti
 // ---- Entry points
 
 void CCalculatorDlg::OnButton(int controlId) {
-    RunCommand([this, controlId] { PressButton(*this, controlId); });
+    RunCommand([this, controlId] { commands_.PressButton(*this, controlId); });
 }
 
 bool CCalculatorDlg::OnKeyPress(int keyAscii) {
@@ -147,9 +145,9 @@ void CCalculatorDlg::OnDisplayMouseUp(int button, int x, int y) {
     RunCommand([this, button, x, y] {
         if (button == kRightButton) {
             const ScreenPoint point = host_.ClientToScreen(IDC_DISPLAY, x, y);
-            ShowPopupMenu(*this, point.x, point.y, IDR_EDIT_MENU);
+            commands_.ShowEditMenu(*this, point.x, point.y);
         }
-        Display().SetForeColor(kEditingColor);
+        EnterEditingState();
     });
 }
 
@@ -175,11 +173,11 @@ void CCalculatorDlg::OnBoxMouseMove(int) {
 }
 
 void CCalculatorDlg::OnCommandListClick() {
-    RunCommand([this] { DispatchCommandListClick(*this); });
+    RunCommand([this] { commands_.PickCommandListRow(*this); });
 }
 
 void CCalculatorDlg::OnMenuCommand(int id) {
-    RunCommand([this, id] { DispatchMenuCommand(*this, id); });
+    RunCommand([this, id] { commands_.RunMenuCommand(*this, id); });
 }
 
 bool CCalculatorDlg::OnDropText(const std::string& text) {
@@ -187,7 +185,7 @@ bool CCalculatorDlg::OnDropText(const std::string& text) {
     RunCommand([this, &text] {
         entryText_ = text;
         Display().SetText(entryText_);
-        Display().SetForeColor(kEditingColor);
+        EnterEditingState();
         Display().SetFocus();
     });
     return true;

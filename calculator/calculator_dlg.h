@@ -3,8 +3,19 @@
 // operators, the registers and the display options. It draws nothing itself:
 // it drives the window through the host interface of platform/host.h.
 //
+// How a click travels: the window (shell/) or a script (scripting/) calls an
+// entry point here, such as OnButton(id) or OnCommandListClick(). The entry
+// point runs inside the command frame, RunCommand, and hands the click to the
+// CalculatorCommands it was built with: commands/ finds the row of the button,
+// the list or the menu and runs its handler, a procedure taking the dialog.
+// The procedure reads the current matrix, calls the matrix library
+// (matrixlib/), stores the result with SetCurrentMatrix and redraws the
+// display with ShowCurrentMatrix; a failure anywhere on the way becomes the
+// frame's "Error" box and nothing is stored.
+//
 // Commands in commands/, procedures/ and later folders are functions that take
-// the dialog and use only this public interface.
+// the dialog and use only this public interface; the dialog knows none of
+// them.
 
 #include <newmat.h>
 
@@ -12,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "calculator/calculator_commands.h"
 #include "platform/host.h"
 
 // OLE colours of the display text; they double as the entry state.
@@ -23,19 +35,6 @@ enum class MultiplyKind { Scalar = 1, Kronecker = 2, Matrix = 3, Schur = 4 };
 
 // Which Format choice is in force; the Format popup checks the matching item.
 enum class NumberFormat { Default, Fixed, Exponential };
-
-// Operations that wait for "=", in the order "=" tests them.
-enum class PendingOperation {
-    Add,
-    Subtract,
-    Multiply,
-    Divide,
-    ConcatDiagonal,
-    ConcatHorizontal,
-    ConcatVertical,
-    DotProduct,
-    CrossProduct,
-};
 
 // Thrown by the prompts when the user cancels; RunCommand ends the command
 // quietly.
@@ -54,7 +53,7 @@ struct CalculatorControls {
 
 class CCalculatorDlg {
   public:
-    CCalculatorDlg(CHost& host, const CalculatorControls& controls);
+    CCalculatorDlg(CHost& host, const CalculatorControls& controls, CalculatorCommands& commands);
     CCalculatorDlg(const CCalculatorDlg&) = delete;
     CCalculatorDlg& operator=(const CCalculatorDlg&) = delete;
 
@@ -105,6 +104,8 @@ class CCalculatorDlg {
     // Clears the calculator, then shows the syntax-error text of the index.
     void ReportSyntaxError(int index);
     bool IsSetState() const; // the display is yellow
+    void EnterSetState();     // yellow: a set matrix is shown
+    void EnterEditingState(); // grey: text is being typed
     // Focus to the "Options" caption in the set state, to the display otherwise.
     void MoveFocusByEntryState();
     // segment 1: 1 real, 2 complex; 2: 0 cleared, 1 register letter;
@@ -226,8 +227,6 @@ class CCalculatorDlg {
 
   private:
     using Packed = std::vector<double>;
-    enum class EqualsOutcome { Done, Failed, Skipped };
-    static constexpr int kPendingCount = 9;
 
     static std::string RegisterLetter(const std::string& fileName);
     void ShowError(const std::string& text, const std::string& caption, unsigned flags);
@@ -254,9 +253,10 @@ class CCalculatorDlg {
 
     CHost& host_;
     CalculatorControls controls_;
+    CalculatorCommands& commands_;
 
     bool complexMode_ = false;
-    bool pending_[kPendingCount] = {};
+    bool pending_[kPendingOperationCount] = {};
     MultiplyKind multiplyMode_ = MultiplyKind::Matrix;
     NumberFormat format_ = NumberFormat::Default;
     bool keyboardEntry_ = true;

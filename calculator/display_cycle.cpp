@@ -8,7 +8,7 @@
 #include "calculator/calculator_dlg.h"
 #include "calculator/control_ids.h"
 #include "calculator/display_text.h"
-#include "calculator/matrix_text.h"
+#include "matrixtext/matrix_text.h"
 #include "matrixlib/ztmath.h"
 
 namespace {
@@ -49,6 +49,14 @@ bool CCalculatorDlg::IsSetState() const {
     return controls_.display.ForeColor() == kSetColor;
 }
 
+void CCalculatorDlg::EnterSetState() {
+    Display().SetForeColor(kSetColor);
+}
+
+void CCalculatorDlg::EnterEditingState() {
+    Display().SetForeColor(kEditingColor);
+}
+
 void CCalculatorDlg::MoveFocusByEntryState() {
     if (IsSetState())
         host_.SetFocusTo(IDC_OPTIONS_CAPTION);
@@ -86,7 +94,7 @@ void CCalculatorDlg::ClearCalculator() {
     Display().SetText(entryText_);
     UpdateStatusLine(2, 0);
     ResetCaption();
-    Display().SetForeColor(kEditingColor);
+    EnterEditingState();
     Display().SetFocus();
 }
 
@@ -120,7 +128,7 @@ void CCalculatorDlg::InsertText(const std::string& text) {
         Display().SetText(entryText_);
         Display().SetSelStart(caretPosition_);
     }
-    Display().SetForeColor(kEditingColor);
+    EnterEditingState();
     Display().SetFocus();
 }
 
@@ -130,7 +138,7 @@ void CCalculatorDlg::Backspace() {
         entryText_.clear();
     else if (!entryText_.empty())
         entryText_.erase(LastCharacterIndex(entryText_));
-    Display().SetForeColor(kEditingColor);
+    EnterEditingState();
     Display().SetText(entryText_);
     Display().SetFocus();
 }
@@ -162,7 +170,7 @@ void CCalculatorDlg::SetEntry() {
     }
     SetCurrentMatrix(matrix);
     matrix.CleanUp();
-    Display().SetForeColor(kSetColor);
+    EnterSetState();
     ShowCurrentMatrix();
     host_.SetFocusTo(IDC_OPTIONS_CAPTION);
 }

@@ -6,9 +6,8 @@
 #include "archive/packed_matrix.h"
 
 #include "calculator/calculator_dlg.h"
-#include "commands/command_dispatch.h"
+#include "matrixlib/elements.h"
 #include "matrixlib/ztmath.h"
-#include "procedures/element_wise.h"
 
 using NEWMAT::Matrix;
 
@@ -95,7 +94,7 @@ void CCalculatorDlg::OnDivide() {
 void CCalculatorDlg::OnMultiply() {
     BeginTwoOperand(PendingOperation::Multiply, kCue.multiply);
     if (!HasCurrentMatrix()) return;
-    ShowCommandList(*this, MultiplyMode);
+    commands_.ShowCommandList(*this, MultiplyMode);
     if (!IsSetState()) Display().SetFocus();
 }
 
@@ -130,7 +129,7 @@ void CCalculatorDlg::OnEquals() {
         ClearPending();
         return;
     }
-    for (int index = 0; index < kPendingCount; ++index) {
+    for (int index = 0; index < kPendingOperationCount; ++index) {
         if (!pending_[index]) continue;
         const auto operation = static_cast<PendingOperation>(index);
         Matrix result;
@@ -142,20 +141,20 @@ void CCalculatorDlg::OnEquals() {
         a.CleanUp();
         b.CleanUp();
         pending_[index] = false;
-        if (operation == PendingOperation::Multiply) ShowCommandList(*this, Tests);
+        if (operation == PendingOperation::Multiply) commands_.ShowCommandList(*this, Tests);
         return;
     }
 }
 
-CCalculatorDlg::EqualsOutcome CCalculatorDlg::Fail(const char* text, const char* caption,
+EqualsOutcome CCalculatorDlg::Fail(const char* text, const char* caption,
                                                    unsigned icon, bool refillTests) {
     ShowError(text, caption, icon);
-    if (refillTests) ShowCommandList(*this, Tests);
+    if (refillTests) commands_.ShowCommandList(*this, Tests);
     ClearPending();
     return EqualsOutcome::Failed;
 }
 
-CCalculatorDlg::EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& a,
+EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& a,
                                                       const Matrix& b, Matrix& result) {
     switch (operation) {
     case PendingOperation::Add:
@@ -175,35 +174,16 @@ CCalculatorDlg::EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation
         if (ZeroDeterminant(b)) return Fail(kSingular, kError, 0, false);
         result = a * b.i();
         return EqualsOutcome::Done;
-    case PendingOperation::ConcatDiagonal:
-        result = BlockDiagonal(a, b);
-        return EqualsOutcome::Done;
-    case PendingOperation::ConcatHorizontal:
-        if (a.Nrows() != b.Nrows()) return Fail("Rows do not match", kError, MB_ICONSTOP, false);
-        result = a | b;
-        return EqualsOutcome::Done;
-    case PendingOperation::ConcatVertical:
-        if (a.Ncols() != b.Ncols()) return Fail("Columns do not match", kError, MB_ICONSTOP, false);
-        result = a & b;
-        return EqualsOutcome::Done;
-    case PendingOperation::DotProduct:
-    case PendingOperation::CrossProduct:
-        if (!IsVector(a) || !IsVector(b))
-            return Fail("Selected object is not a vector", kError, MB_ICONSTOP, false);
-        if (!DimCmp(a, b))
-            return Fail("Incompatible vector dimensions", kError, MB_ICONSTOP, false);
-        if (operation == PendingOperation::CrossProduct) {
-            result = VectorCrossProd(a, b);
-        } else {
-            result.ReSize(1, 1);
-            result(1, 1) = VectorDotProd(a, b);
-        }
-        return EqualsOutcome::Done;
+    default:
+        break;
     }
-    return EqualsOutcome::Skipped;
+    // The rest were begun by procedures, which finish them.
+    const EqualsOutcome outcome = commands_.FinishPending(*this, operation, a, b, result);
+    if (outcome == EqualsOutcome::Failed) ClearPending();
+    return outcome;
 }
 
-CCalculatorDlg::EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, const Matrix& b,
+EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, const Matrix& b,
                                                            Matrix& result) {
     switch (multiplyMode_) {
     case MultiplyKind::Matrix:
@@ -226,7 +206,7 @@ CCalculatorDlg::EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, cons
     return EqualsOutcome::Done;
 }
 
-CCalculatorDlg::EqualsOutcome CCalculatorDlg::MultiplyComplex(const Matrix& a, const Matrix& b,
+EqualsOutcome CCalculatorDlg::MultiplyComplex(const Matrix& a, const Matrix& b,
                                                               Matrix& result) {
     switch (multiplyMode_) {
     case MultiplyKind::Matrix:
@@ -256,11 +236,7 @@ void CCalculatorDlg::OnSign() {
 }
 
 void CCalculatorDlg::OnAbsolute() {
-    ApplyToCurrent([](Matrix& m) {
-        NEWMAT::Real* element = m.Store();
-        for (int k = 0; k < m.Storage(); ++k)
-            element[k] = std::fabs(element[k]);
-    });
+    ApplyToCurrent([](Matrix& m) { ApplyToElements(m, [](double x) { return std::fabs(x); }); });
 }
 
 void CCalculatorDlg::OnInteger() {

@@ -45,12 +45,12 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
         if (row) dlg.RunCommand([&] { dlg.StoreRegister(picked); });
         break;
     case Recall:
-        dlg.Display().SetForeColor(kSetColor);
+        dlg.EnterSetState();
         if (row) dlg.RunCommand([&] { dlg.RecallRegister(picked); });
         dlg.ResetCaption();
         break;
     default:
-        if (kind == Create) dlg.Display().SetForeColor(kSetColor);
+        if (kind == Create) dlg.EnterSetState();
         if (row && row->run) dlg.RunCommand([&] { row->run(dlg); });
         break;
     }

@@ -3,20 +3,7 @@
 // dialog forwards its command-list click and menu commands here; every text
 // and id they use lives in the tables of this folder.
 
-class CCalculatorDlg;
-
-// The values are stored and compared by the dialog, so they are fixed.
-enum CommandListKind {
-    Tests = 1,
-    MultiplyMode = 2,
-    DisplayOptions = 3,
-    Store = 4,
-    Recall = 5,
-    Procedures = 6,
-    Mode = 7,
-    Create = 9,
-    Factor = 12
-};
+#include "calculator/calculator_commands.h"
 
 // Refills the command list with one group and writes its title.
 void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind);

@@ -3,18 +3,7 @@
 // of that element alone. A dual (complex) matrix is treated as its real
 // numbers, so real and imaginary parts are transformed separately.
 
-namespace NEWMAT {
-class Matrix;
-}
 class CCalculatorDlg;
-
-// x truncated toward zero. Values inside the 32-bit integer range pass
-// through an int as they always have (so -0.5 gives +0); larger magnitudes
-// keep their integer part, and not-a-number stays, instead of overflowing.
-double IntegerPart(double x);
-
-// IntegerPart of every element; shared by the Int key.
-void TruncateElements(NEWMAT::Matrix& m);
 
 void OnElementSin(CCalculatorDlg& dlg);
 void OnElementCos(CCalculatorDlg& dlg);

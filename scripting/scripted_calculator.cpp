@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "commands/command_tables.h"
 #include "commands/menu_tables.h"
 #include "scripting/script_error.h"
 #include "scripting/script_text.h"
@@ -27,8 +28,11 @@ std::string WithCrLf(const std::string& text) {
 } // namespace
 
 ScriptedCalculator::ScriptedCalculator(std::ostream& transcript)
-    : host(transcript), dlg(host, CalculatorControls{display, status, commandList, widthBox,
-                                                     decimalBox, widthSpin, decimalSpin}) {
+    : host(transcript),
+      dlg(host,
+          CalculatorControls{display, status, commandList, widthBox, decimalBox, widthSpin,
+                             decimalSpin},
+          CalculatorCommandTables()) {
     dlg.OnInitDialog();
 }
 

@@ -2,6 +2,7 @@
 
 #include "calculator/control_ids.h"
 #include "commands/buttons.h"
+#include "commands/command_tables.h"
 #include "commands/menu_tables.h"
 #include "shell/artwork.h"
 #include "shell/command_list.h"
@@ -53,8 +54,10 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
     TintKeys();
 
     dlg_ = std::make_unique<CCalculatorDlg>(
-        *host_, CalculatorControls{*display_, *status_, *commandList_, *widthBox_, *decimalBox_,
-                                   *widthSpin_, *decimalSpin_});
+        *host_,
+        CalculatorControls{*display_, *status_, *commandList_, *widthBox_, *decimalBox_,
+                           *widthSpin_, *decimalSpin_},
+        CalculatorCommandTables());
     BuildMenuBar();
     WireToCore();
 

@@ -4,7 +4,7 @@
 
 #include "archive/matrix_file.h"
 #include "archive/register_file.h"
-#include "calculator/matrix_text.h"
+#include "matrixtext/matrix_text.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "calculator/matrix_text.h"
+#include "matrixtext/matrix_text.h"
 
 #include "platform/number_parse.h"
 

@@ -1,0 +1,63 @@
+#pragma once
+// What the calculator dialog reaches above itself: the tables that say what a
+// button, a command-list row or a menu item runs, and the procedures that
+// finish at "=". The dialog is handed one of these when it is built and knows
+// nothing else of commands/ or procedures/; commands/ supplies the one the
+// programs use (CalculatorCommandTables).
+
+#include <newmat.h>
+
+class CCalculatorDlg;
+
+// The groups of the command list. The values are stored and compared by the
+// dialog, so they are fixed.
+enum CommandListKind {
+    Tests = 1,
+    MultiplyMode = 2,
+    DisplayOptions = 3,
+    Store = 4,
+    Recall = 5,
+    Procedures = 6,
+    Mode = 7,
+    Create = 9,
+    Factor = 12
+};
+
+// Operations that wait for "=", in the order "=" tests them. The first four
+// are the operator keys; the others are begun by procedures.
+enum class PendingOperation {
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    ConcatDiagonal,
+    ConcatHorizontal,
+    ConcatVertical,
+    DotProduct,
+    CrossProduct,
+};
+inline constexpr int kPendingOperationCount = static_cast<int>(PendingOperation::CrossProduct) + 1;
+
+// What "=" made of one pending operation. Skipped: it has no result in the
+// current mode and stays pending. Failed: the reason has been shown.
+enum class EqualsOutcome { Done, Failed, Skipped };
+
+class CalculatorCommands {
+  public:
+    virtual ~CalculatorCommands() = default;
+
+    // Each runs inside the dialog's command frame.
+    virtual void PressButton(CCalculatorDlg& dlg, int controlId) = 0;
+    // The row on show in the command list was picked.
+    virtual void PickCommandListRow(CCalculatorDlg& dlg) = 0;
+    virtual void RunMenuCommand(CCalculatorDlg& dlg, int id) = 0;
+    // The display's Edit popup at the screen point (x, y).
+    virtual void ShowEditMenu(CCalculatorDlg& dlg, int x, int y) = 0;
+    // Fills the command list with the group and writes its title.
+    virtual void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind) = 0;
+    // "=" for an operation a procedure began: a the first operand, b the
+    // current matrix.
+    virtual EqualsOutcome FinishPending(CCalculatorDlg& dlg, PendingOperation operation,
+                                        const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
+                                        NEWMAT::Matrix& result) = 0;
+};
