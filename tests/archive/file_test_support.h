@@ -1,0 +1,101 @@
+#pragma once
+// Helpers for tests that put register files in hostile situations: a scratch
+// folder, raw file bytes, and running part of a test in a child process under
+// an unprivileged user (the suite may run as root, for whom no permission bit
+// counts).
+
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <bit>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <string>
+
+static_assert(std::endian::native == std::endian::little, "test data is little-endian");
+
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zt-registers-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create " << pattern;
+        path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string operator/(const std::string& name) const { return (path / name).string(); }
+
+    // The names of everything in the folder.
+    std::set<std::string> Entries() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    std::filesystem::path path;
+};
+
+// The bytes of the doubles as they stand (little-endian).
+inline std::string Bytes(std::initializer_list<double> values) {
+    std::string bytes(values.size() * sizeof(double), '\0');
+    std::memcpy(bytes.data(), std::data(values), bytes.size());
+    return bytes;
+}
+
+inline void WriteFile(const std::string& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+inline std::string ReadFile(const std::string& file) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+// Runs `body` in a forked child that, when this process is root, gives
+// `folder` to the user nobody and becomes that user first. A failure the
+// child reports (or a crash) fails the calling test.
+inline void RunUnprivileged(const std::filesystem::path& folder,
+                            const std::function<void()>& body) {
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0) {
+            const passwd* nobody = getpwnam("nobody");
+            const bool dropped = nobody && chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid) == 0 &&
+                                 setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0 &&
+                                 setuid(nobody->pw_uid) == 0;
+            if (!dropped) {
+                std::fprintf(stderr, "cannot become the user nobody\n");
+                _exit(2);
+            }
+        }
+        body();
+        std::fflush(nullptr);
+        _exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "the unprivileged part failed (see above), status " << status;
+}
