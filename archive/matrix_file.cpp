@@ -1,11 +1,18 @@
 #include "archive/matrix_file.h"
 
 #include <algorithm>
+#include <new>
 
 NEWMAT::Matrix LoadMatrixFile(const std::string& fileName) {
     PackedMatrix packed;
     if (ReadRegisterFile(fileName, packed) != RegisterFileResult::Ok) return NEWMAT::Matrix();
-    return UnpackMatrix(packed);
+    try {
+        return UnpackMatrix(packed);
+    } catch (const std::bad_alloc&) {
+    } catch (const RBD_COMMON::BaseException&) {
+        // newmat's own report of memory running out
+    }
+    return NEWMAT::Matrix();
 }
 
 RegisterFileResult SaveMatrixFile(const NEWMAT::Matrix& matrix, const std::string& fileName) {
@@ -14,16 +21,17 @@ RegisterFileResult SaveMatrixFile(const NEWMAT::Matrix& matrix, const std::strin
     return WriteRegisterFile(fileName, packed);
 }
 
-void LoadNumericVariables(NumericVariables& variables, const std::string& fileName) {
+RegisterFileResult LoadNumericVariables(NumericVariables& variables, const std::string& fileName) {
     PackedMatrix packed;
-    if (ReadRegisterFile(fileName, packed) != RegisterFileResult::Ok) return;
+    const RegisterFileResult result = ReadRegisterFile(fileName, packed);
+    if (result != RegisterFileResult::Ok) return result;
     // A loaded header holds whole, in-range counts backed by its elements.
     const auto rows = static_cast<std::size_t>(packed[0]);
     const auto columns = static_cast<std::size_t>(packed[1]);
-    if (columns == 0) return;
-    const std::size_t used = std::min(rows, variables.size());
+    const std::size_t used = columns == 0 ? 0 : std::min(rows, variables.size());
     for (std::size_t i = 0; i < used; ++i)
         variables[i] = packed[2 + i * columns];
+    return result;
 }
 
 RegisterFileResult SaveNumericVariables(const NumericVariables& variables,

@@ -1,15 +1,18 @@
 #include "archive/register_file.h"
 
 #include "archive/safe_save.h"
+#include "matrixlib/allocation_limit.h"
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <new>
 #include <sys/stat.h>
 
 namespace {
@@ -38,16 +41,20 @@ bool IsDimension(double count) {
            count <= std::numeric_limits<std::int32_t>::max();
 }
 
-// The element count a header promises, or false when the header is no matrix
-// shape or promises more than `availableElements`.
-bool PromisedElements(const double header[2], std::size_t availableElements,
-                      std::size_t& elements) {
-    if (!IsDimension(header[0]) || !IsDimension(header[1])) return false;
-    const auto count =
-        static_cast<std::uint64_t>(header[0]) * static_cast<std::uint64_t>(header[1]);
-    if (count > availableElements) return false;
+// The element count a header promises, checked against the elements the
+// bytes hold and against the allocation limit.
+RegisterFileResult PromisedElements(const double header[2], std::size_t availableElements,
+                                    std::size_t& elements) {
+    const double rows = header[0];
+    const double columns = header[1];
+    if (!IsDimension(rows) || !IsDimension(columns)) return RegisterFileResult::Damaged;
+    if ((rows == 0 || columns == 0) && std::max(rows, columns) > kLargestEmptyExtent)
+        return RegisterFileResult::Damaged;
+    const auto count = static_cast<std::uint64_t>(rows) * static_cast<std::uint64_t>(columns);
+    if (count > availableElements) return RegisterFileResult::Damaged;
+    if (!ztmath::MatrixSizeAllowed(rows, columns)) return RegisterFileResult::TooLarge;
     elements = static_cast<std::size_t>(count);
-    return true;
+    return RegisterFileResult::Ok;
 }
 
 struct FileCloser {
@@ -68,21 +75,27 @@ RegisterFileResult DeserializePacked(std::string_view bytes, PackedMatrix& packe
     double header[2];
     CopyLittleEndian(header, bytes.data(), 2);
     std::size_t elements = 0;
-    if (!PromisedElements(header, (bytes.size() - kHeaderBytes) / kValueBytes, elements))
-        return RegisterFileResult::Damaged;
-    PackedMatrix loaded(2 + elements);
-    CopyLittleEndian(loaded.data(), bytes.data(), loaded.size());
-    packed.swap(loaded);
+    const RegisterFileResult checked =
+        PromisedElements(header, (bytes.size() - kHeaderBytes) / kValueBytes, elements);
+    if (checked != RegisterFileResult::Ok) return checked;
+    try {
+        PackedMatrix loaded(2 + elements);
+        CopyLittleEndian(loaded.data(), bytes.data(), loaded.size());
+        packed.swap(loaded);
+    } catch (const std::bad_alloc&) {
+        return RegisterFileResult::TooLarge;
+    }
     return RegisterFileResult::Ok;
 }
 
 RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& packed) {
     // Opening a pipe or device would block or read without end.
     struct stat before {};
-    if (stat(fileName.c_str(), &before) != 0 || !S_ISREG(before.st_mode))
-        return RegisterFileResult::CannotOpen;
+    if (stat(fileName.c_str(), &before) != 0)
+        return errno == ENOENT ? RegisterFileResult::Missing : RegisterFileResult::CannotOpen;
+    if (!S_ISREG(before.st_mode)) return RegisterFileResult::CannotOpen;
     File file(std::fopen(fileName.c_str(), "rb"));
-    if (!file) return RegisterFileResult::CannotOpen;
+    if (!file) return errno == ENOENT ? RegisterFileResult::Missing : RegisterFileResult::CannotOpen;
     struct stat status {};
     if (fstat(fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode))
         return RegisterFileResult::CannotOpen;
@@ -95,19 +108,24 @@ RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& p
     double header[2];
     CopyLittleEndian(header, headerBytes, 2);
     std::size_t elements = 0;
-    if (!PromisedElements(header, (fileBytes - kHeaderBytes) / kValueBytes, elements))
-        return RegisterFileResult::Damaged;
+    const RegisterFileResult checked =
+        PromisedElements(header, (fileBytes - kHeaderBytes) / kValueBytes, elements);
+    if (checked != RegisterFileResult::Ok) return checked;
 
-    PackedMatrix loaded(2 + elements);
-    loaded[0] = header[0];
-    loaded[1] = header[1];
-    if (elements > 0) {
-        // The file may have shrunk since it was measured.
-        if (std::fread(loaded.data() + 2, kValueBytes, elements, file.get()) != elements)
-            return RegisterFileResult::Damaged;
-        SwapIfBigEndian(loaded.data() + 2, elements);
+    try {
+        PackedMatrix loaded(2 + elements);
+        loaded[0] = header[0];
+        loaded[1] = header[1];
+        if (elements > 0) {
+            // The file may have shrunk since it was measured.
+            if (std::fread(loaded.data() + 2, kValueBytes, elements, file.get()) != elements)
+                return RegisterFileResult::Damaged;
+            SwapIfBigEndian(loaded.data() + 2, elements);
+        }
+        packed.swap(loaded);
+    } catch (const std::bad_alloc&) {
+        return RegisterFileResult::TooLarge;
     }
-    packed.swap(loaded);
     return RegisterFileResult::Ok;
 }
 

@@ -1,5 +1,6 @@
 #include "evaluator/evaluator_session.h"
 
+#include "archive/register_names.h"
 #include "evaluator/console_texts.h"
 #include "evaluator/eval_errors.h"
 #include "evaluator/evaluator_variables.h"
@@ -38,9 +39,17 @@ void SetDecimals(const std::string& line, std::ostream& out, int& digits) {
     digits = value > kMaxDigits ? kMaxDigits : static_cast<int>(value);
 }
 
+// A register that could not be read at start-up and was not assigned is left
+// on disk as it is; saving the empty register in its place would destroy it.
 void SaveRegisters(const CEvaluatorVariables& variables, std::ostream& out) {
-    for (const std::string& file : variables.SaveAll()) {
-        out << "\n" << ErrorLine(UnableToOpenFile) << " " << file;
+    for (const CEvaluatorVariables::Unsaved& file : variables.SaveAll()) {
+        out << "\n";
+        if (file.skipReason) {
+            const std::string name = file.fileName.substr(sizeof kRegisterFilePrefix - 1);
+            out << "Register " << name << " not saved: " << file.skipReason;
+        } else {
+            out << ErrorLine(UnableToOpenFile) << " " << file.fileName;
+        }
     }
 }
 
@@ -49,12 +58,14 @@ void SaveRegisters(const CEvaluatorVariables& variables, std::ostream& out) {
 void PrintResult(std::ostream& out, const NEWMAT::Matrix& M, int digits) {
     std::string text;
     std::vector<char> buffer(64);
-    for (int r = 1; r <= M.Nrows(); ++r) {
-        for (int c = 1; c <= M.Ncols(); ++c) {
-            int length = std::snprintf(buffer.data(), buffer.size(), "%.*f  ", digits, M(r, c));
+    // Counted from 0 with "<": a count of INT_MAX cannot overflow the counter.
+    for (int r = 0; r < M.Nrows(); ++r) {
+        for (int c = 0; c < M.Ncols(); ++c) {
+            const double value = M.element(r, c);
+            int length = std::snprintf(buffer.data(), buffer.size(), "%.*f  ", digits, value);
             if (length >= static_cast<int>(buffer.size())) {
                 buffer.resize(length + 1);
-                length = std::snprintf(buffer.data(), buffer.size(), "%.*f  ", digits, M(r, c));
+                length = std::snprintf(buffer.data(), buffer.size(), "%.*f  ", digits, value);
             }
             text.append(buffer.data(), length);
         }

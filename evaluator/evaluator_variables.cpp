@@ -18,6 +18,21 @@ int LetterIndex(char letter) {
 
 const PackedMatrix kEmptyPacked = {0.0, 0.0};
 
+// Why a file that did not load must keep its content; nullptr for files that
+// loaded or do not exist.
+const char* LoadFailure(RegisterFileResult result) {
+    switch (result) {
+    case RegisterFileResult::Damaged:
+        return "damaged";
+    case RegisterFileResult::CannotOpen:
+        return "unreadable";
+    case RegisterFileResult::TooLarge:
+        return "too large";
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace
 
 CEvaluatorVariables::CEvaluatorVariables(std::filesystem::path folder)
@@ -31,26 +46,33 @@ std::string CEvaluatorVariables::FilePath(const std::string& fileName) const {
 
 void CEvaluatorVariables::LoadAll() {
     m_registers.fill(kEmptyPacked);
-    LoadNumericVariables(m_numbers, FilePath(kNumericVariablesFile));
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        PackMatrix(LoadMatrixFile(FilePath(RegisterFileName(letter))), m_registers[letter - 'A']);
+    m_numbersLoadFailure =
+        LoadFailure(LoadNumericVariables(m_numbers, FilePath(kNumericVariablesFile)));
+    for (int index = 0; index < 26; ++index) {
+        // Read straight into the register: a large one is held once.
+        const std::string file = FilePath(RegisterFileName(static_cast<char>('A' + index)));
+        m_loadFailures[index] = LoadFailure(ReadRegisterFile(file, m_registers[index]));
     }
 }
 
-std::vector<std::string> CEvaluatorVariables::SaveAll() const {
-    std::vector<std::string> failed;
-    if (SaveNumericVariables(m_numbers, FilePath(kNumericVariablesFile)) !=
-        RegisterFileResult::Ok) {
-        failed.push_back(kNumericVariablesFile);
+std::vector<CEvaluatorVariables::Unsaved> CEvaluatorVariables::SaveAll() const {
+    std::vector<Unsaved> unsaved;
+    if (m_numbersLoadFailure) {
+        unsaved.push_back({kNumericVariablesFile, m_numbersLoadFailure});
+    } else if (SaveNumericVariables(m_numbers, FilePath(kNumericVariablesFile)) !=
+               RegisterFileResult::Ok) {
+        unsaved.push_back({kNumericVariablesFile, nullptr});
     }
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const std::string fileName = RegisterFileName(letter);
-        if (WriteRegisterFile(FilePath(fileName), m_registers[letter - 'A']) !=
-            RegisterFileResult::Ok) {
-            failed.push_back(fileName);
+    for (int index = 0; index < 26; ++index) {
+        const std::string fileName = RegisterFileName(static_cast<char>('A' + index));
+        if (m_loadFailures[index]) {
+            unsaved.push_back({fileName, m_loadFailures[index]});
+        } else if (WriteRegisterFile(FilePath(fileName), m_registers[index]) !=
+                   RegisterFileResult::Ok) {
+            unsaved.push_back({fileName, nullptr});
         }
     }
-    return failed;
+    return unsaved;
 }
 
 NEWMAT::Matrix CEvaluatorVariables::GetMatrixVar(const std::string& name) const {
@@ -63,7 +85,12 @@ NEWMAT::Matrix CEvaluatorVariables::GetMatrixVar(const std::string& name) const 
 
 void CEvaluatorVariables::StoreMatrixVar(const NEWMAT::Matrix& matrix, const std::string& name) {
     const int index = RegisterIndex(name);
-    if (index >= 0) PackMatrix(matrix, m_registers[index]);
+    if (index < 0) return;
+    PackMatrix(matrix, m_registers[index]);
+    // Every line that starts with a register stores its value straight back;
+    // for a register whose file could not be read that is the empty matrix,
+    // which must not count as giving it a value to save.
+    if (matrix.Storage() > 0) m_loadFailures[index] = nullptr;
 }
 
 double CEvaluatorVariables::Number(char letter) const {
@@ -73,5 +100,7 @@ double CEvaluatorVariables::Number(char letter) const {
 
 void CEvaluatorVariables::SetNumber(char letter, double value) {
     const int index = LetterIndex(letter);
-    if (index >= 0) m_numbers[index] = value;
+    if (index < 0) return;
+    m_numbers[index] = value;
+    m_numbersLoadFailure = nullptr;
 }

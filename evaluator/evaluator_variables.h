@@ -16,13 +16,24 @@ class CEvaluatorVariables {
   public:
     explicit CEvaluatorVariables(std::filesystem::path folder = {});
 
+    // A register file SaveAll did not write.
+    struct Unsaved {
+        std::string fileName;
+        // Why the file was left alone ("damaged", "unreadable", "too large"),
+        // or nullptr when writing it failed.
+        const char* skipReason;
+    };
+
     // Empties every register, then reads "RegNum" and "RegA" ... "RegZ".
-    // A missing, empty or damaged file leaves its register empty.
+    // A missing file leaves its register empty; a file that cannot be read
+    // (damaged, unreadable, too large for memory) does too, and is
+    // remembered so that SaveAll leaves it as it is.
     void LoadAll();
 
-    // Writes "RegNum", then "RegA" ... "RegZ", every one of them.
-    // Returns the names of the files that could not be written.
-    std::vector<std::string> SaveAll() const;
+    // Writes "RegNum", then "RegA" ... "RegZ": every one of them except
+    // those that failed to load and were given no elements since. Returns the
+    // files not written, in that order.
+    std::vector<Unsaved> SaveAll() const;
 
     // The register named by a single letter A-Z; when that holds no
     // elements (or the name is longer), the register file "Reg" + name.
@@ -30,7 +41,8 @@ class CEvaluatorVariables {
     NEWMAT::Matrix GetMatrixVar(const std::string& name) const;
 
     // Keeps `matrix` in the register named by a single letter A-Z; any
-    // other name is not a register and nothing is kept.
+    // other name is not a register and nothing is kept. A matrix with
+    // elements makes a register that failed to load one SaveAll writes.
     void StoreMatrixVar(const NEWMAT::Matrix& matrix, const std::string& name);
 
     // Numeric variables by the first letter of their name, either case.
@@ -42,5 +54,8 @@ class CEvaluatorVariables {
 
     std::filesystem::path m_folder;
     std::array<PackedMatrix, 26> m_registers;
+    // Per register, why its file must not be overwritten (nullptr: it may).
+    std::array<const char*, 26> m_loadFailures{};
     NumericVariables m_numbers{};
+    const char* m_numbersLoadFailure = nullptr;
 };

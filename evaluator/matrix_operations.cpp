@@ -4,6 +4,7 @@
 
 #include <newmatap.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <new>
@@ -47,20 +48,17 @@ std::optional<EvalError> Replace(Matrix& M, EvalError onLibraryError, Compute co
 
 template <typename Function> Matrix ElementWise(const Matrix& M, Function f) {
     Matrix result = M;
-    for (int r = 1; r <= result.Nrows(); ++r) {
-        for (int c = 1; c <= result.Ncols(); ++c)
-            result(r, c) = f(result(r, c));
-    }
+    const int elements = result.Storage();
+    NEWMAT::Real* values = result.Store();
+    for (int k = 0; k < elements; ++k)
+        values[k] = f(values[k]);
     return result;
 }
 
 Matrix Reshaped(const Matrix& M, int rows, int cols) {
     Matrix result(rows, cols);
-    int k = 0;
-    for (int r = 1; r <= M.Nrows(); ++r) {
-        for (int c = 1; c <= M.Ncols(); ++c, ++k)
-            result(k / cols + 1, k % cols + 1) = M(r, c);
-    }
+    // Both are stored row by row, so reshaping keeps the order of the values.
+    std::copy(M.Store(), M.Store() + M.Storage(), result.Store());
     return result;
 }
 

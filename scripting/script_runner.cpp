@@ -203,11 +203,12 @@ void ScriptRunner::ShowMatrix() {
     const NEWMAT::Matrix m = calculator_.dlg.GetCurrentMatrix();
     out_ << "matrix " << m.Nrows() << ' ' << m.Ncols() << '\n';
     char number[40];
-    for (int i = 1; i <= m.Nrows(); ++i) {
+    // Counted from 0 with "<": a count of INT_MAX cannot overflow the counter.
+    for (int i = 0; i < m.Nrows(); ++i) {
         std::string row;
-        for (int j = 1; j <= m.Ncols(); ++j) {
-            std::snprintf(number, sizeof number, "%.17g", m(i, j));
-            if (j > 1) row += ' ';
+        for (int j = 0; j < m.Ncols(); ++j) {
+            std::snprintf(number, sizeof number, "%.17g", m.element(i, j));
+            if (j > 0) row += ' ';
             row += number;
         }
         out_ << row << '\n';

@@ -6,12 +6,14 @@
 
 namespace {
 std::atomic<std::size_t> largest{0};
-}
+std::atomic<std::size_t> ceiling{0};
+} // namespace
 
 void* operator new(std::size_t size) {
     std::size_t seen = largest;
     while (size > seen && !largest.compare_exchange_weak(seen, size)) {
     }
+    if (ceiling != 0 && size > ceiling) throw std::bad_alloc();
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
     throw std::bad_alloc();
 }
@@ -27,4 +29,7 @@ void ResetLargestAllocation() {
 }
 std::size_t LargestAllocation() {
     return largest;
+}
+void SetAllocationCeiling(std::size_t bytes) {
+    ceiling = bytes;
 }

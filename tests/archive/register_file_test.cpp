@@ -1,17 +1,14 @@
 #include "allocation_watch.h"
 #include "archive/matrix_file.h"
+#include "file_test_support.h"
 
-#include <gtest/gtest.h>
-
-#include <bit>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cmath>
+#include <cstdint>
+#include <random>
 
 namespace fs = std::filesystem;
 
@@ -19,31 +16,6 @@ namespace {
 
 const double kNaN = std::nan("");
 const PackedMatrix kSentinel{1, 1, 42};
-
-std::string Bytes(std::initializer_list<double> values) {
-    static_assert(std::endian::native == std::endian::little, "test data is little-endian");
-    std::string bytes(values.size() * 8, '\0');
-    std::memcpy(bytes.data(), std::data(values), bytes.size());
-    return bytes;
-}
-
-void Write(const std::string& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string Read(const std::string& file) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(file, std::ios::binary).rdbuf();
-    return bytes.str();
-}
-
-// A fresh directory per test process (ctest runs tests in parallel).
-struct Scratch {
-    fs::path path = fs::temp_directory_path() / ("zentabl-archive-" + std::to_string(getpid()));
-    Scratch() { fs::remove_all(path), fs::create_directories(path); }
-    ~Scratch() { fs::remove_all(path); }
-    std::string operator/(const std::string& name) const { return (path / name).string(); }
-};
 
 TEST(PackedMatrix, PackAndUnpack) {
     NEWMAT::Matrix m(2, 3);
@@ -70,7 +42,7 @@ TEST(PackedMatrix, PackAndUnpack) {
 // Damaged files are refused without reading past their end or allocating on
 // the word of their header, and leave the register as it was.
 TEST(RegisterFile, DamagedAndRandomFiles) {
-    Scratch dir;
+    ScratchFolder dir;
     std::vector<std::string> files = {
         "",
         Bytes({1}) + "1234567",
@@ -83,6 +55,8 @@ TEST(RegisterFile, DamagedAndRandomFiles) {
         Bytes({2.5, 1, 1, 2}),
         Bytes({46341, 46341, 1}),
         Bytes({3e9, 0}),
+        Bytes({2147483647, 0}),
+        Bytes({0, 1e9}),
     };
     const std::size_t damaged = files.size();
     std::mt19937 random(1);
@@ -96,7 +70,7 @@ TEST(RegisterFile, DamagedAndRandomFiles) {
     }
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string& bytes = files[i];
-        Write(dir / "RegD", bytes);
+        WriteFile(dir / "RegD", bytes);
         PackedMatrix fromFile = kSentinel;
         PackedMatrix fromMemory = kSentinel;
         ResetLargestAllocation();
@@ -117,33 +91,99 @@ TEST(RegisterFile, DamagedAndRandomFiles) {
     }
 }
 
-TEST(RegisterFile, MissingDirectoriesAndPipesCannotBeOpened) {
-    Scratch dir;
+TEST(RegisterFile, MissingFilesDirectoriesAndPipes) {
+    ScratchFolder dir;
     PackedMatrix packed = kSentinel;
     fs::create_directory(dir / "RegY");
     ASSERT_EQ(mkfifo((dir / "RegP").c_str(), 0600), 0); // would block a reader
-    for (const char* name : {"RegX", "RegY", "RegP"})
+    EXPECT_EQ(ReadRegisterFile(dir / "RegX", packed), RegisterFileResult::Missing);
+    for (const char* name : {"RegY", "RegP"})
         EXPECT_EQ(ReadRegisterFile(dir / name, packed), RegisterFileResult::CannotOpen);
     EXPECT_EQ(packed, kSentinel);
-}
-
-TEST(RegisterFile, SaveReplacesOrFailsKeepingTheOldRegister) {
-    Scratch dir;
-    ASSERT_EQ(WriteRegisterFile(dir / "RegQ", {2, 1, 3, 4}), RegisterFileResult::Ok);
-    ASSERT_EQ(WriteRegisterFile(dir / "RegQ", {1, 1, 5}), RegisterFileResult::Ok);
-    EXPECT_EQ(Read(dir / "RegQ"), Bytes({1, 1, 5}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
-    // A directory where the temporary file would go makes the save fail.
-    fs::create_directory(dir / "RegQ.tmp");
-    EXPECT_EQ(WriteRegisterFile(dir / "RegQ", {1, 1, 6}), RegisterFileResult::CannotCreate);
-    EXPECT_EQ(Read(dir / "RegQ"), Bytes({1, 1, 5}));
+    // A folder at the register's name is never replaced by a save.
+    EXPECT_EQ(WriteRegisterFile(dir / "RegY", {1, 1, 6}), RegisterFileResult::CannotCreate);
+    EXPECT_TRUE(fs::is_directory(dir / "RegY"));
     EXPECT_EQ(SaveMatrixFile(NEWMAT::Matrix(), dir / "none/RegA"),
               RegisterFileResult::CannotCreate);
 }
 
+// Shapes without elements drive a line per row wherever they are shown, so
+// only modest ones are accepted; everything else is refused before a byte
+// is allocated for it.
+TEST(RegisterFile, ExtremeHeaders) {
+    ScratchFolder dir;
+    const struct {
+        std::string bytes;
+        RegisterFileResult expected;
+    } cases[] = {
+        {Bytes({2147483647, 0}), RegisterFileResult::Damaged},
+        {Bytes({1e9, 0}), RegisterFileResult::Damaged},
+        {Bytes({0, 65537}), RegisterFileResult::Damaged},
+        {Bytes({0, 2147483648.0}), RegisterFileResult::Damaged},
+        {Bytes({0, 7}), RegisterFileResult::Ok},
+        {Bytes({65536, 0}), RegisterFileResult::Ok},
+        {Bytes({0, 0}), RegisterFileResult::Ok},
+        {Bytes({-0.0, 3}), RegisterFileResult::Ok},
+    };
+    for (const auto& c : cases) {
+        WriteFile(dir / "RegH", c.bytes);
+        PackedMatrix packed = kSentinel;
+        ResetLargestAllocation();
+        EXPECT_EQ(ReadRegisterFile(dir / "RegH", packed), c.expected) << ReadFile(dir / "RegH").size();
+        EXPECT_LE(LargestAllocation(), 1024u);
+        EXPECT_EQ(packed.size(), c.expected == RegisterFileResult::Ok ? 2u : 3u);
+    }
+    const NEWMAT::Matrix empty = LoadMatrixFile(dir / "RegH");
+    EXPECT_EQ(empty.Nrows(), 0);
+    EXPECT_EQ(empty.Ncols(), 3);
+}
+
+// A file really holding more elements than a matrix may have: a sparse file
+// of 65536 x 65536 doubles takes no disk space but promises 2^32 elements.
+TEST(RegisterFile, MatricesBeyondTheAllocationLimitAreRefusedUnread) {
+    ScratchFolder dir;
+    const std::string file = dir / "RegL";
+    WriteFile(file, Bytes({65536, 65536}));
+    ASSERT_EQ(truncate(file.c_str(), 16 + 8 * (std::int64_t{65536} * 65536)), 0);
+    PackedMatrix packed = kSentinel;
+    ResetLargestAllocation();
+    EXPECT_EQ(ReadRegisterFile(file, packed), RegisterFileResult::TooLarge);
+    EXPECT_LE(LargestAllocation(), 1024u);
+    EXPECT_EQ(packed, kSentinel);
+}
+
+// Memory running out while a register is read is reported, not thrown.
+TEST(RegisterFile, MemoryRunningOutWhileLoading) {
+    ScratchFolder dir;
+    NEWMAT::Matrix m(100, 100);
+    m = 3.0;
+    ASSERT_EQ(SaveMatrixFile(m, dir / "RegM"), RegisterFileResult::Ok);
+    const std::string bytes = ReadFile(dir / "RegM");
+    PackedMatrix fromFile = kSentinel;
+    PackedMatrix fromMemory = kSentinel;
+    NEWMAT::Matrix loaded(1, 1);
+    SetAllocationCeiling(50000);
+    EXPECT_EQ(ReadRegisterFile(dir / "RegM", fromFile), RegisterFileResult::TooLarge);
+    EXPECT_EQ(DeserializePacked(bytes, fromMemory), RegisterFileResult::TooLarge);
+    EXPECT_NO_THROW(loaded = LoadMatrixFile(dir / "RegM"));
+    SetAllocationCeiling(0);
+    EXPECT_EQ(fromFile, kSentinel);
+    EXPECT_EQ(fromMemory, kSentinel);
+    EXPECT_EQ(loaded.Storage(), 0);
+    EXPECT_EQ(LoadMatrixFile(dir / "RegM").Storage(), 10000);
+}
+
+TEST(RegisterFile, SaveReplacesTheRegister) {
+    ScratchFolder dir;
+    ASSERT_EQ(WriteRegisterFile(dir / "RegQ", {2, 1, 3, 4}), RegisterFileResult::Ok);
+    ASSERT_EQ(WriteRegisterFile(dir / "RegQ", {1, 1, 5}), RegisterFileResult::Ok);
+    EXPECT_EQ(ReadFile(dir / "RegQ"), Bytes({1, 1, 5}));
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{"RegQ"});
+}
+
 // The evaluator saves, the calculator recalls and stores: same bytes, same matrix.
 TEST(RegisterFile, BothProgramsReadEachOthersFilesByteForByte) {
-    Scratch dir;
+    ScratchFolder dir;
     std::mt19937_64 random(11);
     std::normal_distribution<double> value(0, 1e6);
     NEWMAT::Matrix m(37, 23);
@@ -153,19 +193,19 @@ TEST(RegisterFile, BothProgramsReadEachOthersFilesByteForByte) {
     PackedMatrix packed;
     ASSERT_EQ(ReadRegisterFile(dir / "RegE", packed), RegisterFileResult::Ok);
     ASSERT_EQ(WriteRegisterFile(dir / "RegC", packed), RegisterFileResult::Ok);
-    EXPECT_EQ(Read(dir / "RegC"), Read(dir / "RegE"));
-    EXPECT_EQ(Read(dir / "RegE").size(), 8u * (2 + 37 * 23));
+    EXPECT_EQ(ReadFile(dir / "RegC"), ReadFile(dir / "RegE"));
+    EXPECT_EQ(ReadFile(dir / "RegE").size(), 8u * (2 + 37 * 23));
     const NEWMAT::Matrix back = LoadMatrixFile(dir / "RegC");
     ASSERT_EQ(back.Ncols(), 23);
     EXPECT_TRUE(std::equal(m.Store(), m.Store() + m.Storage(), back.Store()));
 }
 
 TEST(NumericVariables, OnlyTheFirst26RowsOfTheFirstColumnAreUsed) {
-    Scratch dir;
+    ScratchFolder dir;
     const std::string file = dir / "RegNum";
     NumericVariables variables{};
     variables.fill(-1);
-    Write(file, Bytes({3, 2, 10, 11, 20, 21, 30, 31}));
+    WriteFile(file, Bytes({3, 2, 10, 11, 20, 21, 30, 31}));
     LoadNumericVariables(variables, file);
     EXPECT_EQ(variables[2], 30);
     EXPECT_EQ(variables[3], -1);
@@ -177,7 +217,7 @@ TEST(NumericVariables, OnlyTheFirst26RowsOfTheFirstColumnAreUsed) {
     LoadNumericVariables(variables, file);
     EXPECT_EQ(variables[25], 125);
 
-    Write(file, Bytes({5, 0}));
+    WriteFile(file, Bytes({5, 0}));
     LoadNumericVariables(variables, file);
     EXPECT_EQ(variables[0], 100);
 
@@ -185,7 +225,7 @@ TEST(NumericVariables, OnlyTheFirst26RowsOfTheFirstColumnAreUsed) {
     NumericVariables loaded{};
     LoadNumericVariables(loaded, file);
     EXPECT_EQ(loaded, variables);
-    EXPECT_EQ(Read(file).size(), 8u * 28);
+    EXPECT_EQ(ReadFile(file).size(), 8u * 28);
 }
 
 } // namespace
