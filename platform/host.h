@@ -3,10 +3,12 @@
 // never draws and never blocks on a real dialog: the Qt window, the scripted
 // host of zenscript and the unit tests each implement these classes.
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/popup_menu.h"
+#include "platform/printed_page.h"
 
 // Message-box flags and answers, with their familiar values.
 enum : unsigned {
@@ -98,6 +100,14 @@ struct EvaluatorRun {
     int errorNumber = 0;  // errno of the failed start when not started
 };
 
+// What an open or save file dialog offers.
+struct FileDialogRequest {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    std::string filterName;       // e.g. "Data Files (*.mtx)"
+    std::string defaultExtension; // without the dot, added to a name typed without one
+};
+
 // Everything modal or global that the calculator asks of its window.
 class CHost {
   public:
@@ -131,4 +141,11 @@ class CHost {
     virtual void ShowHelp(int context) = 0;
     // Ends the calculator (File > Exit).
     virtual void CloseWindow() = 0;
+    // The file dialog: the chosen file's full path, or nullopt after Cancel.
+    // An open dialog returns only an existing file; a save dialog asks before
+    // it replaces one. Neither changes the working directory.
+    virtual std::optional<std::string> FileDialog(const FileDialogRequest& request) = 0;
+    // The print dialog: the chosen printer, or nullptr after Cancel or when
+    // the dialog was closed without a usable printer.
+    virtual std::unique_ptr<CPrinterDC> PrintDialog() = 0;
 };

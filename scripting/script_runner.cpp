@@ -172,6 +172,18 @@ void ScriptRunner::RunLine(const std::string& line) {
     } else if (command == "evaluator-input") {
         calc.host.QueueEvaluatorInput(in.Quoted());
         in.ExpectEnd();
+    } else if (command == "file-dialog") {
+        calc.host.QueueFileDialog(in.Quoted());
+        in.ExpectEnd();
+    } else if (command == "file-dialog-cancel") {
+        in.ExpectEnd();
+        calc.host.QueueFileDialog(std::nullopt);
+    } else if (command == "print") {
+        calc.host.QueuePrintDialog(in.Quoted());
+        in.ExpectEnd();
+    } else if (command == "print-cancel") {
+        in.ExpectEnd();
+        calc.host.QueuePrintDialog(std::nullopt);
     } else if (command == "show") {
         if (in.AtEnd()) {
             ShowState();

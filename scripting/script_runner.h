@@ -15,6 +15,9 @@
 //   answer yes|no|ok          queues the button for the next message box
 //   input "TEXT", input-escape   queues what the next prompt box gets
 //   evaluator-input "TEXT"    queues the standard input of the next Parse
+//   file-dialog "PATH", file-dialog-cancel   queues the next open or save dialog's answer
+//   print "PATH", print-cancel   queues the next print dialog's answer (OK, printing
+//                             to a file at PATH; "" is OK without a usable printer)
 //   show, show matrix         writes the state block or the current matrix
 
 #include <ostream>

@@ -6,6 +6,52 @@
 
 namespace {
 
+// The scripted printer's page: 8 x 10.5 inches printable, and every
+// character 8 units wide.
+constexpr int kScriptedPageWidth = 800;
+constexpr int kScriptedPageHeight = 1050;
+constexpr int kScriptedCharWidth = 8;
+
+// Writes each page to the transcript: "page W H", the frame as
+// "rect X1 Y1 X2 Y2", then one "text X Y "TEXT"" per text.
+class ScriptedPrinter : public CPrinterDC {
+  public:
+    explicit ScriptedPrinter(std::ostream& out) : out_(out) {}
+    int PrintableWidth() const override { return kScriptedPageWidth; }
+    int PrintableHeight() const override { return kScriptedPageHeight; }
+    int AverageCharWidth(const PageFont&) override { return kScriptedCharWidth; }
+    int TextWidth(const PageFont&, const std::string& text) override {
+        return kScriptedCharWidth * static_cast<int>(text.size());
+    }
+    bool PrintPages(const std::vector<PrintedPage>& pages, const PageFont&) override {
+        for (const PrintedPage& page : pages) {
+            out_ << "page " << kScriptedPageWidth << ' ' << kScriptedPageHeight << '\n';
+            out_ << "rect 0 0 " << page.frameWidth << ' ' << -page.frameHeight << '\n';
+            for (const PageText& text : page.texts)
+                out_ << "text " << text.x << ' ' << text.y << ' ' << Quote(text.text) << '\n';
+        }
+        return true;
+    }
+
+  private:
+    std::ostream& out_;
+};
+
+// Writes "-> "PATH"" or "-> cancel" and takes the queued answer.
+std::optional<std::string> TakeDialogAnswer(std::ostream& out,
+                                            std::deque<std::optional<std::string>>& queue,
+                                            const char* name) {
+    out << "dialog " << name << " -> ";
+    if (queue.empty()) {
+        out << "?\n";
+        throw ScriptError{std::string("the ") + name + " dialog was not answered"};
+    }
+    std::optional<std::string> answer = std::move(queue.front());
+    queue.pop_front();
+    out << (answer ? Quote(*answer) : std::string("cancel")) << '\n';
+    return answer;
+}
+
 const char* IconName(unsigned flags) {
     if (flags & MB_ICONSTOP) return "stop";
     if (flags & MB_ICONINFORMATION) return "info";
@@ -45,6 +91,10 @@ void ScriptedHost::CheckNothingQueued() const {
     if (!evaluatorInputs_.empty())
         throw ScriptError{"evaluator input was queued but the evaluator never ran"};
     if (menuChoice_) throw ScriptError{"a menu choice was queued but no menu was shown"};
+    if (!fileDialogs_.empty())
+        throw ScriptError{"a file dialog answer was queued but no file dialog was shown"};
+    if (!printDialogs_.empty())
+        throw ScriptError{"a print dialog answer was queued but no print dialog was shown"};
 }
 
 int ScriptedHost::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
@@ -143,4 +193,15 @@ void ScriptedHost::ShowHelp(int context) {
 
 void ScriptedHost::CloseWindow() {
     out_ << "close\n";
+}
+
+std::optional<std::string> ScriptedHost::FileDialog(const FileDialogRequest& request) {
+    const char* name = request.kind == FileDialogRequest::Kind::Open ? "open" : "save";
+    return TakeDialogAnswer(out_, fileDialogs_, name);
+}
+
+std::unique_ptr<CPrinterDC> ScriptedHost::PrintDialog() {
+    const std::optional<std::string> path = TakeDialogAnswer(out_, printDialogs_, "print");
+    if (!path || path->empty()) return nullptr;
+    return std::make_unique<ScriptedPrinter>(out_);
 }

@@ -24,6 +24,15 @@ class ScriptedHost : public CHost {
     // The id the next popup menu returns; the item must be there and not greyed.
     void QueueMenuChoice(int id) { menuChoice_ = id; }
     bool MenuChoicePending() const { return menuChoice_.has_value(); }
+    // The next file dialog's choice; nullopt: it is cancelled.
+    void QueueFileDialog(std::optional<std::string> path) {
+        fileDialogs_.push_back(std::move(path));
+    }
+    // The next print dialog ends with OK, printing to a file at the path, or
+    // (nullopt) is cancelled. An empty path is a printer that cannot print.
+    void QueuePrintDialog(std::optional<std::string> path) {
+        printDialogs_.push_back(std::move(path));
+    }
     // The evaluator that Parse starts (normally the one beside the program).
     void SetEvaluatorProgram(std::string program) { evaluatorProgram_ = std::move(program); }
     // Throws ScriptError when a queued answer or input was never asked for.
@@ -63,12 +72,16 @@ class ScriptedHost : public CHost {
     void ShowAboutBox() override;
     void ShowHelp(int context) override;
     void CloseWindow() override;
+    std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
+    std::unique_ptr<CPrinterDC> PrintDialog() override;
 
   private:
     std::ostream& out_;
     std::deque<Answer> answers_;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::string> evaluatorInputs_;
+    std::deque<std::optional<std::string>> fileDialogs_;
+    std::deque<std::optional<std::string>> printDialogs_;
     std::optional<int> menuChoice_;
     std::string evaluatorProgram_;
     Improviser improviser_;

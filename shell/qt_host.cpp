@@ -5,12 +5,17 @@
 #include "shell/menu_builder.h"
 #include "shell/parse_console.h"
 #include "shell/prompt_box.h"
+#include "shell/qt_printer.h"
 #include "shell/splash_window.h"
 #include "shell/text_codec.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QWidget>
 
 namespace zentabl {
@@ -144,6 +149,33 @@ HelpWindow* QtHost::Help() const {
 
 void QtHost::CloseWindow() {
     window_.close();
+}
+
+std::optional<std::string> QtHost::FileDialog(const FileDialogRequest& request) {
+    QFileDialog dialog(&window_);
+    dialog.setNameFilter(ToQt(request.filterName));
+    dialog.setDefaultSuffix(ToQt(request.defaultExtension));
+    if (request.kind == FileDialogRequest::Kind::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    // A path is handed to the file system as it names the file there.
+    const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
+    return std::string(path.constData(), std::size_t(path.size()));
+}
+
+std::unique_ptr<CPrinterDC> QtHost::PrintDialog() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), &window_);
+    // Every page is printed: the pages are laid out by the calculator.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted || !printer->isValid()) return nullptr;
+    return std::make_unique<QtPrinter>(std::move(printer));
 }
 
 } // namespace zentabl

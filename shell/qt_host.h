@@ -1,7 +1,8 @@
 #pragma once
 // The calculator core's host, made of real Qt dialogs and widgets: message
 // boxes, the prompt box, popup menus, the wait cursor, focus, tool tips, the
-// evaluator's console, the splash, the About box and the help window.
+// evaluator's console, the splash, the About box, the help window, the file
+// dialogs and the print dialog.
 
 #include "platform/host.h"
 
@@ -38,6 +39,8 @@ class QtHost : public CHost {
     void ShowAboutBox() override;
     void ShowHelp(int context) override;
     void CloseWindow() override;
+    std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
+    std::unique_ptr<CPrinterDC> PrintDialog() override;
 
     bool ToolTipsEnabled() const { return toolTips_; }
     // Tests and the screenshot tool start without the splash's pause.
