@@ -113,6 +113,8 @@ class CCalculatorDlg {
     void UpdateStatusLine(int segment, int value);
     // Sets the window caption back to " Zentabl".
     void ResetCaption();
+    // Sets the window caption to " Zentabl - " followed by the name.
+    void ShowDocumentCaption(const std::string& documentName);
 
     // ---- Operators and "="
     void OnAdd();
@@ -205,6 +207,11 @@ class CCalculatorDlg {
     void OnEditDelete();
     void OnEditSelectAll();
 
+    // ---- The matrix document: the full path it was last opened from or
+    // saved to; empty until then.
+    const std::string& DocumentPath() const { return documentPath_; }
+    void SetDocumentPath(const std::string& path) { documentPath_ = path; }
+
     double SeriesTolerance() const;
     void SetSeriesTolerance(double tolerance);
 
@@ -275,6 +282,7 @@ class CCalculatorDlg {
     double seriesTolerance_ = 1e-7;
     int undoCount_ = 0;
     std::string undoText_;
+    std::string documentPath_;
     int caretPosition_ = 0;
     int commandList_ = 1;
 };

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr char kCaption[] = " Zentabl";
+constexpr char kDocumentCaptionSeparator[] = " - ";
 constexpr char kSyntaxErrorCaption[] = "Syntax Error";
 constexpr char kRealModeSegment[] = "Mode: Real     ";
 constexpr char kComplexModeSegment[] = "Mode: Complex  ";
@@ -66,6 +67,10 @@ void CCalculatorDlg::MoveFocusByEntryState() {
 
 void CCalculatorDlg::ResetCaption() {
     host_.SetCaption(kCaption);
+}
+
+void CCalculatorDlg::ShowDocumentCaption(const std::string& documentName) {
+    host_.SetCaption(kCaption + std::string(kDocumentCaptionSeparator) + documentName);
 }
 
 void CCalculatorDlg::SetDisplayText(const std::string& text) {

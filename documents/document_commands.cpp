@@ -1,0 +1,137 @@
+#include "documents/document_commands.h"
+
+#include <filesystem>
+
+#include "archive/safe_save.h"
+#include "calculator/calculator_dlg.h"
+#include "documents/document_format.h"
+#include "documents/text_export.h"
+#include "matrixlib/ztmath.h"
+
+namespace {
+
+constexpr char kNewFileQuestion[] = "This action will destroy information in current memory."
+                                    "\nDo you wish to proceed? (Yes/No)";
+constexpr char kNewFileCaption[] = "New File";
+constexpr char kUnableToOpen[] = "Unable to open file";
+constexpr char kFileErrorCaption[] = "File Error";
+constexpr char kEnterPathname[] = "Enter Pathname";
+constexpr char kApplicationTitle[] = "Zentabl";
+constexpr char kPathnameLabel[] = "Pathname:";
+constexpr char kDocumentFilter[] = "Data Files (*.mtx)";
+constexpr char kDocumentExtension[] = "mtx";
+
+class WaitCursor {
+  public:
+    explicit WaitCursor(CHost& host) : host_(host) { host_.BeginWaitCursor(); }
+    ~WaitCursor() { host_.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+  private:
+    CHost& host_;
+};
+
+void ReportUnableToOpen(CCalculatorDlg& dlg) {
+    dlg.Host().MessageBox(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
+}
+
+std::optional<std::string> AskForDocument(CCalculatorDlg& dlg, FileDialogRequest::Kind kind) {
+    return dlg.Host().FileDialog({kind, kDocumentFilter, kDocumentExtension});
+}
+
+std::string NameWithoutFolder(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+void NameDocument(CCalculatorDlg& dlg, const std::string& path) {
+    dlg.SetDocumentPath(path);
+    dlg.ShowDocumentCaption(NameWithoutFolder(path));
+}
+
+bool SaveReportingFailure(CCalculatorDlg& dlg, const std::string& path, const std::string& bytes) {
+    SaveResult result;
+    {
+        const WaitCursor wait(dlg.Host());
+        result = SaveFileSafely(path, bytes);
+    }
+    if (result == SaveResult::Saved) return true;
+    ReportUnableToOpen(dlg);
+    return false;
+}
+
+} // namespace
+
+std::string DocumentName(const CCalculatorDlg& dlg) {
+    return NameWithoutFolder(dlg.DocumentPath());
+}
+
+bool ReadMatrixDocument(CCalculatorDlg& dlg, const std::string& path) {
+    NEWMAT::Matrix matrix;
+    DocumentReadResult result;
+    {
+        const WaitCursor wait(dlg.Host());
+        result = ReadMatrixDocumentFile(path, matrix);
+    }
+    if (result != DocumentReadResult::Ok) {
+        ReportUnableToOpen(dlg);
+        return false;
+    }
+    dlg.SetCurrentMatrix(matrix);
+    return true;
+}
+
+bool WriteMatrixDocument(CCalculatorDlg& dlg, const std::string& path) {
+    return SaveReportingFailure(dlg, path, MatrixDocumentText(dlg.GetCurrentMatrix()));
+}
+
+void OnFileNew(CCalculatorDlg& dlg) {
+    if (dlg.Host().MessageBox(kNewFileQuestion, kNewFileCaption, MB_YESNO) == IDNO) return;
+    dlg.ClearCalculator();
+}
+
+// A document that cannot be read leaves the name, the caption and the
+// current matrix as they were, so a later Save never writes over the file
+// that was refused.
+void OnFileOpen(CCalculatorDlg& dlg) {
+    const std::optional<std::string> path = AskForDocument(dlg, FileDialogRequest::Kind::Open);
+    if (!path || !ReadMatrixDocument(dlg, *path)) return;
+    if (!dlg.HasCurrentMatrix()) {
+        // Nothing to show: the display must not go on showing the last matrix.
+        const NEWMAT::Matrix empty = dlg.GetCurrentMatrix();
+        dlg.ClearCalculator();
+        dlg.SetCurrentMatrix(empty);
+        NameDocument(dlg, *path);
+        return;
+    }
+    NameDocument(dlg, *path);
+    dlg.UpdateStatusLine(2, 0);
+    dlg.Display().SetForeColor(kSetColor);
+    dlg.ShowCurrentMatrix();
+}
+
+void OnFileSave(CCalculatorDlg& dlg) {
+    if (dlg.DocumentPath().empty()) {
+        OnFileSaveAs(dlg);
+        return;
+    }
+    WriteMatrixDocument(dlg, dlg.DocumentPath());
+}
+
+void OnFileSaveAs(CCalculatorDlg& dlg) {
+    const std::optional<std::string> path = AskForDocument(dlg, FileDialogRequest::Kind::Save);
+    if (!path || !WriteMatrixDocument(dlg, *path)) return;
+    NameDocument(dlg, *path);
+}
+
+void SaveToTextFile(CCalculatorDlg& dlg) {
+    const NEWMAT::Matrix matrix = dlg.GetCurrentMatrix();
+    if (!Exist(matrix)) return;
+    dlg.Host().MessageBox(kEnterPathname, kApplicationTitle, MB_OK);
+    const std::string path = dlg.PromptText(kPathnameLabel);
+    if (path.empty()) {
+        ReportUnableToOpen(dlg);
+        return;
+    }
+    SaveReportingFailure(dlg, path, MatrixExportText(matrix));
+}

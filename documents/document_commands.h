@@ -1,0 +1,30 @@
+#pragma once
+// The File menu's document commands and "Save to Text File". A document is
+// the current matrix in a text file (documents/document_format.h); the
+// dialog remembers the document's full path, and the window caption and the
+// printed heading show its name without the folder.
+
+#include <string>
+
+class CCalculatorDlg;
+
+// Asks whether to proceed; on Yes the calculator is cleared (the document
+// keeps its name, so Save writes to it again).
+void OnFileNew(CCalculatorDlg& dlg);
+void OnFileOpen(CCalculatorDlg& dlg);
+// Saves to the document's path without asking; with none yet, as Save As.
+void OnFileSave(CCalculatorDlg& dlg);
+void OnFileSaveAs(CCalculatorDlg& dlg);
+// Asks for a path and writes the current matrix there as comma-separated text.
+void SaveToTextFile(CCalculatorDlg& dlg);
+
+// Reads the document at `path` into the current matrix (without showing it).
+// A file that cannot be read or whose header is refused is reported ("Unable
+// to open file") and changes nothing; returns false then.
+bool ReadMatrixDocument(CCalculatorDlg& dlg, const std::string& path);
+// Writes the current matrix as a document to `path`; a failure is reported
+// and leaves any file there as it was.
+bool WriteMatrixDocument(CCalculatorDlg& dlg, const std::string& path);
+
+// The document's file name without its folder; empty when there is none.
+std::string DocumentName(const CCalculatorDlg& dlg);

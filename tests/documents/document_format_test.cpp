@@ -1,0 +1,212 @@
+#include "allocation_watch.h"
+#include "documents/document_format.h"
+#include "documents/text_export.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+NEWMAT::Matrix Make(int rows, int columns, std::initializer_list<double> elements) {
+    NEWMAT::Matrix m(rows, columns);
+    auto value = elements.begin();
+    for (int k = 0; k < rows * columns; ++k)
+        m.Store()[k] = *value++;
+    return m;
+}
+
+NEWMAT::Matrix Random(std::mt19937_64& random, int rows, int columns) {
+    NEWMAT::Matrix m(rows, columns);
+    std::uniform_real_distribution<double> mantissa(-1, 1);
+    std::uniform_int_distribution<int> exponent(-300, 300);
+    for (int k = 0; k < rows * columns; ++k)
+        m.Store()[k] = std::ldexp(mantissa(random), exponent(random));
+    return m;
+}
+
+DocumentReadResult Read(const std::string& text, NEWMAT::Matrix& m) {
+    std::istringstream in(text);
+    return ReadMatrixDocumentText(in, text.size(), m);
+}
+
+void ExpectSameBits(const NEWMAT::Matrix& a, const NEWMAT::Matrix& b) {
+    ASSERT_EQ(a.Nrows(), b.Nrows());
+    ASSERT_EQ(a.Ncols(), b.Ncols());
+    if (a.Storage() > 0) {
+        EXPECT_EQ(std::memcmp(a.Store(), b.Store(), sizeof(double) * a.Storage()), 0);
+    }
+}
+
+const NEWMAT::Matrix kSentinel = Make(1, 1, {42});
+
+} // namespace
+
+TEST(MatrixDocument, SavedMatricesReadBackBitForBit) {
+    std::mt19937_64 random(14);
+    const std::vector<NEWMAT::Matrix> matrices = {
+        NEWMAT::Matrix(),
+        NEWMAT::Matrix(0, 7),
+        Make(2, 2, {1, 2, 3, 4}),
+        Make(2, 3, {DBL_MAX, -DBL_MAX, 1e308, DBL_MIN, 4.9406564584124654e-324, -2.2e-310}),
+        Make(1, 4, {-0.0, 0.0, 0.1, 1.0 / 3}),
+        Make(1, 3, {123456789012345678.0, 0.05, -9.87654321e-5}),
+        Random(random, 17, 23),
+        Random(random, 1, 200),
+    };
+    for (const NEWMAT::Matrix& original : matrices) {
+        const std::string text = MatrixDocumentText(original);
+        NEWMAT::Matrix back = kSentinel;
+        ASSERT_EQ(Read(text, back), DocumentReadResult::Ok) << text;
+        ExpectSameBits(back, original);
+    }
+    EXPECT_EQ(MatrixDocumentText(Make(2, 2, {1, 2, 3, 4})), "2\r\n2\r\n1.\r\n2.\r\n3.\r\n4.\r\n");
+    EXPECT_EQ(MatrixDocumentText(NEWMAT::Matrix()), "0\r\n0\r\n");
+}
+
+// Documents written elsewhere or by hand: 16 digits, other line ends, early
+// ends, surplus lines, counts written as atoi still takes them.
+TEST(MatrixDocument, OlderAndHandWrittenDocumentsRead) {
+    struct Case {
+        std::string text;
+        NEWMAT::Matrix expected;
+    };
+    const Case cases[] = {
+        {"2\r\n2\r\n1\r\n2\r\n3\r\n4\r\n", Make(2, 2, {1, 2, 3, 4})},
+        {"1\n2\n0.3333333333333333\n-5e-003\n", Make(1, 2, {0.3333333333333333, -5e-3})},
+        {"1\r2\r7\r8\r", Make(1, 2, {7, 8})},
+        {"2\r\n2\r\n1\r\n2\r\n", Make(2, 2, {1, 2, 0, 0})},
+        {"1\r\n1\r\n5\r\n6\r\nsurplus\r\n", Make(1, 1, {5})},
+        {"  3 rows\r\n+1\r\n1.5x\r\n\r\nabc\r\n", Make(3, 1, {1.5, 0, 0})},
+        {"1\r\n1\r\n" + std::string(5000, '9') + "\r\n", Make(1, 1, {HUGE_VAL})},
+    };
+    for (const Case& c : cases) {
+        NEWMAT::Matrix m = kSentinel;
+        ASSERT_EQ(Read(c.text, m), DocumentReadResult::Ok) << c.text.substr(0, 40);
+        ExpectSameBits(m, c.expected);
+    }
+}
+
+TEST(MatrixDocument, HeadersThatAreNoMatrixShapeAreRefused) {
+    for (const char* text : {"", "2\r\n", "-1\r\n2\r\n", "2\r\n-3\r\n", "abc\r\n2\r\n", "\r\n2\r\n",
+                             "3000000000\r\n1\r\n", "1\r\n99999999999999999999\r\n",
+                             "100000\r\n100000\r\n", "46341\r\n46341\r\n"}) {
+        NEWMAT::Matrix m = kSentinel;
+        EXPECT_EQ(Read(text, m), DocumentReadResult::Refused) << text;
+        ExpectSameBits(m, kSentinel);
+    }
+    // The header may promise no more elements than the document has bytes.
+    const std::string tenByTen = "10\r\n10\r\n" + std::string(92, '\n');
+    NEWMAT::Matrix m;
+    EXPECT_EQ(Read(tenByTen, m), DocumentReadResult::Ok);
+    EXPECT_EQ(Read(tenByTen.substr(0, 99), m), DocumentReadResult::Refused);
+}
+
+// Damaged documents: mutated, truncated, with garbage and binary data. The
+// reader never crashes, allocates at most eight bytes per byte of the
+// document, and leaves the matrix alone when it refuses.
+TEST(MatrixDocument, DamagedDocumentsNeverCrashOrAllocateBeyondTheirSize) {
+    std::mt19937_64 random(6);
+    const std::string garbage[] = {"\r\n",           "\n",         "\r",    "-",
+                                   "1e999999",       "nan",        "0x1p3", "\0\xff",
+                                   "99999999999999", "\r\n-7\r\n", "inf"};
+    for (int round = 0; round < 2000; ++round) {
+        std::string text = MatrixDocumentText(Random(random, 1 + round % 6, 1 + round % 5));
+        switch (round % 4) {
+        case 0: // truncated
+            text.resize(random() % (text.size() + 1));
+            break;
+        case 1: // garbage pieces written in
+            for (int i = 0; i < 3; ++i) {
+                const std::string& piece = garbage[random() % std::size(garbage)];
+                text.insert(random() % (text.size() + 1), piece);
+            }
+            break;
+        case 2: // binary bytes
+            for (int i = 0; i < 4; ++i)
+                text[random() % text.size()] = static_cast<char>(random());
+            break;
+        default: // another line end, or a header count replaced
+            for (char& c : text)
+                if (c == '\r' && round % 8 == 3) c = '\n';
+            text.insert(0, round % 8 == 3 ? "" : std::to_string(random() % 100000000) + "\n");
+            break;
+        }
+        NEWMAT::Matrix m = kSentinel;
+        ResetLargestAllocation();
+        const DocumentReadResult result = Read(text, m);
+        EXPECT_LE(LargestAllocation(), 8 * text.size() + 1024) << round;
+        if (result == DocumentReadResult::Ok) {
+            EXPECT_LE(std::size_t(m.Storage()), text.size());
+        } else {
+            ExpectSameBits(m, kSentinel);
+        }
+    }
+}
+
+TEST(MatrixDocument, ReadingAFileNeverCreatesOrChangesOne) {
+    const fs::path dir = fs::temp_directory_path() / ("zt-documents-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "folder.mtx");
+    ASSERT_EQ(mkfifo((dir / "pipe.mtx").c_str(), 0600), 0); // would block a reader
+    NEWMAT::Matrix m = kSentinel;
+    for (const char* name : {"missing.mtx", "folder.mtx", "pipe.mtx"})
+        EXPECT_EQ(ReadMatrixDocumentFile((dir / name).string(), m), DocumentReadResult::CannotOpen);
+    EXPECT_FALSE(fs::exists(dir / "missing.mtx"));
+
+    const std::string text = "1\r\n2\r\n3\r\n";
+    std::ofstream(dir / "short.mtx", std::ios::binary) << text;
+    EXPECT_EQ(ReadMatrixDocumentFile((dir / "short.mtx").string(), m), DocumentReadResult::Ok);
+    ExpectSameBits(m, Make(1, 2, {3, 0}));
+    std::ostringstream after;
+    after << std::ifstream(dir / "short.mtx", std::ios::binary).rdbuf();
+    EXPECT_EQ(after.str(), text);
+    fs::remove_all(dir);
+}
+
+// A parser as a spreadsheet would read the export: numbers between ", ".
+std::vector<std::vector<double>> ParseExport(const std::string& text) {
+    std::vector<std::vector<double>> rows;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        EXPECT_FALSE(line.empty()) << "no CR before LF";
+        line.pop_back();
+        if (line.empty()) break;
+        std::vector<double> row;
+        for (std::size_t start = 0; start < line.size();) {
+            const std::size_t comma = line.find(", ", start);
+            EXPECT_NE(comma, std::string::npos) << line;
+            if (comma == std::string::npos) break;
+            row.push_back(std::stod(line.substr(start, comma - start)));
+            start = comma + 2;
+        }
+        rows.push_back(row);
+    }
+    EXPECT_FALSE(std::getline(lines, line)) << "text after the closing empty line";
+    return rows;
+}
+
+TEST(TextExport, ReadsBackToSevenSignificantDigits) {
+    EXPECT_EQ(MatrixExportText(Make(1, 2, {1, 2.5})), "1., 2.5, \r\n\r\n");
+    EXPECT_EQ(MatrixExportText(Make(2, 1, {1234.5678, 1e20})), "1234.568, \r\n1.e+020, \r\n\r\n");
+    std::mt19937_64 random(7);
+    const NEWMAT::Matrix m = Random(random, 9, 13);
+    const auto rows = ParseExport(MatrixExportText(m));
+    ASSERT_EQ(rows.size(), 9u);
+    for (int i = 0; i < 9; ++i) {
+        ASSERT_EQ(rows[i].size(), 13u);
+        for (int j = 0; j < 13; ++j)
+            EXPECT_NEAR(rows[i][j], m(i + 1, j + 1), 5e-7 * std::fabs(m(i + 1, j + 1)));
+    }
+}
