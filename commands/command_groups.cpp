@@ -10,6 +10,7 @@
 #include "procedures/row_operations.h"
 #include "procedures/set_radix.h"
 #include "testscreate/compare_registers.h"
+#include "testscreate/matrix_creation.h"
 #include "testscreate/matrix_tests.h"
 
 namespace {
@@ -164,11 +165,20 @@ constexpr CommandRow kModeRows[] = {
 };
 
 constexpr CommandRow kCreateRows[] = {
-    {"Create Companion", nullptr}, {"Create Hermitian", nullptr},   {"Create Hilbert", nullptr},
-    {"Create Identity", nullptr},  {"Create Null", nullptr},        {"Create Orthogonal", nullptr},
-    {"Create Prime", nullptr},     {"Create Random", nullptr},      {"Create Reflection", nullptr},
-    {"Create Rotation", nullptr},  {"Create Toeplitz", nullptr},    {"Create Unit", nullptr},
-    {"Create Unitary", nullptr},   {"Create Vandermonde", nullptr},
+    {"Create Companion", OnCreateCompanion},
+    {"Create Hermitian", OnCreateHermitian},
+    {"Create Hilbert", OnCreateHilbert},
+    {"Create Identity", OnCreateIdentity},
+    {"Create Null", OnCreateNull},
+    {"Create Orthogonal", OnCreateOrthogonal},
+    {"Create Prime", OnCreatePrime},
+    {"Create Random", OnCreateRandom},
+    {"Create Reflection", OnCreateReflection},
+    {"Create Rotation", OnCreateRotation},
+    {"Create Toeplitz", OnCreateToeplitz},
+    {"Create Unit", OnCreateUnit},
+    {"Create Unitary", OnCreateUnitary},
+    {"Create Vandermonde", OnCreateVandermonde},
 };
 
 constexpr CommandRow kFactorRows[] = {

@@ -14,4 +14,5 @@
 #include "matrixlib/polynomial.h"
 #include "matrixlib/predicates.h"
 #include "matrixlib/rearrange.h"
+#include "matrixlib/special_matrices.h"
 #include "matrixlib/zt_error.h"

@@ -1,0 +1,71 @@
+#include "tests/matrixlib/matrix_checks.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+Matrix Gram(const Matrix& q) {
+    return q.t() * q;
+}
+
+} // namespace
+
+TEST(SpecialMatrices, HilbertEntriesAreReciprocals) {
+    EXPECT_MATRIX_NEAR(Hilbert(2, 3), Mat({{1, 0.5, 1.0 / 3}, {0.5, 1.0 / 3, 0.25}}), 0.0);
+    const Matrix h = Hilbert(7, 5);
+    for (int i = 1; i <= 7; ++i)
+        for (int j = 1; j <= 5; ++j)
+            EXPECT_DOUBLE_EQ(h(i, j) * (i + j - 1), 1.0) << i << "," << j;
+    EXPECT_EQ(Exist(Hilbert(0, 3)), 0);
+}
+
+TEST(SpecialMatrices, RandomOrthogonalHasOrthonormalColumns) {
+    for (const int n : {1, 2, 7, 40}) {
+        int seed = -n;
+        const Matrix q = RandomOrthogonal(&seed, n);
+        ASSERT_EQ(q.Nrows(), n);
+        EXPECT_MATRIX_NEAR(Gram(q), Eye(n), 1e-12) << n;
+        EXPECT_MATRIX_NEAR(q * q.t(), Eye(n), 1e-12) << n;
+    }
+    int seed = -3;
+    const Matrix a = RandomOrthogonal(&seed, 5);
+    EXPECT_GT(MaxDiff(a, RandomOrthogonal(&seed, 5)), 0.01); // the generator continues
+    EXPECT_EQ(Exist(RandomOrthogonal(&seed, 0)), 0);
+}
+
+TEST(SpecialMatrices, PlaneRotationsComposeAndReflectionsAreInvolutions) {
+    const double a = 0.7, b = -2.1;
+    EXPECT_MATRIX_NEAR(PlaneRotation(a) * PlaneRotation(b), PlaneRotation(a + b), 1e-15);
+    EXPECT_MATRIX_NEAR(Gram(PlaneRotation(a)), Eye(2), 1e-15);
+    EXPECT_NEAR(PlaneRotation(a).Determinant(), 1.0, 1e-15);
+    EXPECT_MATRIX_NEAR(PlaneRotation(kPi / 2), Mat({{0, 1}, {-1, 0}}), 1e-16);
+
+    const Matrix r = PlaneReflection(a);
+    EXPECT_MATRIX_NEAR(r * r, Eye(2), 1e-15);
+    EXPECT_NEAR(r.Determinant(), -1.0, 1e-15);
+    // The line at angle a/2 stays where it is.
+    const Matrix line = Mat({{std::cos(a / 2)}, {std::sin(a / 2)}});
+    EXPECT_MATRIX_NEAR(r * line, line, 1e-15);
+}
+
+TEST(SpecialMatrices, CirculantRowsAreShiftsOfTheBase) {
+    EXPECT_MATRIX_NEAR(Circulant(Mat({{1, 2, 3}})), Mat({{1, 2, 3}, {3, 1, 2}, {2, 3, 1}}), 0.0);
+    EXPECT_MATRIX_NEAR(Circulant(Mat({{1}, {2}, {3}})), Circulant(Mat({{1, 2, 3}})), 0.0);
+    const Matrix v = Sample(1, 9, 5);
+    const Matrix t = Circulant(v);
+    for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k)
+            EXPECT_EQ(t(r, k), v(1, 1 + ((k - r + 9) % 9)));
+    EXPECT_MATRIX_NEAR(Circulant(Mat({{4}})), Mat({{4}}), 0.0);
+}
+
+TEST(SpecialMatrices, VandermondeColumnsArePowers) {
+    EXPECT_MATRIX_NEAR(Vandermonde(Mat({{2, 3}})), Mat({{1, 2}, {1, 3}}), 0.0);
+    const Matrix v = Vandermonde(Mat({{1}, {2}, {3}, {5}}));
+    for (int i = 1; i <= 4; ++i)
+        for (int j = 2; j <= 4; ++j)
+            EXPECT_EQ(v(i, j), v(i, j - 1) * v(i, 2));
+    // det = product of (u_j - u_i) over i < j.
+    EXPECT_NEAR(v.Determinant(), 1 * 2 * 4 * 1 * 3 * 2, 1e-12);
+    EXPECT_EQ(Vandermonde(Mat({{0, 0}}))(1, 1), 1.0); // 0^0 is 1
+}

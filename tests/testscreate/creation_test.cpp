@@ -1,0 +1,176 @@
+// Each creation through the calculator: what it asks, and that the matrix it
+// makes has its defining property.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <complex>
+#include <functional>
+#include <vector>
+
+#include "matrixlib/ztmath.h"
+#include "tests/commands/calculator_fixture.h"
+#include "tests/matrixlib/matrix_checks.h"
+#include "testscreate/matrix_creation.h"
+
+namespace {
+
+using CreationTest = CalculatorFixture;
+
+// Queues the inputs (and Yes to any question), runs the creation and
+// returns the new current matrix.
+Matrix Create(ScriptedCalculator& calc, void (*creation)(CCalculatorDlg&),
+              std::initializer_list<const char*> inputs) {
+    for (const char* input : inputs)
+        calc.host.QueueInput(std::string(input));
+    calc.host.Improvise({[] { return true; }, nullptr});
+    creation(calc.dlg);
+    EXPECT_NO_THROW(calc.host.CheckNothingQueued());
+    return calc.dlg.GetCurrentMatrix();
+}
+
+bool IsPrime(int p) {
+    if (p < 2) return false;
+    for (int d = 2; d * d <= p; ++d)
+        if (p % d == 0) return false;
+    return true;
+}
+
+TEST_F(CreationTest, SizedMatricesHaveTheirDefiningProperty) {
+    EXPECT_MATRIX_NEAR(Create(calc, OnCreateIdentity, {"3", "2"}), Mat({{1, 0}, {0, 1}, {0, 0}}),
+                       0.0);
+    EXPECT_MATRIX_NEAR(Create(calc, OnCreateNull, {"2", "3"}), Matrix(Mat({{0, 0, 0}, {0, 0, 0}})),
+                       0.0);
+    EXPECT_MATRIX_NEAR(Create(calc, OnCreateUnit, {"1", "2"}), Mat({{1, 1}}), 0.0);
+
+    const Matrix h = Create(calc, OnCreateHilbert, {"4", "6"});
+    ASSERT_EQ(h.Ncols(), 6);
+    for (int i = 1; i <= 4; ++i)
+        for (int j = 1; j <= 6; ++j)
+            EXPECT_DOUBLE_EQ(h(i, j), 1.0 / (i + j - 1));
+
+    // The first twelve primes, in order, row by row.
+    const Matrix p = Create(calc, OnCreatePrime, {"3", "4"});
+    ASSERT_EQ(p.Nrows(), 3);
+    int next = 2;
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 4; ++j) {
+            while (!IsPrime(next))
+                ++next;
+            EXPECT_EQ(p(i, j), next++);
+        }
+
+    const Matrix r = Create(calc, OnCreateRandom, {"20", "30", "-2", "5"});
+    ASSERT_EQ(r.Storage(), 600);
+    EXPECT_GE(r.Minimum(), -2.0);
+    EXPECT_LT(r.Maximum(), 5.0);
+    EXPECT_GT(r.Maximum() - r.Minimum(), 6.0);
+    EXPECT_GT(MaxDiff(r, Create(calc, OnCreateRandom, {"20", "30", "-2", "5"})), 0.5);
+}
+
+TEST_F(CreationTest, OrthogonalReflectionAndRotation) {
+    // A wide current matrix is no reason to refuse: the new one is square.
+    SetCurrent(1, 3, {1, 2, 3});
+    const Matrix q = Create(calc, OnCreateOrthogonal, {"9"});
+    ASSERT_EQ(q.Nrows(), 9);
+    EXPECT_MATRIX_NEAR(q.t() * q, Eye(9), 1e-12);
+
+    const double t = 30 * 0.017453292522222223;
+    const Matrix f = Create(calc, OnCreateReflection, {"30"});
+    EXPECT_MATRIX_NEAR(f, Mat({{std::cos(t), std::sin(t)}, {std::sin(t), -std::cos(t)}}), 0.0);
+    EXPECT_MATRIX_NEAR(f * f, Eye(2), 1e-15);
+    const Matrix g = Create(calc, OnCreateRotation, {"-360"});
+    EXPECT_MATRIX_NEAR(g, Eye(2), 1e-8); // t is a little more than 2 pi
+    EXPECT_MATRIX_NEAR(g.t() * g, Eye(2), 1e-15);
+}
+
+TEST_F(CreationTest, HermitianAndUnitaryInComplexMode) {
+    const Matrix h = Create(calc, OnCreateHermitian, {"6", "-3", "3"});
+    EXPECT_TRUE(calc.dlg.IsComplexMode());
+    ASSERT_EQ(h.Nrows(), 6);
+    ASSERT_EQ(h.Ncols(), 12);
+    EXPECT_MATRIX_NEAR(CHTranspose(h), h, 0.0);
+
+    const Matrix u = Create(calc, OnCreateUnitary, {"6", "-3", "3"});
+    ASSERT_EQ(u.Ncols(), 12);
+    Matrix zero(6, 6);
+    zero = 0.0;
+    EXPECT_MATRIX_NEAR(CMatMul(CHTranspose(u), u), MakeDualMatrix(Eye(6), zero), 1e-12);
+}
+
+TEST_F(CreationTest, CompanionEigenvaluesAreTheRoots) {
+    // 2(x - 1)(x + 2)(x - 3) = 2x^3 - 4x^2 - 10x + 12
+    SetCurrent(1, 4, {2, -4, -10, 12});
+    const Matrix c = Create(calc, OnCreateCompanion, {});
+    ASSERT_EQ(c.Nrows(), 3);
+    std::vector<double> roots;
+    for (const Cplx& z : Eigenvalues(c)) {
+        EXPECT_NEAR(z.imag(), 0.0, 1e-12);
+        roots.push_back(z.real());
+    }
+    std::sort(roots.begin(), roots.end());
+    EXPECT_NEAR(roots[0], -2, 1e-12);
+    EXPECT_NEAR(roots[1], 1, 1e-12);
+    EXPECT_NEAR(roots[2], 3, 1e-12);
+    EXPECT_EQ(TakeTranscript().find("message"), std::string::npos); // asks nothing
+}
+
+TEST_F(CreationTest, ToeplitzAndVandermondeFromEitherVector) {
+    SetCurrent(3, 1, {1, 2, 3});
+    EXPECT_MATRIX_NEAR(Create(calc, OnCreateToeplitz, {}), Mat({{1, 2, 3}, {3, 1, 2}, {2, 3, 1}}),
+                       0.0);
+    SetCurrent(1, 3, {2, 3, -1});
+    EXPECT_MATRIX_NEAR(Create(calc, OnCreateVandermonde, {}),
+                       Mat({{1, 2, 4}, {1, 3, 9}, {1, -1, 1}}), 0.0);
+}
+
+TEST_F(CreationTest, RefusalsChangeNothing) {
+    SetCurrent(2, 2, {1, 2, 3, 4});
+    const std::string shown = calc.display.Text();
+    TakeTranscript();
+    calc.host.QueueAnswer(ScriptedHost::Answer::No);
+    OnCreateHilbert(calc.dlg);
+    EXPECT_EQ(TakeTranscript().find("prompt"), std::string::npos);
+
+    // Past the allocation limit, however the sizes multiply.
+    for (const auto& size : std::vector<std::pair<const char*, const char*>>{
+             {"100000", "100000"}, {"65536", "65536"}, {"2147483647", "3"}, {"0", "5"}}) {
+        Create(calc, OnCreateUnit, {size.first, size.second});
+        EXPECT_NE(TakeTranscript().find("\"Error\" \"Out of range\""), std::string::npos)
+            << size.first << " x " << size.second;
+    }
+    Create(calc, OnCreateHermitian, {"40000"}); // 40000 x 80000 stored
+    EXPECT_NE(TakeTranscript().find("\"Out of range\""), std::string::npos);
+    calc.dlg.SetRealMode();
+
+    Create(calc, OnCreateOrthogonal, {"100000"});
+    EXPECT_NE(TakeTranscript().find("\"Out of range\""), std::string::npos);
+    for (const char* angle : {"360.0001", "-1e300", "inf", "nan"}) {
+        Create(calc, OnCreateRotation, {angle});
+        EXPECT_NE(TakeTranscript().find("\"Angle Error\" \"Out of range\""), std::string::npos)
+            << angle;
+    }
+    EXPECT_MATRIX_NEAR(calc.dlg.GetCurrentMatrix(), Mat({{1, 2}, {3, 4}}), 0.0);
+    EXPECT_EQ(calc.display.Text(), shown);
+
+    // A base vector whose square would not fit.
+    Matrix wide(1, 50000);
+    wide = 1.0;
+    calc.dlg.SetCurrentMatrix(wide);
+    for (auto creation : {OnCreateToeplitz, OnCreateVandermonde, OnCreateCompanion}) {
+        creation(calc.dlg);
+        EXPECT_NE(TakeTranscript().find("\"Error\" \"Out of range\""), std::string::npos);
+        EXPECT_EQ(calc.dlg.GetCurrentMatrix().Ncols(), 50000);
+    }
+}
+
+TEST_F(CreationTest, EscapeKeepsWhatEarlierStepsDid) {
+    SetCurrent(1, 2, {5, 6});
+    calc.host.Improvise({[] { return true; }, nullptr});
+    calc.host.QueueInput(std::nullopt);
+    OnCreateHermitian(calc.dlg);
+    EXPECT_TRUE(calc.dlg.IsComplexMode()); // the switch stays
+    EXPECT_MATRIX_NEAR(calc.dlg.GetCurrentMatrix(), Mat({{5, 6}}), 0.0);
+}
+
+} // namespace
