@@ -95,8 +95,11 @@ TEST_F(CommandListTest, DisplayGroupSwitchesTheSettings) {
 TEST_F(CommandListTest, CreatePickShowsTheSetState) {
     calc.dlg.OnButton(IDC_CREATE);
     EXPECT_TRUE(calc.commandList.DroppedDown());
+    calc.host.QueueInput("2");
+    calc.host.QueueInput("2");
     calc.Pick("Create Identity");
     EXPECT_EQ(calc.display.ForeColor(), kSetColor);
+    EXPECT_EQ(calc.display.Text(), "1.00    0.00\r\n0.00    1.00\r\n");
     EXPECT_EQ(calc.commandList.Text(), "CREATE MATRIX");
 }
 
