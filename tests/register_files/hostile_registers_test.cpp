@@ -1,0 +1,237 @@
+// Damaged, huge, unreadable and read-only register files met by both
+// programs: the evaluator at start-up and exit, the calculator at recall.
+
+#include "archive/register_file.h"
+#include "calculator/control_ids.h"
+#include "evaluator/evaluator_session.h"
+#include "scripting/scripted_calculator.h"
+#include "tests/archive/file_test_support.h"
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const double kNaN = std::nan("");
+constexpr char kRecallRowA[] = "           A";
+
+std::string RunEvaluatorIn(const fs::path& folder, const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    RunEvaluator(in, out, folder);
+    return out.str();
+}
+
+// Recalls register A in a calculator working in `folder`; every question is
+// answered with OK. Returns the current matrix afterwards.
+NEWMAT::Matrix RecallInCalculator(const fs::path& folder) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);
+    std::ostringstream transcript;
+    ScriptedCalculator calc(transcript);
+    calc.host.Improvise({[] { return true; }, [] { return std::optional<std::string>(); }});
+    calc.dlg.OnButton(IDC_RECALL);
+    calc.Pick(kRecallRowA);
+    NEWMAT::Matrix current = calc.dlg.GetCurrentMatrix();
+    fs::current_path(previous);
+    return current;
+}
+
+double Seconds(const std::function<void()>& run) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+struct FileState {
+    std::string bytes;
+    timespec modified;
+    bool operator==(const FileState& other) const {
+        return bytes == other.bytes && modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+FileState StateOf(const std::string& file) {
+    struct stat status {};
+    stat(file.c_str(), &status);
+    return {ReadFile(file), status.st_mtim};
+}
+
+// Damaged variants of register files: truncations, bit flips, extreme and
+// non-finite headers, random bytes.
+std::vector<std::string> DamagedFiles(int count) {
+    const double extremes[] = {0, -0.0, 1, 2, 65536, 65537, 2147483647, 2147483648.0, 1e9,
+                               -1, 0.5, 1e300, kNaN, -kNaN, HUGE_VAL, -HUGE_VAL, 4.9e-324};
+    std::mt19937 random(2026);
+    std::vector<std::string> files;
+    for (double rows : extremes) {
+        for (double columns : extremes)
+            files.push_back(Bytes({rows, columns, 1, 2, 3, 4}));
+    }
+    while (static_cast<int>(files.size()) < count) {
+        const int rows = static_cast<int>(random() % 6);
+        const int columns = static_cast<int>(random() % 6);
+        std::string bytes = Bytes({double(rows), double(columns)});
+        for (int k = 0; k < rows * columns; ++k)
+            bytes += Bytes({double(k)});
+        switch (random() % 4) {
+        case 0: // truncated
+            bytes.resize(random() % (bytes.size() + 1));
+            break;
+        case 1: // bits flipped anywhere, the header included
+            for (int flips = 1 + random() % 4; flips > 0; --flips)
+                bytes[random() % bytes.size()] ^= static_cast<char>(1 << (random() % 8));
+            break;
+        case 2: // one header count replaced by an extreme
+            std::memcpy(bytes.data() + 8 * (random() % 2),
+                        &extremes[random() % std::size(extremes)], 8);
+            break;
+        default: // noise
+            bytes.resize(random() % 64);
+            for (char& byte : bytes)
+                byte = static_cast<char>(random());
+        }
+        files.push_back(bytes);
+    }
+    return files;
+}
+
+TEST(HostileRegisters, DamagedFilesLoadInBothProgramsQuicklyAndUnchanged) {
+    ScratchFolder dir;
+    const std::string file = dir / "RegA";
+    for (const std::string& bytes : DamagedFiles(3000)) {
+        WriteFile(file, bytes);
+        const FileState before = StateOf(file);
+        std::string output;
+        const double evaluator =
+            Seconds([&] { output = RunEvaluatorIn(dir.path, "A\nA + A\nquit\nn\n"); });
+        NEWMAT::Matrix recalled;
+        const double calculator = Seconds([&] { recalled = RecallInCalculator(dir.path); });
+        EXPECT_LT(evaluator, 1.0) << testing::PrintToString(bytes);
+        EXPECT_LT(calculator, 1.0) << testing::PrintToString(bytes);
+        // No shape may print more lines than 65536 empty rows need.
+        EXPECT_LT(output.size(), 300000u) << testing::PrintToString(bytes);
+        EXPECT_LE(recalled.Nrows(), 65536);
+        EXPECT_TRUE(StateOf(file) == before) << testing::PrintToString(bytes);
+        ASSERT_EQ(dir.Entries(), std::set<std::string>{"RegA"});
+    }
+}
+
+// The shapes that once drove loops over billions of rows.
+TEST(HostileRegisters, HugeRowCountsWithoutColumnsAreRefused) {
+    ScratchFolder dir;
+    for (const auto& header : {Bytes({2147483647, 0}), Bytes({1e9, 0}), Bytes({0, 1e9})}) {
+        WriteFile(dir / "RegA", header);
+        const NEWMAT::Matrix recalled = RecallInCalculator(dir.path);
+        EXPECT_EQ(recalled.Nrows() + recalled.Ncols(), 0); // the first, empty matrix stays
+        const std::string output = RunEvaluatorIn(dir.path, "A\nquit\ny\n");
+        EXPECT_NE(output.find("Error: Matrix Does Not Exist"), std::string::npos);
+        EXPECT_TRUE(output.ends_with("\nRegister A not saved: damaged")) << output;
+        EXPECT_EQ(ReadFile(dir / "RegA"), header);
+    }
+    WriteFile(dir / "RegA", Bytes({0, 7}));
+    const NEWMAT::Matrix empty = RecallInCalculator(dir.path);
+    EXPECT_EQ(empty.Nrows(), 0);
+    EXPECT_EQ(empty.Ncols(), 7);
+}
+
+// A register larger than memory allows is reported at exit and kept on disk;
+// the evaluator starts with the others.
+TEST(HostileRegisters, ARegisterTooLargeForMemoryIsLeftOnDisk) {
+    ScratchFolder dir;
+    // 2^32 elements, beyond what any matrix may hold; a sparse file.
+    WriteFile(dir / "RegB", Bytes({65536, 65536}));
+    const std::uint64_t size = 16 + 8 * (std::uint64_t{65536} * 65536);
+    ASSERT_EQ(truncate((dir / "RegB").c_str(), static_cast<off_t>(size)), 0);
+    WriteFile(dir / "RegC", Bytes({1, 1, 8}));
+    const std::string output = RunEvaluatorIn(dir.path, "C\nB\nquit\ny\n");
+    EXPECT_NE(output.find("Zentabl32 Expression Evaluator"), std::string::npos);
+    EXPECT_NE(output.find("Enter expression: 8.0000  \n"), std::string::npos);
+    EXPECT_TRUE(output.ends_with("\nRegister B not saved: too large")) << output;
+    EXPECT_EQ(fs::file_size(dir / "RegB"), size);
+    EXPECT_EQ(ReadFile(dir / "RegC"), Bytes({1, 1, 8}));
+}
+
+// The same when the allocation itself fails: a limit on the address space
+// makes a register the allocation limit accepts too large for this process.
+// (AddressSanitizer reserves more address space than any such limit allows.)
+TEST(HostileRegisters, MemoryRunningOutAtStartUpEndsNothing) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "an address-space limit cannot work under AddressSanitizer";
+#endif
+    ScratchFolder dir;
+    WriteFile(dir / "RegA", Bytes({8000, 8000})); // 512 MB of zeros, sparse
+    ASSERT_EQ(truncate((dir / "RegA").c_str(), 16 + 8 * 8000 * 8000), 0);
+    WriteFile(dir / "RegC", Bytes({1, 1, 8}));
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::ifstream statm("/proc/self/statm");
+        long pages = 0;
+        statm >> pages;
+        const rlim_t room = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (256 << 20);
+        const rlimit limit{room, room};
+        setrlimit(RLIMIT_AS, &limit);
+        const std::string output = RunEvaluatorIn(dir.path, "C\nquit\ny\n");
+        const bool ok = output.find("Enter expression: 8.0000  \n") != std::string::npos &&
+                        output.ends_with("\nRegister A not saved: too large");
+        if (!ok) std::fprintf(stderr, "%s\n", output.c_str());
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(fs::file_size(dir / "RegA"), 16u + 8u * 8000 * 8000);
+}
+
+// Saving at exit leaves every file that could not be read as it was, unless
+// the session gave that register a value; a read-only file is refused.
+TEST(HostileRegisters, SavingAtExitKeepsWhatCouldNotBeRead) {
+    ScratchFolder dir;
+    RunUnprivileged(dir.path, [&] {
+        const struct {
+            const char* name;
+            std::string bytes;
+            mode_t mode;
+            bool kept;
+        } files[] = {
+            {"RegC", Bytes({3, 3, 1}), 0644, true},           // damaged
+            {"RegD", Bytes({1, 1, 4}), 0000, true},           // unreadable
+            {"RegE", Bytes({kNaN, 1, 1}), 0644, true},        // damaged
+            {"RegF", Bytes({2, 2, 1}), 0644, false},          // damaged, assigned below
+            {"RegG", Bytes({2147483647, 0}), 0644, true},     // damaged, only read below
+            {"RegH", Bytes({1, 1, 9}), 0444, true},           // read-only
+            {"RegNum", Bytes({1e9, 0}), 0644, true},          // damaged, no number assigned
+        };
+        for (const auto& f : files) {
+            WriteFile(dir / f.name, f.bytes);
+            ASSERT_EQ(chmod((dir / f.name).c_str(), f.mode), 0);
+        }
+        const std::string output = RunEvaluatorIn(dir.path, "F = 5\nG\nH\nquit\ny\n");
+        EXPECT_TRUE(output.ends_with("?\n"
+                                     "Register Num not saved: damaged\n"
+                                     "Register C not saved: damaged\n"
+                                     "Register D not saved: unreadable\n"
+                                     "Register E not saved: damaged\n"
+                                     "Register G not saved: damaged\n"
+                                     "Error: Unable to Open File RegH"))
+            << output;
+        for (const auto& f : files) {
+            chmod((dir / f.name).c_str(), 0600);
+            EXPECT_EQ(ReadFile(dir / f.name) == f.bytes, f.kept) << f.name;
+        }
+        EXPECT_EQ(ReadFile(dir / "RegF"), Bytes({1, 1, 5}));
+        EXPECT_EQ(ReadFile(dir / "RegZ"), Bytes({0, 0}));
+    });
+}
+
+} // namespace
