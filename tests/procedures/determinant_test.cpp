@@ -138,20 +138,6 @@ TEST_F(DeterminantTest, HermitianAdjugateTimesMatrixIsDeterminantTimesIdentity) 
     EXPECT_FALSE(HermitianAdjugate(Rows(2, 4, {1, 0, 0, 1, 0, 1, -1, 0}), adjugate));
 }
 
-TEST_F(DeterminantTest, ReportsOfferTheValueForTheRegisterT) {
-    SetCurrent(Rows(3, 3, {2, -1, 0, -1, 2, -1, 0, -1, 2}));
-    EXPECT_NEAR(Reported(OnDeterminant)(1, 1), 4.0, 1e-13);
-    EXPECT_EQ(Reported(OnTrace)(1, 1), 6.0);
-    calc.dlg.SetComplexMode();
-    SetCurrent(Rows(2, 4, {1, 2, 0, -4, 3, 4, 7, 1}));
-    const Matrix trace = Reported(OnTrace);
-    EXPECT_TRUE(Near(trace, Rows(1, 2, {5, 1}), 0.0));
-    SetCurrent(Rows(2, 4, {2, 0, 0, -1, 0, 3, 1, 0}));
-    EXPECT_TRUE(Near(Reported(OnDeterminant), Rows(1, 2, {5, 0}), 1e-13));
-    // Neither report changed the current matrix.
-    EXPECT_TRUE(Near(Current(), Rows(2, 4, {2, 0, 0, -1, 0, 3, 1, 0}), 0.0));
-}
-
 TEST_F(DeterminantTest, CompositeRoundTripRestoresMatrixAndMode) {
     calc.dlg.SetComplexMode();
     const Matrix m = Rows(2, 6, {1, 2, 3, -1, 0, 5, 4, 5, 6, 2, -2, 0.5});

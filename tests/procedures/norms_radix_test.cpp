@@ -45,17 +45,6 @@ TEST_F(NormsRadixTest, DiagonalProductInBothModes) {
     EXPECT_TRUE(Near(Current(), Rows(1, 2, {10, -10}), 1e-14));
 }
 
-TEST_F(NormsRadixTest, ComplexModeRefusesTheNorms) {
-    calc.dlg.SetComplexMode();
-    SetCurrent(Rows(1, 2, {3, 4}));
-    OnMatrixNorm(calc.dlg);
-    OnVectorNorm(calc.dlg);
-    EXPECT_EQ(TakeTranscript(),
-              "message \"Complex Matrix Procedure\" \"Procedure is unavailable "
-              "for complex matrix\" icon=info buttons=ok -> ok\n"
-              "message \"Zentabl\" \"Not implemented\" icon=none buttons=ok -> ok\n");
-}
-
 TEST_F(NormsRadixTest, RadixAcceptsTwoTo256Only) {
     SetCurrent(Rows(1, 2, {255.9, -1.5}));
     struct Case {

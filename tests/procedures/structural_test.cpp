@@ -32,17 +32,6 @@ TEST_F(StructuralTest, QuarterTurnsAreRotations) {
     EXPECT_TRUE(Near(Current(), m, 0.0));
 }
 
-TEST_F(StructuralTest, SortsKeepTheShapeAndTheElements) {
-    SetCurrent(Rows(2, 3, {5, -1, 3, 2, 9, -7}));
-    Run(OnSortDescending);
-    EXPECT_TRUE(Near(Current(), Rows(2, 3, {9, 5, 3, 2, -1, -7}), 0.0));
-    Run(OnSortAscending);
-    EXPECT_TRUE(Near(Current(), Rows(2, 3, {-7, -1, 2, 3, 5, 9}), 0.0));
-    SetCurrent(Rows(2, 3, {5, -1, 3, 2, 9, -7}));
-    Run(OnRowSort);
-    EXPECT_TRUE(Near(Current(), Rows(2, 3, {-1, 3, 5, -7, 2, 9}), 0.0));
-}
-
 TEST_F(StructuralTest, ReshapeReadsBackAndRefusesNonDivisors) {
     const Matrix m = RandomMatrix(2, 6, 2);
     SetCurrent(m);
@@ -78,22 +67,6 @@ TEST_F(StructuralTest, CutsReadBackTheirPartOfTheMatrix) {
         SetCurrent(m);
         Run(c.procedure, c.inputs);
         EXPECT_TRUE(Near(Current(), c.expected, 0.0));
-    }
-    // Out of range or in the wrong order: nothing changes.
-    const Case refused[] = {
-        {OnGetRow, {"5"}, m},
-        {OnGetRow, {"-1"}, m},
-        {OnGetColumn, {"6"}, m},
-        {OnGetColumn, {"0"}, m},
-        {OnGetSubmatrix, {"3", "2", "1", "1"}, m},
-        {OnGetSubmatrix, {"1", "5", "1", "1"}, m},
-        {OnGetSubmatrix, {"0", "1", "1", "1"}, m},
-        {OnGetSubmatrix, {"1", "1", "1", "2147483647"}, m},
-    };
-    SetCurrent(m);
-    for (const Case& c : refused) {
-        Run(c.procedure, c.inputs);
-        EXPECT_TRUE(Near(Current(), m, 0.0));
     }
 }
 
@@ -228,20 +201,6 @@ TEST_F(StructuralTest, BalancingKeepsTheEigenvalues) {
     SetCurrent(symmetric);
     Run(OnBalance);
     EXPECT_TRUE(Near(Current(), symmetric, 0.0));
-}
-
-TEST_F(StructuralTest, ComplexModeRefusesTheRealOnlyRows) {
-    calc.dlg.SetComplexMode();
-    const Matrix m = Rows(2, 4, {1, 2, 3, 4, 5, 6, 7, 8});
-    for (Procedure procedure : {OnFlip, OnRotateLeft, OnRotateRight, OnReshape, OnRowPivot,
-                                OnGaussElimination, OnBalance}) {
-        SetCurrent(m);
-        TakeTranscript();
-        Run(procedure);
-        EXPECT_NE(TakeTranscript().find("Procedure is unavailable for complex matrix"),
-                  std::string::npos);
-        EXPECT_TRUE(Near(Current(), m, 0.0));
-    }
 }
 
 } // namespace

@@ -1,0 +1,153 @@
+// Drives the structural, determinant, norm and radix procedures with random
+// matrices and random prompt answers (fixed seeds, so a failure repeats).
+// Nothing may crash, and a procedure that refuses, reports an error, is
+// escaped or only reports a value must leave the matrix exactly as it was.
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "procedures/complex_procedures.h"
+#include "procedures/determinant_procedures.h"
+#include "procedures/extract_procedures.h"
+#include "procedures/norms_products.h"
+#include "procedures/rearrange_procedures.h"
+#include "procedures/row_operations.h"
+#include "procedures/set_radix.h"
+#include "tests/procedures/procedure_test_support.h"
+
+namespace {
+
+constexpr int kSteps = 1500;
+
+const Procedure kProcedures[] = {
+    OnFlip,
+    OnFlop,
+    OnRotateLeft,
+    OnRotateRight,
+    OnReshape,
+    OnSortAscending,
+    OnSortDescending,
+    OnRowSort,
+    OnGetRow,
+    OnGetColumn,
+    OnGetSubmatrix,
+    OnGetDiagonal,
+    OnRowSum,
+    OnColumnSum,
+    OnRowSwap,
+    OnRowAdd,
+    OnRowPivot,
+    OnRowScalarMult,
+    OnGaussElimination,
+    OnBalance,
+    OnAdjugate,
+    OnDeterminant,
+    OnTrace,
+    OnMatrixNorm,
+    OnVectorNorm,
+    OnDiagProduct,
+    OnComplexConjugate,
+    OnComplexToComposite,
+    OnCompositeToComplex,
+};
+
+const char* const kAnswers[] = {"",      "abc", "0",           "1",          "2",
+                                "3",     "-1",  "-2147483648", "2147483647", "99999999999999999999",
+                                "1e308", "2.5", " 4",          "-0",         "nan",
+                                "inf",   "5x"};
+
+bool SameBits(const Matrix& a, const Matrix& b) {
+    if (a.Nrows() != b.Nrows() || a.Ncols() != b.Ncols()) return false;
+    return a.Storage() == 0 || std::memcmp(a.Store(), b.Store(), sizeof(double) * a.Storage()) == 0;
+}
+
+class RandomPrompts {
+  public:
+    RandomPrompts(ScriptedCalculator& calc, unsigned seed) : calc_(calc), random_(seed) {
+        calc_.host.Improvise({[this] { return Below(2) == 0; },
+                              [this]() -> std::optional<std::string> {
+                                  if (Below(10) == 0) return std::nullopt;
+                                  if (Below(3) == 0) return std::to_string(Below(12) - 3);
+                                  return kAnswers[Below(std::size(kAnswers))];
+                              }});
+    }
+
+    int Below(std::size_t n) { return static_cast<int>(random_() % n); }
+
+    double Element() {
+        switch (Below(12)) {
+        case 0:
+            return 0.0;
+        case 1:
+            return 1e300 * (Below(2) ? 1 : -1);
+        case 2:
+            return Below(2) ? std::numeric_limits<double>::infinity() : std::nan("");
+        default:
+            return Below(21) - 10 + 0.25 * Below(4);
+        }
+    }
+
+    void NewMatrix() {
+        const int rows = 1 + Below(5);
+        int columns = 1 + Below(5);
+        if (calc_.dlg.IsComplexMode()) columns *= 2;
+        Matrix m(rows, columns);
+        // Often symmetric or Hermitian, so those branches are reached.
+        for (int i = 1; i <= rows; ++i)
+            for (int j = 1; j <= columns; ++j)
+                m(i, j) = Element();
+        if (Below(3) == 0 && rows * 2 == columns) {
+            for (int i = 1; i <= rows; ++i) {
+                m(i, rows + i) = 0.0;
+                for (int j = i + 1; j <= rows; ++j)
+                    m(j, i) = m(i, j), m(j, rows + i) = -m(i, rows + j);
+            }
+        }
+        calc_.dlg.SetCurrentMatrix(m);
+        calc_.dlg.ShowCurrentMatrix();
+    }
+
+    // Runs one random procedure; returns what it showed.
+    std::string Step(std::ostringstream& transcript) {
+        if (Below(4) == 0) NewMatrix();
+        if (Below(15) == 0)
+            calc_.dlg.IsComplexMode() ? calc_.dlg.SetRealMode() : calc_.dlg.SetComplexMode();
+        if (Below(40) == 0) calc_.dlg.ClearCalculator();
+        transcript.str("");
+        const Matrix before = calc_.dlg.GetCurrentMatrix();
+        const bool complexBefore = calc_.dlg.IsComplexMode();
+        Procedure procedure = kProcedures[Below(std::size(kProcedures))];
+        if (Below(20) == 0) procedure = OnSetRadix;
+        procedure(calc_.dlg);
+        const std::string said = transcript.str();
+        const bool unchanged =
+            said.find("icon=stop") != std::string::npos ||
+            said.find("icon=info") != std::string::npos ||
+            said.find("-> escape") != std::string::npos ||
+            said.find("Singular or Non-Square") != std::string::npos ||
+            (said.find("buttons=yesno") != std::string::npos && procedure != OnSetRadix);
+        const Matrix after = calc_.dlg.GetCurrentMatrix();
+        if (unchanged && !SameBits(before, after)) ADD_FAILURE() << "changed after:\n" << said;
+        if (calc_.dlg.IsComplexMode() && complexBefore && after.Ncols() % 2 != 0 &&
+            before.Ncols() % 2 == 0)
+            ADD_FAILURE() << "a dual matrix lost its pairing:\n" << said;
+        return said;
+    }
+
+  private:
+    ScriptedCalculator& calc_;
+    std::mt19937 random_;
+};
+
+using RandomPromptsTest = ProcedureTest;
+
+TEST_F(RandomPromptsTest, NoAnswerCrashesOrCorruptsTheMatrix) {
+    for (unsigned seed : {1u, 2u, 3u}) {
+        RandomPrompts driver(calc, seed);
+        for (int step = 0; step < kSteps && !HasFailure(); ++step)
+            driver.Step(transcript);
+    }
+}
+
+} // namespace
