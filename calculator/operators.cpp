@@ -2,6 +2,7 @@
 // remember the current matrix and finish at "=".
 
 #include <cmath>
+#include <optional>
 
 #include "archive/packed_matrix.h"
 
@@ -31,10 +32,19 @@ bool SameShape(const Matrix& a, const Matrix& b) {
     return a.Nrows() == b.Nrows() && a.Ncols() == b.Ncols();
 }
 
-// Whether the determinant is exactly zero; the sign is used rather than the
-// value, which underflows to 0 for large well-conditioned matrices.
-bool ZeroDeterminant(const Matrix& m) {
-    return m.LogDeterminant().Sign() == 0;
+// The inverse of a square matrix from one LU, nothing when it is singular. A
+// complex matrix is inverted through its composite, which is singular
+// exactly when the complex matrix is.
+std::optional<Matrix> InverseUnlessSingular(const Matrix& m, bool complex) {
+    const Matrix real = complex ? CplxToComposite(m) : m;
+    Matrix inverse;
+    try {
+        inverse = Inverse(real);
+    } catch (const ztmath::MathError&) {
+        return std::nullopt;
+    }
+    if (complex) return DeCompositeToCplx(inverse);
+    return inverse;
 }
 
 // Each complex element of the dual matrix a times the complex scalar c.
@@ -171,9 +181,11 @@ EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& 
             return EqualsOutcome::Failed;
         }
         if (!Square(b)) return Fail(kNonSquare, kError, 0, false);
-        if (ZeroDeterminant(b)) return Fail(kSingular, kError, 0, false);
-        result = a * b.i();
-        return EqualsOutcome::Done;
+        if (const std::optional<Matrix> inverse = InverseUnlessSingular(b, false)) {
+            result = MatMul(a, *inverse);
+            return EqualsOutcome::Done;
+        }
+        return Fail(kSingular, kError, 0, false);
     default:
         break;
     }
@@ -188,7 +200,7 @@ EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, const Matrix& b,
     switch (multiplyMode_) {
     case MultiplyKind::Matrix:
         if (a.Ncols() != b.Nrows()) return Fail("Product not defined", kError, 0, true);
-        result = a * b;
+        result = MatMul(a, b);
         break;
     case MultiplyKind::Scalar:
         if (b.Nrows() > 1 || b.Ncols() > 1)
@@ -270,24 +282,15 @@ void CCalculatorDlg::OnTranspose() {
 void CCalculatorDlg::OnInverse() {
     Matrix m = GetCurrentMatrix();
     if (Exist(m)) {
-        if (!complexMode_) {
-            if (!Square(m)) {
-                ShowError(kNonSquare, kError, 0);
-            } else if (ZeroDeterminant(m)) {
-                ShowError(kSingular, kError, 0);
-            } else {
-                SetCurrentMatrix(m.i());
-                ShowCurrentMatrix();
-            }
-        } else if (m.Nrows() != m.Ncols() / 2) {
-            ShowError(kNonSquare, kComplexInverseError, 0);
-        } else if (ZeroDeterminant(CplxToComposite(m))) {
-            // The composite's determinant is |det|^2 of the complex matrix, so
-            // this refuses exactly the singular complex matrices.
-            ShowError(kSingular, kComplexInverseError, 0);
-        } else {
-            SetCurrentMatrix(CInv(m));
+        const char* caption = complexMode_ ? kComplexInverseError : kError;
+        const bool square = complexMode_ ? m.Nrows() == m.Ncols() / 2 : Square(m) != 0;
+        if (!square) {
+            ShowError(kNonSquare, caption, 0);
+        } else if (const std::optional<Matrix> inverse = InverseUnlessSingular(m, complexMode_)) {
+            SetCurrentMatrix(*inverse);
             ShowCurrentMatrix();
+        } else {
+            ShowError(kSingular, caption, 0);
         }
     }
     MoveFocusByEntryState();

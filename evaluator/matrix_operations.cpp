@@ -62,10 +62,6 @@ Matrix Reshaped(const Matrix& M, int rows, int cols) {
     return result;
 }
 
-bool Invertible(const Matrix& M) {
-    return Square(M) && !Singular(M);
-}
-
 Matrix LuFactor(const Matrix& M, bool upper) {
     Matrix compact = M;
     NEWMAT::RowVector index(M.Nrows());
@@ -95,12 +91,11 @@ std::optional<EvalError> CombineOperands(Matrix& M, char op, const Matrix& N) {
             return Replace(M, OperationUndefined, [&]() -> Matrix { return M * N(1, 1); });
         }
         if (N.Nrows() != M.Ncols()) return ProductNotDefined;
-        return Replace(M, OperationUndefined, [&]() -> Matrix { return M * N; });
+        return Replace(M, OperationUndefined, [&] { return MatMul(M, N); });
     case '/':
         if (!Exist(N)) return MatrixDoesNotExist;
         if (!Square(N) || N.Nrows() != M.Ncols()) return ProductNotDefined;
-        if (Singular(N)) return SingularMatrix;
-        return Replace(M, SingularMatrix, [&]() -> Matrix { return M * N.i(); });
+        return Replace(M, SingularMatrix, [&] { return MatMul(M, Inverse(N)); });
     case '%': {
         if (!IsScalar(M) || !IsScalar(N)) return MeaninglessExpression;
         const double divisor = std::trunc(N(1, 1));
@@ -127,7 +122,6 @@ std::optional<EvalError> RaiseToPower(Matrix& M, const Matrix& exponent) {
         return MeaninglessExpression;
     }
     const int n = static_cast<int>(x);
-    if (n < 0 && Singular(M)) return SingularMatrix;
     return Replace(M, SingularMatrix, [&]() { return Power(M, n); });
 }
 
@@ -165,14 +159,14 @@ std::optional<EvalError> ApplyFunction(FunctionCode code, Matrix& M) {
             return result;
         });
     case FnDet:
-        if (!Invertible(M)) return SingularMatrix;
-        return Replace(M, SingularMatrix, [&] { return Scalar(M.Determinant()); });
+        if (!Square(M)) return SingularMatrix;
+        return Replace(M, SingularMatrix, [&] { return Scalar(Determinant(M)); });
     case FnInv:
-        if (!Invertible(M)) return SingularMatrix;
-        return Replace(M, SingularMatrix, [&]() -> Matrix { return M.i(); });
+        if (!Square(M)) return SingularMatrix;
+        return Replace(M, SingularMatrix, [&] { return Inverse(M); });
     case FnAdj:
-        if (!Invertible(M)) return SingularMatrix;
-        return Replace(M, SingularMatrix, [&]() -> Matrix { return M.i() * M.Determinant(); });
+        if (!Square(M)) return SingularMatrix;
+        return Replace(M, SingularMatrix, [&] { return Adjugate(M); });
     case FnTrace:
         return Replace(M, OperationUndefined, [&] { return Scalar(Tr(M)); });
     case FnNorm:

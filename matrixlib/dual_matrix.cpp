@@ -1,6 +1,7 @@
 #include "matrixlib/dual_matrix.h"
 
-#include "matrixlib/lu_internal.h"
+#include "matrixlib/linear_solvers.h"
+#include "matrixlib/matrix_product.h"
 #include "matrixlib/matrix_view.h"
 #include "matrixlib/zt_error.h"
 
@@ -101,7 +102,7 @@ Matrix CMatMul(const Matrix& A, const Matrix& B) {
     RequireDual(A);
     RequireDual(B);
     if (A.Ncols() / 2 != B.Nrows()) nrerror(kSizeMismatch);
-    return DeCompositeToCplx(CplxToComposite(A) * CplxToComposite(B));
+    return DeCompositeToCplx(MatMul(CplxToComposite(A), CplxToComposite(B)));
 }
 
 Matrix CInv(const Matrix& M) {

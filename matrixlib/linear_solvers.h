@@ -10,10 +10,13 @@ using NEWMAT::RowVector;
 // pivoting; entries zero up to rounding become exactly 0. M holds the
 // result, which is also returned.
 Matrix DoGauss(Matrix& M);
+// Singular below means the one singularity rule of the library's LU with
+// partial pivoting: a non-finite element, or a pivot p with
+// |p| ≤ n·eps·max|a_ij|. Not square → nrerror("Non-Square Matrix").
+
 // In place, the compact LU of a row permutation of square M by partial
 // pivoting (L unit lower below the diagonal, U upper); index(i) the row
-// swapped into row i; parity ±1. A zero pivot → nrerror("Singular Matrix"),
-// not square → nrerror("Non-Square Matrix").
+// swapped into row i; parity ±1. Singular → nrerror("Singular Matrix").
 void LuDcmp(Matrix& M, RowVector& index, int& parity);
 // L with unit diagonal from a compact LU (rows × min(rows, columns)).
 Matrix GetLowerLu(const Matrix& C);
@@ -25,3 +28,10 @@ void GetGaussJSolVec(const Matrix& A, Matrix& B);
 // B becomes A⁻¹B by LU decomposition and substitution;
 // singular A → nrerror("Singular Matrix").
 void GetLuSolVec(const Matrix& A, Matrix& B);
+// A⁻¹ from one LU; singular → nrerror("Singular Matrix").
+Matrix Inverse(const Matrix& A);
+// det A from one LU: 0 when A is singular by a pivot; a non-finite element
+// leaves it undefined → nrerror("Matrix has non-finite elements").
+double Determinant(const Matrix& A);
+// det(A)·A⁻¹ from one LU; singular → nrerror("Singular Matrix").
+Matrix Adjugate(const Matrix& A);

@@ -1,6 +1,7 @@
 #include "matrixlib/dual_matrix.h"
-#include "matrixlib/lu_internal.h"
+#include "matrixlib/linear_solvers.h"
 #include "matrixlib/matrix_functions.h"
+#include "matrixlib/matrix_product.h"
 #include "matrixlib/matrix_view.h"
 
 using namespace ztmath::detail;
@@ -20,11 +21,11 @@ Matrix Power(const Matrix& M, int n) {
             if (first)
                 result = base;
             else
-                result = result * base;
+                result = MatMul(result, base);
             first = false;
         }
         e >>= 1;
-        if (e > 0) base = base * base;
+        if (e > 0) base = MatMul(base, base);
     }
     return result;
 }

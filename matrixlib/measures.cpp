@@ -3,34 +3,46 @@
 #include "matrixlib/matrix_view.h"
 #include "matrixlib/zt_error.h"
 
-#include <newmatap.h>
+#include "matrixlib/lapack_routines.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace ztmath::detail;
 
 namespace {
 
 // Singular values, largest first, of M scaled by a power of two (exact) so
-// that its largest element is near 1: newmat's SVD returns zeros for a matrix
-// of very small elements and overflows on one of very large elements, while
-// rank and condition do not depend on the scale. newmat's SVD wants rows ≥
-// columns, so a wide matrix is decomposed through its transpose.
-NEWMAT::DiagonalMatrix ScaledSingularValues(const Matrix& M) {
+// that its largest element is near 1: rank and condition do not depend on
+// the scale, and the decomposition then neither underflows nor overflows.
+// newmat's row-major store is the column-major store of Mᵀ, which has the
+// same singular values. A decomposition that does not converge →
+// nrerror("Singular values did not converge").
+std::vector<double> ScaledSingularValues(const Matrix& M) {
     int exponent = 0;
     std::frexp(MaxAbs(M), &exponent);
-    const Matrix scaled = M * std::ldexp(1.0, -exponent);
-    NEWMAT::DiagonalMatrix D;
-    if (M.Nrows() >= M.Ncols()) {
-        NEWMAT::SVD(scaled, D);
-    } else {
-        Matrix T = scaled.t();
-        NEWMAT::SVD(T, D);
-    }
-    NEWMAT::SortDescending(D);
-    return D;
+    const double scale = std::ldexp(1.0, -exponent);
+    // LAPACK's view: m rows, n columns, column-major.
+    const int m = M.Ncols();
+    const int n = M.Nrows();
+    std::vector<double> a(M.Store(), M.Store() + Count(M));
+    for (double& x : a)
+        x *= scale;
+    std::vector<double> values(std::min(m, n));
+    std::vector<int> iwork(8 * values.size());
+    int info = 0;
+    int lwork = -1;
+    double best = 0.0;
+    dgesdd_("N", &m, &n, a.data(), &m, values.data(), nullptr, &m, nullptr, &n, &best, &lwork,
+            iwork.data(), &info, 1);
+    lwork = static_cast<int>(best);
+    std::vector<double> work(lwork);
+    dgesdd_("N", &m, &n, a.data(), &m, values.data(), nullptr, &m, nullptr, &n, work.data(),
+            &lwork, iwork.data(), &info, 1);
+    if (info != 0) nrerror("Singular values did not converge");
+    return values;
 }
 
 double RankTolerance(const Matrix& M, double sigmaMax) {
@@ -42,26 +54,25 @@ double RankTolerance(const Matrix& M, double sigmaMax) {
 int Rank(const Matrix& M) {
     if (Count(M) == 0) return 0;
     if (!AllFinite(M)) nrerror(kNonFinite);
-    const NEWMAT::DiagonalMatrix D = ScaledSingularValues(M);
-    const int k = D.Nrows();
-    const double sigmaMax = D(1);
+    const std::vector<double> sigma = ScaledSingularValues(M);
+    const double sigmaMax = sigma.front();
     if (sigmaMax == 0.0) return 0;
     const double limit = RankTolerance(M, sigmaMax);
     int rank = 0;
-    for (int i = 1; i <= k; ++i)
-        if (D(i) > limit) ++rank;
+    for (double s : sigma)
+        if (s > limit) ++rank;
     return rank;
 }
 
 double Condition(const Matrix& M) {
     if (Count(M) == 0 || !AllFinite(M)) return -2.0;
     try {
-        const NEWMAT::DiagonalMatrix D = ScaledSingularValues(M);
-        const double sigmaMax = D(1);
-        const double sigmaMin = D(D.Nrows());
+        const std::vector<double> sigma = ScaledSingularValues(M);
+        const double sigmaMax = sigma.front();
+        const double sigmaMin = sigma.back();
         if (sigmaMin == 0.0 || sigmaMin <= RankTolerance(M, sigmaMax)) return -1.0;
         return sigmaMax / sigmaMin;
-    } catch (const RBD_COMMON::BaseException&) {
+    } catch (const ztmath::MathError&) {
         return -2.0;
     }
 }

@@ -10,6 +10,7 @@
 #include "matrixlib/eigen.h"
 #include "matrixlib/linear_solvers.h"
 #include "matrixlib/matrix_functions.h"
+#include "matrixlib/matrix_product.h"
 #include "matrixlib/measures.h"
 #include "matrixlib/polynomial.h"
 #include "matrixlib/predicates.h"

@@ -96,6 +96,28 @@ TEST_F(CalculatorTest, InverseOfLargeWellConditionedMatrixIsNotCalledSingular) {
     EXPECT_NEAR(calc.dlg.GetCurrentMatrix()(40, 40), 1e10, 1.0);
 }
 
+TEST_F(CalculatorTest, NearlySingularMatrixIsSingularForInverseAndDivision) {
+    // The last pivot, 4.4e-16, is below the rule's 2·eps·4: the inverse
+    // would be made of rounding errors.
+    const char* nearlySingular = "1 2\n2 4.000000000000001";
+    const std::string singular =
+        "message \"Error\" \"Singular Matrix\" icon=none buttons=ok -> ok\n";
+    Set(nearlySingular);
+    Press({"Inv"});
+    EXPECT_EQ(Said(), singular);
+    EXPECT_EQ(Current(), (Rows{{1, 2}, {2, 4.000000000000001}}));
+    Set("1 0\n0 1");
+    Press({"Div"});
+    Set(nearlySingular);
+    Press({"="});
+    EXPECT_EQ(Said(), singular);
+    Set("1 2\n3 4");
+    Press({"Div"});
+    Set("2 0\n0 4");
+    Press({"="});
+    EXPECT_EQ(Current(), (Rows{{0.5, 0.5}, {1.5, 1}}));
+}
+
 TEST_F(CalculatorTest, ComplexInverseAndTranspose) {
     calc.dlg.SetComplexMode();
     Set("(0, 2)"); // real part singular, the complex number is not

@@ -31,6 +31,7 @@ const std::vector<Case> kCases = {
     {"norm(D ^ -2 * D * D - D ^ 0)", kZero},
     {"norm(D ^ 5 - D * D * D * D * D)", kZero},
     {"det(D)", "25.0000  \n\n"},
+    {"det(S)", kZero}, // singular: its determinant is 0, its inverse an error
     {"norm(adj(D) * D - det(D) * D ^ 0)", kZero},
     {"norm(det(D ^ 3) - det(D) ^ 3)", kZero},
     {"luu(D)", "2.0000  0.0000  1.0000  \n0.0000  3.0000  -0.5000  \n0.0000  0.0000  4.1667  \n\n"},

@@ -1,0 +1,108 @@
+#include "matrixlib/lu_factors.h"
+
+#include "matrixlib/lapack_routines.h"
+#include "matrixlib/lu_internal.h"
+#include "matrixlib/matrix_view.h"
+#include "matrixlib/zt_error.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ztmath::detail {
+
+void TransposeStore(const double* src, int rows, int cols, double* dst) {
+    constexpr int kTile = 32;
+    for (int i0 = 0; i0 < rows; i0 += kTile)
+        for (int j0 = 0; j0 < cols; j0 += kTile) {
+            const int i1 = std::min(rows, i0 + kTile);
+            const int j1 = std::min(cols, j0 + kTile);
+            for (int i = i0; i < i1; ++i)
+                for (int j = j0; j < j1; ++j)
+                    dst[static_cast<long>(j) * rows + i] = src[static_cast<long>(i) * cols + j];
+        }
+}
+
+LuFactors::LuFactors(const Matrix& A) : n_(A.Nrows()) {
+    RequireSquare(A);
+    if (n_ == 0) return;
+    lu_.resize(static_cast<size_t>(n_) * n_);
+    TransposeStore(A.Store(), n_, n_, lu_.data());
+    if (!AllFinite(A)) {
+        singular_ = true;
+        return;
+    }
+    pivots_.resize(n_);
+    int info = 0;
+    dgetrf_(&n_, &n_, lu_.data(), &n_, pivots_.data(), &info);
+    // LAPACK goes on past a small pivot; the first one at or below the
+    // tolerance decides, as it would stop an elimination that checks as it
+    // goes. A NaN produced after such a pivot is caught by the same test.
+    const double tiny = PivotTolerance(A);
+    for (int k = 0; k < n_ && !singular_; ++k)
+        singular_ = !(std::fabs(lu_[static_cast<size_t>(k) * n_ + k]) > tiny);
+}
+
+int LuFactors::Parity() const {
+    int parity = 1;
+    for (int k = 0; k < static_cast<int>(pivots_.size()); ++k)
+        if (pivots_[k] != k + 1) parity = -parity;
+    return parity;
+}
+
+double LuFactors::Determinant() const {
+    if (singular_) return 0.0;
+    // Mantissa and exponent apart, so that no partial product overflows or
+    // underflows when the determinant itself is representable.
+    double mantissa = Parity();
+    long exponent = 0;
+    for (int k = 0; k < n_; ++k) {
+        int e = 0;
+        mantissa = std::frexp(mantissa * lu_[static_cast<size_t>(k) * n_ + k], &e);
+        exponent += e;
+    }
+    return std::ldexp(mantissa, static_cast<int>(std::clamp(exponent, -100000L, 100000L)));
+}
+
+void LuFactors::RequireRegular() const {
+    if (singular_) nrerror(kSingular);
+}
+
+void LuFactors::Solve(Matrix& B) const {
+    if (B.Nrows() != n_) nrerror(kSizeMismatch);
+    RequireRegular();
+    const int m = B.Ncols();
+    if (n_ == 0 || m == 0) return;
+    std::vector<double> x(static_cast<size_t>(n_) * m);
+    TransposeStore(B.Store(), n_, m, x.data());
+    int info = 0;
+    dgetrs_("N", &n_, &m, lu_.data(), &n_, pivots_.data(), x.data(), &n_, &info, 1);
+    TransposeStore(x.data(), m, n_, B.Store());
+}
+
+Matrix LuFactors::Inverse() const {
+    RequireRegular();
+    Matrix X = Sized(n_, n_);
+    if (n_ == 0) return X;
+    std::vector<double> inverse = lu_;
+    int info = 0;
+    int lwork = -1;
+    double best = 0.0;
+    dgetri_(&n_, inverse.data(), &n_, pivots_.data(), &best, &lwork, &info);
+    lwork = std::max(n_, static_cast<int>(best));
+    std::vector<double> work(lwork);
+    dgetri_(&n_, inverse.data(), &n_, pivots_.data(), work.data(), &lwork, &info);
+    TransposeStore(inverse.data(), n_, n_, X.Store());
+    return X;
+}
+
+void LuFactors::Compact(Matrix& M, std::vector<int>& swaps) const {
+    RequireRegular();
+    M.ReSize(n_, n_);
+    swaps.assign(n_ + 1, 0);
+    if (n_ == 0) return;
+    TransposeStore(lu_.data(), n_, n_, M.Store());
+    for (int k = 1; k <= n_; ++k)
+        swaps[k] = pivots_[k - 1];
+}
+
+} // namespace ztmath::detail

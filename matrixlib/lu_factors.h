@@ -1,0 +1,48 @@
+#pragma once
+// The LU factorisation behind inverses, determinants and solves.
+
+#include <newmat.h>
+
+#include <vector>
+
+namespace ztmath::detail {
+
+// P·A = L·U of a square matrix by partial pivoting (LAPACK on a
+// column-major copy). One factorisation answers every question about A:
+// whether it is singular, its determinant, solves and the inverse.
+class LuFactors {
+  public:
+    // Not square → nrerror("Non-Square Matrix").
+    explicit LuFactors(const NEWMAT::Matrix& A);
+
+    // The one singularity rule: a non-finite element, or a pivot p with
+    // |p| ≤ n·eps·max|a_ij|.
+    bool Singular() const { return singular_; }
+    // ±1: the parity of the row exchanges.
+    int Parity() const;
+    // The parity times the product of the pivots, computed without
+    // intermediate overflow; 0 when singular.
+    double Determinant() const;
+    // B becomes A⁻¹B. Singular → nrerror("Singular Matrix"); row count
+    // other than n → nrerror("Matrix sizes do not agree").
+    void Solve(NEWMAT::Matrix& B) const;
+    // A⁻¹; singular → nrerror("Singular Matrix").
+    NEWMAT::Matrix Inverse() const;
+    // The compact row-major form (L below the diagonal, U on and above) and
+    // the row exchanged with row k at step k (swaps[0] unused).
+    void Compact(NEWMAT::Matrix& M, std::vector<int>& swaps) const;
+
+  private:
+    void RequireRegular() const;
+
+    int n_;
+    std::vector<double> lu_; // column-major
+    std::vector<int> pivots_; // LAPACK's, counted from 1
+    bool singular_ = false;
+};
+
+// Row-major rows × cols at src written column-major to dst (a transpose of
+// the storage order), in cache-sized tiles.
+void TransposeStore(const double* src, int rows, int cols, double* dst);
+
+} // namespace ztmath::detail
