@@ -1,6 +1,7 @@
 // Measures what a user waits for in the window: start-up to a usable window
 // (splash pause included), and a pasted 1000 x 1000 matrix set and shown,
-// then scrolled. Prints the figures; not part of the test run.
+// then scrolled. The matrix text is read from the file named as the first
+// argument, if any. Prints the figures; not part of the test run.
 
 #include "calculator/control_ids.h"
 #include "shell/calculator_window.h"
@@ -10,6 +11,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -54,7 +56,12 @@ int main(int argc, char* argv[]) {
                 static_cast<long long>(sinceStart.elapsed()));
 
     const int order = 1000;
-    QApplication::clipboard()->setText(SquareMatrixText(order));
+    QString text = SquareMatrixText(order);
+    if (argc > 1) {
+        QFile file(QString::fromLocal8Bit(argv[1]));
+        if (file.open(QIODevice::ReadOnly)) text = QString::fromLatin1(file.readAll());
+    }
+    QApplication::clipboard()->setText(text);
     zentabl::DisplayBox& display = window.Display();
     display.setFocus();
 
