@@ -87,11 +87,17 @@ void CCalculatorDlg::OnInitDialog() {
 }
 
 void CCalculatorDlg::RunCommand(const std::function<void()>& command) {
+    // Whatever a command stored is what the display shows afterwards.
+    const auto showWhatChanged = [this] {
+        if (shownChanges_ != currentChanges_) ShowCurrentMatrix();
+    };
     std::string message;
     try {
         command();
+        showWhatChanged();
         return;
     } catch (const PromptCancelled&) {
+        showWhatChanged();
         return;
     } catch (const RBD_COMMON::Bad_alloc&) {
         message = kOutOfMemory;
@@ -105,6 +111,7 @@ void CCalculatorDlg::RunCommand(const std::function<void()>& command) {
         message = error.what();
     }
     host_.MessageBox(message, kErrorCaption, MB_OK | MB_ICONSTOP);
+    showWhatChanged();
 }
 
 void CCalculatorDlg::ShowError(const std::string& text, const std::string& caption,
@@ -114,8 +121,19 @@ void CCalculatorDlg::ShowError(const std::string& text, const std::string& capti
 
 // ---- Entry points
 
+// Buttons, command-list rows and menu commands show the wait cursor for
+// their whole run, whatever they turn out to do.
+void CCalculatorDlg::RunWithWaitCursor(const std::function<void()>& command) {
+    struct WaitCursor {
+        explicit WaitCursor(CHost& host) : host(host) { host.BeginWaitCursor(); }
+        ~WaitCursor() { host.EndWaitCursor(); }
+        CHost& host;
+    } wait(host_);
+    RunCommand(command);
+}
+
 void CCalculatorDlg::OnButton(int controlId) {
-    RunCommand([this, controlId] { commands_.PressButton(*this, controlId); });
+    RunWithWaitCursor([this, controlId] { commands_.PressButton(*this, controlId); });
 }
 
 bool CCalculatorDlg::OnKeyPress(int keyAscii) {
@@ -173,11 +191,11 @@ void CCalculatorDlg::OnBoxMouseMove(int) {
 }
 
 void CCalculatorDlg::OnCommandListClick() {
-    RunCommand([this] { commands_.PickCommandListRow(*this); });
+    RunWithWaitCursor([this] { commands_.PickCommandListRow(*this); });
 }
 
 void CCalculatorDlg::OnMenuCommand(int id) {
-    RunCommand([this, id] { commands_.RunMenuCommand(*this, id); });
+    RunWithWaitCursor([this, id] { commands_.RunMenuCommand(*this, id); });
 }
 
 bool CCalculatorDlg::OnDropText(const std::string& text) {

@@ -89,11 +89,16 @@ class CCalculatorDlg {
 
     // ---- Current matrix and display cycle
     NEWMAT::Matrix GetCurrentMatrix() const;
-    // Stores without redrawing.
+    // Stores without redrawing; the command frame redraws a matrix that a
+    // command stored and did not show.
     void SetCurrentMatrix(const NEWMAT::Matrix& matrix);
+    // How many times the current matrix has been stored, so a caller can
+    // tell whether a command changed it.
+    unsigned long CurrentMatrixChanges() const;
     bool HasCurrentMatrix() const;
-    // Redraws the display from the current matrix (an empty or, in complex
-    // mode, odd-columned matrix leaves the display text as it was).
+    // Redraws the display from the current matrix. A matrix emptied since it
+    // was last shown empties the display (editing state); otherwise an empty
+    // or, in complex mode, odd-columned matrix leaves the display as it was.
     void ShowCurrentMatrix();
     void ClearCalculator();   // CE
     void InsertKey(char key); // at the display's caret
@@ -101,8 +106,6 @@ class CCalculatorDlg {
     void Backspace();         // "<": drops the last character
     void SetEntry();          // SE
     const std::string& EntryText() const;
-    // Clears the calculator, then shows the syntax-error text of the index.
-    void ReportSyntaxError(int index);
     bool IsSetState() const; // the display is yellow
     void EnterSetState();     // yellow: a set matrix is shown
     void EnterEditingState(); // grey: text is being typed
@@ -134,6 +137,9 @@ class CCalculatorDlg {
     bool IsPending(PendingOperation operation) const;
     // Clears every pending flag, then the calculator.
     void ClearPending();
+    // What an "=" that cannot finish does: clears every pending flag and
+    // shows the current matrix in the set state.
+    void AbandonPending();
     void SetMultiplyScalar();
     void SetMultiplyKronecker();
     void SetMultiplyMatrix();
@@ -237,7 +243,11 @@ class CCalculatorDlg {
 
     static std::string RegisterLetter(const std::string& fileName);
     void ShowError(const std::string& text, const std::string& caption, unsigned flags);
+    void RunWithWaitCursor(const std::function<void()>& command);
     void SetDisplayText(const std::string& text);
+    // A text SE refuses: it stays in the display, in the editing state, with
+    // the character at index `at` selected, and the error text is shown.
+    void ReportEntryFault(int index, std::size_t at);
     // With keyboard entry on, the entry text takes the display's text.
     void FollowDisplay();
     void InsertText(const std::string& text);
@@ -275,6 +285,8 @@ class CCalculatorDlg {
     Packed firstOperand_{0.0, 0.0};
     Packed secondOperand_{0.0, 0.0};
     Packed current_{0.0, 0.0};
+    unsigned long currentChanges_ = 0;
+    unsigned long shownChanges_ = 0;
     int width_ = 4;
     int decimals_ = 2;
     int truncationDigits_ = 12;

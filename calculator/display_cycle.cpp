@@ -36,6 +36,11 @@ NEWMAT::Matrix CCalculatorDlg::GetCurrentMatrix() const {
 
 void CCalculatorDlg::SetCurrentMatrix(const NEWMAT::Matrix& matrix) {
     PackMatrix(matrix, current_);
+    ++currentChanges_;
+}
+
+unsigned long CCalculatorDlg::CurrentMatrixChanges() const {
+    return currentChanges_;
 }
 
 bool CCalculatorDlg::HasCurrentMatrix() const {
@@ -80,8 +85,18 @@ void CCalculatorDlg::SetDisplayText(const std::string& text) {
 
 void CCalculatorDlg::ShowCurrentMatrix() {
     const NEWMAT::Matrix matrix = GetCurrentMatrix();
-    // Nothing to show leaves the display, and with it the entry text, as it was.
-    if (!Exist(matrix)) return;
+    const bool changedSinceShown = shownChanges_ != currentChanges_;
+    shownChanges_ = currentChanges_;
+    if (!Exist(matrix)) {
+        // A matrix that has just been emptied is no longer on show. Otherwise
+        // the display keeps what it holds: the user's typing.
+        if (changedSinceShown) {
+            entryText_.clear();
+            Display().SetText(entryText_);
+            Display().SetForeColor(kEditingColor);
+        }
+        return;
+    }
     if (complexMode_) {
         if (matrix.Ncols() % 2 != 0) return;
         entryText_ = FormatComplex(matrix, width_ - kComplexFieldReduction, decimals_);
@@ -155,9 +170,9 @@ void CCalculatorDlg::SetEntry() {
     std::string text = ShowsOperatorCue() ? std::string() : entryText_;
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (const int error = ValidateEntryText(text, complexMode_); error != kEntryValid) {
-        ReportSyntaxError(error);
-        text.clear();
+    if (const EntryFault fault = FindEntryFault(text, complexMode_); fault.index != kEntryValid) {
+        ReportEntryFault(fault.index, fault.at);
+        return;
     }
 
     exponentFlag_ = text.find('e') != std::string::npos;
@@ -180,9 +195,15 @@ void CCalculatorDlg::SetEntry() {
     host_.SetFocusTo(IDC_OPTIONS_CAPTION);
 }
 
-void CCalculatorDlg::ReportSyntaxError(int index) {
-    ClearCalculator();
+// The text stays, with the character to fix selected: one typo costs one
+// keystroke, not the whole matrix. The current matrix stays as it was.
+void CCalculatorDlg::ReportEntryFault(int index, std::size_t at) {
+    if (Display().Text() != entryText_) Display().SetText(entryText_);
+    Display().SetForeColor(kEditingColor);
+    Display().SetSelStart(PositionOfTextIndex(entryText_, at));
+    Display().SetSelLength(1);
     host_.MessageBox(SyntaxErrorText(index), kSyntaxErrorCaption, MB_OK);
+    Display().SetFocus();
 }
 
 void CCalculatorDlg::UpdateStatusLine(int segment, int value) {

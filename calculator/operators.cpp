@@ -20,7 +20,6 @@ constexpr char kNonSquare[] = "Non-Square Matrix";
 constexpr char kSingular[] = "Singular Matrix";
 constexpr char kPowerLabel[] = "Power:";
 
-constexpr char kCuePrefix[] = "\n\t";
 struct Cue {
     const char* add = "\n\t+";
     const char* subtract = "\n\t-";
@@ -77,8 +76,10 @@ void CCalculatorDlg::BeginTwoOperand(PendingOperation operation, const char* cue
 
 // Every cue starts with a line break and a tab. No matrix text holds a tab
 // (SE refuses it), so such a text is a cue, or what Backspace left of one.
+// The line break may have come back from the display as CR LF.
 bool CCalculatorDlg::ShowsOperatorCue() const {
-    return entryText_.starts_with(kCuePrefix);
+    const std::size_t tab = entryText_.find_first_not_of("\r\n");
+    return tab > 0 && tab != std::string::npos && entryText_[tab] == '\t';
 }
 
 bool CCalculatorDlg::IsPending(PendingOperation operation) const {
@@ -89,6 +90,16 @@ void CCalculatorDlg::ClearPending() {
     for (bool& flag : pending_)
         flag = false;
     ClearCalculator();
+}
+
+// The matrix the user brought as second operand is kept, shown as set, so
+// that it can be corrected instead of typed again.
+void CCalculatorDlg::AbandonPending() {
+    for (bool& flag : pending_)
+        flag = false;
+    Display().SetForeColor(kSetColor);
+    ShowCurrentMatrix();
+    MoveFocusByEntryState();
 }
 
 void CCalculatorDlg::OnAdd() {
@@ -143,7 +154,15 @@ void CCalculatorDlg::OnEquals() {
         if (!pending_[index]) continue;
         const auto operation = static_cast<PendingOperation>(index);
         Matrix result;
-        const EqualsOutcome outcome = Combine(operation, a, b, result);
+        EqualsOutcome outcome = EqualsOutcome::Failed;
+        try {
+            outcome = Combine(operation, a, b, result);
+        } catch (...) {
+            // Reported by the command frame; the operands stay as for any
+            // "=" that cannot finish.
+            AbandonPending();
+            throw;
+        }
         if (outcome == EqualsOutcome::Skipped) continue;
         if (outcome == EqualsOutcome::Failed) return;
         SetCurrentMatrix(result);
@@ -160,7 +179,7 @@ EqualsOutcome CCalculatorDlg::Fail(const char* text, const char* caption,
                                                    unsigned icon, bool refillTests) {
     ShowError(text, caption, icon);
     if (refillTests) commands_.ShowCommandList(*this, Tests);
-    ClearPending();
+    AbandonPending();
     return EqualsOutcome::Failed;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 #include "archive/packed_matrix.h"
 #include "archive/register_file.h"
@@ -60,9 +61,14 @@ bool CCalculatorDlg::SavePacked(const std::string& name, const Packed& packed) {
 
 bool CCalculatorDlg::LoadRegisterFile(const std::string& name) {
     host_.BeginWaitCursor();
-    const RegisterFileResult result = ReadRegisterFile(name, current_);
+    Packed loaded;
+    const RegisterFileResult result = ReadRegisterFile(name, loaded);
     host_.EndWaitCursor();
-    if (result == RegisterFileResult::Ok) return true;
+    if (result == RegisterFileResult::Ok) {
+        current_ = std::move(loaded);
+        ++currentChanges_;
+        return true;
+    }
     // A damaged file is refused like a missing one: the current matrix stays.
     ShowError(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
     return false;

@@ -40,6 +40,10 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
     // Only a row of the group on show runs; for the registers this keeps any
     // other text in the box from becoming a file name.
     const CommandRow* row = FindRow(kind, picked);
+    // Recall and the creations show their matrix as set; one that leaves the
+    // current matrix as it was leaves the entry state as it was too.
+    const unsigned colourBefore = dlg.Display().ForeColor();
+    const unsigned long changesBefore = dlg.CurrentMatrixChanges();
     switch (kind) {
     case Store:
         if (row) dlg.RunCommand([&] { dlg.StoreRegister(picked); });
@@ -54,6 +58,8 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
         if (row && row->run) dlg.RunCommand([&] { row->run(dlg); });
         break;
     }
+    if ((kind == Recall || kind == Create) && dlg.CurrentMatrixChanges() == changesBefore)
+        dlg.Display().SetForeColor(colourBefore);
     // A factorisation leaves its name in the box; every other group is shown
     // again, ready for the next choice.
     if (kind != Factor) ShowCommandList(dlg, static_cast<CommandListKind>(kind));

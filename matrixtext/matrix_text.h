@@ -37,6 +37,16 @@ const char* SyntaxErrorText(int index);
 // The order of the characters is not checked beyond this.
 int ValidateEntryText(const std::string& text, bool complexMode);
 
+// What ValidateEntryText finds, and the index in `text` of the character to
+// fix first: the first character not allowed, the first parenthesis or comma
+// in real mode; in complex mode the first parenthesis left unmatched, else
+// the first comma or pair out of place.
+struct EntryFault {
+    int index = kEntryValid;
+    std::size_t at = 0;
+};
+EntryFault FindEntryFault(const std::string& text, bool complexMode);
+
 // Real text without exponents. The row count is the number of lines (split at
 // LF; a final LF ends the last line, blank lines count). The numbers, read in
 // order as strtod reads them, fill the matrix row by row; the column count is

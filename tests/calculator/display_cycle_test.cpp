@@ -80,17 +80,42 @@ TEST_F(CalculatorTest, TypedKeysWithKeyboardEntryOffStayInTheDisplay) {
     EXPECT_EQ(calc.display.Text(), "5\r\n6");
 }
 
-TEST_F(CalculatorTest, SyntaxErrorsClearAndReport) {
-    Set("1 2");
-    Type(" x");
-    Press({"SE"});
-    EXPECT_EQ(Said(),
-              "message \"Syntax Error\" \"Invalid Expression\" icon=none buttons=ok -> ok\n");
-    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
-    EXPECT_EQ(calc.display.Text(), "");
-    calc.dlg.SetComplexMode();
-    Set("(1, 2");
-    EXPECT_NE(Said().find("\"Unbalanced Parentheses\""), std::string::npos);
+TEST_F(CalculatorTest, SyntaxErrorKeepsTheTextAndSelectsWhatToFix) {
+    struct Case {
+        bool complex;
+        std::string typed;
+        const char* message;
+        int selected; // display position (a line break counts once)
+    };
+    const Case cases[] = {
+        {false, "1 2\n3 x4", "Invalid Expression", 6},
+        {false, "1 2\n(3 4", "Invalid Expression", 4},
+        {true, "(1, 2) (3, 4", "Unbalanced Parentheses", 7},
+        {true, "(1, 2)) (3, 4)", "Unbalanced Parentheses", 6},
+        {true, "(1, 2)\n((3, 4)", "Unbalanced Parentheses", 7},
+        {true, "(1, 2) (3 4)", "Invalid Expression", 7},
+        {true, "(1, 2, 5)", "Invalid Expression", 5},
+        {true, "1, (2, 3)", "Invalid Expression", 1},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.typed);
+        test.complex ? calc.dlg.SetComplexMode() : calc.dlg.SetRealMode();
+        Set("8"); // the current matrix before the faulty SE
+        const auto before = Current();
+        calc.PasteIntoEmptyDisplay(test.typed);
+        const std::string typed = calc.display.Text();
+        Said();
+        Press({"SE"});
+        EXPECT_EQ(Said(), std::string("message \"Syntax Error\" \"") + test.message +
+                              "\" icon=none buttons=ok -> ok\n");
+        EXPECT_EQ(calc.display.Text(), typed);
+        EXPECT_EQ(calc.dlg.EntryText(), typed);
+        EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
+        EXPECT_EQ(calc.display.SelStart(), test.selected);
+        EXPECT_EQ(calc.display.SelLength(), 1);
+        EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
+        EXPECT_EQ(Current(), before);
+    }
 }
 
 TEST_F(CalculatorTest, SeparatorsOnlyStoreNothing) {

@@ -193,3 +193,73 @@ TEST_F(CalculatorTest, TypingAfterAnOperatorStartsTheSecondOperand) {
     EXPECT_EQ(Current(), (Rows{{12, 16}}));
     EXPECT_EQ(Said(), kNoBoxes);
 }
+
+TEST_F(CalculatorTest, EqualsThatCannotFinishKeepsTheSecondOperandOnShow) {
+    struct Case {
+        PendingOperation operation;
+        MultiplyKind mode;
+        const char* first;
+        const char* second;
+        const char* message;
+    };
+    using P = PendingOperation;
+    using M = MultiplyKind;
+    const Case cases[] = {
+        {P::Add, M::Matrix, "1 2\n3 4", "1 2 3", "Incompatible matrices"},
+        {P::Subtract, M::Matrix, "1 2", "1\n2", "Incompatible matrices"},
+        {P::Multiply, M::Matrix, "1 2", "1 2", "Product not defined"},
+        {P::Multiply, M::Scalar, "1 2", "1 2", "Multiplier not a scalar"},
+        {P::Multiply, M::Schur, "1 2", "1 2 3", "Incompatible matrix"},
+        {P::Divide, M::Matrix, "1 2", "1 2 3\n4 5 6", "Non-Square Matrix"},
+        {P::Divide, M::Matrix, "1 2", "1 2\n2 4", "Singular Matrix"},
+        {P::ConcatHorizontal, M::Matrix, "1 2", "1\n2", "Rows do not match"},
+        {P::ConcatVertical, M::Matrix, "1 2", "1 2 3", "Columns do not match"},
+        {P::DotProduct, M::Matrix, "1 2", "1 2\n3 4", "Selected object is not a vector"},
+        {P::CrossProduct, M::Matrix, "1 2 3", "1 2", "Incompatible vector dimensions"},
+        // A failure inside the library is the same to the user.
+        {P::CrossProduct, M::Matrix, "1 2", "3 4", "message \"Error\" "},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.message);
+        if (test.mode == M::Scalar) calc.dlg.SetMultiplyScalar();
+        if (test.mode == M::Schur) calc.dlg.SetMultiplySchur();
+        Set(test.first);
+        calc.dlg.BeginTwoOperand(test.operation, nullptr);
+        Set(test.second);
+        const auto second = Current();
+        const std::string shown = calc.display.Text();
+        Said();
+        Press({"="});
+        EXPECT_NE(Said().find(test.message), std::string::npos);
+        EXPECT_EQ(Current(), second);
+        EXPECT_EQ(calc.display.Text(), shown);
+        EXPECT_EQ(calc.display.ForeColor(), kSetColor);
+        for (int index = 0; index <= static_cast<int>(P::CrossProduct); ++index)
+            EXPECT_FALSE(calc.dlg.IsPending(static_cast<P>(index)));
+        calc.dlg.SetMultiplyMatrix();
+    }
+}
+
+TEST_F(CalculatorTest, TypingAfterACueThatCameBackFromTheDisplayStartsAfresh) {
+    // A text box gives the cue's line break back as CR LF.
+    Set("1 2");
+    Press({"Mul"});
+    calc.PasteIntoEmptyDisplay("\r\n\t*");
+    Type("3\n4");
+    EXPECT_EQ(calc.display.Text(), "3\r\n4");
+    Press({"SE", "="});
+    EXPECT_EQ(Current(), (Rows{{11}}));
+}
+
+TEST_F(CalculatorTest, ButtonsShowTheWaitCursorForTheirWholeRun) {
+    Set("2");
+    int depthWhileAsked = -1;
+    calc.host.Improvise({nullptr, [&]() -> std::optional<std::string> {
+                             depthWhileAsked = calc.host.WaitCursorDepth();
+                             return "3";
+                         }});
+    Press({"Pow"});
+    EXPECT_EQ(depthWhileAsked, 1);
+    EXPECT_EQ(calc.host.WaitCursorDepth(), 0);
+    EXPECT_EQ(Current(), (Rows{{8}}));
+}

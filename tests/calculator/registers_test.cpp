@@ -64,3 +64,25 @@ TEST_F(CalculatorTest, ParseWaitsForTheEvaluatorAndReloadsNothing) {
     EXPECT_TRUE(std::filesystem::exists("RegB")); // it ran in our working directory
     EXPECT_EQ(Current(), (Rows{{4}}));
 }
+
+TEST_F(CalculatorTest, RecallShowsWhatItRecalledAndNothingElse) {
+    Press({"CE"});
+    calc.dlg.StoreRegister("           E"); // an empty matrix
+    Set("1 2");
+    Press({"Recall"});
+    calc.Pick("           E");
+    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
+    EXPECT_EQ(calc.display.Text(), "");
+    EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
+
+    // A recall that reads nothing leaves the typing as it was.
+    Type("3 4");
+    Said();
+    Press({"Recall"});
+    calc.Pick("           Q");
+    EXPECT_EQ(Said(), kUnableToOpen);
+    EXPECT_EQ(calc.display.Text(), "3 4");
+    EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
+    Press({"SE"});
+    EXPECT_EQ(Current(), (Rows{{3, 4}}));
+}

@@ -22,7 +22,7 @@ show
 recall D
 show matrix
 # An empty current matrix is stored too; recalling it empties the current matrix
-# without redrawing.
+# and the display.
 press CE
 store Z
 press CE
