@@ -167,6 +167,10 @@ class CCalculatorDlg {
     void OnFormatFixed(int decimals);       // 1 ... 16
     void OnFormatExponential(int decimals); // 1 ... 16
     void OnFormatTruncate(int digits);      // 0 ... 12
+    // Whether the display pads elements so that columns line up (off at
+    // start). Only the display is affected; files keep their formats.
+    bool AlignColumns() const { return alignColumns_; }
+    void OnViewAlignColumns(); // switches it and redraws a set matrix
     void DisplayDecimal();
     void DisplayEngineering();
     void DisplayHexadecimal();
@@ -279,6 +283,7 @@ class CCalculatorDlg {
     bool keyboardEntry_ = true;
     bool dragDrop_ = true;
     bool exponentFlag_ = false;
+    bool alignColumns_ = false;
     std::string registerName_;
     std::string entryText_;
     std::string statusSegments_[5];

@@ -97,13 +97,14 @@ void CCalculatorDlg::ShowCurrentMatrix() {
         }
         return;
     }
+    const ColumnLayout columns = alignColumns_ ? ColumnLayout::Aligned : ColumnLayout::AsWritten;
     if (complexMode_) {
         if (matrix.Ncols() % 2 != 0) return;
-        entryText_ = FormatComplex(matrix, width_ - kComplexFieldReduction, decimals_);
+        entryText_ = FormatComplex(matrix, width_ - kComplexFieldReduction, decimals_, columns);
     } else if (exponentFlag_) {
-        entryText_ = FormatExponential(matrix, width_, decimals_);
+        entryText_ = FormatExponential(matrix, width_, decimals_, columns);
     } else {
-        entryText_ = FormatFixed(matrix, width_, decimals_, radix_);
+        entryText_ = FormatFixed(matrix, width_, decimals_, radix_, columns);
     }
     Display().SetText(entryText_);
 }

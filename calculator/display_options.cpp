@@ -107,6 +107,12 @@ void CCalculatorDlg::OnFormatTruncate(int digits) {
     ShowCurrentMatrix();
 }
 
+// Typed text is the user's and keeps its blanks; a set matrix is redrawn.
+void CCalculatorDlg::OnViewAlignColumns() {
+    alignColumns_ = !alignColumns_;
+    if (IsSetState()) ShowCurrentMatrix();
+}
+
 void CCalculatorDlg::DisplayDecimal() {
     SetRadix(kDecimalRadix);
     OnFormatFixed(kDefaultDecimals);

@@ -87,6 +87,10 @@ constexpr MenuRow kFileRows[] = {
     {"E&xit", ID_APP_EXIT, [](CCalculatorDlg& dlg) { dlg.Host().CloseWindow(); }},
 };
 
+constexpr MenuRow kViewRows[] = {
+    {"Align Columns", ID_VIEW_ALIGN_COLUMNS, Run<&D::OnViewAlignColumns>, nullptr, Is<&D::AlignColumns>},
+};
+
 constexpr MenuRow kHelpRows[] = {
     {"About", ID_HELP_ABOUT, [](CCalculatorDlg& dlg) { dlg.Host().ShowAboutBox(); }},
     {},
@@ -96,6 +100,7 @@ constexpr MenuRow kHelpRows[] = {
 
 constexpr MenuRow kMenuBarRows[] = {
     {.text = "File", .submenu = kFileRows},
+    {.text = "View", .submenu = kViewRows},
     {.text = "Help", .submenu = kHelpRows},
 };
 
@@ -119,6 +124,7 @@ std::vector<PopupMenuItem> BuildItems(std::span<const MenuRow> rows, const CCalc
         item.id = row.id;
         item.greyed = row.greyed && row.greyed(dlg);
         item.checked = row.checked && row.checked(dlg);
+        item.checkable = row.checked != nullptr;
         item.submenu = BuildItems(row.submenu, dlg);
         if (row.numbers)
             for (const NumberedRun& run : row.numbers->runs)

@@ -34,6 +34,7 @@ enum MenuCommandId : int {
     ID_FILE_PRINT = 32839,
     ID_HELP_ABOUT = 32840,
     ID_HELP_CONTENTS = 32841,
+    ID_VIEW_ALIGN_COLUMNS = 33001,
     ID_APP_EXIT = 57665,
 };
 

@@ -73,19 +73,28 @@ NEWMAT::Matrix ParseRealExponent(const std::string& text);
 // "(1, 2) (3, 4)" is the 1 x 4 dual matrix [1 3 2 4].
 NEWMAT::Matrix ParseComplex(const std::string& text);
 
+// How the writers lay out columns: as the formats write them (a fixed run of
+// blanks between elements), or padded with leading blanks so that every
+// column is as wide as its widest element and the columns line up (at least
+// one blank between real columns). Aligned text reads back to the same matrix.
+enum class ColumnLayout { AsWritten, Aligned };
+
 // Each element with "%.<decimals>f" in radix 10 (and in a radix outside
 // 2..256); in any other radix truncated toward zero to a 32-bit int
 // (TruncateToInt32) and written by FormatInteger (platform/number_format.h). Elements of a row are
 // separated by `width` blanks (none for width <= 0); every row ends with CR LF. A matrix without
 // elements gives "".
-std::string FormatFixed(const NEWMAT::Matrix& matrix, int width, int decimals, int radix);
+std::string FormatFixed(const NEWMAT::Matrix& matrix, int width, int decimals, int radix,
+                        ColumnLayout layout = ColumnLayout::AsWritten);
 
 // As FormatFixed in radix 10 with "%.<decimals>e" and three exponent digits:
 // 1500 with 3 decimals is "1.500e+003".
-std::string FormatExponential(const NEWMAT::Matrix& matrix, int width, int decimals);
+std::string FormatExponential(const NEWMAT::Matrix& matrix, int width, int decimals,
+                              ColumnLayout layout = ColumnLayout::AsWritten);
 
 // A dual matrix (2n columns; an odd last column is ignored) as rows of
 // "(" re ", " im ")  " per element, each number "%<fieldWidth>.<decimals>f"
 // (negative width left-aligns), every row ending with CR LF. A matrix without
 // elements gives "".
-std::string FormatComplex(const NEWMAT::Matrix& matrix, int fieldWidth, int decimals);
+std::string FormatComplex(const NEWMAT::Matrix& matrix, int fieldWidth, int decimals,
+                          ColumnLayout layout = ColumnLayout::AsWritten);

@@ -9,6 +9,7 @@ struct PopupMenuItem {
     std::string text; // with the '&' mnemonic marker, e.g. "Cu&t"
     int id = 0;       // command id sent when chosen; 0 for separators and submenus
     bool checked = false;
+    bool checkable = false; // shows a check mark when checked, room for one when not
     bool greyed = false;
     bool separator = false;
     std::vector<PopupMenuItem> submenu; // non-empty: the item opens this submenu

@@ -1,5 +1,7 @@
 #include "calculator_fixture.h"
 
+#include "commands/menu_tables.h"
+
 TEST_F(CalculatorTest, EditPopupStatesAndOneLevelUndo) {
     EXPECT_FALSE(calc.dlg.DisplayHasSelection());
     EXPECT_TRUE(calc.dlg.DisplaySelectsAll());
@@ -50,4 +52,27 @@ TEST_F(CalculatorTest, FocusParkingFollowsTheEntryState) {
     Set("1");
     calc.dlg.OnBoxMouseMove(IDC_DECIMAL_BOX);
     EXPECT_EQ(calc.host.Focus(), IDC_OPTIONS_CAPTION);
+}
+
+TEST_F(CalculatorTest, AlignColumnsRedrawsASetMatrixAndLeavesTypingAlone) {
+    const auto alignChecked = [&] {
+        const PopupMenu bar = BuildMenu(*FindMenu(IDR_MENU_BAR), calc.dlg);
+        for (const PopupMenuItem& menu : bar.items)
+            for (const PopupMenuItem& item : menu.submenu)
+                if (item.id == ID_VIEW_ALIGN_COLUMNS) return item.checkable && item.checked;
+        ADD_FAILURE() << "no Align Columns item";
+        return false;
+    };
+    Set("-1 10\n100 2");
+    EXPECT_FALSE(alignChecked());
+    calc.ChooseMenuCommand(ID_VIEW_ALIGN_COLUMNS);
+    EXPECT_TRUE(alignChecked());
+    EXPECT_EQ(calc.display.Text(), " -1.00    10.00\r\n100.00     2.00\r\n");
+    // Set again from the aligned text: the same matrix.
+    Press({"SE"});
+    EXPECT_EQ(Current(), (Rows{{-1, 10}, {100, 2}}));
+    Type("5");
+    calc.ChooseMenuCommand(ID_VIEW_ALIGN_COLUMNS);
+    EXPECT_FALSE(alignChecked());
+    EXPECT_EQ(calc.display.Text(), " -1.00    10.00\r\n100.00     2.00\r\n5");
 }

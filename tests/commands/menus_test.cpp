@@ -69,7 +69,7 @@ TEST(MenuTables, NoCommandIdIsUsedTwice) {
     ScriptedCalculator calc{transcript};
     for (const int resource : {IDR_FORMAT_MENU, IDR_CONSTANTS_MENU, IDR_EDIT_MENU, IDR_MENU_BAR})
         collect(BuildMenu(*FindMenu(resource), calc.dlg).items);
-    EXPECT_EQ(seen.size(), 1u + 16 + 16 + 13 + 15 + 6 + 8);
+    EXPECT_EQ(seen.size(), 1u + 16 + 16 + 13 + 15 + 6 + 9);
 }
 
 TEST_F(MenusTest, FormatPopupChecksTheFormatInForce) {

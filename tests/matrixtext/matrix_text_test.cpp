@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -85,3 +86,44 @@ TEST(FormatMatrix, FixedRadixExponentialAndComplex) {
 }
 
 } // namespace
+
+namespace {
+
+NEWMAT::Matrix Rows(int rows, int columns, const std::vector<double>& values) {
+    NEWMAT::Matrix m(rows, columns);
+    std::copy(values.begin(), values.end(), m.Store());
+    return m;
+}
+
+} // namespace
+
+TEST(AlignedColumns, NumbersLineUpRightAlignedAndReadBack) {
+    const std::vector<double> values{-1, 10.5, 3, 100, 2, -0.25};
+    const NEWMAT::Matrix m = Rows(2, 3, values);
+    EXPECT_EQ(FormatFixed(m, 4, 2, 10, ColumnLayout::Aligned),
+              " -1.00    10.50     3.00\r\n"
+              "100.00     2.00    -0.25\r\n");
+    Expect(ParseReal(FormatFixed(m, 4, 2, 10, ColumnLayout::Aligned)), 2, 3, values);
+    // Width 0 still keeps one blank, so the numbers stay apart.
+    Expect(ParseReal(FormatFixed(m, 0, 2, 10, ColumnLayout::Aligned)), 2, 3, values);
+    EXPECT_EQ(FormatFixed(m, 1, 0, 16, ColumnLayout::Aligned),
+              "ffffffff a 3\r\n"
+              "      64 2 0\r\n");
+
+    const NEWMAT::Matrix wide = Rows(2, 2, {1e-300, 2, -5, 1e300});
+    const std::string exponential = FormatExponential(wide, 2, 3, ColumnLayout::Aligned);
+    EXPECT_EQ(exponential, " 1.000e-300  2.000e+000\r\n"
+                           "-5.000e+000  1.000e+300\r\n");
+    Expect(ParseRealExponent(exponential), 2, 2, {1e-300, 2, -5, 1e300});
+}
+
+TEST(AlignedColumns, ComplexPairsLineUpPartByPart) {
+    // [-1 + 2i, 10 - 3i; 100, 1 + 4i] in dual layout.
+    const std::vector<double> dual{-1, 10, 2, -3, 100, 1, 0, 4};
+    const NEWMAT::Matrix m = Rows(2, 4, dual);
+    const std::string text = FormatComplex(m, 0, 1, ColumnLayout::Aligned);
+    EXPECT_EQ(text, "( -1.0, 2.0)  (10.0, -3.0)  \r\n"
+                    "(100.0, 0.0)  ( 1.0,  4.0)  \r\n");
+    Expect(ParseComplex(text), 2, 4, dual);
+    EXPECT_EQ(FormatComplex(NEWMAT::Matrix(), 0, 1, ColumnLayout::Aligned), "");
+}
