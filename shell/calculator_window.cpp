@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace zentabl {
@@ -59,6 +60,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
                            *widthSpin_, *decimalSpin_},
         CalculatorCommandTables());
     BuildMenuBar();
+    BindKeys();
     WireToCore();
 
     adjustSize();
@@ -228,10 +230,22 @@ void CalculatorWindow::TintKeys() {
 }
 
 void CalculatorWindow::BuildMenuBar() {
-    FillMenuBar(*menuBar(), BuildMenu(*FindMenu(IDR_MENU_BAR), *dlg_));
+    FillMenuBar(*menuBar(), [this] { return BuildMenu(*FindMenu(IDR_MENU_BAR), *dlg_); });
     connect(menuBar(), &QMenuBar::triggered, this, [this](QAction* action) {
         if (const int id = CommandIdOf(action)) dlg_->OnMenuCommand(id);
     });
+}
+
+// Keys that work wherever the focus is in the window. The menu bar's items
+// carry their own; the Edit popup's Undo and SE have none to carry them.
+void CalculatorWindow::BindKeys() {
+    auto bind = [this](const QKeySequence& keys, std::function<void()> run) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, std::move(run));
+    };
+    for (const char* keys : {"Ctrl+Return", "Ctrl+Enter"})
+        bind(QKeySequence(QString::fromLatin1(keys)), [this] { dlg_->OnButton(IDC_SE); });
+    bind(ShortcutFor(ID_EDIT_UNDO), [this] { dlg_->OnMenuCommand(ID_EDIT_UNDO); });
 }
 
 void CalculatorWindow::WireToCore() {

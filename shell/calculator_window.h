@@ -50,6 +50,7 @@ class CalculatorWindow : public QMainWindow {
     QWidget* BuildOptionsRow();
     QWidget* BuildKeys();
     void BuildMenuBar();
+    void BindKeys();
     void ApplyFonts();
     void TintKeys();
     void WireToCore();

@@ -1,6 +1,8 @@
 #include "shell/display_box.h"
 
+#include "commands/menu_tables.h"
 #include "shell/dropped_text.h"
+#include "shell/menu_builder.h"
 #include "shell/palette.h"
 #include "shell/text_codec.h"
 
@@ -117,6 +119,17 @@ int DisplayBox::CurLine() const {
 
 int DisplayBox::TextLength() const {
     return document()->characterCount() - 1;
+}
+
+// The box keeps no undo of its own: Undo is the calculator's, bound to the
+// window, and must not be taken here.
+bool DisplayBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == ShortcutFor(ID_EDIT_UNDO)) {
+        event->ignore();
+        return true;
+    }
+    return QPlainTextEdit::event(event);
 }
 
 void DisplayBox::keyPressEvent(QKeyEvent* event) {

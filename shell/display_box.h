@@ -40,6 +40,7 @@ class DisplayBox : public QPlainTextEdit, public CMdcText {
     bool CanPaste() const override { return canPaste(); }
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

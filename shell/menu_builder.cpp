@@ -1,5 +1,6 @@
 #include "shell/menu_builder.h"
 
+#include "commands/menu_tables.h"
 #include "shell/text_codec.h"
 
 #include <QMenuBar>
@@ -23,17 +24,41 @@ void FillMenu(QMenu& menu, const std::vector<PopupMenuItem>& items) {
         }
         QAction* action = menu.addAction(ToQt(item.text));
         action->setData(item.id);
-        action->setCheckable(item.checked);
+        action->setShortcut(ShortcutFor(item.id));
+        action->setCheckable(item.checkable || item.checked);
         action->setChecked(item.checked);
         action->setEnabled(!item.greyed);
     }
 }
 
-void FillMenuBar(QMenuBar& bar, const PopupMenu& data) {
-    for (const PopupMenuItem& item : data.items) {
-        QMenu* menu = bar.addMenu(ToQt(item.text));
-        FillMenu(*menu, item.submenu);
+void FillMenuBar(QMenuBar& bar, const std::function<PopupMenu()>& current) {
+    const PopupMenu data = current();
+    for (std::size_t i = 0; i < data.items.size(); ++i) {
+        QMenu* menu = bar.addMenu(ToQt(data.items[i].text));
+        FillMenu(*menu, data.items[i].submenu);
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, i, current] {
+            menu->clear();
+            FillMenu(*menu, current().items.at(i).submenu);
+        });
     }
+}
+
+// As on any desktop; the item texts themselves stay as the menus write them.
+QKeySequence ShortcutFor(int commandId) {
+    // Written out rather than taken from the platform's standard keys, which
+    // some desktops leave without Quit.
+    struct Binding {
+        int id;
+        const char* keys;
+    };
+    static const Binding kBindings[] = {
+        {ID_EDIT_UNDO, "Ctrl+Z"},
+        {ID_HELP_CONTENTS, "F1"},
+        {ID_APP_EXIT, "Ctrl+Q"},
+    };
+    for (const Binding& binding : kBindings)
+        if (binding.id == commandId) return QKeySequence(QString::fromLatin1(binding.keys));
+    return {};
 }
 
 int CommandIdOf(const QAction* action) {

@@ -25,6 +25,23 @@ namespace {
 constexpr int kSplashPauseMs = 1500;
 // The low bits of the flags choose the buttons, the next ones the icon.
 constexpr unsigned kButtonsMask = 0x0Fu;
+
+// A busy cursor would hide that a box, a menu or the console waits for the
+// user: while one is up the pointer is an arrow again.
+class ArrowWhileAsking {
+  public:
+    explicit ArrowWhileAsking(int waitDepth) : busy_(waitDepth > 0) {
+        if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileAsking() {
+        if (busy_) QApplication::restoreOverrideCursor();
+    }
+    ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+    ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+  private:
+    bool busy_;
+};
 } // namespace
 
 QtHost::QtHost(QWidget& window, std::function<QWidget*(int)> controlById)
@@ -54,17 +71,15 @@ int QtHost::MessageBox(const std::string& text, const std::string& caption, unsi
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    // A busy cursor would hide that the box waits for an answer.
-    const bool busy = waitDepth_ > 0;
-    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const ArrowWhileAsking arrow(waitDepth_);
     const int answer = box.exec();
-    if (busy) QApplication::restoreOverrideCursor();
     if (!yesNo) return IDOK;
     return answer == QMessageBox::Yes ? IDYES : IDNO;
 }
 
 std::optional<std::string> QtHost::Prompt(const std::string& label) {
     PromptBox box(ToQt(label), &window_);
+    const ArrowWhileAsking arrow(waitDepth_);
     const std::optional<QString> typed = box.Ask();
     if (!typed) return std::nullopt;
     return FromQt(*typed);
@@ -97,6 +112,7 @@ int QtHost::TrackPopupMenu(const PopupMenu& menu, int x, int y) {
     QMenu popup(&window_);
     popup.setTitle(ToQt(menu.title));
     FillMenu(popup, menu.items);
+    const ArrowWhileAsking arrow(waitDepth_);
     return CommandIdOf(popup.exec(QPoint(x, y)));
 }
 
@@ -116,6 +132,7 @@ ScreenPoint QtHost::ClientToScreen(int controlId, int x, int y) {
 
 EvaluatorRun QtHost::RunEvaluator() {
     ParseConsole console(&window_);
+    const ArrowWhileAsking arrow(waitDepth_);
     return console.Run();
 }
 
@@ -128,6 +145,7 @@ void QtHost::ShowSplash(int milliseconds) {
 
 void QtHost::ShowAboutBox() {
     AboutBox box(&window_);
+    const ArrowWhileAsking arrow(waitDepth_);
     box.exec();
 }
 

@@ -4,6 +4,7 @@
 
 #include "commands/menu_tables.h"
 #include "shell/dropped_text.h"
+#include "shell/help_window.h"
 #include "shell/qt_host.h"
 #include "shell/small_controls.h"
 
@@ -58,6 +59,8 @@ class CalculatorWindowTest : public QObject {
     void dropOntoDisplay_data();
     void dropOntoDisplay();
     void pastedThousandSquareIsSetAndShownQuickly();
+    void keyboardSessionWithOperatorTypoAndEscape();
+    void desktopKeysAndTheViewMenu();
 };
 
 void CalculatorWindowTest::opensWithDefaults() {
@@ -330,6 +333,114 @@ void CalculatorWindowTest::pastedThousandSquareIsSetAndShownQuickly() {
     down->setValue(down->maximum());
     f.Click(QStringLiteral("SE"));
     QCOMPARE(down->value(), 0);
+}
+
+// Everything as a user does it: keys typed into the display, buttons and the
+// display clicked with the mouse, boxes answered.
+void CalculatorWindowTest::keyboardSessionWithOperatorTypoAndEscape() {
+    WindowFixture f;
+    f.Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
+    QWidget* display = &f.Display();
+    const auto click = [&](const char* caption) {
+        QTest::mouseClick(f.Window().Button(ButtonIdForCaption(caption)), Qt::LeftButton);
+    };
+    const auto typeRows = [&](const QStringList& rows) {
+        for (int r = 0; r < rows.size(); ++r) {
+            if (r > 0) QTest::keyClick(display, Qt::Key_Return);
+            QTest::keyClicks(display, rows[r]);
+        }
+    };
+
+    typeRows({"1 2 3", "4 5 6", "7 8 10"});
+    QTest::keyClick(display, Qt::Key_Return, Qt::ControlModifier); // SE
+    QCOMPARE(f.ForeColor(), kSetColor);
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    2.00    3.00\n4.00    5.00    6.00\n"
+                                             "7.00    8.00    10.00\n"));
+    click("Mul");
+    f.Window().Commands().hidePopup();
+    QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(40, 10));
+    typeRows({"1 1 0", "0 1 0", "0 0 1"});
+    QCOMPARE(f.DisplayText(), QStringLiteral("1 1 0\n0 1 0\n0 0 1"));
+    QTest::keyClick(display, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+    click("=");
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    3.00    3.00\n4.00    9.00    6.00\n"
+                                             "7.00    15.00    10.00\n"));
+
+    // A typo: the text stays, the wrong character is selected, and typing
+    // over it mends it. The product stays the current matrix meanwhile.
+    QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(40, 10));
+    f.Display().selectAll();
+    QTest::keyClicks(display, QStringLiteral("1 2 x 4"));
+    QString said;
+    f.Answers().Next([&](QWidget* box) {
+        said = box->windowTitle() + QLatin1Char('/') + static_cast<QMessageBox*>(box)->text();
+        ClickButton(box, QStringLiteral("OK"));
+    });
+    click("SE");
+    QCOMPARE(said, QStringLiteral("Syntax Error/Invalid Expression"));
+    QCOMPARE(f.DisplayText(), QStringLiteral("1 2 x 4"));
+    QCOMPARE(f.Display().textCursor().selectedText(), QStringLiteral("x"));
+    QCOMPARE(f.Window().Dialog().GetCurrentMatrix()(3, 2), 15.0);
+    QCOMPARE(f.Window().focusWidget(), display);
+    QTest::keyClicks(display, QStringLiteral("3"));
+    click("SE");
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    2.00    3.00    4.00\n"));
+
+    // Escape at Pow's prompt: nothing changes. The pointer is an arrow
+    // while the box waits, and no wait cursor is left behind.
+    Qt::CursorShape whileAsked = Qt::BlankCursor;
+    f.Answers().Next([&](QWidget* box) {
+        if (const QCursor* cursor = QApplication::overrideCursor()) whileAsked = cursor->shape();
+        QTest::keyClick(box->findChild<QLineEdit*>(), Qt::Key_Escape);
+    });
+    click("Trn");
+    click("Pow");
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00\n2.00\n3.00\n4.00\n"));
+    QCOMPARE(whileAsked, Qt::ArrowCursor);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void CalculatorWindowTest::desktopKeysAndTheViewMenu() {
+    WindowFixture f;
+    f.Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
+    QWidget* display = &f.Display();
+    QMenuBar* bar = f.Window().menuBar();
+    QCOMPARE(MenuItem(bar, ID_APP_EXIT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    QCOMPARE(MenuItem(bar, ID_HELP_CONTENTS)->shortcut(), QKeySequence(QStringLiteral("F1")));
+    QCOMPARE(MenuItem(bar, ID_APP_EXIT)->text(), QStringLiteral("E&xit"));
+
+    // View > Align Columns: checkable, off at start; on, the set matrix is
+    // redrawn with its columns lined up, and the menu shows it checked.
+    QAction* align = MenuItem(bar, ID_VIEW_ALIGN_COLUMNS);
+    QVERIFY(align && align->isCheckable() && !align->isChecked());
+    QTest::keyClicks(display, QStringLiteral("-1 10"));
+    QTest::keyClick(display, Qt::Key_Return);
+    QTest::keyClicks(display, QStringLiteral("100 2"));
+    QTest::keyClick(display, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(f.DisplayText(), QStringLiteral("-1.00    10.00\n100.00    2.00\n"));
+    align->trigger();
+    QCOMPARE(f.DisplayText(), QStringLiteral(" -1.00    10.00\n100.00     2.00\n"));
+    auto* view = qobject_cast<QMenu*>(align->parent());
+    QVERIFY(view);
+    emit view->aboutToShow();
+    QVERIFY(MenuItem(bar, ID_VIEW_ALIGN_COLUMNS)->isChecked());
+
+    // Ctrl+Z is the Edit popup's one-level undo, also with the display focused.
+    display->setFocus();
+    f.Display().selectAll();
+    f.Window().Dialog().OnMenuCommand(ID_EDIT_CUT);
+    QCOMPARE(f.DisplayText(), QString());
+    QTest::keyClick(display, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.DisplayText(), QStringLiteral(" -1.00    10.00\n100.00     2.00\n"));
+
+    QTest::keyClick(display, Qt::Key_F1);
+    QVERIFY(f.Window().Host().Help() && f.Window().Host().Help()->isVisible());
+    f.Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
+    QTest::keyClick(display, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!f.Window().isVisible());
 }
 
 QTEST_MAIN(CalculatorWindowTest)
