@@ -210,7 +210,7 @@ EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& 
     }
     // The rest were begun by procedures, which finish them.
     const EqualsOutcome outcome = commands_.FinishPending(*this, operation, a, b, result);
-    if (outcome == EqualsOutcome::Failed) ClearPending();
+    if (outcome == EqualsOutcome::Failed) AbandonPending();
     return outcome;
 }
 

@@ -125,7 +125,8 @@ int DisplayBox::TextLength() const {
 // window, and must not be taken here.
 bool DisplayBox::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride &&
-        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == ShortcutFor(ID_EDIT_UNDO)) {
+        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) ==
+            ShortcutFor(ID_EDIT_UNDO)) {
         event->ignore();
         return true;
     }

@@ -100,15 +100,13 @@ NEWMAT::Matrix Rows(int rows, int columns, const std::vector<double>& values) {
 TEST(AlignedColumns, NumbersLineUpRightAlignedAndReadBack) {
     const std::vector<double> values{-1, 10.5, 3, 100, 2, -0.25};
     const NEWMAT::Matrix m = Rows(2, 3, values);
-    EXPECT_EQ(FormatFixed(m, 4, 2, 10, ColumnLayout::Aligned),
-              " -1.00    10.50     3.00\r\n"
-              "100.00     2.00    -0.25\r\n");
+    EXPECT_EQ(FormatFixed(m, 4, 2, 10, ColumnLayout::Aligned), " -1.00    10.50     3.00\r\n"
+                                                               "100.00     2.00    -0.25\r\n");
     Expect(ParseReal(FormatFixed(m, 4, 2, 10, ColumnLayout::Aligned)), 2, 3, values);
     // Width 0 still keeps one blank, so the numbers stay apart.
     Expect(ParseReal(FormatFixed(m, 0, 2, 10, ColumnLayout::Aligned)), 2, 3, values);
-    EXPECT_EQ(FormatFixed(m, 1, 0, 16, ColumnLayout::Aligned),
-              "ffffffff a 3\r\n"
-              "      64 2 0\r\n");
+    EXPECT_EQ(FormatFixed(m, 1, 0, 16, ColumnLayout::Aligned), "ffffffff a 3\r\n"
+                                                               "      64 2 0\r\n");
 
     const NEWMAT::Matrix wide = Rows(2, 2, {1e-300, 2, -5, 1e300});
     const std::string exponential = FormatExponential(wide, 2, 3, ColumnLayout::Aligned);
