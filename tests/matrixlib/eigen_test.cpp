@@ -3,6 +3,7 @@
 #include <newmatap.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -76,7 +77,7 @@ TEST(Eigenvalues, BalancingAndHessenbergAreSimilarityTransforms) {
     EXPECT_NEAR(H.Determinant(), H0.Determinant(), 1e-13);
 }
 
-TEST(Eigenvalues, HqrConvergesOnNearlyEqualPairsAndGivesUpOnNaN) {
+TEST(Eigenvalues, HqrConvergesOnNearlyEqualPairsAndRefusesNaN) {
     // Two rotations coupled by ε: eigenvalues ±1 ± iε/2, two close pairs.
     for (double e : {1e-6, 1e-9, 1e-12}) {
         const Matrix A = Mat({{0, 1, 0, 0}, {1, 0, e, 0}, {0, -e, 0, 1}, {0, 0, 1, 0}});
@@ -89,7 +90,73 @@ TEST(Eigenvalues, HqrConvergesOnNearlyEqualPairsAndGivesUpOnNaN) {
     }
     Matrix H = Mat({{1, 2, 3}, {4, NAN, 6}, {0, 8, 9}});
     ColumnVector wr, wi;
-    EXPECT_MATH_ERROR(hqr(H, wr, wi), "Too many iterations in hqr");
+    EXPECT_MATH_ERROR(hqr(H, wr, wi), "Matrix has non-finite elements");
+}
+
+namespace {
+
+// S·J·S⁻¹ with S an integer matrix of determinant 1 (unit lower times unit
+// upper), so the result is an exact integer matrix similar to J.
+Matrix DisguisedJordan(int n, int blockSize, double lambda, int seed) {
+    Matrix L = Eye(n), U = Eye(n);
+    const Matrix r = Sample(n, n, seed) * 2.5;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j < i; ++j) {
+            L(i, j) = std::trunc(r(i, j));
+            U(j, i) = std::trunc(r(j, i));
+        }
+    const Matrix S = L * U;
+    // The inverse of a unit triangular integer matrix is integer: round off
+    // the rounding.
+    Matrix inverse = U.i() * L.i();
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            inverse(i, j) = std::round(inverse(i, j));
+    Matrix J = Eye(n) * lambda;
+    for (int i = 1; i < n; ++i)
+        if (i % blockSize != 0) J(i, i + 1) = 1.0;
+    EXPECT_MATRIX_NEAR(S * inverse, Eye(n), 0.0) << "seed " << seed;
+    return S * J * inverse;
+}
+
+} // namespace
+
+TEST(Eigenvalues, DefectiveAndNilpotentMatricesConverge) {
+    // A 4 × 4 integer matrix with A⁴ = 0 (a disguised 4 × 4 Jordan block).
+    const Matrix N = Mat({{-47, 20, -5, 2}, {-68, 29, -7, 3}, {106, -45, 12, -4}, {-137, 58, -15, 6}});
+    EXPECT_MATRIX_NEAR(N * N * N * N, Eye(4) * 0.0, 0.0);
+    const double eps = std::numeric_limits<double>::epsilon();
+    const double bound4 = std::sqrt(N.SumSquare()) * std::pow(eps, 0.25);
+    for (Cplx z : Eigenvalues(N))
+        EXPECT_LT(std::abs(z), bound4) << z;
+    const Matrix c = Characteristic(N);
+    for (int k = 2; k <= 5; ++k)
+        EXPECT_LT(std::fabs(c(1, k)), std::pow(bound4, k - 1) * 4) << k;
+    // Rank 2: the eigenvalues ±28.98275349... (numpy) and four zeros.
+    const Matrix R = Mat({{28, 20, -4, -7, -14, 9},
+                          {11, 12, 15, 19, -20, -12},
+                          {-19, -12, 9, 13, 4, -12},
+                          {-1, -4, -13, -17, 12, 12},
+                          {15, 16, 19, 24, -26, -15},
+                          {3, 4, 7, 9, -8, -6}});
+    std::vector<Cplx> values = Eigenvalues(R);
+    std::sort(values.begin(), values.end(), [](Cplx a, Cplx b) { return a.real() < b.real(); });
+    EXPECT_NEAR(values[0].real(), -28.982753492378876, 1e-11);
+    EXPECT_NEAR(values[5].real(), 28.982753492378876, 1e-11);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_LT(std::abs(values[k]), 1e-12 * std::sqrt(R.SumSquare()));
+    // Many disguised Jordan structures: blocks of every size up to the order,
+    // on 0 and on small integers. Before the shift strategy changed, about one
+    // in twenty of these gave up.
+    for (int seed = 1; seed <= 150; ++seed) {
+        const int n = 2 + seed % 11;
+        const int block = 1 + seed % n;
+        const double lambda = seed % 3 == 0 ? seed % 7 : 0.0;
+        const Matrix A = DisguisedJordan(n, block, lambda, seed);
+        const double bound = std::sqrt(A.SumSquare()) * std::pow(eps, 1.0 / block);
+        for (Cplx z : Eigenvalues(A))
+            EXPECT_LE(std::abs(z - lambda), bound) << "seed " << seed << " λ " << z;
+    }
 }
 
 TEST(Characteristic, AccurateAtOrderTwenty) {
