@@ -60,6 +60,7 @@ void CCalculatorDlg::OnInitDialog() {
         decimals_ = 2;
         truncationDigits_ = 12;
         radix_ = 10;
+        conversionMemory_ = {};
 
         host_.ShowSplash(kSplashMilliseconds);
         ResetCaption();

@@ -19,6 +19,7 @@
 
 #include <newmat.h>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,6 +40,16 @@ enum class NumberFormat { Default, Fixed, Exponential };
 // Thrown by the prompts when the user cancels; RunCommand ends the command
 // quietly.
 struct PromptCancelled {};
+
+// The conversion dialog's memory: entry 0 names the category to open with,
+// entries 1 ... 11 the pair last used with each category. Empty until the
+// conversion command first fills it.
+struct RememberedConversion {
+    std::string category;
+    std::string from;
+    std::string to;
+};
+using ConversionMemory = std::array<RememberedConversion, 12>;
 
 // The controls the dialog writes to, owned by the window.
 struct CalculatorControls {
@@ -103,6 +114,11 @@ class CCalculatorDlg {
     void ClearCalculator();   // CE
     void InsertKey(char key); // at the display's caret
     void InsertNextRow();     // a line break at the caret
+    // Appends text to the end of the entry text (not at the caret) and shows
+    // it in the editing state with the keyboard focus on the display. After a
+    // two-operand key the text starts the second operand instead of following
+    // the operator's cue.
+    void AppendToEntryText(const std::string& text);
     void Backspace();         // "<": drops the last character
     void SetEntry();          // SE
     const std::string& EntryText() const;
@@ -221,6 +237,7 @@ class CCalculatorDlg {
     // saved to; empty until then.
     const std::string& DocumentPath() const { return documentPath_; }
     void SetDocumentPath(const std::string& path) { documentPath_ = path; }
+    ConversionMemory& RememberedConversions() { return conversionMemory_; }
 
     double SeriesTolerance() const;
     void SetSeriesTolerance(double tolerance);
@@ -302,4 +319,5 @@ class CCalculatorDlg {
     std::string documentPath_;
     int caretPosition_ = 0;
     int commandList_ = 1;
+    ConversionMemory conversionMemory_;
 };

@@ -130,6 +130,14 @@ void CCalculatorDlg::InsertNextRow() {
 // The display counts a line break as one position where the entry text holds
 // CR LF, so the insertion point is found by walking the text rather than by
 // adding the caret's line to its position, which a lone CR or LF would upset.
+void CCalculatorDlg::AppendToEntryText(const std::string& text) {
+    if (ShowsOperatorCue()) entryText_.clear();
+    entryText_ += text;
+    Display().SetForeColor(kEditingColor);
+    Display().SetText(entryText_);
+    Display().SetFocus();
+}
+
 void CCalculatorDlg::InsertText(const std::string& text) {
     // After Add, Sub, Mul or Div the display shows the operator's cue; the
     // first key typed then starts the second operand, as on a pocket

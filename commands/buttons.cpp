@@ -4,6 +4,7 @@
 #include "commands/command_dispatch.h"
 #include "commands/dialog_members.h"
 #include "commands/menu_tables.h"
+#include "conversions/convert_command.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ constexpr ButtonRow kButtons[] = {
     {IDC_ADD,             "Add",    "Matrix Add",                  Run<&D::OnAdd>,                {Operators, 0, 0}},
     {IDC_CE,              "CE",     "Clear Edit Box",              Run<&D::ClearCalculator>,      {Keypad, 2, 4}},
     {IDC_CONST,           "Const",  "Math and Physical Constants", ConstantsMenuBelowButton,      {Commands, 3, 1}},
-    {IDC_CONV,            "Conv",   "Data Conversion",             nullptr,                       {Commands, 3, 2}},
+    {IDC_CONV,            "Conv",   "Data Conversion",             OnConvert,                     {Commands, 3, 2}},
     {IDC_CREATE,          "Create", "Create Type Matrix",          Group<Create>,                 {Commands, 0, 1}},
     {IDC_DISPL,           "Displ",  "Display Options",             SettingsGroup<DisplayOptions>, {Commands, 1, 0}},
     {IDC_DIV,             "Div",    "Matrix Divide",               Run<&D::OnDivide>,             {Operators, 1, 0}},

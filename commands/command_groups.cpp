@@ -1,6 +1,7 @@
 #include "commands/command_groups.h"
 
 #include "calculator/calculator_dlg.h"
+#include "conversions/machine_float_command.h"
 #include "procedures/complex_procedures.h"
 #include "procedures/determinant_procedures.h"
 #include "procedures/element_wise.h"
@@ -156,7 +157,7 @@ constexpr CommandRow kProcedureRows[] = {
     {"Solve Ax = b", nullptr},
     {"Trace", OnTrace},
     {"TriDiagonal Form", nullptr},
-    {"Machine Floating Point", nullptr},
+    {"Machine Floating Point", OnMachineFloatingPoint},
 };
 
 constexpr CommandRow kModeRows[] = {

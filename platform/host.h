@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/popup_menu.h"
 #include "platform/printed_page.h"
@@ -108,6 +109,27 @@ struct FileDialogRequest {
     std::string defaultExtension; // without the dot, added to a name typed without one
 };
 
+// What the unit conversion dialog opens with and answers: a category and two
+// unit names, as texts (a unit may be typed by hand).
+struct ConversionChoice {
+    std::string category;
+    std::string from;
+    std::string to;
+};
+
+// The conversion dialog's lists: every category with its units in box order
+// and the pair last used with it, and the category the dialog opens on.
+struct ConversionDialogContent {
+    struct Category {
+        std::string name;
+        std::vector<std::string> units;
+        std::string from;
+        std::string to;
+    };
+    std::vector<Category> categories;
+    std::string openCategory;
+};
+
 // Everything modal or global that the calculator asks of its window.
 class CHost {
   public:
@@ -148,4 +170,11 @@ class CHost {
     // The print dialog: the chosen printer, or nullptr after Cancel or when
     // the dialog was closed without a usable printer.
     virtual std::unique_ptr<CPrinterDC> PrintDialog() = 0;
+    // The conversion dialog: choosing a category refills both unit boxes with
+    // its units and its remembered pair. The chosen texts after OK, nullopt
+    // after Cancel.
+    virtual std::optional<ConversionChoice> ShowConversionDialog(
+        const ConversionDialogContent& content) = 0;
+    // The report of the machine's floating-point arithmetic, with OK and Help.
+    virtual void ShowMachineFloatDialog(const std::string& report) = 0;
 };

@@ -169,6 +169,16 @@ void ScriptRunner::RunLine(const std::string& line) {
     } else if (command == "input-escape") {
         in.ExpectEnd();
         calc.host.QueueInput(std::nullopt);
+    } else if (command == "convert") {
+        ConversionChoice choice;
+        choice.category = in.Quoted();
+        choice.from = in.Quoted();
+        choice.to = in.Quoted();
+        in.ExpectEnd();
+        calc.host.QueueConversion(std::move(choice));
+    } else if (command == "convert-cancel") {
+        in.ExpectEnd();
+        calc.host.QueueConversion(std::nullopt);
     } else if (command == "evaluator-input") {
         calc.host.QueueEvaluatorInput(in.Quoted());
         in.ExpectEnd();

@@ -95,6 +95,8 @@ void ScriptedHost::CheckNothingQueued() const {
         throw ScriptError{"a file dialog answer was queued but no file dialog was shown"};
     if (!printDialogs_.empty())
         throw ScriptError{"a print dialog answer was queued but no print dialog was shown"};
+    if (!conversions_.empty())
+        throw ScriptError{"a conversion was queued but no conversion dialog opened"};
 }
 
 int ScriptedHost::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
@@ -204,4 +206,33 @@ std::unique_ptr<CPrinterDC> ScriptedHost::PrintDialog() {
     const std::optional<std::string> path = TakeDialogAnswer(out_, printDialogs_, "print");
     if (!path || path->empty()) return nullptr;
     return std::make_unique<ScriptedPrinter>(out_);
+}
+
+std::optional<ConversionChoice> ScriptedHost::ShowConversionDialog(
+    const ConversionDialogContent& content) {
+    ConversionChoice opening{content.openCategory, "", ""};
+    for (const ConversionDialogContent::Category& category : content.categories)
+        if (category.name == content.openCategory) {
+            opening.from = category.from;
+            opening.to = category.to;
+        }
+    out_ << "dialog convert " << Quote(opening.category) << ' ' << Quote(opening.from) << ' '
+         << Quote(opening.to) << " -> ";
+    if (conversions_.empty()) {
+        out_ << "?\n";
+        throw ScriptError{"the conversion dialog was not answered"};
+    }
+    std::optional<ConversionChoice> answer = std::move(conversions_.front());
+    conversions_.pop_front();
+    if (!answer) {
+        out_ << "cancel\n";
+        return std::nullopt;
+    }
+    out_ << "ok " << Quote(answer->category) << ' ' << Quote(answer->from) << ' '
+         << Quote(answer->to) << '\n';
+    return answer;
+}
+
+void ScriptedHost::ShowMachineFloatDialog(const std::string& report) {
+    out_ << "dialog \"Machine Float Characteristics\" " << Quote(report) << '\n';
 }

@@ -33,6 +33,10 @@ class ScriptedHost : public CHost {
     void QueuePrintDialog(std::optional<std::string> path) {
         printDialogs_.push_back(std::move(path));
     }
+    // The answer to the next conversion dialog; nullopt: Cancel.
+    void QueueConversion(std::optional<ConversionChoice> choice) {
+        conversions_.push_back(std::move(choice));
+    }
     // The evaluator that Parse starts (normally the one beside the program).
     void SetEvaluatorProgram(std::string program) { evaluatorProgram_ = std::move(program); }
     // Throws ScriptError when a queued answer or input was never asked for.
@@ -74,6 +78,9 @@ class ScriptedHost : public CHost {
     void CloseWindow() override;
     std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
     std::unique_ptr<CPrinterDC> PrintDialog() override;
+    std::optional<ConversionChoice> ShowConversionDialog(
+        const ConversionDialogContent& content) override;
+    void ShowMachineFloatDialog(const std::string& report) override;
 
   private:
     std::ostream& out_;
@@ -83,6 +90,7 @@ class ScriptedHost : public CHost {
     std::deque<std::optional<std::string>> fileDialogs_;
     std::deque<std::optional<std::string>> printDialogs_;
     std::optional<int> menuChoice_;
+    std::deque<std::optional<ConversionChoice>> conversions_;
     std::string evaluatorProgram_;
     Improviser improviser_;
     std::optional<PopupMenu> lastPopup_;

@@ -1,7 +1,9 @@
 #include "shell/qt_host.h"
 
 #include "shell/about_box.h"
+#include "shell/convert_dialog.h"
 #include "shell/help_window.h"
+#include "shell/machine_float_dialog.h"
 #include "shell/menu_builder.h"
 #include "shell/parse_console.h"
 #include "shell/prompt_box.h"
@@ -42,6 +44,8 @@ class ArrowWhileAsking {
   private:
     bool busy_;
 };
+
+constexpr int kMachineFloatHelpContext = 2520;
 } // namespace
 
 QtHost::QtHost(QWidget& window, std::function<QWidget*(int)> controlById)
@@ -194,6 +198,19 @@ std::unique_ptr<CPrinterDC> QtHost::PrintDialog() {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (dialog.exec() != QDialog::Accepted || !printer->isValid()) return nullptr;
     return std::make_unique<QtPrinter>(std::move(printer));
+}
+
+std::optional<ConversionChoice> QtHost::ShowConversionDialog(const ConversionDialogContent& content) {
+    const ArrowWhileAsking arrow(waitDepth_);
+    ConvertDialog dialog(content, &window_);
+    return dialog.Ask();
+}
+
+// Help opens the user guide, as Help > Contents does.
+void QtHost::ShowMachineFloatDialog(const std::string& report) {
+    const ArrowWhileAsking arrow(waitDepth_);
+    MachineFloatDialog dialog(ToQt(report), [this] { ShowHelp(kMachineFloatHelpContext); }, &window_);
+    dialog.exec();
 }
 
 } // namespace zentabl

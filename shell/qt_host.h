@@ -41,6 +41,9 @@ class QtHost : public CHost {
     void CloseWindow() override;
     std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
     std::unique_ptr<CPrinterDC> PrintDialog() override;
+    std::optional<ConversionChoice> ShowConversionDialog(
+        const ConversionDialogContent& content) override;
+    void ShowMachineFloatDialog(const std::string& report) override;
 
     bool ToolTipsEnabled() const { return toolTips_; }
     // Tests and the screenshot tool start without the splash's pause.

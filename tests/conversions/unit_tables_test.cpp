@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "conversions/unit_tables.h"
+
+namespace {
+
+double Relative(double value, double expected) {
+    return std::fabs(value - expected) / std::fabs(expected);
+}
+
+// Cubic metres in one unit, from the units' legal definitions.
+double CubicMetres(const std::string& unit) {
+    const double inch3 = std::pow(0.0254, 3);
+    const double usGallon = 231 * inch3;
+    const double ukGallon = 0.00454609;
+    const double bushel = 2150.42 * inch3;
+    if (unit == "cu.meters") return 1;
+    if (unit == "barrels (oil)") return 42 * usGallon;
+    if (unit == "bushels") return bushel;
+    if (unit == "cu.inches") return inch3;
+    if (unit == "cu.feet") return std::pow(12 * 0.0254, 3);
+    if (unit == "gallons (US)") return usGallon;
+    if (unit == "gallons (UK)") return ukGallon;
+    if (unit == "liters") return 0.001;
+    if (unit == "ounces (UK fl)") return ukGallon / 160;
+    if (unit == "ounces (US fl)") return usGallon / 128;
+    if (unit == "pints (US dry)") return bushel / 64;
+    if (unit == "pints (US liq)") return usGallon / 8;
+    if (unit == "quarts (US dry)") return bushel / 32;
+    if (unit == "quarts (US liq)") return usGallon / 4;
+    ADD_FAILURE() << "no definition for " << unit;
+    return NAN;
+}
+
+std::vector<std::string> UnitNames(const char* category) {
+    std::vector<std::string> names;
+    for (const Unit& unit : FindUnitCategory(category)->units)
+        names.emplace_back(unit.name);
+    return names;
+}
+
+} // namespace
+
+TEST(UnitTables, CategoriesAndUnitBoxOrder) {
+    std::vector<std::string> names;
+    for (const UnitCategory& category : UnitCategories())
+        names.emplace_back(category.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Area", "Energy", "Force", "Length", "Mass", "Power",
+                                               "Pressure", "Speed", "Temperature", "Time",
+                                               "Volume"}));
+    const std::vector<std::string> energy = UnitNames("Energy");
+    ASSERT_EQ(energy.size(), 14u);
+    EXPECT_EQ(energy[10], "Kelvins");
+    EXPECT_EQ(energy[11], "hertz");
+    EXPECT_EQ(UnitNames("Volume").size(), 14u);
+    EXPECT_EQ(UnitNames("Temperature"),
+              (std::vector<std::string>{"Deg Celsius", "Deg Kelvin", "Deg Fahrenheit"}));
+}
+
+TEST(UnitTables, EveryPairIsTheRatioOfTheUnitValuesAndRoundTrips) {
+    for (const UnitCategory& category : UnitCategories())
+        for (const Unit& from : category.units)
+            for (const Unit& to : category.units) {
+                const double factor = ConversionFactor(category.name, from.name, to.name);
+                if (from.name == std::string(to.name)) {
+                    EXPECT_EQ(factor, 1.0);
+                }
+                EXPECT_LT(Relative(factor, to.value / from.value), 1e-15)
+                    << category.name << ": " << from.name << " -> " << to.name;
+                const auto there = FindUnitConversion(category.name, from.name, to.name);
+                const auto back = FindUnitConversion(category.name, to.name, from.name);
+                for (const double reading : {1.0, -273.15, 12345.678, 1e-9}) {
+                    const double returned = back->Apply(there->Apply(reading));
+                    EXPECT_NEAR(returned, reading, 1e-12 * std::max(std::fabs(reading), 273.15))
+                        << category.name << ": " << from.name << " <-> " << to.name;
+                }
+            }
+}
+
+TEST(UnitTables, KnownFactors) {
+    struct Case {
+        const char* category;
+        const char* from;
+        const char* to;
+        double factor;
+        double tolerance;
+    };
+    const Case cases[] = {
+        {"Length", "feet", "meters", 0.3048, 1e-10},
+        {"Length", "meters", "feet", 3.28083989501, 1e-15},
+        {"Area", "acres", "hectares", 0.4046856, 1e-7},
+        {"Time", "hours", "minutes", 60, 1e-15},
+        {"Time", "days", "hours", 24, 1e-12},
+        {"Time", "years (tropical)", "days", 365.24219, 1e-12},
+        {"Volume", "gallons (US)", "liters", 3.785411784, 1e-12},
+        {"Volume", "gallons (UK)", "liters", 4.54609, 1e-12},
+    };
+    for (const Case& c : cases)
+        EXPECT_LT(Relative(ConversionFactor(c.category, c.from, c.to), c.factor), c.tolerance)
+            << c.from << " -> " << c.to;
+}
+
+TEST(UnitTables, VolumeUnitsFollowTheirDefinitions) {
+    for (const std::string& from : UnitNames("Volume"))
+        for (const std::string& to : UnitNames("Volume"))
+            EXPECT_LT(Relative(ConversionFactor("Volume", from, to), CubicMetres(from) / CubicMetres(to)),
+                      1e-12)
+                << from << " -> " << to;
+}
+
+TEST(UnitTables, TemperaturesConvertWithTheirOffsets) {
+    struct Case {
+        const char* from;
+        const char* to;
+        double reading;
+        double expected;
+    };
+    const Case cases[] = {
+        {"Deg Celsius", "Deg Fahrenheit", -40, -40},   {"Deg Fahrenheit", "Deg Celsius", -40, -40},
+        {"Deg Celsius", "Deg Kelvin", 0, 273.15},      {"Deg Kelvin", "Deg Celsius", 273.15, 0},
+        {"Deg Celsius", "Deg Fahrenheit", 100, 212},   {"Deg Fahrenheit", "Deg Celsius", 212, 100},
+        {"Deg Fahrenheit", "Deg Celsius", 32, 0},      {"Deg Kelvin", "Deg Fahrenheit", 0, -459.67},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(FindUnitConversion("Temperature", c.from, c.to)->Apply(c.reading), c.expected,
+                    1e-12)
+            << c.reading << ' ' << c.from << " -> " << c.to;
+    // A difference of temperatures is only scaled.
+    EXPECT_DOUBLE_EQ(FindUnitConversion("Temperature", "Deg Celsius", "Deg Fahrenheit")->Scale(10), 18);
+}
+
+TEST(UnitTables, UnknownNamesAreNotImplemented) {
+    EXPECT_EQ(ConversionFactor("Length", "meters", "furlongs"), -1.0);
+    EXPECT_EQ(ConversionFactor("Length", "feet", "sq.feet"), -1.0);
+    EXPECT_EQ(ConversionFactor("length", "meters", "feet"), -1.0);
+    EXPECT_EQ(ConversionFactor("", "", ""), -1.0);
+    EXPECT_FALSE(FindUnitConversion("Mass", "kilograms", "kilograms ").has_value());
+}
