@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const double kNaN = std::nan("");
-constexpr char kRecallRowA[] = "           A";
+// The command-list row of register A (Store and Recall list the same rows).
+constexpr char kRegisterRowA[] = "           A";
 
 std::string RunEvaluatorIn(const fs::path& folder, const std::string& input) {
     std::istringstream in(input);
@@ -38,7 +39,7 @@ NEWMAT::Matrix RecallInCalculator(const fs::path& folder) {
     ScriptedCalculator calc(transcript);
     calc.host.Improvise({[] { return true; }, [] { return std::optional<std::string>(); }});
     calc.dlg.OnButton(IDC_RECALL);
-    calc.Pick(kRecallRowA);
+    calc.Pick(kRegisterRowA);
     NEWMAT::Matrix current = calc.dlg.GetCurrentMatrix();
     fs::current_path(previous);
     return current;
@@ -231,6 +232,29 @@ TEST(HostileRegisters, SavingAtExitKeepsWhatCouldNotBeRead) {
         }
         EXPECT_EQ(ReadFile(dir / "RegF"), Bytes({1, 1, 5}));
         EXPECT_EQ(ReadFile(dir / "RegZ"), Bytes({0, 0}));
+    });
+}
+
+// The calculator's store refuses a read-only register with its save error.
+TEST(HostileRegisters, StoringIntoAReadOnlyRegisterIsRefused) {
+    ScratchFolder dir;
+    RunUnprivileged(dir.path, [&] {
+        WriteFile(dir / "RegA", Bytes({1, 1, 9}));
+        ASSERT_EQ(chmod((dir / "RegA").c_str(), 0444), 0);
+        fs::current_path(dir.path);
+        std::ostringstream transcript;
+        ScriptedCalculator calc(transcript);
+        calc.host.QueueAnswer(ScriptedHost::Answer::Ok);
+        NEWMAT::Matrix m(1, 1);
+        m = 2.0;
+        calc.dlg.SetCurrentMatrix(m);
+        calc.dlg.OnButton(IDC_STORE);
+        calc.Pick(kRegisterRowA);
+        EXPECT_NE(transcript.str().find("\"File Error\" \"Unable to open file\""),
+                  std::string::npos)
+            << transcript.str();
+        EXPECT_EQ(ReadFile(dir / "RegA"), Bytes({1, 1, 9}));
+        EXPECT_EQ(dir.Entries(), std::set<std::string>{"RegA"});
     });
 }
 
