@@ -1,8 +1,10 @@
-// Grabs the calculator window showing a set 3 x 3 matrix into a PNG:
-// screenshot OUTPUT.png. Runs on any Qt platform, offscreen included.
+// Grabs the calculator window showing a set 3 x 3 matrix with its columns
+// aligned into a PNG: screenshot OUTPUT.png. Runs on any Qt platform,
+// offscreen included.
 
 #include "calculator/control_ids.h"
 #include "commands/buttons.h"
+#include "commands/menu_tables.h"
 #include "shell/calculator_window.h"
 
 #include <QApplication>
@@ -29,8 +31,10 @@ int main(int argc, char* argv[]) {
 
     zentabl::CalculatorWindow window;
     window.Start(false);
-    // 4 -1 0 / -1 4 -1 / 0 -1 4, entered on the keypad as a user would.
-    const char* keys = "4>-1>0v-1>4>-1v0>-1>4";
+    // Numbers of different lengths and signs, entered on the keypad as a user
+    // would, shown with View > Align Columns on.
+    window.Dialog().OnMenuCommand(ID_VIEW_ALIGN_COLUMNS);
+    const char* keys = "12.5>-3>0v-1>400>-2.25v7>-0.5>1000";
     for (const char* key = keys; *key; ++key) {
         const char caption[2] = {*key, 0};
         window.Button(ButtonIdForCaption(caption))->click();
