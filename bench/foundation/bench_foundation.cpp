@@ -52,10 +52,15 @@ FixedTimes TextFigures(int n) {
     const double parseReal = Seconds([&] { back = ParseReal(fixed); });
     const double formatExponential = Seconds([&] { exponential = FormatExponential(m, 4, 3); });
     const double parseExponent = Seconds([&] { back = ParseRealExponent(exponential); });
+    std::string aligned;
+    const double formatAligned =
+        Seconds([&] { aligned = FormatFixed(m, 4, 2, 10, ColumnLayout::Aligned); });
     const double formatComplex = Seconds([&] { complex = FormatComplex(m, 0, 2); });
     const double parseComplex = Seconds([&] { back = ParseComplex(complex); });
     std::printf("%d x %d  FormatFixed %.3f s  ParseReal %.3f s  (%.1f MB)\n", n, n, formatFixed,
                 parseReal, fixed.size() / 1e6);
+    std::printf("%d x %d  FormatFixed with aligned columns %.3f s  (%.1f MB)\n", n, n,
+                formatAligned, aligned.size() / 1e6);
     std::printf("%d x %d  FormatExponential %.3f s  ParseRealExponent %.3f s\n", n, n,
                 formatExponential, parseExponent);
     std::printf("%d x %d  FormatComplex %.3f s  ParseComplex %.3f s\n", n, n, formatComplex,
