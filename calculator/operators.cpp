@@ -175,16 +175,16 @@ void CCalculatorDlg::OnEquals() {
     }
 }
 
-EqualsOutcome CCalculatorDlg::Fail(const char* text, const char* caption,
-                                                   unsigned icon, bool refillTests) {
+EqualsOutcome CCalculatorDlg::Fail(const char* text, const char* caption, unsigned icon,
+                                   bool refillTests) {
     ShowError(text, caption, icon);
     if (refillTests) commands_.ShowCommandList(*this, Tests);
     AbandonPending();
     return EqualsOutcome::Failed;
 }
 
-EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& a,
-                                                      const Matrix& b, Matrix& result) {
+EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& a, const Matrix& b,
+                                      Matrix& result) {
     switch (operation) {
     case PendingOperation::Add:
     case PendingOperation::Subtract:
@@ -214,8 +214,7 @@ EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& 
     return outcome;
 }
 
-EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, const Matrix& b,
-                                                           Matrix& result) {
+EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, const Matrix& b, Matrix& result) {
     switch (multiplyMode_) {
     case MultiplyKind::Matrix:
         if (a.Ncols() != b.Nrows()) return Fail("Product not defined", kError, 0, true);
@@ -237,8 +236,7 @@ EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, const Matrix& b,
     return EqualsOutcome::Done;
 }
 
-EqualsOutcome CCalculatorDlg::MultiplyComplex(const Matrix& a, const Matrix& b,
-                                                              Matrix& result) {
+EqualsOutcome CCalculatorDlg::MultiplyComplex(const Matrix& a, const Matrix& b, Matrix& result) {
     switch (multiplyMode_) {
     case MultiplyKind::Matrix:
         if (a.Ncols() / 2 != b.Nrows()) return Fail("Product not defined", kError, 0, false);

@@ -11,8 +11,7 @@ namespace {
 constexpr char kDigitTip[] = "Digit";
 
 // A key that types its character at the display's caret.
-template <char character>
-void Key(CCalculatorDlg& dlg) {
+template <char character> void Key(CCalculatorDlg& dlg) {
     dlg.InsertKey(character);
 }
 
@@ -22,8 +21,7 @@ void NextRow(CCalculatorDlg& dlg) {
 
 // Test, Proc and Factor work on the current matrix: without one they only
 // give the display the focus back.
-template <CommandListKind kind>
-void GroupOfCurrentMatrix(CCalculatorDlg& dlg) {
+template <CommandListKind kind> void GroupOfCurrentMatrix(CCalculatorDlg& dlg) {
     if (!dlg.HasCurrentMatrix()) {
         dlg.Display().SetFocus();
         return;
@@ -32,15 +30,13 @@ void GroupOfCurrentMatrix(CCalculatorDlg& dlg) {
     dlg.CommandList().DropDown();
 }
 
-template <CommandListKind kind>
-void Group(CCalculatorDlg& dlg) {
+template <CommandListKind kind> void Group(CCalculatorDlg& dlg) {
     ShowCommandList(dlg, kind);
     dlg.CommandList().DropDown();
 }
 
 // Displ and Mode leave the focus in the display unless a set matrix is shown.
-template <CommandListKind kind>
-void SettingsGroup(CCalculatorDlg& dlg) {
+template <CommandListKind kind> void SettingsGroup(CCalculatorDlg& dlg) {
     Group<kind>(dlg);
     if (!dlg.IsSetState()) dlg.Display().SetFocus();
 }

@@ -9,9 +9,7 @@ namespace {
 
 class CommandTables final : public CalculatorCommands {
   public:
-    void PressButton(CCalculatorDlg& dlg, int controlId) override {
-        ::PressButton(dlg, controlId);
-    }
+    void PressButton(CCalculatorDlg& dlg, int controlId) override { ::PressButton(dlg, controlId); }
     void PickCommandListRow(CCalculatorDlg& dlg) override { DispatchCommandListClick(dlg); }
     void RunMenuCommand(CCalculatorDlg& dlg, int id) override { DispatchMenuCommand(dlg, id); }
     void ShowEditMenu(CCalculatorDlg& dlg, int x, int y) override {

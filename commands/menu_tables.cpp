@@ -35,7 +35,10 @@ constexpr NumberedItems kTruncateItems{
     {{0, 8, 32812}, {9, 12, 32842}}};
 
 constexpr MenuRow kFormatRows[] = {
-    {.text = "&Default", .id = ID_FORMAT_DEFAULT, .run = Run<&D::OnFormatDefault>, .checked = DefaultInForce},
+    {.text = "&Default",
+     .id = ID_FORMAT_DEFAULT,
+     .run = Run<&D::OnFormatDefault>,
+     .checked = DefaultInForce},
     {.text = "&Fixed Point", .checked = FixedInForce, .numbers = &kFixedItems},
     {.text = "E&xponential", .checked = ExponentialInForce, .numbers = &kExponentialItems},
     {},

@@ -59,11 +59,11 @@ struct NumberedItems {
 };
 
 struct MenuRow {
-    const char* text = nullptr;   // nullptr: a separator
-    int id = 0;                   // 0 for separators and submenus
-    MenuHandler run = nullptr;    // nullptr: listed, runs nothing yet
-    MenuRule greyed = nullptr;    // nullptr: never greyed
-    MenuRule checked = nullptr;   // nullptr: never checked
+    const char* text = nullptr; // nullptr: a separator
+    int id = 0;                 // 0 for separators and submenus
+    MenuHandler run = nullptr;  // nullptr: listed, runs nothing yet
+    MenuRule greyed = nullptr;  // nullptr: never greyed
+    MenuRule checked = nullptr; // nullptr: never checked
     std::span<const MenuRow> submenu = {};
     const NumberedItems* numbers = nullptr; // a submenu of numbers
 };

@@ -175,15 +175,16 @@ void CExpressionParser::ParseFunction(Matrix& M) {
         ParseParen(M);
         return;
     }
-    const FunctionCode code = LookupFunction(m_scanner.Current().text);
-    m_out << "op = " << static_cast<int>(code) << "\n";
+    // The scanner makes a function token only of a function's name.
+    const FunctionRow& function = *LookupFunction(m_scanner.Current().text);
+    m_out << "op = " << static_cast<int>(function.code) << "\n";
     m_scanner.GetToken();
     if (!m_scanner.IsDelimiter('(')) {
         ReportError(SyntaxError);
         return;
     }
     ParseParen(M);
-    Report(ApplyFunction(code, M));
+    Report(ApplyFunction(function, M));
 }
 
 void CExpressionParser::ParseParen(Matrix& M) {

@@ -68,8 +68,7 @@ void CExpressionScanner::GetToken() {
         for (char& c : m_token.text) {
             if (IsUpper(c)) c = static_cast<char>(c - 'A' + 'a');
         }
-        m_token.type =
-            LookupFunction(m_token.text) != NotAFunction ? FunctionToken : NumericVariableToken;
+        m_token.type = LookupFunction(m_token.text) ? FunctionToken : NumericVariableToken;
     }
 }
 

@@ -1,10 +1,16 @@
 #pragma once
+// The functions an expression can call: one row each, holding the name, the
+// code the parser reports and what the function does to its argument.
 
+#include <newmat.h>
+
+#include <optional>
 #include <string_view>
 
-// Codes of the function names a lower-case word can call; 0 is no function.
+#include "evaluator/eval_errors.h"
+
+// The codes the parser reports for the functions ("op = N").
 enum FunctionCode {
-    NotAFunction = 0,
     FnSin = 1,
     FnCos = 2,
     FnTan = 3,
@@ -32,6 +38,16 @@ enum FunctionCode {
     FnLul = 25,
 };
 
-// Exact, case-sensitive match against the function names; NotAFunction
-// when the word names none.
-FunctionCode LookupFunction(std::string_view word);
+struct FunctionRow {
+    const char* name;
+    FunctionCode code;
+    // M := f(M); returns the code it raises, if any, and then M keeps its value.
+    std::optional<EvalError> (*apply)(NEWMAT::Matrix& M);
+};
+
+// Exact, case-sensitive match against the function names; nullptr when the
+// word names none.
+const FunctionRow* LookupFunction(std::string_view word);
+
+// M := f(M) for the function of the row; an empty M stays as it is.
+std::optional<EvalError> ApplyFunction(const FunctionRow& function, NEWMAT::Matrix& M);

@@ -46,8 +46,7 @@ EqualsOutcome DotProduct(CCalculatorDlg& dlg, const Matrix& a, const Matrix& b, 
     return EqualsOutcome::Done;
 }
 
-EqualsOutcome CrossProduct(CCalculatorDlg& dlg, const Matrix& a, const Matrix& b,
-                           Matrix& result) {
+EqualsOutcome CrossProduct(CCalculatorDlg& dlg, const Matrix& a, const Matrix& b, Matrix& result) {
     if (CheckVectors(dlg, a, b) == EqualsOutcome::Failed) return EqualsOutcome::Failed;
     result = VectorCrossProd(a, b);
     return EqualsOutcome::Done;

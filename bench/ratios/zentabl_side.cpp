@@ -5,6 +5,7 @@
 // resident size and the text and matrix sizes, in bytes.
 
 #include "archive/matrix_file.h"
+#include "evaluator/function_table.h"
 #include "evaluator/matrix_operations.h"
 #include "matrixlib/ztmath.h"
 #include "scripting/script_runner.h"
@@ -147,7 +148,7 @@ int main(int argc, char* argv[]) {
         Report("inv_1000", Median([&] { RunLines(runner, {"recall A"}); },
                                   [&] { RunLines(runner, {"press Inv"}); }));
     }
-    Report("det_1000", Median([&] { M = A; }, [&] { ApplyFunction(FnDet, M); }));
+    Report("det_1000", Median([&] { M = A; }, [&] { ApplyFunction(*LookupFunction("det"), M); }));
     Report("rank_500", Median([] {}, [&] { Rank(R); }));
     Report("cond_500", Median([] {}, [&] { Condition(R); }));
     NEWMAT::ColumnVector wr, wi;

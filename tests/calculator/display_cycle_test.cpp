@@ -1,6 +1,8 @@
-#include "calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 #include "calculator/display_text.h"
+
+using CalculatorTest = CalculatorFixture;
 
 TEST(DisplayTextTest, LineBreakPairCountsAsOnePosition) {
     const std::string text = "12\r\n34\r\n";
@@ -25,7 +27,7 @@ TEST_F(CalculatorTest, StartsEmptyGreyRealMatrixModeRadixTen) {
     EXPECT_TRUE(calc.host.ToolTipsEnabled());
     Press({"SE"});
     EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
-    EXPECT_EQ(Said(), "");
+    EXPECT_EQ(TakeTranscript(), "");
 }
 
 TEST_F(CalculatorTest, KeypadEntryBecomesTheCurrentMatrix) {
@@ -33,7 +35,7 @@ TEST_F(CalculatorTest, KeypadEntryBecomesTheCurrentMatrix) {
     EXPECT_EQ(calc.display.Text(), "1 2\r\n3 4");
     EXPECT_EQ(calc.dlg.EntryText(), calc.display.Text());
     Press({"SE"});
-    EXPECT_EQ(Current(), (Rows{{1, 2}, {3, 4}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}, {3, 4}}));
     EXPECT_EQ(calc.display.Text(), "1.00    2.00\r\n3.00    4.00\r\n");
     EXPECT_EQ(calc.display.ForeColor(), kSetColor);
     EXPECT_EQ(calc.host.Focus(), IDC_OPTIONS_CAPTION);
@@ -47,7 +49,7 @@ TEST_F(CalculatorTest, KeyInSetStateInsertsAtTheCaretAndSecondSeRereads) {
     EXPECT_EQ(calc.display.SelStart(), 14);
     EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
     Press({"SE"});
-    EXPECT_EQ(Current(), (Rows{{1, 2}, {93, 4}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}, {93, 4}}));
 }
 
 TEST_F(CalculatorTest, NextRowInTheMiddleInsertsOneLineBreak) {
@@ -57,7 +59,7 @@ TEST_F(CalculatorTest, NextRowInTheMiddleInsertsOneLineBreak) {
     EXPECT_EQ(calc.display.Text(), "1\r\n2");
     EXPECT_EQ(calc.display.SelStart(), 2);
     Press({"SE"});
-    EXPECT_EQ(Current(), (Rows{{1}, {2}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1}, {2}}));
 }
 
 TEST_F(CalculatorTest, BackspaceDropsTheLastCharacterOrLineBreak) {
@@ -101,12 +103,12 @@ TEST_F(CalculatorTest, SyntaxErrorKeepsTheTextAndSelectsWhatToFix) {
         SCOPED_TRACE(test.typed);
         test.complex ? calc.dlg.SetComplexMode() : calc.dlg.SetRealMode();
         Set("8"); // the current matrix before the faulty SE
-        const auto before = Current();
+        const auto before = CurrentRows();
         calc.PasteIntoEmptyDisplay(test.typed);
         const std::string typed = calc.display.Text();
-        Said();
+        TakeTranscript();
         Press({"SE"});
-        EXPECT_EQ(Said(), std::string("message \"Syntax Error\" \"") + test.message +
+        EXPECT_EQ(TakeTranscript(), std::string("message \"Syntax Error\" \"") + test.message +
                               "\" icon=none buttons=ok -> ok\n");
         EXPECT_EQ(calc.display.Text(), typed);
         EXPECT_EQ(calc.dlg.EntryText(), typed);
@@ -114,7 +116,7 @@ TEST_F(CalculatorTest, SyntaxErrorKeepsTheTextAndSelectsWhatToFix) {
         EXPECT_EQ(calc.display.SelStart(), test.selected);
         EXPECT_EQ(calc.display.SelLength(), 1);
         EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
-        EXPECT_EQ(Current(), before);
+        EXPECT_EQ(CurrentRows(), before);
     }
 }
 
@@ -160,7 +162,7 @@ TEST_F(CalculatorTest, PromptReadsTypedTextAndEscapeEndsTheCommand) {
     Set("1 2\n3 4");
     calc.host.QueueInput(std::nullopt);
     Press({"Pow"});
-    EXPECT_EQ(Current(), (Rows{{1, 2}, {3, 4}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}, {3, 4}}));
 }
 
 TEST_F(CalculatorTest, ClearKeepsPendingOperatorsAndEmptiesTheRest) {
@@ -170,7 +172,7 @@ TEST_F(CalculatorTest, ClearKeepsPendingOperatorsAndEmptiesTheRest) {
     EXPECT_TRUE(calc.dlg.IsPending(PendingOperation::Add));
     Set("3");
     Press({"="});
-    EXPECT_EQ(Current(), (Rows{{5}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{5}}));
 }
 
 TEST_F(CalculatorTest, DroppedTextIsRefusedWhileDragDropIsOff) {
@@ -180,5 +182,5 @@ TEST_F(CalculatorTest, DroppedTextIsRefusedWhileDragDropIsOff) {
     calc.dlg.SetDragDrop(true);
     EXPECT_TRUE(calc.dlg.OnDropText("1 2"));
     Press({"SE"});
-    EXPECT_EQ(Current(), (Rows{{1, 2}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}}));
 }

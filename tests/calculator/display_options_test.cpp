@@ -1,4 +1,6 @@
-#include "calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
+
+using CalculatorTest = CalculatorFixture;
 
 #include "commands/menu_tables.h"
 
@@ -33,7 +35,7 @@ TEST_F(CalculatorTest, EditPopupStatesAndOneLevelUndo) {
     EXPECT_EQ(calc.display.Text(), "1 2 32 ");
     EXPECT_EQ(calc.dlg.UndoCount(), 2);
     Press({"SE"});
-    EXPECT_EQ(Current(), (Rows{{1, 2, 32}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2, 32}}));
 }
 
 TEST_F(CalculatorTest, MouseUpOnTheDisplayReturnsToEditing) {
@@ -70,7 +72,7 @@ TEST_F(CalculatorTest, AlignColumnsRedrawsASetMatrixAndLeavesTypingAlone) {
     EXPECT_EQ(calc.display.Text(), " -1.00    10.00\r\n100.00     2.00\r\n");
     // Set again from the aligned text: the same matrix.
     Press({"SE"});
-    EXPECT_EQ(Current(), (Rows{{-1, 10}, {100, 2}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{-1, 10}, {100, 2}}));
     Type("5");
     calc.ChooseMenuCommand(ID_VIEW_ALIGN_COLUMNS);
     EXPECT_FALSE(alignChecked());

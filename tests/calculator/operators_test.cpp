@@ -1,6 +1,8 @@
-#include "calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 #include <cmath>
+
+using CalculatorTest = CalculatorFixture;
 
 namespace {
 
@@ -13,7 +15,7 @@ TEST_F(CalculatorTest, EqualsAfterStartEmptiesEverythingSilently) {
     Press({"="});
     EXPECT_EQ(calc.display.Text(), "");
     EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
-    EXPECT_EQ(Said(), kNoBoxes);
+    EXPECT_EQ(TakeTranscript(), kNoBoxes);
 }
 
 TEST_F(CalculatorTest, OperatorWithoutCurrentMatrixOnlySetsTheFlag) {
@@ -30,15 +32,15 @@ TEST_F(CalculatorTest, ComplexScalarMultiply) {
     Press({"Mul"});
     Set("(0, 1)"); // times i
     Press({"="});
-    EXPECT_EQ(Current(), (Rows{{-2, 1, 1, 3}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{-2, 1, 1, 3}}));
     // A 1 x 1 multiplier is the real number itself.
     calc.dlg.SetRealMode();
     Press({"Mul"});
     Set("2");
     calc.dlg.SetComplexMode();
     Press({"="});
-    EXPECT_EQ(Current(), (Rows{{-4, 2, 2, 6}}));
-    EXPECT_EQ(Said(), kNoBoxes);
+    EXPECT_EQ(CurrentRows(), (ElementRows{{-4, 2, 2, 6}}));
+    EXPECT_EQ(TakeTranscript(), kNoBoxes);
 }
 
 TEST_F(CalculatorTest, TwoPendingOperatorsFinishOneAtATime) {
@@ -48,10 +50,10 @@ TEST_F(CalculatorTest, TwoPendingOperatorsFinishOneAtATime) {
     Press({"Mul"}); // the first operand is now 10
     Set("2");
     Press({"="});
-    EXPECT_EQ(Current(), (Rows{{12}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{12}}));
     EXPECT_TRUE(calc.dlg.IsPending(PendingOperation::Multiply));
     Press({"="});
-    EXPECT_EQ(Current(), (Rows{{120}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{120}}));
 }
 
 TEST_F(CalculatorTest, PendingProceduresFinishAtEquals) {
@@ -59,17 +61,18 @@ TEST_F(CalculatorTest, PendingProceduresFinishAtEquals) {
     calc.dlg.BeginTwoOperand(PendingOperation::ConcatVertical, nullptr);
     Set("3 4 5");
     Press({"="});
-    EXPECT_EQ(Said(), "message \"Error\" \"Columns do not match\" icon=stop buttons=ok -> ok\n");
+    EXPECT_EQ(TakeTranscript(),
+              "message \"Error\" \"Columns do not match\" icon=stop buttons=ok -> ok\n");
     Set("1 0 0");
     calc.dlg.BeginTwoOperand(PendingOperation::CrossProduct, nullptr);
     Set("0\n1\n0");
     Press({"="});
-    EXPECT_EQ(Current(), (Rows{{0, 0, 1}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{0, 0, 1}}));
     Set("1 2");
     calc.dlg.BeginTwoOperand(PendingOperation::DotProduct, nullptr);
     Set("1 2\n3 4");
     Press({"="});
-    EXPECT_EQ(Said(),
+    EXPECT_EQ(TakeTranscript(),
               "message \"Error\" \"Selected object is not a vector\" icon=stop buttons=ok -> ok\n");
 }
 
@@ -78,10 +81,10 @@ TEST_F(CalculatorTest, LibraryFailureIsReportedAndStoresNothing) {
     calc.dlg.BeginTwoOperand(PendingOperation::CrossProduct, nullptr);
     Set("3 4");
     Press({"="});
-    const std::string said = Said();
+    const std::string said = TakeTranscript();
     EXPECT_EQ(said.rfind("message \"Error\" ", 0), 0u) << said;
     EXPECT_NE(said.find("icon=stop"), std::string::npos);
-    EXPECT_EQ(Current(), (Rows{{3, 4}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{3, 4}}));
 }
 
 TEST_F(CalculatorTest, InverseOfLargeWellConditionedMatrixIsNotCalledSingular) {
@@ -92,7 +95,7 @@ TEST_F(CalculatorTest, InverseOfLargeWellConditionedMatrixIsNotCalledSingular) {
         m(i, i) = 1e-10;
     calc.dlg.SetCurrentMatrix(m);
     Press({"Inv"});
-    EXPECT_EQ(Said(), kNoBoxes);
+    EXPECT_EQ(TakeTranscript(), kNoBoxes);
     EXPECT_NEAR(calc.dlg.GetCurrentMatrix()(40, 40), 1e10, 1.0);
 }
 
@@ -104,51 +107,52 @@ TEST_F(CalculatorTest, NearlySingularMatrixIsSingularForInverseAndDivision) {
         "message \"Error\" \"Singular Matrix\" icon=none buttons=ok -> ok\n";
     Set(nearlySingular);
     Press({"Inv"});
-    EXPECT_EQ(Said(), singular);
-    EXPECT_EQ(Current(), (Rows{{1, 2}, {2, 4.000000000000001}}));
+    EXPECT_EQ(TakeTranscript(), singular);
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}, {2, 4.000000000000001}}));
     Set("1 0\n0 1");
     Press({"Div"});
     Set(nearlySingular);
     Press({"="});
-    EXPECT_EQ(Said(), singular);
+    EXPECT_EQ(TakeTranscript(), singular);
     Set("1 2\n3 4");
     Press({"Div"});
     Set("2 0\n0 4");
     Press({"="});
-    EXPECT_EQ(Current(), (Rows{{0.5, 0.5}, {1.5, 1}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{0.5, 0.5}, {1.5, 1}}));
 }
 
 TEST_F(CalculatorTest, ComplexInverseAndTranspose) {
     calc.dlg.SetComplexMode();
     Set("(0, 2)"); // real part singular, the complex number is not
     Press({"Inv"});
-    EXPECT_EQ(Said(), kNoBoxes);
+    EXPECT_EQ(TakeTranscript(), kNoBoxes);
     ExpectCurrentNear({{0, -0.5}});
     Set("(1, 1) (2, 2)\n(2, 2) (4, 4)");
     Press({"Inv"});
-    EXPECT_EQ(Said(), "message \"Complex Inverse Error\" \"Singular Matrix\" icon=none "
-                      "buttons=ok -> ok\n");
+    EXPECT_EQ(TakeTranscript(), "message \"Complex Inverse Error\" \"Singular Matrix\" icon=none "
+                                "buttons=ok -> ok\n");
     Set("(1, 2) (3, 4)");
     Press({"Trn"});
-    EXPECT_EQ(Current(), (Rows{{1, -2}, {3, -4}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, -2}, {3, -4}}));
     Press({"Inv"});
-    EXPECT_EQ(Said(), "message \"Complex Inverse Error\" \"Non-Square Matrix\" icon=none "
-                      "buttons=ok -> ok\n");
+    EXPECT_EQ(TakeTranscript(), "message \"Complex Inverse Error\" \"Non-Square Matrix\" icon=none "
+                                "buttons=ok -> ok\n");
 }
 
 TEST_F(CalculatorTest, PowerAsksForTheExponent) {
     Set("1 1\n0 1");
     calc.host.QueueInput("3");
     Press({"Pow"});
-    EXPECT_EQ(Said(), "prompt \"Power:\" -> \"3\"\nbeep\n");
-    EXPECT_EQ(Current(), (Rows{{1, 3}, {0, 1}}));
+    EXPECT_EQ(TakeTranscript(), "prompt \"Power:\" -> \"3\"\nbeep\n");
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 3}, {0, 1}}));
     calc.host.QueueInput("");
     Press({"Pow"});
-    EXPECT_EQ(Current(), (Rows{{1, 0}, {0, 1}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 0}, {0, 1}}));
     Set("1 2");
     Press({"Pow"});
-    EXPECT_EQ(Said(), "prompt \"Power:\" -> \"\"\nbeep\n"
-                      "message \"Error\" \"Non-Square Matrix\" icon=stop buttons=ok -> ok\n");
+    EXPECT_EQ(TakeTranscript(),
+              "prompt \"Power:\" -> \"\"\nbeep\n"
+              "message \"Error\" \"Non-Square Matrix\" icon=stop buttons=ok -> ok\n");
 }
 
 TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {
@@ -158,9 +162,10 @@ TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {
         NEWMAT::Matrix inverse = singular.i();
     });
     calc.dlg.RunCommand([] { throw std::bad_alloc(); });
-    EXPECT_EQ(Said(), "message \"Error\" \"Matrix is singular\" icon=stop buttons=ok -> ok\n"
-                      "message \"Error\" \"Not enough memory for this operation\" icon=stop "
-                      "buttons=ok -> ok\n");
+    EXPECT_EQ(TakeTranscript(),
+              "message \"Error\" \"Matrix is singular\" icon=stop buttons=ok -> ok\n"
+              "message \"Error\" \"Not enough memory for this operation\" icon=stop "
+              "buttons=ok -> ok\n");
 }
 
 TEST_F(CalculatorTest, TypingAfterAnOperatorStartsTheSecondOperand) {
@@ -169,29 +174,29 @@ TEST_F(CalculatorTest, TypingAfterAnOperatorStartsTheSecondOperand) {
     Type("3 4");
     EXPECT_EQ(calc.display.Text(), "3 4");
     Press({"SE", "="});
-    EXPECT_EQ(Current(), (Rows{{4, 6}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{4, 6}}));
     // "<" takes the whole cue; what the box's own Backspace leaves of it is
     // replaced like the cue, and so is the cue by a paste.
     Press({"Sub", "<"});
     EXPECT_EQ(calc.display.Text(), "");
     Press({"1", ">", "1", "SE", "="});
-    EXPECT_EQ(Current(), (Rows{{3, 5}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{3, 5}}));
     Press({"Add"});
     Type("\b");
     Press({"1", ">", "1", "SE", "="});
-    EXPECT_EQ(Current(), (Rows{{4, 6}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{4, 6}}));
     Press({"Add"});
     calc.host.SetClipboard("2 2");
     calc.ChooseMenuCommand(32831); // Edit > Paste
     EXPECT_EQ(calc.display.Text(), "2 2");
     Press({"SE", "="});
-    EXPECT_EQ(Current(), (Rows{{6, 8}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{6, 8}}));
     // SE on the cue itself sets nothing and keeps the current matrix.
     Press({"Add", "SE"});
     EXPECT_EQ(calc.display.Text(), "\n\t+");
     Press({"="});
-    EXPECT_EQ(Current(), (Rows{{12, 16}}));
-    EXPECT_EQ(Said(), kNoBoxes);
+    EXPECT_EQ(CurrentRows(), (ElementRows{{12, 16}}));
+    EXPECT_EQ(TakeTranscript(), kNoBoxes);
 }
 
 TEST_F(CalculatorTest, EqualsThatCannotFinishKeepsTheSecondOperandOnShow) {
@@ -226,12 +231,12 @@ TEST_F(CalculatorTest, EqualsThatCannotFinishKeepsTheSecondOperandOnShow) {
         Set(test.first);
         calc.dlg.BeginTwoOperand(test.operation, nullptr);
         Set(test.second);
-        const auto second = Current();
+        const auto second = CurrentRows();
         const std::string shown = calc.display.Text();
-        Said();
+        TakeTranscript();
         Press({"="});
-        EXPECT_NE(Said().find(test.message), std::string::npos);
-        EXPECT_EQ(Current(), second);
+        EXPECT_NE(TakeTranscript().find(test.message), std::string::npos);
+        EXPECT_EQ(CurrentRows(), second);
         EXPECT_EQ(calc.display.Text(), shown);
         EXPECT_EQ(calc.display.ForeColor(), kSetColor);
         for (int index = 0; index <= static_cast<int>(P::CrossProduct); ++index)
@@ -248,7 +253,7 @@ TEST_F(CalculatorTest, TypingAfterACueThatCameBackFromTheDisplayStartsAfresh) {
     Type("3\n4");
     EXPECT_EQ(calc.display.Text(), "3\r\n4");
     Press({"SE", "="});
-    EXPECT_EQ(Current(), (Rows{{11}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{11}}));
 }
 
 TEST_F(CalculatorTest, ButtonsShowTheWaitCursorForTheirWholeRun) {
@@ -261,5 +266,5 @@ TEST_F(CalculatorTest, ButtonsShowTheWaitCursorForTheirWholeRun) {
     Press({"Pow"});
     EXPECT_EQ(depthWhileAsked, 1);
     EXPECT_EQ(calc.host.WaitCursorDepth(), 0);
-    EXPECT_EQ(Current(), (Rows{{8}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{8}}));
 }

@@ -2,7 +2,7 @@
 // commands and answers (fixed seeds, so a failure repeats). It must never
 // crash, and while keyboard entry is on the entry text must equal the display.
 
-#include "calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 #include <random>
 
@@ -135,7 +135,7 @@ class RandomDriver {
 
 class RandomDriverTest : public ::testing::TestWithParam<unsigned> {
   protected:
-    ScratchDirectory scratch;
+    ScratchDirectory scratch{ScratchDirectory::Enter};
 };
 
 } // namespace

@@ -1,8 +1,10 @@
-#include "calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 #include <fstream>
 
 #include "archive/register_file.h"
+
+using CalculatorTest = CalculatorFixture;
 
 namespace {
 
@@ -22,13 +24,13 @@ TEST_F(CalculatorTest, TemporaryRegister) {
     EXPECT_TRUE(std::filesystem::exists("Regtmp"));
     Set("8");
     calc.dlg.RecallRegister("           t");
-    EXPECT_EQ(Current(), (Rows{{7}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{7}}));
     EXPECT_EQ(calc.status.Caption(), "Mode: Real        Var: t   Mult: Matrix  Rdx:10");
 
     NEWMAT::Matrix pair(1, 2);
     pair = 0.0;
     calc.dlg.SaveToTemporaryRegister(pair);
-    EXPECT_EQ(Current(), (Rows{{7}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{7}}));
     EXPECT_EQ(calc.dlg.RegisterName(), "Regtmp");
     PackedMatrix saved;
     ASSERT_EQ(ReadRegisterFile("Regtmp", saved), RegisterFileResult::Ok);
@@ -41,18 +43,19 @@ TEST_F(CalculatorTest, StoreThatCannotCreateKeepsTheRegister) {
     std::filesystem::create_directory("RegE"); // a directory cannot become a register file
     Set("2");
     calc.dlg.StoreRegister("           E");
-    EXPECT_EQ(Said(), kUnableToOpen);
+    EXPECT_EQ(TakeTranscript(), kUnableToOpen);
     EXPECT_TRUE(std::filesystem::is_directory("RegE"));
     calc.dlg.RecallRegister("           B");
-    EXPECT_EQ(Current(), (Rows{{1}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1}}));
 }
 
 TEST_F(CalculatorTest, ParseThatCannotStartShowsSystemError) {
     calc.host.SetEvaluatorProgram("/nonexistent-zentabl/zteval");
     Set("1");
     calc.dlg.OnButton(IDC_PARSE);
-    EXPECT_EQ(Said(), "message \"System Error\" \"Error = 2\" icon=stop buttons=ok -> ok\n");
-    EXPECT_EQ(Current(), (Rows{{1}}));
+    EXPECT_EQ(TakeTranscript(),
+              "message \"System Error\" \"Error = 2\" icon=stop buttons=ok -> ok\n");
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1}}));
 }
 
 TEST_F(CalculatorTest, ParseWaitsForTheEvaluatorAndReloadsNothing) {
@@ -60,9 +63,9 @@ TEST_F(CalculatorTest, ParseWaitsForTheEvaluatorAndReloadsNothing) {
     calc.host.QueueEvaluatorInput("echo made > RegB\necho done\n");
     Set("4");
     calc.dlg.OnButton(IDC_PARSE);
-    EXPECT_EQ(Said(), "evaluator: done\n");
+    EXPECT_EQ(TakeTranscript(), "evaluator: done\n");
     EXPECT_TRUE(std::filesystem::exists("RegB")); // it ran in our working directory
-    EXPECT_EQ(Current(), (Rows{{4}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{4}}));
 }
 
 TEST_F(CalculatorTest, RecallShowsWhatItRecalledAndNothingElse) {
@@ -77,12 +80,12 @@ TEST_F(CalculatorTest, RecallShowsWhatItRecalledAndNothingElse) {
 
     // A recall that reads nothing leaves the typing as it was.
     Type("3 4");
-    Said();
+    TakeTranscript();
     Press({"Recall"});
     calc.Pick("           Q");
-    EXPECT_EQ(Said(), kUnableToOpen);
+    EXPECT_EQ(TakeTranscript(), kUnableToOpen);
     EXPECT_EQ(calc.display.Text(), "3 4");
     EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
     Press({"SE"});
-    EXPECT_EQ(Current(), (Rows{{3, 4}}));
+    EXPECT_EQ(CurrentRows(), (ElementRows{{3, 4}}));
 }

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "commands/buttons.h"
-#include "tests/commands/calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 namespace {
 

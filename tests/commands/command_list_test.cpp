@@ -1,53 +1,63 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "commands/command_dispatch.h"
 #include "commands/command_groups.h"
-#include "tests/commands/calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 namespace {
 
 using CommandListTest = CalculatorFixture;
 
-TEST_F(CommandListTest, StartsWithTheHighlightedTestsGroup) {
-    EXPECT_EQ(calc.dlg.CurrentCommandList(), Tests);
-    EXPECT_EQ(calc.commandList.Text(), "MATRIX TESTS");
-    EXPECT_EQ(calc.commandList.SelStart(), 0);
-    EXPECT_EQ(calc.commandList.SelLength(), 12);
-    const std::vector<std::string>& rows = calc.commandList.Items();
-    ASSERT_EQ(rows.size(), 19u);
-    EXPECT_EQ(rows.front(), "Characteristic");
-    EXPECT_EQ(rows[7], "Matrix Norm");
-    EXPECT_EQ(rows.back(), "Unitary");
+// A second row with the text of an earlier one could never run: picking
+// finds the first.
+TEST(CommandGroups, NoGroupRepeatsARowText) {
+    int groups = 0;
+    for (int kind = 0; kind <= 16; ++kind) {
+        const CommandGroup* group = FindCommandGroup(kind);
+        if (!group) continue;
+        ++groups;
+        std::set<std::string> texts;
+        for (const CommandRow& row : group->rows)
+            EXPECT_TRUE(texts.insert(row.text).second) << kind << ": " << row.text;
+    }
+    EXPECT_EQ(groups, 9);
 }
 
-TEST_F(CommandListTest, EveryGroupHasItsTitleAndRowCount) {
-    struct Expected {
-        CommandListKind kind;
-        const char* title;
-        bool selected;
-        size_t rows;
+// The multiply rows set the mode their text names, and the group's title and
+// the status line follow it.
+TEST_F(CommandListTest, MultiplyRowsSetTheModeTheyName) {
+    const struct {
+        const char* row;
+        MultiplyKind mode;
+        const char* status;
+    } cases[] = {
+        {"Kronecker", MultiplyKind::Kronecker, "Mult: Kron"},
+        {"Scalar", MultiplyKind::Scalar, "Mult: Scalar"},
+        {"Schurr", MultiplyKind::Schur, "Mult: Schurr"},
+        {"Matrix", MultiplyKind::Matrix, "Mult: Matrix"},
     };
-    const Expected groups[] = {
-        {Tests, "MATRIX TESTS", true, 19},         {MultiplyMode, "Matrix Multiply", false, 4},
-        {DisplayOptions, "SET DISPLAY", true, 11}, {Store, "    STORE", true, 27},
-        {Recall, "    RECALL", true, 27},          {Procedures, "   PROCEDURES", true, 72},
-        {Mode, "   SET MODE", false, 2},           {Create, "CREATE MATRIX", true, 14},
-        {Factor, "FACTOR MATRIX", true, 9},
-    };
-    for (const Expected& group : groups) {
-        SCOPED_TRACE(group.title);
-        ShowCommandList(calc.dlg, group.kind);
-        EXPECT_EQ(calc.dlg.CurrentCommandList(), group.kind);
-        EXPECT_EQ(calc.commandList.Text(), group.title);
-        EXPECT_EQ(calc.commandList.SelLength(),
-                  group.selected ? static_cast<int>(std::string(group.title).size()) : 0);
-        EXPECT_EQ(calc.commandList.Items().size(), group.rows);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        ShowCommandList(calc.dlg, MultiplyMode);
+        calc.Pick(c.row);
+        EXPECT_EQ(calc.dlg.GetMultiplyMode(), c.mode);
+        EXPECT_EQ(calc.commandList.Text(), std::string(c.row) + " Multiply");
+        EXPECT_NE(calc.status.Caption().find(c.status), std::string::npos);
     }
-    EXPECT_EQ(FindCommandGroup(8), nullptr);
+}
+
+TEST_F(CommandListTest, ModeRowsSwitchRealAndComplex) {
+    calc.dlg.OnButton(IDC_MODE);
+    calc.Pick("Complex");
+    EXPECT_TRUE(calc.dlg.IsComplexMode());
+    EXPECT_EQ(calc.commandList.Text(), "   SET MODE");
+    calc.Pick("Real");
+    EXPECT_TRUE(calc.dlg.IsRealMode());
 }
 
 TEST_F(CommandListTest, StoreIntoTWritesRegtmp) {

@@ -7,7 +7,7 @@
 
 #include "commands/command_dispatch.h"
 #include "commands/menu_tables.h"
-#include "tests/commands/calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 // format without the archive's own code, and whole runs from strings.
 
 #include "evaluator/evaluator_session.h"
+#include "tests/support/scratch_directory.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,23 +18,6 @@
 static_assert(std::endian::native == std::endian::little, "register files are little-endian");
 
 inline const std::string kPrompt = "Enter expression: ";
-
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zteval-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create " << pattern;
-        path = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::filesystem::path path;
-};
 
 // A register file for `rows` x `cols` elements given row by row.
 inline void WriteRegister(const std::filesystem::path& file, int rows, int cols,

@@ -89,7 +89,7 @@ std::string LastAnswer(const std::filesystem::path& folder, const std::string& l
 } // namespace
 
 TEST(LineAnswers, EachLineGetsItsAnswer) {
-    ScratchFolder folder;
+    ScratchDirectory folder;
     WriteRegister(folder.path / "RegA", 2, 2, {1, 2, 3, 4});
     WriteRegister(folder.path / "RegD", 3, 3, {2, 0, 1, 1, 3, 0, 0, 1, 4});
     WriteRegister(folder.path / "RegS", 2, 2, {1, 2, 2, 4});

@@ -64,7 +64,7 @@ class LineMaker {
 } // namespace
 
 TEST(RandomLines, EveryLineIsAnswered) {
-    ScratchFolder folder;
+    ScratchDirectory folder;
     WriteRegister(folder.path / "RegA", 2, 2, {1, 2, 3, 4});
     WriteRegister(folder.path / "RegB", 2, 3, {1, 2, 3, 4, 5, 6});
     WriteRegister(folder.path / "RegC", 3, 3, {2, 0, 1, 1, 3, 0, 0, 1, 4});

@@ -44,7 +44,7 @@ class Pipe : public std::streambuf {
 } // namespace
 
 TEST(Session, EverythingWrittenIsFlushedBeforeEachRead) {
-    ScratchFolder folder;
+    ScratchDirectory folder;
     Pipe pipe("1 + 1\nsin(0)\nhelp\n\n\n\nquit\ny");
     std::istream in(&pipe);
     std::ostream out(&pipe);
@@ -54,7 +54,7 @@ TEST(Session, EverythingWrittenIsFlushedBeforeEachRead) {
 }
 
 TEST(Session, AFileThatCannotBeReadIsLeftAloneAndTheRestSaved) {
-    ScratchFolder folder;
+    ScratchDirectory folder;
     std::filesystem::create_directory(folder.path / "RegQ");
     const std::string out = RunWhole(folder.path, "quit\ny\n");
     EXPECT_TRUE(out.ends_with("?\nRegister Q not saved: unreadable")) << out;

@@ -55,7 +55,7 @@ std::size_t Count(const std::string& text, const std::string& part) {
 } // namespace
 
 TEST(TerminalInput, UpRecallsAnEarlierLineAndLeftEditsIt) {
-    ScratchFolder folder;
+    ScratchDirectory folder;
     PseudoTerminal terminal;
     ASSERT_TRUE(terminal.in && terminal.out);
     setenv("TERM", "xterm", 1);

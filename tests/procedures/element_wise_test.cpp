@@ -5,7 +5,7 @@
 
 #include "commands/command_dispatch.h"
 #include "procedures/element_wise.h"
-#include "tests/commands/calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "matrixlib/zt_error.h"
 #include "procedures/procedure_frame.h"
-#include "tests/commands/calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 namespace {
 

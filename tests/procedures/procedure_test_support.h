@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "tests/commands/calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 
 using NEWMAT::Matrix;
 using Procedure = void (*)(CCalculatorDlg&);

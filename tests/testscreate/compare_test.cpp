@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "tests/commands/calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 #include "testscreate/compare_registers.h"
 
 namespace {

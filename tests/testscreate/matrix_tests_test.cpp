@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calculator/control_ids.h"
-#include "tests/commands/calculator_fixture.h"
+#include "tests/support/calculator_fixture.h"
 #include "testscreate/matrix_tests.h"
 
 namespace {

@@ -1,44 +1,24 @@
 #pragma once
-// A scripted calculator in a fresh working directory of its own, so register
-// files never leak between tests.
+// A scripted calculator in a scratch working directory of its own, with the
+// helpers tests drive it by: buttons pressed by caption, keys typed, rows
+// set, the transcript of what the host showed.
 
 #include <gtest/gtest.h>
+#include <newmat.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
-#include "calculator/control_ids.h"
 #include "commands/buttons.h"
 #include "scripting/scripted_calculator.h"
+#include "tests/support/scratch_directory.h"
 
-class ScratchDirectory {
-  public:
-    ScratchDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zt-core-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(path_);
-    }
-    ~ScratchDirectory() {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(path_);
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-  private:
-    std::filesystem::path path_;
-    std::filesystem::path previous_;
-};
-
-class CalculatorTest : public ::testing::Test {
+class CalculatorFixture : public ::testing::Test {
   protected:
+    using ElementRows = std::vector<std::vector<double>>;
+
     void Press(std::initializer_list<const char*> captions) {
         for (const char* caption : captions) {
             const int id = ButtonIdForCaption(caption);
@@ -59,26 +39,36 @@ class CalculatorTest : public ::testing::Test {
         Press({"SE"});
     }
 
-    // The transcript written since the last call.
-    std::string Said() {
-        const std::string text = transcript.str();
+    // Makes the rows the current matrix and shows it, as SE would.
+    void SetCurrent(int rows, int columns, std::initializer_list<double> elements) {
+        NEWMAT::Matrix m(rows, columns);
+        int i = 0;
+        for (double value : elements)
+            m(i / columns + 1, i % columns + 1) = value, ++i;
+        calc.dlg.SetCurrentMatrix(m);
+        calc.dlg.EnterSetState();
+        calc.dlg.ShowCurrentMatrix();
+    }
+
+    // What the host wrote since the last call.
+    std::string TakeTranscript() {
+        std::string text = transcript.str();
         transcript.str("");
         return text;
     }
 
-    std::vector<std::vector<double>> Current() {
+    // The current matrix, row by row.
+    ElementRows CurrentRows() {
         const NEWMAT::Matrix m = calc.dlg.GetCurrentMatrix();
-        std::vector<std::vector<double>> rows(m.Nrows());
+        ElementRows rows(m.Nrows());
         for (int i = 1; i <= m.Nrows(); ++i)
             for (int j = 1; j <= m.Ncols(); ++j)
                 rows[i - 1].push_back(m(i, j));
         return rows;
     }
 
-    using Rows = std::vector<std::vector<double>>;
-
-    void ExpectCurrentNear(const Rows& expected, double tolerance = 1e-12) {
-        const Rows actual = Current();
+    void ExpectCurrentNear(const ElementRows& expected, double tolerance = 1e-12) {
+        const ElementRows actual = CurrentRows();
         ASSERT_EQ(actual.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i) {
             ASSERT_EQ(actual[i].size(), expected[i].size()) << "row " << i;
@@ -87,7 +77,7 @@ class CalculatorTest : public ::testing::Test {
         }
     }
 
-    ScratchDirectory scratch;
+    ScratchDirectory scratch{ScratchDirectory::Enter};
     std::ostringstream transcript;
     ScriptedCalculator calc{transcript};
 };

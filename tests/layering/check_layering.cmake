@@ -1,0 +1,50 @@
+# Fails when a source file includes a folder above its own in the layering,
+# or when a file outside shell/ includes a Qt header.
+#   cmake -DROOT=<tree> -P check_layering.cmake
+# Each folder lists the folders it may include; a folder not listed here is
+# not checked for layers.
+cmake_minimum_required(VERSION 3.25)
+
+set(_foundation platform matrixlib archive matrixtext)
+set(_commands commands procedures testscreate conversions documents solvers)
+
+set(_may_platform platform)
+set(_may_matrixlib platform matrixlib)
+set(_may_archive platform matrixlib archive)
+set(_may_matrixtext ${_foundation})
+set(_may_evaluator ${_foundation} evaluator)
+set(_may_calculator ${_foundation} calculator)
+foreach(dir IN LISTS _commands)
+  set(_may_${dir} ${_foundation} calculator ${_commands})
+endforeach()
+set(_may_scripting ${_foundation} calculator ${_commands} scripting)
+set(_may_shell ${_foundation} calculator ${_commands} shell)
+
+set(_faults 0)
+file(GLOB_RECURSE _files RELATIVE ${ROOT} ${ROOT}/*.h ${ROOT}/*.cpp)
+foreach(file IN LISTS _files)
+  if(file MATCHES "^(build|\\.git)/")
+    continue()
+  endif()
+  string(REGEX MATCH "^[^/]+" _folder ${file})
+  file(STRINGS ${ROOT}/${file} _includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS _includes)
+    if(line MATCHES "<Qt?[A-Z][A-Za-z]*>" AND NOT file MATCHES "^(shell|tests/shell|tests/layering)/")
+      message("${file}: Qt outside shell/: ${line}")
+      math(EXPR _faults "${_faults} + 1")
+    endif()
+    if(NOT DEFINED _may_${_folder} OR NOT line MATCHES "\"([a-z]+)/")
+      continue()
+    endif()
+    set(_included ${CMAKE_MATCH_1})
+    if(NOT _included IN_LIST _may_${_folder})
+      message("${file}: ${_folder}/ may not include ${_included}/: ${line}")
+      math(EXPR _faults "${_faults} + 1")
+    endif()
+  endforeach()
+endforeach()
+
+if(_faults GREATER 0)
+  message(FATAL_ERROR "${_faults} includes cross a layer")
+endif()
+message("no include crosses a layer")

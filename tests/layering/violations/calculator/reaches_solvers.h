@@ -1,0 +1,1 @@
+#include "solvers/simplex.h"

@@ -1,0 +1,1 @@
+#include "scripting/script_runner.h"

@@ -1,0 +1,1 @@
+#include "calculator/calculator_dlg.h"

@@ -1,0 +1,2 @@
+#include "calculator/control_ids.h"
+#include "platform/host.h"

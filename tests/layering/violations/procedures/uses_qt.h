@@ -1,0 +1,3 @@
+#include <QString>
+#include "calculator/calculator_dlg.h"
+#include "testscreate/compare_registers.h"

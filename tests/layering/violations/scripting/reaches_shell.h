@@ -1,0 +1,1 @@
+#include "shell/calculator_window.h"

@@ -1,0 +1,2 @@
+#include <QWidget>
+#include "commands/buttons.h"
