@@ -60,6 +60,8 @@ class CalculatorWindowTest : public QObject {
     void dropOntoDisplay();
     void pastedThousandSquareIsSetAndShownQuickly();
     void keyboardSessionWithOperatorTypoAndEscape();
+    void typingOverACueStartsTheSecondOperand_data();
+    void typingOverACueStartsTheSecondOperand();
     void desktopKeysAndTheViewMenu();
 };
 
@@ -399,6 +401,37 @@ void CalculatorWindowTest::keyboardSessionWithOperatorTypoAndEscape() {
     QCOMPARE(f.DisplayText(), QStringLiteral("1.00\n2.00\n3.00\n4.00\n"));
     QCOMPARE(whileAsked, Qt::ArrowCursor);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void CalculatorWindowTest::typingOverACueStartsTheSecondOperand_data() {
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<QString>("cue");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("Sub") << int(PendingOperation::Subtract) << QStringLiteral("\n\t-")
+                         << QStringLiteral("-4.00    -4.00\n");
+    // A cue of several lines, clicked in its middle.
+    QTest::newRow("Concat Horiz")
+        << int(PendingOperation::ConcatHorizontal)
+        << QStringLiteral("\n\tSelect matrix to concatenate.\r\n\tUse Recall to get a new "
+                          "matrix\r\n\tor '=' to use original.")
+        << QStringLiteral("1.00    2.00    5.00    6.00\n");
+}
+
+void CalculatorWindowTest::typingOverACueStartsTheSecondOperand() {
+    QFETCH(int, operation);
+    QFETCH(QString, cue);
+    WindowFixture f;
+    f.Click(QStringLiteral("1 > 2 SE"));
+    CCalculatorDlg& dlg = f.Window().Dialog();
+    dlg.RunCommand([&] {
+        dlg.BeginTwoOperand(PendingOperation(operation), cue.toStdString().c_str());
+    });
+    QVERIFY(f.DisplayText().contains(QLatin1Char('\t')));
+    QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(60, 30));
+    QTest::keyClicks(&f.Display(), QStringLiteral("5 6"));
+    QCOMPARE(f.DisplayText(), QStringLiteral("5 6"));
+    f.Click(QStringLiteral("SE ="));
+    QTEST(f.DisplayText(), "result");
 }
 
 void CalculatorWindowTest::desktopKeysAndTheViewMenu() {
