@@ -8,6 +8,7 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,6 +70,29 @@ inline std::string ReadFile(const std::string& file) {
     std::ostringstream bytes;
     bytes << std::ifstream(file, std::ios::binary).rdbuf();
     return bytes.str();
+}
+
+// What tells one version of a file from another without reading it: a
+// rename gives it another inode, a write other times.
+struct FileStamp {
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+};
+
+inline bool operator==(const FileStamp& a, const FileStamp& b) {
+    const auto same = [](const timespec& x, const timespec& y) {
+        return x.tv_sec == y.tv_sec && x.tv_nsec == y.tv_nsec;
+    };
+    return a.inode == b.inode && a.size == b.size && same(a.modified, b.modified) &&
+           same(a.changed, b.changed);
+}
+
+inline FileStamp StampOf(const std::string& file) {
+    struct stat status {};
+    if (stat(file.c_str(), &status) != 0) return {};
+    return {status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
 }
 
 // Runs `body` in a forked child that, when this process is root, gives

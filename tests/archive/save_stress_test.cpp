@@ -5,7 +5,6 @@
 #include "file_test_support.h"
 
 #include <signal.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <map>
@@ -66,21 +65,6 @@ pid_t StartSaving(const ScratchFolder& dir, int side, int first, int firstVersio
     return child;
 }
 
-struct FileIdentity {
-    ino_t inode;
-    timespec changed;
-    bool operator==(const FileIdentity& other) const {
-        return inode == other.inode && changed.tv_sec == other.changed.tv_sec &&
-               changed.tv_nsec == other.changed.tv_nsec;
-    }
-};
-
-FileIdentity Identity(const std::string& file) {
-    struct stat status {};
-    stat(file.c_str(), &status);
-    return {status.st_ino, status.st_ctim};
-}
-
 TEST(SaveUnderStress, KilledSavesLeaveOldOrNewCompleteRegisters) {
     constexpr int kSide = 500;
     constexpr int kKills = 120;
@@ -89,7 +73,7 @@ TEST(SaveUnderStress, KilledSavesLeaveOldOrNewCompleteRegisters) {
         ASSERT_EQ(WriteRegisterFile(dir / RegisterName(i), Version(kSide, 0)), RegisterFileResult::Ok);
 
     std::mt19937 random(17);
-    std::map<int, FileIdentity> checked;
+    std::map<int, FileStamp> checked;
     int replaced = 0;
     for (int kill = 1; kill <= kKills; ++kill) {
         // Each helper saves versions of its own, starting at another register.
@@ -103,7 +87,7 @@ TEST(SaveUnderStress, KilledSavesLeaveOldOrNewCompleteRegisters) {
 
         for (int i = 0; i < kRegisters; ++i) {
             const std::string file = dir / RegisterName(i);
-            const FileIdentity identity = Identity(file);
+            const FileStamp identity = StampOf(file);
             if (checked.contains(i) && checked.at(i) == identity) continue;
             const int version = VersionHeld(file, kSide);
             ASSERT_GE(version, 0) << file << " torn after kill " << kill;
