@@ -2,6 +2,7 @@
 
 #include "calculator/calculator_dlg.h"
 #include "conversions/machine_float_command.h"
+#include "documents/document_commands.h"
 #include "procedures/complex_procedures.h"
 #include "procedures/determinant_procedures.h"
 #include "procedures/element_wise.h"
@@ -151,7 +152,7 @@ constexpr CommandRow kProcedureRows[] = {
     {"Row:Sort", OnRowSort},
     {"Row:Sum", OnRowSum},
     {"Row:Swap", OnRowSwap},
-    {"Save to Text File", nullptr},
+    {"Save to Text File", SaveToTextFile},
     {"Set Radix", OnSetRadix},
     {"Simplex", nullptr},
     {"Solve Ax = b", nullptr},

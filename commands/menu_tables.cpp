@@ -4,6 +4,8 @@
 
 #include "commands/dialog_members.h"
 #include "conversions/constants.h"
+#include "documents/document_commands.h"
+#include "documents/print_command.h"
 
 namespace {
 
@@ -88,12 +90,12 @@ constexpr MenuRow kEditRows[] = {
 // ---- Menu bar (143)
 
 constexpr MenuRow kFileRows[] = {
-    {"&New", ID_FILE_NEW},
-    {"&Open", ID_FILE_OPEN},
-    {"&Save", ID_FILE_SAVE},
-    {"Save &As...", ID_FILE_SAVE_AS},
+    {"&New", ID_FILE_NEW, OnFileNew},
+    {"&Open", ID_FILE_OPEN, OnFileOpen},
+    {"&Save", ID_FILE_SAVE, OnFileSave},
+    {"Save &As...", ID_FILE_SAVE_AS, OnFileSaveAs},
     {},
-    {"&Print", ID_FILE_PRINT},
+    {"&Print", ID_FILE_PRINT, OnFilePrint},
     {},
     {"E&xit", ID_APP_EXIT, [](CCalculatorDlg& dlg) { dlg.Host().CloseWindow(); }},
 };

@@ -3,14 +3,15 @@
 
 #include "window_fixture.h"
 
-#include "documents/document_commands.h"
-#include "documents/print_command.h"
+#include "commands/menu_tables.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRegularExpression>
@@ -21,6 +22,7 @@ class DocumentsWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void savesAndOpensThroughTheFileDialogs();
     void printsEveryElementToAPdf();
 };
 
@@ -40,6 +42,25 @@ void PrintToPdf(QWidget* box, const QString& path) {
     ClickButton(box, QStringLiteral("Print"));
 }
 
+// Types the path into the file dialog and accepts it.
+void ChooseFile(QWidget* box, const QString& path) {
+    auto* dialog = qobject_cast<QFileDialog*>(box);
+    QVERIFY2(dialog, qPrintable(box->metaObject()->className()));
+    QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Data Files (*.mtx)")});
+    QCOMPARE(dialog->defaultSuffix(), QStringLiteral("mtx"));
+    // Typed into the name box, as a user does; Enter accepts.
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    name->setText(path);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+}
+
+void Choose(WindowFixture& f, int commandId) {
+    QAction* item = MenuItem(f.Window().menuBar(), commandId);
+    QVERIFY(item);
+    item->trigger();
+}
+
 QString PdfText(const QString& path) {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
@@ -49,6 +70,40 @@ QString PdfText(const QString& path) {
 }
 
 } // namespace
+
+// Save As into another folder (without the extension typed), New, then Open:
+// the caption names the document, the working directory stays, and saving
+// over an existing file asks first.
+void DocumentsWindowTest::savesAndOpensThroughTheFileDialogs() {
+    WindowFixture f;
+    const QString home = QDir::currentPath();
+    QVERIFY(QDir::current().mkdir(QStringLiteral("docs")));
+    const QString path = home + QStringLiteral("/docs/m.mtx");
+    f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
+    f.Answers().Next([&](QWidget* box) { ChooseFile(box, home + QStringLiteral("/docs/m")); });
+    Choose(f, ID_FILE_SAVE_AS);
+    QCOMPARE(f.Window().windowTitle(), QStringLiteral(" Zentabl - m.mtx"));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QDir::currentPath(), home);
+
+    f.Answers().Next([&](QWidget* box) { ChooseFile(box, path); });
+    f.Answers().Next([](QWidget* box) {
+        auto* question = qobject_cast<QMessageBox*>(box);
+        QVERIFY2(question, "the overwrite question");
+        QVERIFY(question->text().contains(QStringLiteral("m.mtx")));
+        ClickButton(box, QStringLiteral("Yes"));
+    });
+    Choose(f, ID_FILE_SAVE_AS);
+
+    f.Answers().Next([](QWidget* box) { ClickButton(box, QStringLiteral("Yes")); });
+    Choose(f, ID_FILE_NEW);
+    QCOMPARE(f.DisplayText(), QString());
+    f.Answers().Next([&](QWidget* box) { ChooseFile(box, path); });
+    Choose(f, ID_FILE_OPEN);
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    2.00\n3.00    4.00\n"));
+    QCOMPARE(f.Window().windowTitle(), QStringLiteral(" Zentabl - m.mtx"));
+    QCOMPARE(QDir::currentPath(), home);
+}
 
 // A matrix over several pages and column blocks, under its document's name.
 void DocumentsWindowTest::printsEveryElementToAPdf() {
@@ -67,7 +122,7 @@ void DocumentsWindowTest::printsEveryElementToAPdf() {
         QCOMPARE(box->windowTitle(), QStringLiteral("Print status"));
         ClickButton(box, QStringLiteral("OK"));
     });
-    OnFilePrint(f.Window().Dialog());
+    Choose(f, ID_FILE_PRINT);
     QVERIFY(QFile::exists(pdf));
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,0 +1,47 @@
+# Save As names the document and the caption; Save after New writes to it
+# again without asking; Open reads it back and shows it.
+press 1 > 2 v - 3 . 2 5 > 4 0 0 0 0 SE
+file-dialog-cancel
+menu 32837
+show
+file-dialog "m.mtx"
+menu 32837
+show
+press CE
+paste-file m.mtx
+show
+answer no
+menu 32835
+answer yes
+menu 32835
+show
+menu 32837
+file-dialog "m.mtx"
+menu 32836
+show
+show matrix
+# A document from elsewhere: LF line ends, 16 digits, negative zero.
+file-dialog "older.mtx"
+menu 32836
+show
+show matrix
+# A document whose elements end early reads zeros for the missing ones.
+file-dialog "short.mtx"
+menu 32836
+show matrix
+# A damaged document is refused: matrix, name and caption stay.
+file-dialog "damaged.mtx"
+menu 32836
+file-dialog "missing.mtx"
+menu 32836
+show
+show matrix
+# Save As over the name in use, then into a folder that does not exist.
+file-dialog "copy.mtx"
+menu 32838
+file-dialog "no-such-folder/x.mtx"
+menu 32838
+show
+press CE
+paste-file copy.mtx
+show
