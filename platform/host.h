@@ -129,6 +129,9 @@ struct ConversionDialogContent {
     std::vector<Category> categories;
     std::string openCategory;
 };
+// The methods offered by the linear-system dialog, by the ids of their radio
+// buttons; None when OK was pressed with neither chosen.
+enum class SolveMethod { None = 0, GaussJordan = 1018, Lu = 1019 };
 
 // Everything modal or global that the calculator asks of its window.
 class CHost {
@@ -177,4 +180,7 @@ class CHost {
         const ConversionDialogContent& content) = 0;
     // The report of the machine's floating-point arithmetic, with OK and Help.
     virtual void ShowMachineFloatDialog(const std::string& report) = 0;
+    // The linear-system dialog: the method chosen after OK, nullopt after
+    // Cancel.
+    virtual std::optional<SolveMethod> ShowSolveDialog() = 0;
 };

@@ -179,6 +179,20 @@ void ScriptRunner::RunLine(const std::string& line) {
     } else if (command == "convert-cancel") {
         in.ExpectEnd();
         calc.host.QueueConversion(std::nullopt);
+    } else if (command == "solve") {
+        const std::string method = in.Word();
+        in.ExpectEnd();
+        if (method == "gauss")
+            calc.host.QueueSolveMethod(SolveMethod::GaussJordan);
+        else if (method == "lu")
+            calc.host.QueueSolveMethod(SolveMethod::Lu);
+        else if (method == "none")
+            calc.host.QueueSolveMethod(SolveMethod::None);
+        else
+            throw ScriptError{"no solve method " + method};
+    } else if (command == "solve-cancel") {
+        in.ExpectEnd();
+        calc.host.QueueSolveMethod(std::nullopt);
     } else if (command == "evaluator-input") {
         calc.host.QueueEvaluatorInput(in.Quoted());
         in.ExpectEnd();

@@ -97,6 +97,8 @@ void ScriptedHost::CheckNothingQueued() const {
         throw ScriptError{"a print dialog answer was queued but no print dialog was shown"};
     if (!conversions_.empty())
         throw ScriptError{"a conversion was queued but no conversion dialog opened"};
+    if (!solveMethods_.empty())
+        throw ScriptError{"a solve answer was queued but no linear-system dialog opened"};
 }
 
 int ScriptedHost::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
@@ -235,4 +237,21 @@ std::optional<ConversionChoice> ScriptedHost::ShowConversionDialog(
 
 void ScriptedHost::ShowMachineFloatDialog(const std::string& report) {
     out_ << "dialog \"Machine Float Characteristics\" " << Quote(report) << '\n';
+std::optional<SolveMethod> ScriptedHost::ShowSolveDialog() {
+    out_ << "dialog solve -> ";
+    if (solveMethods_.empty()) {
+        out_ << "?\n";
+        throw ScriptError{"the linear-system dialog was not answered"};
+    }
+    const std::optional<SolveMethod> method = solveMethods_.front();
+    solveMethods_.pop_front();
+    if (!method)
+        out_ << "cancel\n";
+    else if (*method == SolveMethod::GaussJordan)
+        out_ << "gauss\n";
+    else if (*method == SolveMethod::Lu)
+        out_ << "lu\n";
+    else
+        out_ << "none\n";
+    return method;
 }

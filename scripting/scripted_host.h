@@ -37,6 +37,8 @@ class ScriptedHost : public CHost {
     void QueueConversion(std::optional<ConversionChoice> choice) {
         conversions_.push_back(std::move(choice));
     }
+    // The answer to the next linear-system dialog; nullopt: Cancel.
+    void QueueSolveMethod(std::optional<SolveMethod> method) { solveMethods_.push_back(method); }
     // The evaluator that Parse starts (normally the one beside the program).
     void SetEvaluatorProgram(std::string program) { evaluatorProgram_ = std::move(program); }
     // Throws ScriptError when a queued answer or input was never asked for.
@@ -81,6 +83,7 @@ class ScriptedHost : public CHost {
     std::optional<ConversionChoice> ShowConversionDialog(
         const ConversionDialogContent& content) override;
     void ShowMachineFloatDialog(const std::string& report) override;
+    std::optional<SolveMethod> ShowSolveDialog() override;
 
   private:
     std::ostream& out_;
@@ -91,6 +94,7 @@ class ScriptedHost : public CHost {
     std::deque<std::optional<std::string>> printDialogs_;
     std::optional<int> menuChoice_;
     std::deque<std::optional<ConversionChoice>> conversions_;
+    std::deque<std::optional<SolveMethod>> solveMethods_;
     std::string evaluatorProgram_;
     Improviser improviser_;
     std::optional<PopupMenu> lastPopup_;

@@ -8,6 +8,7 @@
 #include "shell/parse_console.h"
 #include "shell/prompt_box.h"
 #include "shell/qt_printer.h"
+#include "shell/solve_dialog.h"
 #include "shell/splash_window.h"
 #include "shell/text_codec.h"
 
@@ -211,6 +212,12 @@ void QtHost::ShowMachineFloatDialog(const std::string& report) {
     const ArrowWhileAsking arrow(waitDepth_);
     MachineFloatDialog dialog(ToQt(report), [this] { ShowHelp(kMachineFloatHelpContext); }, &window_);
     dialog.exec();
+}
+
+std::optional<SolveMethod> QtHost::ShowSolveDialog() {
+    const ArrowWhileAsking arrow(waitDepth_);
+    SolveDialog dialog(&window_);
+    return dialog.Ask();
 }
 
 } // namespace zentabl

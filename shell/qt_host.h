@@ -44,6 +44,7 @@ class QtHost : public CHost {
     std::optional<ConversionChoice> ShowConversionDialog(
         const ConversionDialogContent& content) override;
     void ShowMachineFloatDialog(const std::string& report) override;
+    std::optional<SolveMethod> ShowSolveDialog() override;
 
     bool ToolTipsEnabled() const { return toolTips_; }
     // Tests and the screenshot tool start without the splash's pause.
