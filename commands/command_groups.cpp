@@ -11,6 +11,8 @@
 #include "procedures/rearrange_procedures.h"
 #include "procedures/row_operations.h"
 #include "procedures/set_radix.h"
+#include "solvers/simplex_command.h"
+#include "solvers/solve_command.h"
 #include "testscreate/compare_registers.h"
 #include "testscreate/matrix_creation.h"
 #include "testscreate/matrix_tests.h"
@@ -154,8 +156,8 @@ constexpr CommandRow kProcedureRows[] = {
     {"Row:Swap", OnRowSwap},
     {"Save to Text File", SaveToTextFile},
     {"Set Radix", OnSetRadix},
-    {"Simplex", nullptr},
-    {"Solve Ax = b", nullptr},
+    {"Simplex", OnSimplex},
+    {"Solve Ax = b", OnSolveLinearSystem},
     {"Trace", OnTrace},
     {"TriDiagonal Form", nullptr},
     {"Machine Floating Point", OnMachineFloatingPoint},

@@ -237,6 +237,8 @@ std::optional<ConversionChoice> ScriptedHost::ShowConversionDialog(
 
 void ScriptedHost::ShowMachineFloatDialog(const std::string& report) {
     out_ << "dialog \"Machine Float Characteristics\" " << Quote(report) << '\n';
+}
+
 std::optional<SolveMethod> ScriptedHost::ShowSolveDialog() {
     out_ << "dialog solve -> ";
     if (solveMethods_.empty()) {
