@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+#include <newmat.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "solvers/simplex.h"
+
+namespace {
+
+enum Kind { Le, Ge, Eq };
+
+struct Constraint {
+    std::vector<double> a;
+    Kind kind;
+    double b;
+};
+
+struct Problem {
+    std::vector<double> c; // maximise c . x
+    std::vector<Constraint> rows;
+};
+
+struct Solution {
+    SimplexOutcome outcome;
+    double z = 0;
+    std::vector<double> x;
+};
+
+// Builds the tableau (<= rows first, then >=, then =) and runs the method.
+Solution Solve(const Problem& p) {
+    const int n = int(p.c.size());
+    std::vector<const Constraint*> ordered;
+    for (Kind kind : {Le, Ge, Eq})
+        for (const Constraint& row : p.rows)
+            if (row.kind == kind) ordered.push_back(&row);
+    const int m = int(ordered.size());
+    NEWMAT::Matrix a(m + 2, n + 1);
+    a = 0.0;
+    for (int k = 0; k < n; ++k)
+        a(1, k + 2) = p.c[k];
+    for (int i = 0; i < m; ++i) {
+        a(i + 2, 1) = ordered[i]->b;
+        for (int k = 0; k < n; ++k)
+            a(i + 2, k + 2) = -ordered[i]->a[k];
+    }
+    auto count = [&](Kind kind) {
+        return int(std::count_if(p.rows.begin(), p.rows.end(),
+                                 [kind](const Constraint& row) { return row.kind == kind; }));
+    };
+    const SimplexResult result = Simplex(a, m, n, count(Le), count(Ge), count(Eq));
+    Solution s{result.outcome, a(1, 1), std::vector<double>(n, 0.0)};
+    for (int i = 0; i < m; ++i)
+        if (result.iposv[i] <= n) s.x[result.iposv[i] - 1] = a(i + 2, 1);
+    return s;
+}
+
+bool Feasible(const Problem& p, const std::vector<double>& x, double tolerance) {
+    for (double value : x)
+        if (value < -tolerance) return false;
+    for (const Constraint& row : p.rows) {
+        double lhs = 0;
+        for (std::size_t k = 0; k < x.size(); ++k)
+            lhs += row.a[k] * x[k];
+        const double slack = row.b - lhs;
+        if ((row.kind == Le && slack < -tolerance) || (row.kind == Ge && slack > tolerance) ||
+            (row.kind == Eq && std::fabs(slack) > tolerance))
+            return false;
+    }
+    return true;
+}
+
+double Objective(const Problem& p, const std::vector<double>& x) {
+    double z = 0;
+    for (std::size_t k = 0; k < x.size(); ++k)
+        z += p.c[k] * x[k];
+    return z;
+}
+
+// Solves the square system by Gaussian elimination; false when singular.
+bool SolveSquare(std::vector<std::vector<double>> a, std::vector<double> b, std::vector<double>& x) {
+    const int n = int(b.size());
+    for (int col = 0; col < n; ++col) {
+        int pivot = col;
+        for (int r = col + 1; r < n; ++r)
+            if (std::fabs(a[r][col]) > std::fabs(a[pivot][col])) pivot = r;
+        if (std::fabs(a[pivot][col]) < 1e-9) return false;
+        std::swap(a[pivot], a[col]);
+        std::swap(b[pivot], b[col]);
+        for (int r = 0; r < n; ++r) {
+            if (r == col) continue;
+            const double f = a[r][col] / a[col][col];
+            for (int k = col; k < n; ++k)
+                a[r][k] -= f * a[col][k];
+            b[r] -= f * b[col];
+        }
+    }
+    x.resize(n);
+    for (int r = 0; r < n; ++r)
+        x[r] = b[r] / a[r][r];
+    return true;
+}
+
+// The best objective over the vertices of a bounded problem (every choice of
+// n active constraints among the rows and the bounds x >= 0), or nothing.
+std::optional<double> BestVertex(const Problem& p) {
+    const int n = int(p.c.size());
+    std::vector<Constraint> planes = p.rows;
+    for (int k = 0; k < n; ++k) {
+        Constraint bound{std::vector<double>(n, 0.0), Ge, 0.0};
+        bound.a[k] = 1;
+        planes.push_back(bound);
+    }
+    const int total = int(planes.size());
+    std::optional<double> best;
+    std::vector<int> pick(n);
+    // Every n-subset of the planes, in lexicographic order.
+    for (int i = 0; i < n; ++i)
+        pick[i] = i;
+    for (;;) {
+        std::vector<std::vector<double>> a;
+        std::vector<double> b;
+        for (int i : pick) {
+            a.push_back(planes[i].a);
+            b.push_back(planes[i].b);
+        }
+        std::vector<double> x;
+        if (SolveSquare(a, b, x) && Feasible(p, x, 1e-7)) {
+            const double z = Objective(p, x);
+            if (!best || z > *best) best = z;
+        }
+        int i = n - 1;
+        while (i >= 0 && pick[i] == total - n + i)
+            --i;
+        if (i < 0) break;
+        ++pick[i];
+        for (int j = i + 1; j < n; ++j)
+            pick[j] = pick[j - 1] + 1;
+    }
+    return best;
+}
+
+} // namespace
+
+TEST(Simplex, TextbookProblemsReachTheirKnownOptima) {
+    struct Case {
+        const char* name;
+        Problem problem;
+        SimplexOutcome outcome;
+        double z;
+        std::vector<double> x;
+    };
+    const Case cases[] = {
+        {"two bounds", {{1, 1}, {{{1, 0}, Le, 2}, {{0, 1}, Le, 3}}}, SimplexOutcome::Optimal, 5, {2, 3}},
+        {"production plan",
+         {{3, 5}, {{{1, 0}, Le, 4}, {{0, 2}, Le, 12}, {{3, 2}, Le, 18}}},
+         SimplexOutcome::Optimal, 36, {2, 6}},
+        {"nothing to gain", {{-1, -2}, {{{1, 1}, Le, 4}}}, SimplexOutcome::Optimal, 0, {0, 0}},
+        {"only >=, a minimum as a maximum",
+         {{-2, -3}, {{{1, 1}, Ge, 4}, {{1, 3}, Ge, 6}}},
+         SimplexOutcome::Optimal, -9, {3, 1}},
+        {"only =", {{1, 2, 3}, {{{1, 1, 1}, Eq, 6}, {{1, -1, 0}, Eq, 0}}}, SimplexOutcome::Optimal, 18,
+         {0, 0, 6}},
+        {"mixed kinds",
+         {{1, 1, 3, -0.5}, {{{1, 0, 2, 0}, Le, 740}, {{0, 2, 0, -7}, Le, 0}, {{0, 1, -1, 2}, Ge, 0.5},
+                            {{1, 1, 1, 1}, Eq, 9}}},
+         SimplexOutcome::Optimal, 17.025, {0, 3.325, 4.725, 0.95}},
+        {"unbounded", {{1, 1}, {{{1, -1}, Le, 1}}}, SimplexOutcome::Unbounded, 0, {}},
+        {"infeasible", {{1, 1}, {{{1, 1}, Le, 1}, {{1, 1}, Ge, 2}}}, SimplexOutcome::Infeasible, 0, {}},
+        {"infeasible equality", {{1}, {{{1}, Le, 1}, {{1}, Eq, 3}}}, SimplexOutcome::Infeasible, 0, {}},
+        // Beale's problem, which cycles under the largest-coefficient rule
+        // without a safeguard.
+        {"degenerate (Beale)",
+         {{0.75, -20, 0.5, -6},
+          {{{0.25, -8, -1, 9}, Le, 0}, {{0.5, -12, -0.5, 3}, Le, 0}, {{0, 0, 1, 0}, Le, 1}}},
+         SimplexOutcome::Optimal, 1.25, {1, 0, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        const Solution s = Solve(c.problem);
+        EXPECT_EQ(s.outcome, c.outcome) << c.name;
+        if (c.outcome != SimplexOutcome::Optimal) continue;
+        EXPECT_NEAR(s.z, c.z, 1e-9) << c.name;
+        for (std::size_t k = 0; k < c.x.size(); ++k)
+            EXPECT_NEAR(s.x[k], c.x[k], 1e-9) << c.name << " x" << k + 1;
+    }
+}
+
+TEST(Simplex, CountsThatDoNotAddUpAreRefused) {
+    NEWMAT::Matrix a(4, 3);
+    a = 0.0;
+    EXPECT_EQ(Simplex(a, 2, 2, 1, 0, 0).outcome, SimplexOutcome::BadCounts);
+    EXPECT_EQ(Simplex(a, 2, 2, 3, -1, 0).outcome, SimplexOutcome::BadCounts);
+}
+
+TEST(Simplex, RandomBoundedProblemsMatchTheBestVertex) {
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<int> coefficient(-5, 5);
+    std::uniform_int_distribution<int> rhs(0, 12);
+    int optimal = 0;
+    int infeasible = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        const int n = 2 + trial % 3;
+        Problem p;
+        for (int k = 0; k < n; ++k)
+            p.c.push_back(coefficient(random));
+        const int extra = 1 + trial % 3;
+        for (int i = 0; i < extra; ++i) {
+            Constraint row{{}, Kind(random() % 3), double(rhs(random))};
+            for (int k = 0; k < n; ++k)
+                row.a.push_back(coefficient(random));
+            p.rows.push_back(row);
+        }
+        // A box keeps every problem bounded.
+        for (int k = 0; k < n; ++k) {
+            Constraint bound{std::vector<double>(n, 0.0), Le, 10};
+            bound.a[k] = 1;
+            p.rows.push_back(bound);
+        }
+        const Solution s = Solve(p);
+        const std::optional<double> best = BestVertex(p);
+        if (!best) {
+            EXPECT_EQ(s.outcome, SimplexOutcome::Infeasible) << "trial " << trial;
+            ++infeasible;
+            continue;
+        }
+        ASSERT_EQ(s.outcome, SimplexOutcome::Optimal) << "trial " << trial;
+        EXPECT_NEAR(s.z, *best, 1e-7 * std::max(1.0, std::fabs(*best))) << "trial " << trial;
+        EXPECT_TRUE(Feasible(p, s.x, 1e-7)) << "trial " << trial;
+        EXPECT_NEAR(Objective(p, s.x), s.z, 1e-7) << "trial " << trial;
+        ++optimal;
+    }
+    EXPECT_GT(optimal, 100);
+    EXPECT_GT(infeasible, 20);
+}
