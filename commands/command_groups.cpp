@@ -8,6 +8,7 @@
 #include "procedures/element_wise.h"
 #include "procedures/extract_procedures.h"
 #include "procedures/norms_products.h"
+#include "procedures/pending_procedures.h"
 #include "procedures/rearrange_procedures.h"
 #include "procedures/row_operations.h"
 #include "procedures/set_radix.h"
@@ -97,9 +98,9 @@ constexpr CommandRow kProcedureRows[] = {
     {"Complex Conjugate", OnComplexConjugate},
     {"Complex to Composite", OnComplexToComposite},
     {"Composite to Complex", OnCompositeToComplex},
-    {"Concat Diag", nullptr},
-    {"Concat Horiz", nullptr},
-    {"Concat Vert", nullptr},
+    {"Concat Diag", OnConcatDiagonal},
+    {"Concat Horiz", OnConcatHorizontal},
+    {"Concat Vert", OnConcatVertical},
     {"Determinant", OnDeterminant},
     {"Diagonalize", nullptr},
     {"Eigenvalues", nullptr},
@@ -142,8 +143,8 @@ constexpr CommandRow kProcedureRows[] = {
     {"Set Multiply:Schurr", SetMultiplySchur},
     {"Sort Ascending", OnSortAscending},
     {"Sort Descending", OnSortDescending},
-    {"Vector:Dot Product", nullptr},
-    {"Vector:Cross Product", nullptr},
+    {"Vector:Dot Product", OnDotProduct},
+    {"Vector:Cross Product", OnCrossProduct},
     {"Vector:Norm", OnVectorNorm},
     {"Reshape", OnReshape},
     {"Rotate Left", OnRotateLeft},

@@ -13,3 +13,10 @@
 EqualsOutcome FinishPendingProcedure(CCalculatorDlg& dlg, PendingOperation operation,
                                      const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
                                      NEWMAT::Matrix& result);
+
+// The rows that begin them. A concatenation writes its cue into the display.
+void OnConcatDiagonal(CCalculatorDlg& dlg);
+void OnConcatHorizontal(CCalculatorDlg& dlg);
+void OnConcatVertical(CCalculatorDlg& dlg);
+void OnDotProduct(CCalculatorDlg& dlg);
+void OnCrossProduct(CCalculatorDlg& dlg);

@@ -20,6 +20,7 @@
 #include "procedures/determinant_procedures.h"
 #include "procedures/extract_procedures.h"
 #include "procedures/norms_products.h"
+#include "procedures/pending_procedures.h"
 #include "procedures/rearrange_procedures.h"
 #include "procedures/row_operations.h"
 #include "procedures/set_radix.h"
@@ -58,6 +59,15 @@ Matrix RandomHermitian(int n, std::mt19937& random) {
     }
     return h;
 }
+
+// A join begun and finished at once: the matrix joined with itself.
+template <Procedure begin> void WithItself(CCalculatorDlg& dlg) {
+    begin(dlg);
+    dlg.OnEquals();
+}
+constexpr Procedure ConcatDiagonalWithItself = WithItself<OnConcatDiagonal>;
+constexpr Procedure ConcatHorizontalWithItself = WithItself<OnConcatHorizontal>;
+constexpr Procedure ConcatVerticalWithItself = WithItself<OnConcatVertical>;
 
 void Time(const char* label, const Matrix& m, bool complex, const Case& c, std::ostream& sink) {
     ScriptedCalculator calc(sink);
@@ -114,6 +124,9 @@ int main() {
         {"Matrix Norm", OnMatrixNorm, {}, true},
         {"Matrix: Diag Product", OnDiagProduct, {}},
         {"Set Radix", OnSetRadix, {"16"}, true},
+        {"Concat Diag =", ConcatDiagonalWithItself, {}},
+        {"Concat Horiz =", ConcatHorizontalWithItself, {}},
+        {"Concat Vert =", ConcatVerticalWithItself, {}},
     };
     for (const Case& c : realCases)
         Time("real 500 x 500", real, false, c, sink);
@@ -129,6 +142,8 @@ int main() {
         {"Complex to Composite", OnComplexToComposite, {}},
         {"Trace", OnTrace, {}, true},
         {"Matrix: Diag Product", OnDiagProduct, {}},
+        {"Concat Diag =", ConcatDiagonalWithItself, {}},
+        {"Concat Horiz =", ConcatHorizontalWithItself, {}},
     };
     for (const Case& c : complexCases)
         Time("complex 500 x 500", complex, true, c, sink);

@@ -11,6 +11,7 @@
 #include "procedures/determinant_procedures.h"
 #include "procedures/extract_procedures.h"
 #include "procedures/norms_products.h"
+#include "procedures/pending_procedures.h"
 #include "procedures/rearrange_procedures.h"
 #include "procedures/row_operations.h"
 #include "procedures/set_radix.h"
@@ -114,6 +115,7 @@ class RandomPrompts {
         if (Below(15) == 0)
             calc_.dlg.IsComplexMode() ? calc_.dlg.SetRealMode() : calc_.dlg.SetComplexMode();
         if (Below(40) == 0) calc_.dlg.ClearCalculator();
+        if (Below(5) == 0) calc_.dlg.OnEquals(); // finishes a pending join or product
         transcript.str("");
         const Matrix before = calc_.dlg.GetCurrentMatrix();
         const bool complexBefore = calc_.dlg.IsComplexMode();
