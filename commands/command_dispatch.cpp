@@ -42,7 +42,7 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
     const CommandRow* row = FindRow(kind, picked);
     // Recall and the creations show their matrix as set; one that leaves the
     // current matrix as it was leaves the entry state as it was too.
-    const unsigned colourBefore = dlg.Display().ForeColor();
+    const bool setBefore = dlg.IsSetState();
     const unsigned long changesBefore = dlg.CurrentMatrixChanges();
     switch (kind) {
     case Store:
@@ -59,7 +59,7 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
         break;
     }
     if ((kind == Recall || kind == Create) && dlg.CurrentMatrixChanges() == changesBefore)
-        dlg.Display().SetForeColor(colourBefore);
+        setBefore ? dlg.EnterSetState() : dlg.EnterEditingState();
     // A factorisation leaves its name in the box; every other group is shown
     // again, ready for the next choice.
     if (kind != Factor) ShowCommandList(dlg, static_cast<CommandListKind>(kind));

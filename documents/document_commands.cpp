@@ -106,7 +106,7 @@ void OnFileOpen(CCalculatorDlg& dlg) {
     }
     NameDocument(dlg, *path);
     dlg.UpdateStatusLine(2, 0);
-    dlg.Display().SetForeColor(kSetColor);
+    dlg.EnterSetState();
     dlg.ShowCurrentMatrix();
 }
 
