@@ -271,6 +271,8 @@ class CCalculatorDlg {
     void ReportEntryFault(int index, std::size_t at);
     // With keyboard entry on, the entry text takes the display's text.
     void FollowDisplay();
+    // ShowCurrentMatrix for a matrix at hand, without unpacking it again.
+    void ShowMatrix(const NEWMAT::Matrix& matrix);
     void InsertText(const std::string& text);
     // Whether the entry text is (what is left of) the cue a two-operand key
     // wrote into the display.

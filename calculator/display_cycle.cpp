@@ -2,7 +2,6 @@
 // matrix becomes text again (ShowCurrentMatrix), and the status line.
 
 #include <algorithm>
-#include <cctype>
 
 #include "archive/packed_matrix.h"
 #include "calculator/calculator_dlg.h"
@@ -84,7 +83,10 @@ void CCalculatorDlg::SetDisplayText(const std::string& text) {
 }
 
 void CCalculatorDlg::ShowCurrentMatrix() {
-    const NEWMAT::Matrix matrix = GetCurrentMatrix();
+    ShowMatrix(GetCurrentMatrix());
+}
+
+void CCalculatorDlg::ShowMatrix(const NEWMAT::Matrix& matrix) {
     const bool changedSinceShown = shownChanges_ != currentChanges_;
     shownChanges_ = currentChanges_;
     if (!Exist(matrix)) {
@@ -176,31 +178,21 @@ void CCalculatorDlg::SetEntry() {
     // Letter case does not matter. The entry text itself keeps what was typed,
     // so while nothing is stored it still equals the display. An operator's
     // cue is not the user's text: SE on it is SE on an empty display.
-    std::string text = ShowsOperatorCue() ? std::string() : entryText_;
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (const EntryFault fault = FindEntryFault(text, complexMode_); fault.index != kEntryValid) {
-        ReportEntryFault(fault.index, fault.at);
+    static const std::string kNoText;
+    EntryReading reading = ReadEntryText(ShowsOperatorCue() ? kNoText : entryText_, complexMode_);
+    if (reading.fault.index != kEntryValid) {
+        ReportEntryFault(reading.fault.index, reading.fault.at);
         return;
     }
-
-    exponentFlag_ = text.find('e') != std::string::npos;
-    NEWMAT::Matrix matrix;
-    if (complexMode_)
-        matrix = ParseComplex(text);
-    else if (exponentFlag_)
-        matrix = ParseRealExponent(text);
-    else
-        matrix = ParseReal(text);
-
-    if (!Exist(matrix)) {
+    exponentFlag_ = reading.exponent;
+    if (!Exist(reading.matrix)) {
         Display().SetFocus();
         return;
     }
-    SetCurrentMatrix(matrix);
-    matrix.CleanUp();
+    SetCurrentMatrix(reading.matrix);
     EnterSetState();
-    ShowCurrentMatrix();
+    ShowMatrix(reading.matrix);
+    reading.matrix.CleanUp();
     host_.SetFocusTo(IDC_OPTIONS_CAPTION);
 }
 

@@ -47,6 +47,20 @@ struct EntryFault {
 };
 EntryFault FindEntryFault(const std::string& text, bool complexMode);
 
+// What SE makes of an entry text: the fault, or the matrix and whether the
+// text holds an exponent mark.
+struct EntryReading {
+    EntryFault fault;
+    bool exponent = false;
+    NEWMAT::Matrix matrix;
+};
+
+// An entry text checked and read as SE reads it, letter case ignored:
+// FindEntryFault, then ParseComplex in complex mode, ParseRealExponent for
+// a text with an "e", else ParseReal. A real text without exponents is
+// checked and read in one pass. On an error the matrix is empty.
+EntryReading ReadEntryText(const std::string& text, bool complexMode);
+
 // Real text without exponents. The row count is the number of lines (split at
 // LF; a final LF ends the last line, blank lines count). The numbers, read in
 // order as strtod reads them, fill the matrix row by row; the column count is

@@ -3,24 +3,49 @@
 #include "platform/number_parse.h"
 
 #include <algorithm>
+#include <array>
+#include <climits>
+#include <string_view>
 #include <vector>
 
-// Every reader walks its text once with a position that only moves forward;
-// strtod reads each number where it starts.
+// Every reader walks its text once with a position that only moves forward,
+// without copying it; strtod reads each number where it starts.
 
 namespace {
 
+// Character classes of the readers and of the real-mode entry check, one
+// table lookup per character.
+enum CharClass : unsigned char {
+    kPlainNumber = 1, // "+-.0123456789\r\n": what the plain reader passes over
+    kCSpace = 2,      // what strtod skips
+    kRealEntry = 4,   // allowed in a real-mode entry: digits . + - e E blank CR LF
+    kExponentMark = 8 // e E
+};
+
+constexpr std::array<unsigned char, 256> MakeClasses() {
+    std::array<unsigned char, 256> classes{};
+    for (unsigned char c : std::string_view("+-.0123456789\r\n"))
+        classes[c] |= kPlainNumber | kRealEntry;
+    for (unsigned char c : std::string_view(" \t\n\v\f\r"))
+        classes[c] |= kCSpace;
+    for (unsigned char c : std::string_view("eE"))
+        classes[c] |= kExponentMark | kRealEntry;
+    classes[static_cast<unsigned char>(' ')] |= kRealEntry;
+    return classes;
+}
+
+constexpr std::array<unsigned char, 256> kClasses = MakeClasses();
+
+bool Is(char c, unsigned char charClass) {
+    return (kClasses[static_cast<unsigned char>(c)] & charClass) != 0;
+}
+
 bool IsCSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return Is(c, kCSpace);
 }
 
 bool IsLineBreak(char c) {
     return c == '\n' || c == '\r';
-}
-
-// Characters a number of the plain reader is made of, line breaks included.
-bool IsPlainNumberCharacter(char c) {
-    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || IsLineBreak(c);
 }
 
 // Lines split at LF; a final LF ends the last line rather than starting one.
@@ -28,6 +53,73 @@ std::size_t CountLines(const std::string& text) {
     if (text.empty()) return 0;
     const auto breaks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
     return text.back() == '\n' ? breaks : breaks + 1;
+}
+
+// Blank-separated words of the first line: the likely column count.
+std::size_t FirstLineWords(const std::string& text) {
+    std::size_t words = 0;
+    bool inWord = false;
+    for (char c : text) {
+        if (c == '\n') break;
+        const bool space = IsCSpace(c);
+        if (!space && !inWord) ++words;
+        inWord = !space;
+    }
+    return words;
+}
+
+// The values of a text, read in order, poured row by row into `matrix` as
+// rows x (count / rows), the surplus dropped. Storage for the guessed
+// column count is taken at once and the values are written straight into
+// it; only values beyond it go to a list of their own.
+class RowFiller {
+  public:
+    RowFiller(NEWMAT::Matrix& matrix, std::size_t rows, std::size_t guessedColumns)
+        : matrix_(matrix), rows_(rows), columns_(guessedColumns) {
+        if (rows_ == 0 || columns_ == 0) return;
+        matrix_.ReSize(static_cast<int>(rows_), static_cast<int>(columns_));
+        first_ = next_ = matrix_.Store();
+        end_ = first_ + rows_ * columns_;
+    }
+
+    void Add(double value) {
+        if (next_ != end_)
+            *next_++ = value;
+        else
+            rest_.push_back(value);
+    }
+
+    void Finish() {
+        if (rows_ == 0) {
+            matrix_.CleanUp();
+            return;
+        }
+        const auto inPlace = static_cast<std::size_t>(next_ - first_);
+        const std::size_t columns = (inPlace + rest_.size()) / rows_;
+        // The guess held: every value the matrix keeps is in place.
+        if (columns == columns_ && columns_ > 0) return;
+        std::vector<double> values(first_, next_);
+        values.insert(values.end(), rest_.begin(), rest_.end());
+        matrix_.ReSize(static_cast<int>(rows_), static_cast<int>(columns));
+        std::copy_n(values.begin(), rows_ * columns, matrix_.Store());
+    }
+
+  private:
+    NEWMAT::Matrix& matrix_;
+    std::size_t rows_;
+    std::size_t columns_;
+    double* first_ = nullptr;
+    double* next_ = nullptr;
+    double* end_ = nullptr;
+    std::vector<double> rest_;
+};
+
+// A column guess whose storage the text could not fill (each value takes at
+// least two characters) is not taken.
+std::size_t PlausibleColumns(const std::string& text, std::size_t rows) {
+    const std::size_t columns = FirstLineWords(text);
+    const std::size_t most = std::min<std::size_t>(text.size() / 2 + 1, INT_MAX);
+    return rows > 0 && columns <= most / rows ? columns : 0;
 }
 
 // rows x (values / rows) filled row by row; surplus values are dropped.
@@ -47,40 +139,73 @@ double NumberAt(const char* p) {
     return ReadCNumber(p, &end);
 }
 
+// What the plain reader met while checking a real-mode entry as it read.
+enum class PlainOutcome { Read, Invalid, Exponent };
+
+// The plain reader. It reads each line as a blank, the line and CR LF, and
+// repeats: pass the run of number characters (line breaks included) and the
+// one character after it, skip white space, read a number where it stops.
+// The blank and CR LF are not written out: a LF inside a run stands for
+// the CR LF and the next line's blank, which is the character passed after
+// the run. With kCheck every character is also checked as a real-mode entry
+// character; the first one that is not, or an exponent mark, ends the
+// reading.
+template <bool kCheck> PlainOutcome ReadPlain(const std::string& text, RowFiller& filler) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    // The text starts with the blank in front of its first line.
+    for (bool first = true;; first = false) {
+        if (!first) {
+            while (p < end && Is(*p, kPlainNumber) && *p != '\n')
+                ++p;
+            if (p == end) break;
+            if (kCheck && *p != '\n') {
+                if (!Is(*p, kRealEntry)) return PlainOutcome::Invalid;
+                if (Is(*p, kExponentMark)) return PlainOutcome::Exponent;
+            }
+            ++p;
+        }
+        for (; p < end && IsCSpace(*p); ++p)
+            if (kCheck && !Is(*p, kRealEntry)) return PlainOutcome::Invalid;
+        if (p == end) break;
+        filler.Add(NumberAt(p));
+    }
+    return PlainOutcome::Read;
+}
+
 } // namespace
 
 NEWMAT::Matrix ParseReal(const std::string& text) {
+    NEWMAT::Matrix matrix;
     const std::size_t rows = CountLines(text);
-    if (rows == 0) return NEWMAT::Matrix();
+    RowFiller filler(matrix, rows, PlausibleColumns(text, rows));
+    ReadPlain<false>(text, filler);
+    filler.Finish();
+    return matrix;
+}
 
-    // Every line is read as a blank, the line and CR LF.
-    std::string work;
-    work.reserve(text.size() + 3 * rows);
-    std::size_t start = 0;
-    for (std::size_t line = 0; line < rows; ++line) {
-        std::size_t stop = text.find('\n', start);
-        if (stop == std::string::npos) stop = text.size();
-        work += ' ';
-        work.append(text, start, stop - start);
-        work += "\r\n";
-        start = stop + 1;
+EntryReading ReadEntryText(const std::string& text, bool complexMode) {
+    EntryReading reading;
+    if (!complexMode) {
+        const std::size_t rows = CountLines(text);
+        RowFiller filler(reading.matrix, rows, PlausibleColumns(text, rows));
+        const PlainOutcome outcome = ReadPlain<true>(text, filler);
+        if (outcome == PlainOutcome::Read) {
+            filler.Finish();
+            return reading;
+        }
     }
-
-    // Each step passes the number just read (the run of number characters)
-    // and the one separator after it, skips white space and reads the next
-    // number; the last step reads nothing and is not a value.
-    std::vector<double> values;
-    const char* p = work.c_str();
-    const char* const end = p + work.size();
-    while (p < end) {
-        while (p < end && IsPlainNumberCharacter(*p))
-            ++p;
-        if (p < end) ++p;
-        while (p < end && IsCSpace(*p))
-            ++p;
-        if (p < end) values.push_back(NumberAt(p));
+    reading.fault = FindEntryFault(text, complexMode);
+    if (reading.fault.index != kEntryValid) {
+        reading.matrix.CleanUp();
+        return reading;
     }
-    return FillRows(rows, values);
+    reading.exponent = text.find_first_of("eE") != std::string::npos;
+    if (complexMode)
+        reading.matrix = ParseComplex(text);
+    else
+        reading.matrix = ParseRealExponent(text);
+    return reading;
 }
 
 NEWMAT::Matrix ParseRealExponent(const std::string& text) {

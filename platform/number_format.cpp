@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -59,11 +61,50 @@ void PadField(std::string& out, std::size_t start, int fieldWidth) {
     }
 }
 
+// Fixed decimals by integer arithmetic, several times faster than to_chars.
+// The value scaled by 10^decimals is at most 2^40, so the one rounding of
+// the scaling moves it by at most 2^-13; unless its fraction lies within
+// 2^-10 of one half, rounding it to a whole number then rounds the exact
+// binary value as to_chars does, and the text is the same. Returns false,
+// writing nothing, for the values it leaves to to_chars.
+bool AppendFixedByInteger(std::string& out, double value, int decimals) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    static constexpr std::uint64_t kWholePowers[] = {1,      10,      100,      1000,      10000,
+                                                     100000, 1000000, 10000000, 100000000,
+                                                     1000000000};
+    if (decimals >= static_cast<int>(std::size(kPowers))) return false;
+    const double scaled = std::fabs(value) * kPowers[decimals];
+    if (!(scaled < 0x1p40)) return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 0x1p-10) return false;
+    const std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    const std::uint64_t integerPart = digits / kWholePowers[decimals];
+    std::uint64_t decimalPart = digits % kWholePowers[decimals];
+    // Written backwards: the decimals, the point, the integer part, the sign.
+    char buffer[48];
+    char* p = buffer + sizeof buffer;
+    for (int i = 0; i < decimals; ++i) {
+        *--p = static_cast<char>('0' + decimalPart % 10);
+        decimalPart /= 10;
+    }
+    if (decimals > 0) *--p = '.';
+    std::uint64_t rest = integerPart;
+    do {
+        *--p = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (std::signbit(value)) *--p = '-';
+    out.append(p, buffer + sizeof buffer);
+    return true;
+}
+
 } // namespace
 
 void AppendFixedDecimals(std::string& out, double value, int decimals) {
     if (AppendNonFinite(out, value)) return;
     decimals = ClampDecimals(decimals);
+    if (AppendFixedByInteger(out, value, decimals)) return;
     AppendChars(out, value, std::chars_format::fixed, decimals);
 }
 

@@ -1,0 +1,152 @@
+// The single-pass entry reader and the integer fast path of the fixed
+// format against the implementations they replaced (reference_text.h),
+// byte for byte, on thousands of random texts and matrices.
+
+#include "matrixtext/matrix_text.h"
+#include "tests/matrixtext/reference_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+
+namespace {
+
+bool SameMatrix(const NEWMAT::Matrix& a, const NEWMAT::Matrix& b) {
+    return a.Nrows() == b.Nrows() && a.Ncols() == b.Ncols() &&
+           std::memcmp(a.Store(), b.Store(), sizeof(double) * a.Storage()) == 0;
+}
+
+// Characters of entry texts, the valid ones far more often than the others.
+std::string RandomText(std::mt19937& random) {
+    static const std::string kCommon = "0123456789012345678901234567890123456789 .  +-\r\n\n";
+    static const std::string kRare = "eE(),\t\rxX";
+    std::uniform_int_distribution<int> length(0, 60);
+    std::uniform_int_distribution<int> rare(0, 30);
+    std::string text;
+    for (int n = length(random); n > 0; --n) {
+        const std::string& from = rare(random) == 0 ? kRare : kCommon;
+        text += from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+    }
+    return text;
+}
+
+// Rows of numbers as people type and paste them: ragged rows, runs of
+// blanks, CR LF or LF, signs, points, exponents and pairs now and then.
+std::string RandomMatrixText(std::mt19937& random, bool complex) {
+    std::uniform_int_distribution<int> count(0, 6);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> choice(0, 9);
+    auto number = [&] {
+        std::string n;
+        if (choice(random) < 3) n += choice(random) < 7 ? '-' : '+';
+        for (int k = count(random); k >= 0; --k)
+            n += static_cast<char>('0' + digit(random));
+        if (choice(random) < 5) n += '.';
+        for (int k = count(random); k > 0; --k)
+            n += static_cast<char>('0' + digit(random));
+        if (choice(random) == 0) {
+            n += choice(random) < 5 ? 'e' : 'E';
+            n += "-0";
+            n += static_cast<char>('0' + digit(random));
+        }
+        return n;
+    };
+    std::string text;
+    for (int rows = count(random); rows >= 0; --rows) {
+        text += std::string(choice(random) < 2 ? 1 : 0, ' ');
+        for (int c = count(random); c >= 0; --c) {
+            if (complex && choice(random) < 8) {
+                text += '(';
+                text += number();
+                text += ", ";
+                text += number();
+                text += ')';
+            } else {
+                text += number();
+            }
+            text += std::string(1 + (choice(random) < 2 ? count(random) : 0), ' ');
+        }
+        text += choice(random) < 5 ? "\r\n" : "\n";
+    }
+    if (choice(random) < 3) text.pop_back();
+    return text;
+}
+
+// SE as it was: lower case, check, then the reader the text calls for.
+void ExpectReadAsBefore(const std::string& text, bool complex) {
+    std::string lower = text;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const EntryReading got = ReadEntryText(text, complex);
+    const int error = reference::ValidateEntryText(lower, complex);
+    ASSERT_EQ(got.fault.index, error) << text;
+    if (error != kEntryValid) {
+        EXPECT_EQ(got.matrix.Storage(), 0) << text;
+        return;
+    }
+    const bool exponent = lower.find('e') != std::string::npos;
+    EXPECT_EQ(got.exponent, exponent) << text;
+    const NEWMAT::Matrix expected = complex    ? reference::ParseComplex(lower)
+                                    : exponent ? reference::ParseRealExponent(lower)
+                                               : reference::ParseReal(lower);
+    EXPECT_TRUE(SameMatrix(got.matrix, expected)) << text;
+}
+
+} // namespace
+
+TEST(ReaderComparison, EntryTextsReadAsBefore) {
+    std::mt19937 random(20261206);
+    for (int i = 0; i < 6000; ++i) {
+        const bool complex = i % 3 == 0;
+        ExpectReadAsBefore(RandomText(random), complex);
+        ExpectReadAsBefore(RandomMatrixText(random, complex), complex);
+    }
+}
+
+TEST(ReaderComparison, PlainReaderReadsAnyTextAsBefore) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> byte(1, 255);
+    for (int i = 0; i < 4000; ++i) {
+        std::string text = i % 2 ? RandomText(random) : RandomMatrixText(random, false);
+        if (i % 5 == 0) text[text.size() / 2] = static_cast<char>(byte(random));
+        EXPECT_TRUE(SameMatrix(ParseReal(text), reference::ParseReal(text))) << text;
+    }
+}
+
+TEST(ReaderComparison, FixedFormatWritesAsBefore) {
+    std::mt19937_64 random(11);
+    std::uniform_int_distribution<int> decimals(0, 17);
+    std::uniform_int_distribution<int> exponent(-12, 16);
+    std::uniform_int_distribution<int> kind(0, 9);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<long long> whole(-100000, 100000);
+    for (int i = 0; i < 3000; ++i) {
+        const int d = decimals(random);
+        NEWMAT::Matrix m(3, 7);
+        for (int k = 0; k < m.Storage(); ++k) {
+            double& x = m.Store()[k];
+            switch (kind(random)) {
+            case 0: // a tie at the last decimal, or next to one
+                x = (whole(random) + 0.5) / std::pow(10.0, std::min(d, 6));
+                if (kind(random) < 5) x = std::nextafter(x, kind(random) < 5 ? 1e300 : -1e300);
+                break;
+            case 1:
+                x = kind(random) < 5 ? -0.0 : -std::pow(10.0, -d - 1);
+                break;
+            case 2:
+                x = kind(random) < 3 ? INFINITY : kind(random) < 5 ? -INFINITY : NAN;
+                break;
+            default:
+                x = mantissa(random) * std::pow(10.0, exponent(random));
+            }
+        }
+        const int width = i % 5;
+        EXPECT_EQ(FormatFixed(m, width, d, 10), reference::FormatFixedDecimals(m, width, d))
+            << "decimals " << d;
+    }
+}
