@@ -1,6 +1,7 @@
 #include "scripting/scripted_calculator.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "commands/command_tables.h"
 #include "commands/menu_tables.h"
@@ -14,13 +15,19 @@ constexpr int kRightButton = 2;
 std::string WithCrLf(const std::string& text) {
     std::string result;
     result.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        if (text[i] == '\n' || text[i] == '\r') {
-            result += "\r\n";
-        } else {
-            result += text[i];
-        }
+    // Whole stretches between line breaks are copied at once.
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        if (!lf) lf = end;
+        const auto* cr = static_cast<const char*>(std::memchr(p, '\r', lf - p));
+        const char* brk = cr ? cr : lf;
+        result.append(p, brk);
+        if (brk == end) break;
+        result += "\r\n";
+        // A CR LF pair is one break.
+        p = brk + (cr && cr + 1 == lf ? 2 : 1);
     }
     return result;
 }
