@@ -34,17 +34,6 @@ TEST_F(NormsRadixTest, NormsOfKnownLength) {
               "message \"Error\" \"Selected object is not a vector\" icon=stop buttons=ok -> ok\n");
 }
 
-TEST_F(NormsRadixTest, DiagonalProductInBothModes) {
-    SetCurrent(Rows(2, 3, {2, 9, 9, 9, 3, 9}));
-    Run(OnDiagProduct);
-    EXPECT_TRUE(Near(Current(), Rows(1, 1, {6}), 0.0));
-    calc.dlg.SetComplexMode();
-    // (1 + 2i)(3 − i)(−2i) = (5 + 5i)(−2i) = 10 − 10i
-    SetCurrent(Rows(3, 6, {1, 7, 7, 2, 7, 7, 7, 3, 7, 7, -1, 7, 7, 7, 0, 7, 7, -2}));
-    Run(OnDiagProduct);
-    EXPECT_TRUE(Near(Current(), Rows(1, 2, {10, -10}), 1e-14));
-}
-
 TEST_F(NormsRadixTest, RadixAcceptsTwoTo256Only) {
     SetCurrent(Rows(1, 2, {255.9, -1.5}));
     struct Case {

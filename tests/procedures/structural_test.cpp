@@ -50,47 +50,6 @@ TEST_F(StructuralTest, ReshapeReadsBackAndRefusesNonDivisors) {
     }
 }
 
-TEST_F(StructuralTest, CutsReadBackTheirPartOfTheMatrix) {
-    const Matrix m = RandomMatrix(4, 5, 3);
-    struct Case {
-        Procedure procedure;
-        std::initializer_list<std::optional<std::string>> inputs;
-        Matrix expected;
-    };
-    const Case cases[] = {
-        {OnGetRow, {"3"}, m.Row(3)},
-        {OnGetColumn, {"5"}, m.Column(5)},
-        {OnGetSubmatrix, {"2", "4", "3", "4"}, m.SubMatrix(2, 4, 3, 4)},
-        {OnGetSubmatrix, {"1", "4", "1", "5"}, m},
-    };
-    for (const Case& c : cases) {
-        SetCurrent(m);
-        Run(c.procedure, c.inputs);
-        EXPECT_TRUE(Near(Current(), c.expected, 0.0));
-    }
-}
-
-TEST_F(StructuralTest, SumsAndDiagonalAgreeWithTheElements) {
-    const Matrix m = RandomMatrix(3, 4, 4);
-    SetCurrent(m);
-    Run(OnRowSum);
-    Matrix ones(4, 1);
-    ones = 1.0;
-    EXPECT_TRUE(Near(Current(), m * ones, 1e-12));
-    SetCurrent(m);
-    Run(OnColumnSum);
-    Matrix onesRow(1, 3);
-    onesRow = 1.0;
-    EXPECT_TRUE(Near(Current(), onesRow * m, 1e-12));
-    SetCurrent(m);
-    Run(OnGetDiagonal);
-    Matrix diagonal(3, 4);
-    diagonal = 0.0;
-    for (int i = 1; i <= 3; ++i)
-        diagonal(i, i) = m(i, i);
-    EXPECT_TRUE(Near(Current(), diagonal, 0.0));
-}
-
 TEST_F(StructuralTest, ComplexCutsWorkOnComplexColumns) {
     calc.dlg.SetComplexMode();
     // [(1,7) (2,8) (3,9); (4,10) (5,11) (6,12)]
