@@ -240,6 +240,3 @@ void CCalculatorDlg::SetCurrentCommandList(int kind) {
 double CCalculatorDlg::SeriesTolerance() const {
     return seriesTolerance_;
 }
-void CCalculatorDlg::SetSeriesTolerance(double tolerance) {
-    seriesTolerance_ = tolerance;
-}

@@ -239,8 +239,7 @@ class CCalculatorDlg {
     void SetDocumentPath(const std::string& path) { documentPath_ = path; }
     ConversionMemory& RememberedConversions() { return conversionMemory_; }
 
-    double SeriesTolerance() const;
-    void SetSeriesTolerance(double tolerance);
+    double SeriesTolerance() const; // 1e-7, set when the dialog opens
 
     // ---- The prompt box. An empty box gives 0, 0.0 or "". Escape or Cancel
     // throws PromptCancelled, which the command frame takes as the end of the

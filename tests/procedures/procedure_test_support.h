@@ -27,7 +27,7 @@ class ProcedureTest : public CalculatorFixture {
 
     void SetCurrent(const Matrix& m) {
         calc.dlg.SetCurrentMatrix(m);
-        calc.display.SetForeColor(kSetColor);
+        calc.dlg.EnterSetState();
         calc.dlg.ShowCurrentMatrix();
     }
     using CalculatorFixture::SetCurrent;
