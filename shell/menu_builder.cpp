@@ -53,6 +53,10 @@ QKeySequence ShortcutFor(int commandId) {
     };
     static const Binding kBindings[] = {
         {ID_EDIT_UNDO, "Ctrl+Z"},
+        {ID_FILE_NEW, "Ctrl+N"},
+        {ID_FILE_OPEN, "Ctrl+O"},
+        {ID_FILE_SAVE, "Ctrl+S"},
+        {ID_FILE_PRINT, "Ctrl+P"},
         {ID_HELP_CONTENTS, "F1"},
         {ID_APP_EXIT, "Ctrl+Q"},
     };
