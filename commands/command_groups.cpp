@@ -7,11 +7,13 @@
 #include "procedures/determinant_procedures.h"
 #include "procedures/element_wise.h"
 #include "procedures/extract_procedures.h"
+#include "procedures/factorisations.h"
 #include "procedures/norms_products.h"
 #include "procedures/pending_procedures.h"
 #include "procedures/rearrange_procedures.h"
 #include "procedures/row_operations.h"
 #include "procedures/set_radix.h"
+#include "procedures/spectral.h"
 #include "solvers/simplex_command.h"
 #include "solvers/solve_command.h"
 #include "testscreate/compare_registers.h"
@@ -34,12 +36,12 @@ void SetMultiplySchur(CCalculatorDlg& dlg) {
 }
 
 constexpr CommandRow kTestRows[] = {
-    {"Characteristic", nullptr},
+    {"Characteristic", OnCharacteristic},
     {"Compare", OnCompare},
     {"Condition Number", OnTestConditionNumber},
     {"Double Stochastic", OnTestDoubleStochastic},
     {"Determinant", OnDeterminant},
-    {"Eigenvalues", nullptr},
+    {"Eigenvalues", OnEigenvalues},
     {"Hermitian", OnTestHermitian},
     {"Matrix Norm", OnMatrixNorm},
     {"Orthogonal", OnTestOrthogonal},
@@ -92,7 +94,7 @@ constexpr CommandRow kRegisterRows[] = {
 constexpr CommandRow kProcedureRows[] = {
     {"Adjugate", OnAdjugate},
     {"Balance", OnBalance},
-    {"Characteristic", nullptr},
+    {"Characteristic", OnCharacteristic},
     {"Column:Sum", OnColumnSum},
     {"Compare", OnCompare},
     {"Complex Conjugate", OnComplexConjugate},
@@ -102,10 +104,10 @@ constexpr CommandRow kProcedureRows[] = {
     {"Concat Horiz", OnConcatHorizontal},
     {"Concat Vert", OnConcatVertical},
     {"Determinant", OnDeterminant},
-    {"Diagonalize", nullptr},
-    {"Eigenvalues", nullptr},
-    {"Eigenvectors1", nullptr},
-    {"Eigenvectors2", nullptr},
+    {"Diagonalize", OnDiagonalize},
+    {"Eigenvalues", OnEigenvalues},
+    {"Eigenvectors1", OnEigenvectors1},
+    {"Eigenvectors2", OnEigenvectors2},
     {"Element:Arccos", OnElementArccos},
     {"Element:Arcsin", OnElementArcsin},
     {"Element:Arctan", OnElementArctan},
@@ -130,13 +132,13 @@ constexpr CommandRow kProcedureRows[] = {
     {"Get Diagonal", OnGetDiagonal},
     {"Get Row", OnGetRow},
     {"Get Submatrix", OnGetSubmatrix},
-    {"Hessenberg Form", nullptr},
+    {"Hessenberg Form", OnHessenbergForm},
     {"Integer", OnElementInteger},
-    {"Matrix: cos(M)", nullptr},
+    {"Matrix: cos(M)", OnMatrixCos},
     {"Matrix: Diag Product", OnDiagProduct},
-    {"Matrix: exp(M)", nullptr},
+    {"Matrix: exp(M)", OnMatrixExp},
     {"Matrix: Norm", OnMatrixNorm},
-    {"Matrix: sin(M)", nullptr},
+    {"Matrix: sin(M)", OnMatrixSin},
     {"Set Multiply:Matrix", SetMultiplyMatrix},
     {"Set Multiply:Kronecker", SetMultiplyKronecker},
     {"Set Multiply:Scalar", SetMultiplyScalar},
@@ -160,7 +162,7 @@ constexpr CommandRow kProcedureRows[] = {
     {"Simplex", OnSimplex},
     {"Solve Ax = b", OnSolveLinearSystem},
     {"Trace", OnTrace},
-    {"TriDiagonal Form", nullptr},
+    {"TriDiagonal Form", OnTriDiagonalForm},
     {"Machine Floating Point", OnMachineFloatingPoint},
 };
 
@@ -187,9 +189,9 @@ constexpr CommandRow kCreateRows[] = {
 };
 
 constexpr CommandRow kFactorRows[] = {
-    {"Factor:LU->Lower", nullptr}, {"Factor:LU->Upper", nullptr}, {"Factor:Cholesky", nullptr},
-    {"Factor:QR->Q", nullptr},     {"Factor:QR->R", nullptr},     {"Factor:SVD->D", nullptr},
-    {"Factor:SVD->U", nullptr},    {"Factor:SVD->V", nullptr},    {"Factor:Jacobi", nullptr},
+    {"Factor:LU->Lower", OnFactorLuLower}, {"Factor:LU->Upper", OnFactorLuUpper}, {"Factor:Cholesky", OnFactorCholesky},
+    {"Factor:QR->Q", OnFactorQrQ},     {"Factor:QR->R", OnFactorQrR},     {"Factor:SVD->D", OnFactorSvdD},
+    {"Factor:SVD->U", OnFactorSvdU},    {"Factor:SVD->V", OnFactorSvdV},    {"Factor:Jacobi", OnFactorJacobi},
 };
 
 constexpr CommandGroup kGroups[] = {

@@ -7,6 +7,7 @@
 #include "documents/document_format.h"
 #include "documents/text_export.h"
 #include "matrixlib/ztmath.h"
+#include "platform/wait_cursor.h"
 
 namespace {
 
@@ -20,17 +21,6 @@ constexpr char kApplicationTitle[] = "Zentabl";
 constexpr char kPathnameLabel[] = "Pathname:";
 constexpr char kDocumentFilter[] = "Data Files (*.mtx)";
 constexpr char kDocumentExtension[] = "mtx";
-
-class WaitCursor {
-  public:
-    explicit WaitCursor(CHost& host) : host_(host) { host_.BeginWaitCursor(); }
-    ~WaitCursor() { host_.EndWaitCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-  private:
-    CHost& host_;
-};
 
 void ReportUnableToOpen(CCalculatorDlg& dlg) {
     dlg.Host().MessageBox(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);

@@ -13,6 +13,7 @@ pick "Element:Integer"
 show
 show matrix
 press Factor
+answer ok
 pick "Factor:Cholesky"
 show
 press Test

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "matrixlib/ztmath.h"
+#include "procedures/factorisations.h"
+#include "procedures/spectral.h"
+#include "tests/procedures/procedure_test_support.h"
+
+namespace {
+
+class FactorSpectralTest : public ProcedureTest {
+  protected:
+    // The current matrix after running procedure on m.
+    Matrix After(Procedure procedure, const Matrix& m) {
+        SetCurrent(m);
+        Run(procedure);
+        return Current();
+    }
+
+    // The temporary register t; the current matrix stays.
+    Matrix TemporaryRegister() {
+        const Matrix shown = Current();
+        calc.dlg.RecallRegister("           t");
+        const Matrix t = Current();
+        SetCurrent(shown);
+        return t;
+    }
+};
+
+// Elements in [−1, 1].
+Matrix SmallRandom(int rows, int cols, unsigned seed) {
+    return RandomMatrix(rows, cols, seed) * 0.1;
+}
+
+double MaxDiff(const Matrix& a, const Matrix& b) {
+    if (a.Nrows() != b.Nrows() || a.Ncols() != b.Ncols()) return INFINITY;
+    return (a - b).MaximumAbsoluteValue();
+}
+
+Matrix Eye(int n) {
+    return NEWMAT::IdentityMatrix(n);
+}
+
+// The off-diagonal part.
+Matrix OffDiagonal(Matrix m) {
+    for (int i = 1; i <= std::min(m.Nrows(), m.Ncols()); ++i)
+        m(i, i) = 0.0;
+    return m;
+}
+
+} // namespace
+
+TEST_F(FactorSpectralTest, FactorsReproduceTheMatrix) {
+    for (auto [rows, cols] : {std::pair{1, 1}, {5, 3}, {8, 8}}) {
+        const Matrix A = SmallRandom(rows, cols, rows * 10 + cols);
+        const Matrix Q = After(OnFactorQrQ, A), R = After(OnFactorQrR, A);
+        EXPECT_LT(MaxDiff(Q * R, A), 1e-14 * rows) << rows << "x" << cols;
+        EXPECT_LT(MaxDiff(Q.t() * Q, Eye(cols)), 1e-14 * rows);
+        const Matrix U = After(OnFactorSvdU, A), D = After(OnFactorSvdD, A), V = After(OnFactorSvdV, A);
+        EXPECT_LT(MaxDiff(U * D * V.t(), A), 1e-14 * rows) << rows << "x" << cols;
+        EXPECT_LT(MaxDiff(V.t() * V, Eye(cols)), 1e-14 * rows);
+    }
+    const Matrix S = SmallRandom(6, 6, 3);
+    const Matrix L = After(OnFactorLuLower, S), Up = After(OnFactorLuUpper, S);
+    // L·U is S with its rows permuted: same determinant up to sign.
+    EXPECT_NEAR(std::fabs((L * Up).Determinant()), std::fabs(S.Determinant()), 1e-14);
+    const Matrix P = S * S.t() + Eye(6);
+    const Matrix C = After(OnFactorCholesky, P);
+    EXPECT_LT(MaxDiff(C * C.t(), P), 1e-13);
+    EXPECT_EQ(C(1, 6), 0.0);
+    // Jacobi on a positive definite matrix: eigenvectors.
+    const Matrix J = After(OnFactorJacobi, P);
+    const Matrix T = J.t() * P * J;
+    EXPECT_LT(OffDiagonal(T).MaximumAbsoluteValue(), 1e-13);
+    EXPECT_EQ(TakeTranscript(), "");
+}
+
+TEST_F(FactorSpectralTest, SingularLuStoresNothing) {
+    const Matrix A = SmallRandom(4, 4, 5);
+    Matrix singular = A;
+    singular.Row(4) = A.Row(1) * 2.0 - A.Row(2);
+    EXPECT_EQ(MaxDiff(After(OnFactorLuLower, singular), singular), 0.0);
+    EXPECT_EQ(TakeTranscript(), "message \"LU Decomposition Error\" \"Singular Matrix\" "
+                                "icon=stop buttons=ok -> ok\n");
+}
+
+TEST_F(FactorSpectralTest, SymmetricEigenpairsUpToOrderOneHundred) {
+    for (int n : {2, 30, 100}) {
+        Matrix A = SmallRandom(n, n, n);
+        A = A + A.t();
+        const double norm = std::sqrt(A.SumSquare());
+        for (auto procedure : {OnEigenvectors1, OnEigenvectors2}) {
+            const Matrix V = After(procedure, A);
+            const Matrix d = TemporaryRegister();
+            ASSERT_EQ(d.Nrows(), n);
+            Matrix D(n, n);
+            D = 0.0;
+            for (int i = 1; i <= n; ++i)
+                D(i, i) = d(i, 1);
+            EXPECT_LT(MaxDiff(A * V, V * D), 1e-10 * norm) << n;
+            EXPECT_LT(MaxDiff(V.t() * V, Eye(n)), 1e-12 * n) << n;
+        }
+        const Matrix diagonal = After(OnDiagonalize, A);
+        EXPECT_LT(OffDiagonal(diagonal).MaximumAbsoluteValue(), 1e-12 * norm);
+        EXPECT_NEAR(diagonal.Trace(), A.Trace(), 1e-12 * norm);
+        const Matrix tri = After(OnTriDiagonalForm, A);
+        for (int i = 1; i <= n; ++i)
+            for (int j = i + 2; j <= n; ++j)
+                EXPECT_LT(std::fabs(tri(i, j)) + std::fabs(tri(j, i)), 1e-12 * norm);
+    }
+    EXPECT_EQ(TakeTranscript(), "");
+}
+
+TEST_F(FactorSpectralTest, CharacteristicRootsAreTheEigenvalues) {
+    // Q·diag(1, 2.5, −3, 4.25, 6, −7.5, 9, 0.5)·Qᵀ, Q a reflector: the
+    // polynomial's roots (as the companion matrix's eigenvalues) come back.
+    const double roots[] = {1, 2.5, -3, 4.25, 6, -7.5, 9, 0.5};
+    const int n = 8;
+    NEWMAT::ColumnVector v(n);
+    NEWMAT::DiagonalMatrix L(n);
+    for (int i = 1; i <= n; ++i) {
+        v(i) = 1.0 + 0.3 * i;
+        L(i) = roots[i - 1];
+    }
+    const Matrix Q = Eye(n) - v * v.t() * (2.0 / v.SumSquare());
+    const Matrix coefficients = After(OnCharacteristic, Q * L * Q.t());
+    EXPECT_EQ(calc.host.WaitCursorDepth(), 0);
+    const Matrix values = After(OnEigenvalues, Companion2(coefficients));
+    for (double root : roots) {
+        double nearest = INFINITY;
+        for (int i = 1; i <= n; ++i)
+            nearest = std::fmin(nearest, std::hypot(values(i, 1) - root, values(i, 2)));
+        EXPECT_LT(nearest, 1e-8 * std::fabs(root)) << root;
+    }
+    // A refusal still ends the wait cursor.
+    After(OnCharacteristic, SmallRandom(2, 3, 1));
+    EXPECT_EQ(calc.host.WaitCursorDepth(), 0);
+    EXPECT_EQ(TakeTranscript(), "message \"Error\" \"Non-Square Matrix\" icon=stop buttons=ok -> ok\n");
+}
+
+TEST(SeriesMessage, ACountOfOneHundredHasNotConverged) {
+    const struct {
+        int count;
+        const char* text;
+    } cases[] = {
+        {1, "Series converged after 0 iterations"},
+        {99, "Series converged after 98 iterations"},
+        {100, "Series failed to converge after 99 iterations"},
+        {101, "Series failed to converge after 100 iterations"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SeriesMessage(c.count), c.text) << c.count;
+}
