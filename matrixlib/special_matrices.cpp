@@ -1,11 +1,12 @@
 #include "matrixlib/special_matrices.h"
 
 #include "matrixlib/creation.h"
+#include "matrixlib/lapack_routines.h"
 #include "matrixlib/matrix_view.h"
-
-#include <newmatap.h>
+#include "matrixlib/zt_error.h"
 
 #include <cmath>
+#include <vector>
 
 using namespace ztmath::detail;
 
@@ -65,10 +66,25 @@ Matrix PlaneRotation(double t) {
 
 Matrix RandomOrthogonal(int* seed, int n) {
     if (n < 1) return Matrix();
-    const Matrix R = Random(seed, n, n, -100.0, 100.0);
-    NEWMAT::DiagonalMatrix D(n);
-    Matrix U(n, n);
-    Matrix V(n, n);
-    NEWMAT::SVD(R, D, U, V, false, true);
-    return V;
+    Matrix R = Random(seed, n, n, -100.0, 100.0);
+    // LAPACK reads newmat's row-major store as Rᵀ = V Σ Uᵀ, so the left
+    // singular vectors it writes over the store (column-major) are R's right
+    // singular vectors V, and read row by row they are Vᵀ.
+    std::vector<double> values(n);
+    // The rows of Uᵀ, which LAPACK returns as well.
+    std::vector<double> leftFactor(static_cast<std::size_t>(n) * n);
+    std::vector<int> iwork(8 * static_cast<std::size_t>(n));
+    double unused = 0.0;
+    const int one = 1;
+    int info = 0;
+    int lwork = -1;
+    double best = 0.0;
+    dgesdd_("O", &n, &n, R.Store(), &n, values.data(), &unused, &one, leftFactor.data(), &n, &best,
+            &lwork, iwork.data(), &info, 1);
+    lwork = static_cast<int>(best);
+    std::vector<double> work(lwork);
+    dgesdd_("O", &n, &n, R.Store(), &n, values.data(), &unused, &one, leftFactor.data(), &n,
+            work.data(), &lwork, iwork.data(), &info, 1);
+    if (info != 0) nrerror("Singular values did not converge");
+    return R.t();
 }

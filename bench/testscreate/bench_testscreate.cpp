@@ -73,6 +73,21 @@ int main() {
                {"Double Stochastic", OnTestDoubleStochastic},
                {"Symmetric", OnTestSymmetric},
                {"Condition Number", OnTestConditionNumber}});
+    // Matrices on the yes side, which the tests must look at in full.
+    calc.dlg.SetCurrentMatrix(RandomOrthogonal(&seed, 500));
+    Report("500 x 500 orthogonal: Orthogonal", Seconds([&] { OnTestOrthogonal(calc.dlg); }));
+    NEWMAT::Matrix definite = a.t() * a;
+    for (int i = 1; i <= 500; ++i)
+        definite(i, i) += 1.0;
+    calc.dlg.SetCurrentMatrix(definite);
+    Report("500 x 500 definite: Positive Definite",
+           Seconds([&] { OnTestPositiveDefinite(calc.dlg); }));
+    NEWMAT::Matrix uniform(500, 500);
+    uniform = 1.0 / 500;
+    calc.dlg.SetCurrentMatrix(uniform);
+    Report("500 x 500 all 1/500: Double Stochastic",
+           Seconds([&] { OnTestDoubleStochastic(calc.dlg); }));
+
     const NEWMAT::Matrix hermitian = RandomHermitian(500, 500, -1.0, 1.0);
     TimeTests(calc, hermitian, true,
               {{"Hermitian", OnTestHermitian},
@@ -80,6 +95,9 @@ int main() {
                {"Symmetric", OnTestSymmetric},
                {"Rank", OnTestRank},
                {"Condition Number", OnTestConditionNumber}});
+
+    calc.dlg.SetCurrentMatrix(RandomUnitary(500, 500, -1.0, 1.0));
+    Report("complex 500 x 500 unitary: Unitary", Seconds([&] { OnTestUnitary(calc.dlg); }));
 
     NEWMAT::Matrix made;
     Report("Random 2000 x 2000, library call",

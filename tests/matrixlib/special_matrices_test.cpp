@@ -27,8 +27,15 @@ TEST(SpecialMatrices, RandomOrthogonalHasOrthonormalColumns) {
         EXPECT_MATRIX_NEAR(Gram(q), Eye(n), 1e-12) << n;
         EXPECT_MATRIX_NEAR(q * q.t(), Eye(n), 1e-12) << n;
     }
-    int seed = -3;
+    // The right singular vectors of the random matrix: R·Q has orthogonal
+    // columns (R·V = U·Σ).
+    int seed = -3, same = -3;
     const Matrix a = RandomOrthogonal(&seed, 5);
+    const Matrix rq = Random(&same, 5, 5, -100.0, 100.0) * a;
+    const Matrix g = Gram(rq);
+    for (int i = 1; i <= 5; ++i)
+        for (int j = 1; j < i; ++j)
+            EXPECT_NEAR(g(i, j), 0.0, 1e-9 * g(1, 1));
     EXPECT_GT(MaxDiff(a, RandomOrthogonal(&seed, 5)), 0.01); // the generator continues
     EXPECT_EQ(Exist(RandomOrthogonal(&seed, 0)), 0);
 }
