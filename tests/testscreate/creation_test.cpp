@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "matrixlib/ztmath.h"
-#include "tests/commands/calculator_fixture.h"
 #include "tests/matrixlib/matrix_checks.h"
+#include "tests/support/calculator_fixture.h"
 #include "testscreate/matrix_creation.h"
 
 namespace {

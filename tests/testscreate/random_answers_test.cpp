@@ -14,7 +14,7 @@
 #include <string>
 
 #include "scripting/scripted_calculator.h"
-#include "tests/calculator/calculator_fixture.h"
+#include "tests/support/scratch_directory.h"
 #include "testscreate/compare_registers.h"
 #include "testscreate/matrix_creation.h"
 
@@ -72,7 +72,7 @@ class RandomAnswersTest : public ::testing::TestWithParam<unsigned> {
 TEST_P(RandomAnswersTest, NeverCrashesNorTouchesOtherFiles) {
     // The working directory is the only entry of a directory of its own, so
     // a file written beside it would show.
-    ScratchDirectory outer;
+    ScratchDirectory outer(ScratchDirectory::Enter);
     fs::create_directory("work");
     fs::current_path("work");
 
