@@ -423,9 +423,8 @@ void CalculatorWindowTest::typingOverACueStartsTheSecondOperand() {
     WindowFixture f;
     f.Click(QStringLiteral("1 > 2 SE"));
     CCalculatorDlg& dlg = f.Window().Dialog();
-    dlg.RunCommand([&] {
-        dlg.BeginTwoOperand(PendingOperation(operation), cue.toStdString().c_str());
-    });
+    dlg.RunCommand(
+        [&] { dlg.BeginTwoOperand(PendingOperation(operation), cue.toStdString().c_str()); });
     QVERIFY(f.DisplayText().contains(QLatin1Char('\t')));
     QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(60, 30));
     QTest::keyClicks(&f.Display(), QStringLiteral("5 6"));
