@@ -17,7 +17,9 @@
 namespace {
 
 bool SameMatrix(const NEWMAT::Matrix& a, const NEWMAT::Matrix& b) {
-    return a.Nrows() == b.Nrows() && a.Ncols() == b.Ncols() &&
+    if (a.Nrows() != b.Nrows() || a.Ncols() != b.Ncols()) return false;
+    // An empty matrix has no store to compare.
+    return a.Storage() == 0 ||
            std::memcmp(a.Store(), b.Store(), sizeof(double) * a.Storage()) == 0;
 }
 
