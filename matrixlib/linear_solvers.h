@@ -33,5 +33,6 @@ Matrix Inverse(const Matrix& A);
 // det A from one LU: 0 when A is singular by a pivot; a non-finite element
 // leaves it undefined → nrerror("Matrix has non-finite elements").
 double Determinant(const Matrix& A);
-// det(A)·A⁻¹ from one LU; singular → nrerror("Singular Matrix").
+// det(A)·A⁻¹ from one LU, right even where det(A) alone is out of the
+// double range; singular → nrerror("Singular Matrix").
 Matrix Adjugate(const Matrix& A);

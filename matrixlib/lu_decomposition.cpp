@@ -68,7 +68,14 @@ double Determinant(const Matrix& A) {
     return LuFactors(A).Determinant();
 }
 
+// The determinant scales the inverse as mantissa and exponent: the adjugate
+// is often representable where the determinant alone over- or underflows.
 Matrix Adjugate(const Matrix& A) {
     const LuFactors factors(A);
-    return factors.Inverse() * factors.Determinant();
+    Matrix adjugate = factors.Inverse();
+    const ScaledProduct det = factors.DeterminantProduct();
+    double* element = adjugate.Store();
+    for (long k = 0; k < Count(adjugate); ++k)
+        element[k] = det.Scale(element[k]);
+    return adjugate;
 }

@@ -50,17 +50,19 @@ int LuFactors::Parity() const {
 }
 
 double LuFactors::Determinant() const {
-    if (singular_) return 0.0;
-    // Mantissa and exponent apart, so that no partial product overflows or
-    // underflows when the determinant itself is representable.
-    double mantissa = Parity();
-    long exponent = 0;
-    for (int k = 0; k < n_; ++k) {
-        int e = 0;
-        mantissa = std::frexp(mantissa * lu_[static_cast<size_t>(k) * n_ + k], &e);
-        exponent += e;
+    return DeterminantProduct().Value();
+}
+
+ScaledProduct LuFactors::DeterminantProduct() const {
+    ScaledProduct det;
+    if (singular_) {
+        det.MultiplyBy(0.0);
+        return det;
     }
-    return std::ldexp(mantissa, static_cast<int>(std::clamp(exponent, -100000L, 100000L)));
+    det.MultiplyBy(Parity());
+    for (int k = 0; k < n_; ++k)
+        det.MultiplyBy(lu_[static_cast<size_t>(k) * n_ + k]);
+    return det;
 }
 
 void LuFactors::RequireRegular() const {

@@ -3,6 +3,8 @@
 
 #include <newmat.h>
 
+#include "matrixlib/scaled_product.h"
+
 #include <vector>
 
 namespace ztmath::detail {
@@ -23,6 +25,8 @@ class LuFactors {
     // The parity times the product of the pivots, computed without
     // intermediate overflow; 0 when singular.
     double Determinant() const;
+    // The same product held apart as mantissa and exponent; 0 when singular.
+    ScaledProduct DeterminantProduct() const;
     // B becomes A⁻¹B. Singular → nrerror("Singular Matrix"); row count
     // other than n → nrerror("Matrix sizes do not agree").
     void Solve(NEWMAT::Matrix& B) const;
@@ -36,7 +40,7 @@ class LuFactors {
     void RequireRegular() const;
 
     int n_;
-    std::vector<double> lu_; // column-major
+    std::vector<double> lu_;  // column-major
     std::vector<int> pivots_; // LAPACK's, counted from 1
     bool singular_ = false;
 };

@@ -16,6 +16,7 @@
 #include "matrixlib/polynomial.h"
 #include "matrixlib/predicates.h"
 #include "matrixlib/rearrange.h"
+#include "matrixlib/scaled_product.h"
 #include "matrixlib/special_matrices.h"
 #include "matrixlib/symmetric_tridiagonal.h"
 #include "matrixlib/zt_error.h"

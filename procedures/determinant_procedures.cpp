@@ -23,21 +23,6 @@ const char* const kTraceLabel = "   Trace = ";
 const char* const kTraceUndefined = "Trace undefined for non-square matrix.";
 
 constexpr double kHermitianTolerance = 1e-8;
-// Beyond this power of two every double has over- or underflowed.
-constexpr long kExponentLimit = 4096;
-
-// Whether the library's LU with partial pivoting gets through M; it fails
-// for a pivot at or below its tolerance and for a non-finite element.
-bool Factorises(const Matrix& m, Matrix& lu, int& parity) {
-    lu = m;
-    NEWMAT::RowVector index;
-    try {
-        LuDcmp(lu, index, parity);
-    } catch (const ztmath::MathError&) {
-        return false;
-    }
-    return true;
-}
 
 Matrix ScaledBy(Matrix m, const ScaledProduct& factor) {
     NEWMAT::Real* element = m.Store();
@@ -60,32 +45,15 @@ bool Hermitian(const Matrix& m) {
 
 } // namespace
 
-void ScaledProduct::MultiplyBy(double factor) {
-    int exponent = 0;
-    mantissa_ = std::frexp(mantissa_ * factor, &exponent);
-    exponent_ = std::clamp(exponent_ + exponent, -kExponentLimit, kExponentLimit);
-}
-
-double ScaledProduct::Value() const {
-    return Scale(1.0);
-}
-
-double ScaledProduct::Scale(double x) const {
-    return std::ldexp(x * mantissa_, static_cast<int>(exponent_));
-}
-
+// The library's adjugate refuses a matrix that its LU, by the one
+// singularity rule, finds singular.
 bool RealAdjugate(const Matrix& m, Matrix& adjugate) {
     if (!Square(m)) return false;
-    Matrix lu;
-    int parity = 1;
-    if (!Factorises(m, lu, parity)) return false;
-    ScaledProduct det;
-    det.MultiplyBy(parity);
-    for (int i = 1; i <= lu.Nrows(); ++i)
-        det.MultiplyBy(lu(i, i));
-    Matrix inverse = NEWMAT::IdentityMatrix(m.Nrows());
-    GetLuSolVec(m, inverse);
-    adjugate = ScaledBy(inverse, det);
+    try {
+        adjugate = Adjugate(m);
+    } catch (const ztmath::MathError&) {
+        return false;
+    }
     return true;
 }
 
@@ -107,12 +75,16 @@ ScaledProduct HermitianDeterminant(const Matrix& m) {
     return det;
 }
 
+// The inverse of the composite decides singularity by the same LU rule.
 bool HermitianAdjugate(const Matrix& m, Matrix& adjugate) {
-    Matrix lu;
-    int parity = 1;
-    if (!Factorises(CplxToComposite(m), lu, parity)) return false;
+    Matrix inverse;
+    try {
+        inverse = CInv(m);
+    } catch (const ztmath::MathError&) {
+        return false;
+    }
     // The determinant is real, so both halves of the inverse scale alike.
-    adjugate = ScaledBy(CInv(m), HermitianDeterminant(m));
+    adjugate = ScaledBy(inverse, HermitianDeterminant(m));
     return true;
 }
 

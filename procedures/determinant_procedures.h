@@ -4,22 +4,9 @@
 
 #include <newmat.h>
 
+#include "matrixlib/scaled_product.h"
+
 class CCalculatorDlg;
-
-// A product held as mantissa · 2^exponent, so that the determinant of a large
-// matrix neither overflows nor underflows while it is formed.
-class ScaledProduct {
-  public:
-    void MultiplyBy(double factor);
-    // The product as a double (±infinity or 0 when it is out of range).
-    double Value() const;
-    // x times the product, rounded once at the end.
-    double Scale(double x) const;
-
-  private:
-    double mantissa_ = 1.0;
-    long exponent_ = 0;
-};
 
 // det(M) · M⁻¹ of a real square M into adjugate; false, with adjugate
 // untouched, when M is not square or singular by the library's LU rule.
