@@ -4,15 +4,9 @@
 #include <new>
 
 NEWMAT::Matrix LoadMatrixFile(const std::string& fileName) {
-    PackedMatrix packed;
-    if (ReadRegisterFile(fileName, packed) != RegisterFileResult::Ok) return NEWMAT::Matrix();
-    try {
-        return UnpackMatrix(packed);
-    } catch (const std::bad_alloc&) {
-    } catch (const RBD_COMMON::BaseException&) {
-        // newmat's own report of memory running out
-    }
-    return NEWMAT::Matrix();
+    NEWMAT::Matrix matrix;
+    ReadRegisterMatrix(fileName, matrix);
+    return matrix;
 }
 
 RegisterFileResult SaveMatrixFile(const NEWMAT::Matrix& matrix, const std::string& fileName) {

@@ -88,13 +88,18 @@ RegisterFileResult DeserializePacked(std::string_view bytes, PackedMatrix& packe
     return RegisterFileResult::Ok;
 }
 
-RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& packed) {
+namespace {
+
+// Opens the register file `fileName` and checks its header; on Ok the file
+// stands at the first element, and `header` and `elements` hold the counts.
+RegisterFileResult OpenRegister(const std::string& fileName, File& file, double header[2],
+                                std::size_t& elements) {
     // Opening a pipe or device would block or read without end.
     struct stat before {};
     if (stat(fileName.c_str(), &before) != 0)
         return errno == ENOENT ? RegisterFileResult::Missing : RegisterFileResult::CannotOpen;
     if (!S_ISREG(before.st_mode)) return RegisterFileResult::CannotOpen;
-    File file(std::fopen(fileName.c_str(), "rb"));
+    file.reset(std::fopen(fileName.c_str(), "rb"));
     if (!file) return errno == ENOENT ? RegisterFileResult::Missing : RegisterFileResult::CannotOpen;
     struct stat status {};
     if (fstat(fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode))
@@ -105,28 +110,57 @@ RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& p
     if (fileBytes < kHeaderBytes ||
         std::fread(headerBytes, 1, kHeaderBytes, file.get()) != kHeaderBytes)
         return RegisterFileResult::Damaged;
-    double header[2];
     CopyLittleEndian(header, headerBytes, 2);
-    std::size_t elements = 0;
-    const RegisterFileResult checked =
-        PromisedElements(header, (fileBytes - kHeaderBytes) / kValueBytes, elements);
-    if (checked != RegisterFileResult::Ok) return checked;
+    return PromisedElements(header, (fileBytes - kHeaderBytes) / kValueBytes, elements);
+}
 
+// Reads `elements` doubles at the file's position into `to`. The file may
+// have shrunk since it was measured.
+RegisterFileResult ReadElements(std::FILE* file, double* to, std::size_t elements) {
+    if (elements == 0) return RegisterFileResult::Ok;
+    if (std::fread(to, kValueBytes, elements, file) != elements) return RegisterFileResult::Damaged;
+    SwapIfBigEndian(to, elements);
+    return RegisterFileResult::Ok;
+}
+
+} // namespace
+
+RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& packed) {
+    File file;
+    double header[2];
+    std::size_t elements = 0;
+    const RegisterFileResult opened = OpenRegister(fileName, file, header, elements);
+    if (opened != RegisterFileResult::Ok) return opened;
     try {
         PackedMatrix loaded(2 + elements);
         loaded[0] = header[0];
         loaded[1] = header[1];
-        if (elements > 0) {
-            // The file may have shrunk since it was measured.
-            if (std::fread(loaded.data() + 2, kValueBytes, elements, file.get()) != elements)
-                return RegisterFileResult::Damaged;
-            SwapIfBigEndian(loaded.data() + 2, elements);
-        }
+        const RegisterFileResult read = ReadElements(file.get(), loaded.data() + 2, elements);
+        if (read != RegisterFileResult::Ok) return read;
         packed.swap(loaded);
     } catch (const std::bad_alloc&) {
         return RegisterFileResult::TooLarge;
     }
     return RegisterFileResult::Ok;
+}
+
+RegisterFileResult ReadRegisterMatrix(const std::string& fileName, NEWMAT::Matrix& matrix) {
+    File file;
+    double header[2];
+    std::size_t elements = 0;
+    const RegisterFileResult opened = OpenRegister(fileName, file, header, elements);
+    if (opened != RegisterFileResult::Ok) return opened;
+    RegisterFileResult result = RegisterFileResult::TooLarge;
+    try {
+        // Checked counts are whole and their product is `elements`.
+        matrix.ReSize(static_cast<int>(header[0]), static_cast<int>(header[1]));
+        result = ReadElements(file.get(), matrix.Store(), elements);
+    } catch (const std::bad_alloc&) {
+    } catch (const RBD_COMMON::BaseException&) {
+        // newmat's own report of memory running out
+    }
+    if (result != RegisterFileResult::Ok) matrix.CleanUp();
+    return result;
 }
 
 RegisterFileResult WriteRegisterFile(const std::string& fileName, const PackedMatrix& packed) {

@@ -41,6 +41,11 @@ RegisterFileResult DeserializePacked(std::string_view bytes, PackedMatrix& packe
 // checks. On any result other than Ok `packed` is left as it was.
 RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& packed);
 
+// The same load straight into `matrix`, without a packed copy: the counts
+// give its shape, the elements fill it row by row. On any result other than
+// Ok `matrix` is empty.
+RegisterFileResult ReadRegisterMatrix(const std::string& fileName, NEWMAT::Matrix& matrix);
+
 // Writes `packed` to `fileName` (bulk write) through SaveFileSafely, so a
 // failed, interrupted or concurrent save leaves a complete file. Ok or
 // CannotCreate (also for a file the user may not write).

@@ -41,6 +41,8 @@ TEST(PackedMatrix, PackAndUnpack) {
 
 // Damaged files are refused without reading past their end or allocating on
 // the word of their header, and leave the register as it was.
+const PackedMatrix kEmptyPacked = {0, 0};
+
 TEST(RegisterFile, DamagedAndRandomFiles) {
     ScratchFolder dir;
     std::vector<std::string> files = {
@@ -79,6 +81,13 @@ TEST(RegisterFile, DamagedAndRandomFiles) {
         EXPECT_EQ(DeserializePacked(bytes, fromMemory), result);
         EXPECT_LE(LargestAllocation(), bytes.size() + 1024);
         EXPECT_EQ(fromFile, fromMemory);
+        // Loaded straight into a matrix: the same answer and the same matrix.
+        NEWMAT::Matrix matrix(2, 2);
+        EXPECT_EQ(ReadRegisterMatrix(dir / "RegD", matrix), result) << i;
+        PackedMatrix repacked;
+        PackMatrix(matrix, repacked);
+        const PackedMatrix expected = result == RegisterFileResult::Ok ? fromFile : kEmptyPacked;
+        EXPECT_EQ(repacked, expected) << i;
         if (result == RegisterFileResult::Ok) {
             EXPECT_EQ(double(fromFile.size() - 2), fromFile[0] * fromFile[1]);
         } else {
