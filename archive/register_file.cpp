@@ -148,9 +148,12 @@ RegisterFileResult ReadRegisterMatrix(const std::string& fileName, NEWMAT::Matri
     File file;
     double header[2];
     std::size_t elements = 0;
-    const RegisterFileResult opened = OpenRegister(fileName, file, header, elements);
-    if (opened != RegisterFileResult::Ok) return opened;
-    RegisterFileResult result = RegisterFileResult::TooLarge;
+    RegisterFileResult result = OpenRegister(fileName, file, header, elements);
+    if (result != RegisterFileResult::Ok) {
+        matrix.CleanUp();
+        return result;
+    }
+    result = RegisterFileResult::TooLarge;
     try {
         // Checked counts are whole and their product is `elements`.
         matrix.ReSize(static_cast<int>(header[0]), static_cast<int>(header[1]));
