@@ -12,4 +12,8 @@ void dgetrs_(const char* trans, const int* n, const int* nrhs, const double* a, 
 void dgesdd_(const char* jobz, const int* m, const int* n, double* a, const int* lda, double* s,
              double* u, const int* ldu, double* vt, const int* ldvt, double* work,
              const int* lwork, int* iwork, int* info, unsigned long jobzLength);
+void dgelqf_(const int* m, const int* n, double* a, const int* lda, double* tau, double* work,
+             const int* lwork, int* info);
+void dorglq_(const int* m, const int* n, const int* k, double* a, const int* lda,
+             const double* tau, double* work, const int* lwork, int* info);
 }

@@ -19,6 +19,7 @@ inline const char* const kNotComplex = "Not a complex matrix";
 inline const char* const kSizeMismatch = "Matrix sizes do not agree";
 inline const char* const kNonFinite = "Matrix has non-finite elements";
 inline const char* const kTooLarge = "Matrix too large";
+inline const char* const kSvdNotConverged = "Singular values did not converge";
 
 // Relative tolerance of the yes/no tests.
 inline constexpr double kTestTolerance = 1e-10;

@@ -41,7 +41,7 @@ std::vector<double> ScaledSingularValues(const Matrix& M) {
     std::vector<double> work(lwork);
     dgesdd_("N", &m, &n, a.data(), &m, values.data(), nullptr, &m, nullptr, &n, work.data(),
             &lwork, iwork.data(), &info, 1);
-    if (info != 0) nrerror("Singular values did not converge");
+    if (info != 0) nrerror(kSvdNotConverged);
     return values;
 }
 

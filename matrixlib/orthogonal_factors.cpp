@@ -1,12 +1,17 @@
+// QR and SVD factors through LAPACK. newmat's row-major store of the m × n
+// matrix A is the column-major store of Aᵀ (n × m), so both work on Aᵀ and
+// read the factors of A back without copying through a transpose:
+// Aᵀ = L·P (LQ) gives A = Pᵀ·Lᵀ, and Aᵀ = U'·S·V'ᵀ gives A = V'·S·U'ᵀ.
+
 #include "matrixlib/orthogonal_factors.h"
 
+#include "matrixlib/lapack_routines.h"
 #include "matrixlib/matrix_view.h"
 #include "matrixlib/power_of_two_scaling.h"
 #include "matrixlib/zt_error.h"
 
-#include <newmatap.h>
-
 #include <cmath>
+#include <vector>
 
 using namespace ztmath::detail;
 
@@ -23,24 +28,78 @@ void RequireTall(const Matrix& A) {
 
 void QrFactors(const Matrix& A, Matrix& Q, Matrix& R) {
     RequireTall(A);
-    Q = A;
-    const int exponent = ScaleToUnit(Q);
-    NEWMAT::UpperTriangularMatrix upper(A.Ncols());
-    NEWMAT::QRZ(Q, upper);
-    R = upper;
-    double* r = R.Store();
-    for (long k = 0; k < Count(R); ++k)
-        r[k] = std::ldexp(r[k], exponent);
+    const int rows = A.Nrows();
+    const int cols = A.Ncols();
+    Matrix scaled = A;
+    const int exponent = ScaleToUnit(scaled);
+    // Aᵀ is cols × rows, column-major with leading dimension cols.
+    std::vector<double> a(scaled.Store(), scaled.Store() + Count(scaled));
+    std::vector<double> tau(cols);
+    int info = 0;
+    int lwork = -1;
+    double best = 0.0;
+    dgelqf_(&cols, &rows, a.data(), &cols, tau.data(), &best, &lwork, &info);
+    lwork = static_cast<int>(best);
+    std::vector<double> work(lwork);
+    dgelqf_(&cols, &rows, a.data(), &cols, tau.data(), work.data(), &lwork, &info);
+    // R = Lᵀ: L(i, j) for i ≥ j sits at a[i + j·cols], which is R(j, i) read
+    // row by row.
+    R = Zeros(cols, cols);
+    View r(R);
+    for (int i = 1; i <= cols; ++i)
+        for (int j = i; j <= cols; ++j)
+            r(i, j) = std::ldexp(a[(i - 1) * cols + (j - 1)], exponent);
+    lwork = -1;
+    dorglq_(&cols, &rows, &cols, a.data(), &cols, tau.data(), &best, &lwork, &info);
+    lwork = static_cast<int>(best);
+    work.resize(lwork);
+    dorglq_(&cols, &rows, &cols, a.data(), &cols, tau.data(), work.data(), &lwork, &info);
+    // P (cols × rows, column-major) read row by row is Pᵀ = Q.
+    Q = Sized(rows, cols);
+    std::copy(a.begin(), a.end(), Q.Store());
+    // The factorisation with R's diagonal non-negative is the unique one
+    // for independent columns: flip row k of R with column k of Q.
+    View q(Q);
+    for (int k = 1; k <= cols; ++k) {
+        if (!(r(k, k) < 0.0)) continue;
+        for (int j = k; j <= cols; ++j)
+            r(k, j) = -r(k, j);
+        for (int i = 1; i <= rows; ++i)
+            q(i, k) = -q(i, k);
+    }
 }
 
 void SvdFactors(const Matrix& A, Matrix& U, ColumnVector& sigma, Matrix& V) {
     RequireTall(A);
+    const int rows = A.Nrows();
+    const int cols = A.Ncols();
     Matrix scaled = A;
     const int exponent = ScaleToUnit(scaled);
-    NEWMAT::DiagonalMatrix D;
-    NEWMAT::SVD(scaled, D, U, V, true, true);
-    NEWMAT::SortSV(D, U, V);
-    sigma.ReSize(D.Nrows());
-    for (int i = 1; i <= D.Nrows(); ++i)
-        sigma(i) = std::ldexp(D(i), exponent);
+    std::vector<double> a(scaled.Store(), scaled.Store() + Count(scaled));
+    std::vector<double> s(cols);
+    std::vector<double> u(static_cast<size_t>(cols) * cols);
+    std::vector<double> vt(static_cast<size_t>(cols) * rows);
+    std::vector<int> iwork(8 * static_cast<size_t>(cols));
+    int info = 0;
+    int lwork = -1;
+    double best = 0.0;
+    dgesdd_("S", &cols, &rows, a.data(), &cols, s.data(), u.data(), &cols, vt.data(), &cols,
+            &best, &lwork, iwork.data(), &info, 1);
+    lwork = static_cast<int>(best);
+    std::vector<double> work(lwork);
+    dgesdd_("S", &cols, &rows, a.data(), &cols, s.data(), u.data(), &cols, vt.data(), &cols,
+            work.data(), &lwork, iwork.data(), &info, 1);
+    if (info != 0) nrerror(kSvdNotConverged);
+    // V'ᵀ (cols × rows, column-major) read row by row is V' = U of A.
+    U = Sized(rows, cols);
+    std::copy(vt.begin(), vt.end(), U.Store());
+    // U' (cols × cols, column-major) read row by row is U'ᵀ; V of A is U'.
+    V = Sized(cols, cols);
+    View v(V);
+    for (int i = 1; i <= cols; ++i)
+        for (int j = 1; j <= cols; ++j)
+            v(i, j) = u[(i - 1) + static_cast<size_t>(j - 1) * cols];
+    sigma.ReSize(cols);
+    for (int i = 1; i <= cols; ++i)
+        sigma(i) = std::ldexp(s[i - 1], exponent);
 }

@@ -102,9 +102,11 @@ TEST(OrthogonalFactors, QrAndSvdReproduceTheMatrixAtEveryScale) {
             ASSERT_EQ(R.Nrows(), cols);
             EXPECT_MATRIX_NEAR(Q.t() * Q, Eye(cols), 1e-13);
             EXPECT_LT(MaxDiff(Q * R, A) / scale, 1e-13 * rows);
-            for (int i = 2; i <= cols; ++i)
+            for (int i = 1; i <= cols; ++i) {
+                EXPECT_GE(R(i, i), 0.0);
                 for (int j = 1; j < i; ++j)
                     EXPECT_EQ(R(i, j), 0.0);
+            }
             ColumnVector sigma;
             SvdFactors(A, U, sigma, V);
             ASSERT_EQ(U.Ncols(), cols);
@@ -122,6 +124,12 @@ TEST(OrthogonalFactors, QrAndSvdReproduceTheMatrixAtEveryScale) {
     EXPECT_NEAR(sigma(1), 1.7953720595619977, 1e-14);
     EXPECT_LT(MaxDiff(U * Diag(sigma) * V.t(), Hilbert(12)), 1e-14);
     Matrix Q, R;
+    // Dependent columns: R has a zero on its diagonal instead of a refusal.
+    const Matrix dependent = Mat({{1, 2}, {2, 4}, {3, 6}});
+    QrFactors(dependent, Q, R);
+    EXPECT_MATRIX_NEAR(Q * R, dependent, 1e-14);
+    EXPECT_MATRIX_NEAR(Q.t() * Q, Eye(2), 1e-15);
+    EXPECT_NEAR(R(2, 2), 0.0, 1e-14);
     EXPECT_MATH_ERROR(QrFactors(Mat({{1, 2}}), Q, R), "Rows must be >= columns");
     EXPECT_MATH_ERROR(SvdFactors(Mat({{1, 2}}), U, sigma, V), "Rows must be >= columns");
     EXPECT_MATH_ERROR(SvdFactors(Mat({{1}, {INFINITY}}), U, sigma, V),
