@@ -27,6 +27,9 @@
 #include "calculator/calculator_commands.h"
 #include "platform/host.h"
 
+// The caption of boxes that speak for the calculator as a whole.
+constexpr char kApplicationTitle[] = "Zentabl";
+
 // OLE colours of the display text; they double as the entry state.
 constexpr unsigned kEditingColor = 0xC0C0C0; // grey: text is being typed
 constexpr unsigned kSetColor = 0x00FFFF;     // yellow: a set matrix is shown
@@ -202,6 +205,9 @@ class CCalculatorDlg {
     // ("Unable to open file", "File Error") and changes nothing.
     bool SaveRegisterFile(const std::string& name);
     bool LoadRegisterFile(const std::string& name);
+    // "Unable to open file" in a "File Error" box: the report of every file
+    // the calculator cannot read or write.
+    void ReportFileError();
     const std::string& RegisterName() const;
     // Writes the value (1 x 1, 1 x 2 dual, or a column) to the register t;
     // the current matrix, the display and the register name stay.

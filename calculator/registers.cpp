@@ -46,6 +46,10 @@ bool CCalculatorDlg::RecallRegister(const std::string& item) {
     return loaded;
 }
 
+void CCalculatorDlg::ReportFileError() {
+    ShowError(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
+}
+
 bool CCalculatorDlg::SaveRegisterFile(const std::string& name) {
     return SavePacked(name, current_);
 }
@@ -55,7 +59,7 @@ bool CCalculatorDlg::SavePacked(const std::string& name, const Packed& packed) {
     const RegisterFileResult result = WriteRegisterFile(name, packed);
     host_.EndWaitCursor();
     if (result == RegisterFileResult::Ok) return true;
-    ShowError(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
+    ReportFileError();
     return false;
 }
 
@@ -70,7 +74,7 @@ bool CCalculatorDlg::LoadRegisterFile(const std::string& name) {
         return true;
     }
     // A damaged file is refused like a missing one: the current matrix stays.
-    ShowError(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
+    ReportFileError();
     return false;
 }
 

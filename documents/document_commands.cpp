@@ -7,24 +7,16 @@
 #include "documents/document_format.h"
 #include "documents/text_export.h"
 #include "matrixlib/ztmath.h"
-#include "platform/wait_cursor.h"
 
 namespace {
 
 constexpr char kNewFileQuestion[] = "This action will destroy information in current memory."
                                     "\nDo you wish to proceed? (Yes/No)";
 constexpr char kNewFileCaption[] = "New File";
-constexpr char kUnableToOpen[] = "Unable to open file";
-constexpr char kFileErrorCaption[] = "File Error";
 constexpr char kEnterPathname[] = "Enter Pathname";
-constexpr char kApplicationTitle[] = "Zentabl";
 constexpr char kPathnameLabel[] = "Pathname:";
 constexpr char kDocumentFilter[] = "Data Files (*.mtx)";
 constexpr char kDocumentExtension[] = "mtx";
-
-void ReportUnableToOpen(CCalculatorDlg& dlg) {
-    dlg.Host().MessageBox(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
-}
 
 std::optional<std::string> AskForDocument(CCalculatorDlg& dlg, FileDialogRequest::Kind kind) {
     return dlg.Host().FileDialog({kind, kDocumentFilter, kDocumentExtension});
@@ -40,13 +32,8 @@ void NameDocument(CCalculatorDlg& dlg, const std::string& path) {
 }
 
 bool SaveReportingFailure(CCalculatorDlg& dlg, const std::string& path, const std::string& bytes) {
-    SaveResult result;
-    {
-        const WaitCursor wait(dlg.Host());
-        result = SaveFileSafely(path, bytes);
-    }
-    if (result == SaveResult::Saved) return true;
-    ReportUnableToOpen(dlg);
+    if (SaveFileSafely(path, bytes) == SaveResult::Saved) return true;
+    dlg.ReportFileError();
     return false;
 }
 
@@ -58,13 +45,8 @@ std::string DocumentName(const CCalculatorDlg& dlg) {
 
 bool ReadMatrixDocument(CCalculatorDlg& dlg, const std::string& path) {
     NEWMAT::Matrix matrix;
-    DocumentReadResult result;
-    {
-        const WaitCursor wait(dlg.Host());
-        result = ReadMatrixDocumentFile(path, matrix);
-    }
-    if (result != DocumentReadResult::Ok) {
-        ReportUnableToOpen(dlg);
+    if (ReadMatrixDocumentFile(path, matrix) != DocumentReadResult::Ok) {
+        dlg.ReportFileError();
         return false;
     }
     dlg.SetCurrentMatrix(matrix);
@@ -120,7 +102,7 @@ void SaveToTextFile(CCalculatorDlg& dlg) {
     dlg.Host().MessageBox(kEnterPathname, kApplicationTitle, MB_OK);
     const std::string path = dlg.PromptText(kPathnameLabel);
     if (path.empty()) {
-        ReportUnableToOpen(dlg);
+        dlg.ReportFileError();
         return;
     }
     SaveReportingFailure(dlg, path, MatrixExportText(matrix));

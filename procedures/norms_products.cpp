@@ -28,7 +28,7 @@ void OnVectorNorm(CCalculatorDlg& dlg) {
             return false;
         }
         if (dlg.IsComplexMode()) {
-            dlg.Host().MessageBox("Not implemented", "Zentabl", MB_OK);
+            dlg.Host().MessageBox("Not implemented", kApplicationTitle, MB_OK);
             return false;
         }
         ReportValue(dlg, "  Vector Norm = ", RNorm(m), kSaveQuestion, "Vector Norm");
