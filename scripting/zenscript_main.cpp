@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "platform/large_blocks.h"
 #include "scripting/script_error.h"
 #include "scripting/script_runner.h"
 
@@ -41,6 +42,7 @@ int Run(std::istream& script) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    KeepLargeBlocksForReuse();
     if (argc > 2) {
         std::cerr << "usage: zenscript [FILE]\n";
         return kScriptWrong;

@@ -1,5 +1,6 @@
 // zenwin: the calculator window.
 
+#include "platform/large_blocks.h"
 #include "shell/artwork.h"
 #include "shell/calculator_window.h"
 #include "shell/version.h"
@@ -8,6 +9,7 @@
 #include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
+    KeepLargeBlocksForReuse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(zentabl::ProgramName());
     QApplication::setApplicationVersion(zentabl::ProgramVersion());

@@ -35,6 +35,7 @@ def main(folder):
         "rank_500": lambda: numpy.linalg.matrix_rank(r),
         "cond_500": lambda: numpy.linalg.cond(r),
         "eigvals_500": lambda: numpy.linalg.eigvals(r),
+        "eigvec2_500": lambda: numpy.linalg.eigh(r + r.T),
         "settext_1000": lambda: numpy.loadtxt(f"{folder}/fixed1000.txt"),
         "settext_2000": lambda: numpy.loadtxt(f"{folder}/fixed2000.txt"),
         "load_1000": lambda: numpy.fromfile(f"{folder}/RegL", dtype="<f8")[2:].reshape(1000, 1000),

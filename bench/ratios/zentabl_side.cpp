@@ -8,6 +8,7 @@
 #include "evaluator/function_table.h"
 #include "evaluator/matrix_operations.h"
 #include "matrixlib/ztmath.h"
+#include "platform/large_blocks.h"
 #include "scripting/script_runner.h"
 
 #include <sys/resource.h>
@@ -121,6 +122,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: zt_ratios FOLDER [memory]\n");
         return 2;
     }
+    KeepLargeBlocksForReuse(); // as zenscript and zenwin do
     std::filesystem::current_path(argv[1]);
     if (argc > 2 && std::string(argv[2]) == "memory") return Memory();
 
@@ -156,6 +158,12 @@ int main(int argc, char* argv[]) {
                balanc(M);
                elmhes(M);
                hqr(M, wr, wi);
+           }));
+    const Matrix S = R + R.t();
+    NEWMAT::ColumnVector d, e;
+    Report("eigvec2_500", Median([&] { M = S; }, [&] {
+               TridiagonalReduction(M, d, e);
+               TridiagonalQL(d, e, M);
            }));
     Report("settext_1000", SetText("fixed1000.txt"));
     Report("settext_2000", SetText("fixed2000.txt"));

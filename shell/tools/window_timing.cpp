@@ -4,6 +4,7 @@
 // argument, if any. Prints the figures; not part of the test run.
 
 #include "calculator/control_ids.h"
+#include "platform/large_blocks.h"
 #include "shell/calculator_window.h"
 #include "shell/display_box.h"
 
@@ -44,6 +45,7 @@ void Settle() {
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    KeepLargeBlocksForReuse(); // as zenwin does
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QTemporaryDir scratch;
