@@ -47,9 +47,10 @@ constexpr Answers kDoubleStochastic = {"\tYes, matrix is double stochastic",
                                        "\tNo, matrix is not stochastic", "Stochastic Test"};
 constexpr Answers kSymmetric = {"\tYes, matrix is symmetric", "No, matrix is not symmetric",
                                 "Symmetry Test"};
-// These two boxes carry the window system's default caption.
-constexpr Answers kHermitian = {"Matrix is Hermitian", "Matrix is not Hermitian", ""};
-constexpr Answers kUnitary = {"Matrix is Unitary", "Matrix is not Unitary", ""};
+// These two boxes have no title of their own: the application's.
+constexpr Answers kHermitian = {"Matrix is Hermitian", "Matrix is not Hermitian",
+                                kApplicationTitle};
+constexpr Answers kUnitary = {"Matrix is Unitary", "Matrix is not Unitary", kApplicationTitle};
 
 // Runs a test on the current matrix; nothing happens when there is none.
 void RunTest(CCalculatorDlg& dlg, const std::function<void(const Matrix&)>& test) {
@@ -170,7 +171,7 @@ void OnTestUnitary(CCalculatorDlg& dlg) {
     RunTest(dlg, [&](const Matrix& m) {
         if (RefusedInRealMode(dlg, "Unitary Test")) return;
         if (Singular(CplxToComposite(m))) {
-            Tell(dlg, "Matrix is singular, not Unitary", "");
+            Tell(dlg, "Matrix is singular, not Unitary", kApplicationTitle);
             return;
         }
         Answer(dlg, ::OnTestUnitary(m, kComplexTolerance) != 0, kUnitary);
