@@ -1,9 +1,11 @@
 #include "documents/document_format.h"
 
+#include <algorithm>
 #include <climits>
 #include <fstream>
 #include <sys/stat.h>
 
+#include "archive/register_file.h"
 #include "matrixlib/allocation_limit.h"
 #include "platform/number_format.h"
 #include "platform/number_parse.h"
@@ -75,6 +77,9 @@ DocumentReadResult ReadMatrixDocumentText(std::istream& in, std::uint64_t byteCo
     long long columns = 0;
     if (!ReadLine(*buffer, line) || !ReadCount(line, rows)) return DocumentReadResult::Refused;
     if (!ReadLine(*buffer, line) || !ReadCount(line, columns)) return DocumentReadResult::Refused;
+    // An empty shape is refused beyond the extent a register may have.
+    if ((rows == 0 || columns == 0) && double(std::max(rows, columns)) > kLargestEmptyExtent)
+        return DocumentReadResult::Refused;
     const auto elements = static_cast<std::uint64_t>(rows) * static_cast<std::uint64_t>(columns);
     if (elements > byteCount || !ztmath::MatrixSizeAllowed(double(rows), double(columns)))
         return DocumentReadResult::Refused;

@@ -23,7 +23,8 @@ std::string MatrixDocumentText(const NEWMAT::Matrix& matrix);
 
 // Reads a document of `byteCount` bytes from `in` into `matrix`. The header
 // is refused when a count is missing, negative, not a number or beyond the
-// int range, when the matrix exceeds the allocation limit, or when it
+// int range, when the matrix exceeds the allocation limit, when it has no
+// elements but more rows or columns than a register may have, or when it
 // promises more elements than the document has bytes (so a damaged header
 // never makes the reader allocate more than eight bytes per byte of the
 // file). Element lines that are missing give zeros; lines after the last

@@ -100,7 +100,7 @@ TEST(MatrixDocument, OlderAndHandWrittenDocumentsRead) {
 TEST(MatrixDocument, HeadersThatAreNoMatrixShapeAreRefused) {
     for (const char* text : {"", "2\r\n", "-1\r\n2\r\n", "2\r\n-3\r\n", "abc\r\n2\r\n", "\r\n2\r\n",
                              "3000000000\r\n1\r\n", "1\r\n99999999999999999999\r\n",
-                             "100000\r\n100000\r\n", "46341\r\n46341\r\n"}) {
+                             "100000\r\n100000\r\n", "46341\r\n46341\r\n", "0\r\n70000\r\n"}) {
         NEWMAT::Matrix m = kSentinel;
         EXPECT_EQ(Read(text, m), DocumentReadResult::Refused) << text;
         ExpectSameBits(m, kSentinel);
