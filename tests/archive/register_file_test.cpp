@@ -176,7 +176,11 @@ TEST(RegisterFile, MemoryRunningOutWhileLoading) {
     SetAllocationCeiling(0);
     EXPECT_EQ(fromFile, kSentinel);
     EXPECT_EQ(fromMemory, kSentinel);
+#if !defined(__SANITIZE_ADDRESS__)
+    // The matrix is allocated inside newmat's library, whose operator new
+    // AddressSanitizer answers before the counting one of this program.
     EXPECT_EQ(loaded.Storage(), 0);
+#endif
     EXPECT_EQ(LoadMatrixFile(dir / "RegM").Storage(), 10000);
 }
 
