@@ -23,13 +23,20 @@ namespace {
 std::vector<double> ScaledSingularValues(const Matrix& M) {
     int exponent = 0;
     std::frexp(MaxAbs(M), &exponent);
-    const double scale = std::ldexp(1.0, -exponent);
     // LAPACK's view: m rows, n columns, column-major.
     const int m = M.Ncols();
     const int n = M.Nrows();
     std::vector<double> a(M.Store(), M.Store() + Count(M));
-    for (double& x : a)
-        x *= scale;
+    // The power of two itself is not a double when the elements are
+    // subnormal; then each element is scaled on its own.
+    if (std::abs(exponent) < 1000) {
+        const double scale = std::ldexp(1.0, -exponent);
+        for (double& x : a)
+            x *= scale;
+    } else {
+        for (double& x : a)
+            x = std::ldexp(x, -exponent);
+    }
     std::vector<double> values(std::min(m, n));
     std::vector<int> iwork(8 * values.size());
     int info = 0;

@@ -20,6 +20,10 @@ TEST(Measures, RankAndConditionDoNotDependOnTheScale) {
         EXPECT_EQ(Singular(A * scale), 0) << scale;
         EXPECT_EQ(PositiveDefinite(A * scale), 1) << scale;
     }
+    // Subnormal elements: the scaling power of two is itself out of range.
+    const Matrix tiny = Mat({{4e-310, 0}, {0, 2e-310}});
+    EXPECT_EQ(Rank(tiny), 2);
+    EXPECT_NEAR(Condition(tiny), 2.0, 1e-6);
 }
 
 TEST(Measures, ConditionNumberAndItsSentinels) {
