@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace zentabl {
 
 DisplayBox::DisplayBox(QWidget* parent) : QPlainTextEdit(parent) {
@@ -32,6 +34,11 @@ DisplayBox::DisplayBox(QWidget* parent) : QPlainTextEdit(parent) {
     mono.setStyleHint(QFont::Monospace);
     mono.setFixedPitch(true);
     mono.setPointSize(11);
+    // A matrix line runs to thousands of characters and is laid out whole
+    // whenever it comes into view; a fixed-pitch face needs neither kerning
+    // nor shaping, and skipping them makes that several times cheaper.
+    mono.setKerning(false);
+    mono.setStyleStrategy(QFont::PreferNoShaping);
     setFont(mono);
 
     QPalette colours = palette();
@@ -42,6 +49,7 @@ DisplayBox::DisplayBox(QWidget* parent) : QPlainTextEdit(parent) {
     SetForeColor(ToOleColor(TypingColour()));
 
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        textKnown_ = false;
         if (!coreWriting_ && onChange) onChange();
     });
 }
@@ -53,26 +61,54 @@ template <typename Change> void DisplayBox::Quietly(Change change) {
     coreWriting_ = outer;
 }
 
+// The text is converted once after each change: the core reads it after
+// every edit, and a shown matrix runs to megabytes.
+const std::string& DisplayBox::ShownText() const {
+    if (!textKnown_) {
+        text_ = FromQt(toPlainText());
+        textKnown_ = true;
+    }
+    return text_;
+}
+
 std::string DisplayBox::Text() const {
-    return FromQt(toPlainText());
+    return ShownText();
 }
 
 // The caret goes to the end, where the next key is appended. A text that
 // merely grew or shrank at its end (a key typed, "<") keeps the caret in
 // view; any other text (a matrix shown) is shown from its first row.
 void DisplayBox::SetText(const std::string& text) {
-    const QString before = toPlainText();
+    const std::string& before = ShownText();
     const QString after = ToQt(text);
-    const bool continues = !before.isEmpty() && after != before &&
-                           (after.startsWith(before) || before.startsWith(after));
+    std::string shown = FromQt(after);
+    const bool continues = !before.empty() && shown != before &&
+                           (shown.starts_with(before) || before.starts_with(shown));
     Quietly([&] {
         setPlainText(after);
         moveCursor(QTextCursor::End);
     });
+    // As the document gives its plain text back.
+    std::replace(shown.begin(), shown.end(), '\xa0', ' ');
+    text_ = std::move(shown);
+    textKnown_ = true;
     if (!continues) {
         verticalScrollBar()->setValue(0);
         horizontalScrollBar()->setValue(0);
     }
+}
+
+// Pasted text goes straight into the document; by default it is first
+// built into a document of its own and copied over, twice the work for a
+// pasted matrix.
+void DisplayBox::insertFromMimeData(const QMimeData* source) {
+    const QString text = source->text();
+    if (text.isNull()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    insertPlainText(text);
+    ensureCursorVisible();
 }
 
 void DisplayBox::Cut() {

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 
 #include <functional>
+#include <string>
 
 namespace zentabl {
 
@@ -46,12 +47,17 @@ class DisplayBox : public QPlainTextEdit, public CMdcText {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
   private:
+    const std::string& ShownText() const;
     void AcceptAsCopy(QDropEvent* event);
     // Runs a change the core makes itself, which is not reported back to it.
     template <typename Change> void Quietly(Change change);
 
+    // What Text() returns, while textKnown_ holds.
+    mutable std::string text_;
+    mutable bool textKnown_ = false;
     unsigned foreColor_ = 0;
     bool coreWriting_ = false;
 };

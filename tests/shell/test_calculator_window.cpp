@@ -7,6 +7,7 @@
 #include "shell/help_window.h"
 #include "shell/qt_host.h"
 #include "shell/small_controls.h"
+#include "shell/text_codec.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -59,6 +60,9 @@ class CalculatorWindowTest : public QObject {
     void dropOntoDisplay_data();
     void dropOntoDisplay();
     void pastedThousandSquareIsSetAndShownQuickly();
+    void displayTextFollowsEveryChange();
+    void textCrossesBetweenCoreAndBoxes_data();
+    void textCrossesBetweenCoreAndBoxes();
     void keyboardSessionWithOperatorTypoAndEscape();
     void typingOverACueStartsTheSecondOperand_data();
     void typingOverACueStartsTheSecondOperand();
@@ -335,6 +339,78 @@ void CalculatorWindowTest::pastedThousandSquareIsSetAndShownQuickly() {
     down->setValue(down->maximum());
     f.Click(QStringLiteral("SE"));
     QCOMPARE(down->value(), 0);
+}
+
+// The display keeps its text converted for the core; every way the text
+// changes must reach what the core reads back.
+void CalculatorWindowTest::displayTextFollowsEveryChange() {
+    WindowFixture f;
+    zentabl::DisplayBox& display = f.Display();
+    const auto readsBack = [&](const QString& shown) {
+        QCOMPARE(f.DisplayText(), shown);
+        QString crlf = shown;
+        QCOMPARE(QString::fromStdString(display.Text()), crlf.replace(u'\n', QStringLiteral("\r\n")));
+        QCOMPARE(display.TextLength(), int(shown.size()));
+    };
+    f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
+    readsBack(kTwoByTwo);
+    QCOMPARE(display.SelStart(), display.TextLength()); // the caret at the end
+
+    // Pasted over a selection: the selection goes, the caret follows the
+    // pasted text, line breaks of any kind become one.
+    display.setFocus();
+    display.SetSelStart(8);
+    display.SetSelLength(4);
+    QApplication::clipboard()->setText(QStringLiteral("7\r\n8\r9"));
+    QTest::keySequence(&display, QKeySequence::Paste);
+    readsBack(QStringLiteral("1.00    7\n8\n9\n3.00    4.00\n"));
+    QCOMPARE(display.SelStart(), 13);
+    QCOMPARE(display.SelLength(), 0);
+
+    // Edits the box makes by itself.
+    Press(&display, {Qt::Key_Backspace, Qt::Key_Home, Qt::Key_Delete});
+    readsBack(QStringLiteral("1.00    7\n8\n3.00    4.00\n"));
+    display.Cut();
+    display.selectAll();
+    display.Cut();
+    readsBack(QString());
+
+    // Set by the core, unchanged and then shorter.
+    display.SetText("1 2\r\n3 4");
+    readsBack(QStringLiteral("1 2\n3 4"));
+    display.SetText("1 2\r\n3 4");
+    readsBack(QStringLiteral("1 2\n3 4"));
+    display.SetText("1 2\r");
+    readsBack(QStringLiteral("1 2\n"));
+    QCOMPARE(display.SelStart(), 4);
+}
+
+void CalculatorWindowTest::textCrossesBetweenCoreAndBoxes_data() {
+    QTest::addColumn<QByteArray>("core");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QByteArray>("back");
+    const auto row = [](const char* name, QByteArray core, QString box, QByteArray back) {
+        QTest::newRow(name) << core << box << back;
+    };
+    row("empty", "", QString(), "");
+    row("CR LF", "1 2\r\n3 4\r\n", QStringLiteral("1 2\n3 4\n"), "1 2\r\n3 4\r\n");
+    row("lone CR and LF", "1\r2\n3\r", QStringLiteral("1\n2\n3\n"), "1\r\n2\r\n3\r\n");
+    row("CR CR LF", "1\r\r\n2", QStringLiteral("1\n\n2"), "1\r\n\r\n2");
+    row("LF CR", "1\n\r2", QStringLiteral("1\n\n2"), "1\r\n\r\n2");
+    row("Latin-1", "\xe9\xa0\xff", QStringLiteral("\u00e9\u00a0\u00ff"), "\xe9\xa0\xff");
+}
+
+// Positions on both sides agree but for line breaks; what Latin-1 cannot
+// hold comes back as '?', one per UTF-16 unit.
+void CalculatorWindowTest::textCrossesBetweenCoreAndBoxes() {
+    QFETCH(QByteArray, core);
+    QFETCH(QString, box);
+    QFETCH(QByteArray, back);
+    const QString shown = zentabl::ToQt(core.toStdString());
+    QCOMPARE(shown, box);
+    QCOMPARE(QByteArray::fromStdString(zentabl::FromQt(shown)), back);
+    QCOMPARE(zentabl::FromQt(QString(QChar::ParagraphSeparator) + QStringLiteral("\u20ac\U0001F600")),
+             std::string("\r\n???"));
 }
 
 // Everything as a user does it: keys typed into the display, buttons and the
