@@ -79,6 +79,11 @@ void CalculatorWindow::Start(bool withSplash) {
     host_->SetSplashEnabled(withSplash);
     dlg_->OnInitDialog();
     show();
+    // Started from a terminal or without a window manager the window would
+    // otherwise not be the active one, and its keyboard shortcuts would not
+    // fire until it was clicked.
+    raise();
+    activateWindow();
 }
 
 QWidget* CalculatorWindow::Control(int controlId) const {
