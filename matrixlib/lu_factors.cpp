@@ -87,12 +87,11 @@ Matrix LuFactors::Inverse() const {
     if (n_ == 0) return X;
     std::vector<double> inverse = lu_;
     int info = 0;
-    int lwork = -1;
-    double best = 0.0;
-    dgetri_(&n_, inverse.data(), &n_, pivots_.data(), &best, &lwork, &info);
-    lwork = std::max(n_, static_cast<int>(best));
-    std::vector<double> work(lwork);
-    dgetri_(&n_, inverse.data(), &n_, pivots_.data(), work.data(), &lwork, &info);
+    CallWithWorkspace(
+        [&](double* work, const int* length) {
+            dgetri_(&n_, inverse.data(), &n_, pivots_.data(), work, length, &info);
+        },
+        n_);
     TransposeStore(inverse.data(), n_, n_, X.Store());
     return X;
 }

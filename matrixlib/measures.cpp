@@ -40,14 +40,10 @@ std::vector<double> ScaledSingularValues(const Matrix& M) {
     std::vector<double> values(std::min(m, n));
     std::vector<int> iwork(8 * values.size());
     int info = 0;
-    int lwork = -1;
-    double best = 0.0;
-    dgesdd_("N", &m, &n, a.data(), &m, values.data(), nullptr, &m, nullptr, &n, &best, &lwork,
-            iwork.data(), &info, 1);
-    lwork = static_cast<int>(best);
-    std::vector<double> work(lwork);
-    dgesdd_("N", &m, &n, a.data(), &m, values.data(), nullptr, &m, nullptr, &n, work.data(),
-            &lwork, iwork.data(), &info, 1);
+    CallWithWorkspace([&](double* work, const int* length) {
+        dgesdd_("N", &m, &n, a.data(), &m, values.data(), nullptr, &m, nullptr, &n, work, length,
+                iwork.data(), &info, 1);
+    });
     if (info != 0) nrerror(kSvdNotConverged);
     return values;
 }

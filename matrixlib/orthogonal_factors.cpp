@@ -36,12 +36,9 @@ void QrFactors(const Matrix& A, Matrix& Q, Matrix& R) {
     std::vector<double> a(scaled.Store(), scaled.Store() + Count(scaled));
     std::vector<double> tau(cols);
     int info = 0;
-    int lwork = -1;
-    double best = 0.0;
-    dgelqf_(&cols, &rows, a.data(), &cols, tau.data(), &best, &lwork, &info);
-    lwork = static_cast<int>(best);
-    std::vector<double> work(lwork);
-    dgelqf_(&cols, &rows, a.data(), &cols, tau.data(), work.data(), &lwork, &info);
+    CallWithWorkspace([&](double* work, const int* length) {
+        dgelqf_(&cols, &rows, a.data(), &cols, tau.data(), work, length, &info);
+    });
     // R = Lᵀ: L(i, j) for i ≥ j sits at a[i + j·cols], which is R(j, i) read
     // row by row.
     R = Zeros(cols, cols);
@@ -49,11 +46,9 @@ void QrFactors(const Matrix& A, Matrix& Q, Matrix& R) {
     for (int i = 1; i <= cols; ++i)
         for (int j = i; j <= cols; ++j)
             r(i, j) = std::ldexp(a[(i - 1) * cols + (j - 1)], exponent);
-    lwork = -1;
-    dorglq_(&cols, &rows, &cols, a.data(), &cols, tau.data(), &best, &lwork, &info);
-    lwork = static_cast<int>(best);
-    work.resize(lwork);
-    dorglq_(&cols, &rows, &cols, a.data(), &cols, tau.data(), work.data(), &lwork, &info);
+    CallWithWorkspace([&](double* work, const int* length) {
+        dorglq_(&cols, &rows, &cols, a.data(), &cols, tau.data(), work, length, &info);
+    });
     // P (cols × rows, column-major) read row by row is Pᵀ = Q.
     Q = Sized(rows, cols);
     std::copy(a.begin(), a.end(), Q.Store());
@@ -81,14 +76,10 @@ void SvdFactors(const Matrix& A, Matrix& U, ColumnVector& sigma, Matrix& V) {
     std::vector<double> vt(static_cast<size_t>(cols) * rows);
     std::vector<int> iwork(8 * static_cast<size_t>(cols));
     int info = 0;
-    int lwork = -1;
-    double best = 0.0;
-    dgesdd_("S", &cols, &rows, a.data(), &cols, s.data(), u.data(), &cols, vt.data(), &cols,
-            &best, &lwork, iwork.data(), &info, 1);
-    lwork = static_cast<int>(best);
-    std::vector<double> work(lwork);
-    dgesdd_("S", &cols, &rows, a.data(), &cols, s.data(), u.data(), &cols, vt.data(), &cols,
-            work.data(), &lwork, iwork.data(), &info, 1);
+    CallWithWorkspace([&](double* work, const int* length) {
+        dgesdd_("S", &cols, &rows, a.data(), &cols, s.data(), u.data(), &cols, vt.data(), &cols,
+                work, length, iwork.data(), &info, 1);
+    });
     if (info != 0) nrerror(kSvdNotConverged);
     // V'ᵀ (cols × rows, column-major) read row by row is V' = U of A.
     U = Sized(rows, cols);

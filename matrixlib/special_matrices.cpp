@@ -77,14 +77,10 @@ Matrix RandomOrthogonal(int* seed, int n) {
     double unused = 0.0;
     const int one = 1;
     int info = 0;
-    int lwork = -1;
-    double best = 0.0;
-    dgesdd_("O", &n, &n, R.Store(), &n, values.data(), &unused, &one, leftFactor.data(), &n, &best,
-            &lwork, iwork.data(), &info, 1);
-    lwork = static_cast<int>(best);
-    std::vector<double> work(lwork);
-    dgesdd_("O", &n, &n, R.Store(), &n, values.data(), &unused, &one, leftFactor.data(), &n,
-            work.data(), &lwork, iwork.data(), &info, 1);
-    if (info != 0) nrerror("Singular values did not converge");
+    CallWithWorkspace([&](double* work, const int* length) {
+        dgesdd_("O", &n, &n, R.Store(), &n, values.data(), &unused, &one, leftFactor.data(), &n,
+                work, length, iwork.data(), &info, 1);
+    });
+    if (info != 0) nrerror(kSvdNotConverged);
     return R.t();
 }
