@@ -2,7 +2,6 @@
 // 1000 x 1000 matrix text pasted, set and shown, and every operator on a
 // 300 x 300 current matrix (real and complex). Prints one line per case.
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +12,7 @@
 
 #include <unistd.h>
 
+#include "bench/bench_timing.h"
 #include "scripting/script_runner.h"
 
 namespace {
@@ -34,11 +34,6 @@ std::string RandomMatrixText(int rows, int columns, bool complex, std::mt19937& 
     return text;
 }
 
-double Seconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void Run(ScriptRunner& runner, const std::vector<std::string>& lines) {
     for (const std::string& line : lines)

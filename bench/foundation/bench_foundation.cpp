@@ -5,37 +5,16 @@
 #include "archive/matrix_file.h"
 #include "archive/register_file.h"
 #include "matrixtext/matrix_text.h"
+#include "bench/bench_timing.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
-// The best of three runs: the machine is shared, and the slower runs measure
-// the neighbours rather than the code.
-template <typename Work> double Seconds(Work work) {
-    double best = 1e300;
-    for (int run = 0; run < 3; ++run) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
-
-NEWMAT::Matrix RandomMatrix(int rows, int columns) {
-    std::mt19937_64 random(1);
-    std::uniform_real_distribution<double> value(-1000, 1000);
-    NEWMAT::Matrix m(rows, columns);
-    for (int i = 0; i < rows * columns; ++i)
-        m.Store()[i] = value(random);
-    return m;
-}
 
 struct FixedTimes {
     double format;
@@ -48,15 +27,15 @@ FixedTimes TextFigures(int n) {
     std::string exponential;
     std::string complex;
     NEWMAT::Matrix back;
-    const double formatFixed = Seconds([&] { fixed = FormatFixed(m, 4, 2, 10); });
-    const double parseReal = Seconds([&] { back = ParseReal(fixed); });
-    const double formatExponential = Seconds([&] { exponential = FormatExponential(m, 4, 3); });
-    const double parseExponent = Seconds([&] { back = ParseRealExponent(exponential); });
+    const double formatFixed = BestOfThreeSeconds([&] { fixed = FormatFixed(m, 4, 2, 10); });
+    const double parseReal = BestOfThreeSeconds([&] { back = ParseReal(fixed); });
+    const double formatExponential = BestOfThreeSeconds([&] { exponential = FormatExponential(m, 4, 3); });
+    const double parseExponent = BestOfThreeSeconds([&] { back = ParseRealExponent(exponential); });
     std::string aligned;
     const double formatAligned =
-        Seconds([&] { aligned = FormatFixed(m, 4, 2, 10, ColumnLayout::Aligned); });
-    const double formatComplex = Seconds([&] { complex = FormatComplex(m, 0, 2); });
-    const double parseComplex = Seconds([&] { back = ParseComplex(complex); });
+        BestOfThreeSeconds([&] { aligned = FormatFixed(m, 4, 2, 10, ColumnLayout::Aligned); });
+    const double formatComplex = BestOfThreeSeconds([&] { complex = FormatComplex(m, 0, 2); });
+    const double parseComplex = BestOfThreeSeconds([&] { back = ParseComplex(complex); });
     std::printf("%d x %d  FormatFixed %.3f s  ParseReal %.3f s  (%.1f MB)\n", n, n, formatFixed,
                 parseReal, fixed.size() / 1e6);
     std::printf("%d x %d  FormatFixed with aligned columns %.3f s  (%.1f MB)\n", n, n,
@@ -73,11 +52,11 @@ void RegisterFigures(int n) {
     PackedMatrix packed;
     PackMatrix(m, packed);
     const char* file = "RegBench";
-    const double save = Seconds([&] { WriteRegisterFile(file, packed); });
-    const double load = Seconds([&] { ReadRegisterFile(file, packed); });
+    const double save = BestOfThreeSeconds([&] { WriteRegisterFile(file, packed); });
+    const double load = BestOfThreeSeconds([&] { ReadRegisterFile(file, packed); });
     NEWMAT::Matrix back;
-    const double saveMatrix = Seconds([&] { SaveMatrixFile(m, file); });
-    const double loadMatrix = Seconds([&] { back = LoadMatrixFile(file); });
+    const double saveMatrix = BestOfThreeSeconds([&] { SaveMatrixFile(m, file); });
+    const double loadMatrix = BestOfThreeSeconds([&] { back = LoadMatrixFile(file); });
     std::remove(file);
     std::printf("%d x %d register file  write %.1f ms  read %.1f ms  "
                 "SaveMatrixFile %.1f ms  LoadMatrixFile %.1f ms\n",

@@ -2,12 +2,12 @@
 // complex matrix) and the creation of 2000 x 2000 random and Hilbert
 // matrices, with and without showing them. Prints one line per case.
 
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <ostream>
 #include <string>
 
+#include "bench/bench_timing.h"
 #include "matrixlib/ztmath.h"
 #include "scripting/scripted_calculator.h"
 #include "testscreate/matrix_creation.h"
@@ -15,11 +15,6 @@
 
 namespace {
 
-double Seconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void Report(const std::string& what, double seconds) {
     std::printf("%-52s %8.3f s\n", what.c_str(), seconds);
