@@ -61,8 +61,6 @@ TEST(Eigenvalues, BalancingAndHessenbergAreSimilarityTransforms) {
     const Matrix A = Mat({{1, 1e6, 0}, {1e-6, 2, 1e4}, {3, 1e-4, 3}});
     Matrix B = A;
     balanc(B);
-    EXPECT_NEAR(Tr(B), Tr(A), 1e-12);
-    EXPECT_NEAR(B.Determinant(), A.Determinant(), 1e-9 * std::fabs(A.Determinant()));
     EXPECT_LT(B.MaximumAbsoluteValue(), A.MaximumAbsoluteValue());
     // Scaling is by powers of two: the diagonal is unchanged exactly.
     for (int i = 1; i <= 3; ++i)

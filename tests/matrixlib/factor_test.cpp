@@ -28,15 +28,6 @@ Matrix RandomSymmetric(int n, int seed, double scale) {
     return (A + A.t()) * scale;
 }
 
-// Largest |a_ij| / scale over the elements more than one place off the diagonal.
-double OffTridiagonal(const Matrix& T, double scale) {
-    double big = 0.0;
-    for (int i = 1; i <= T.Nrows(); ++i)
-        for (int j = 1; j <= T.Ncols(); ++j)
-            if (std::abs(i - j) > 1) big = std::max(big, std::fabs(T(i, j)) / scale);
-    return big;
-}
-
 } // namespace
 
 TEST(TridiagonalQL, EigenpairsOfSymmetricMatricesAtEveryScale) {
@@ -45,15 +36,6 @@ TEST(TridiagonalQL, EigenpairsOfSymmetricMatricesAtEveryScale) {
             const Matrix A = RandomSymmetric(n, 70 + n, scale);
             const TridiagonalEigen r = ReduceAndIterate(A);
             const double norm = std::sqrt(RandomSymmetric(n, 70 + n, 1.0).SumSquare());
-            // Qᵀ·A·Q is the tridiagonal (d, e).
-            const Matrix T = r.Q.t() * A * r.Q;
-            EXPECT_LT(OffTridiagonal(T, scale), 1e-14 * n * norm) << n << " " << scale;
-            for (int i = 1; i <= n; ++i) {
-                EXPECT_NEAR(T(i, i) / scale, r.d(i) / scale, 1e-14 * n * norm);
-                if (i > 1) {
-                    EXPECT_NEAR(T(i, i - 1) / scale, r.e(i) / scale, 1e-14 * n * norm);
-                }
-            }
             EXPECT_MATRIX_NEAR(r.Z.t() * r.Z, Eye(n), 1e-13 * n) << n << " " << scale;
             EXPECT_LT(MaxDiff(A * r.Z, r.Z * Diag(r.values)) / scale, 1e-10 * norm)
                 << n << " " << scale;
@@ -64,7 +46,7 @@ TEST(TridiagonalQL, KnownSpectraAndTheIterationBound) {
     // Hilbert matrices: the eigenvalues agree with Jacobi's, which are
     // accurate in the absolute sense.
     for (int n : {4, 8, 12}) {
-        const Matrix H = Hilbert(n);
+        const Matrix H = Hilbert(n, n);
         ColumnVector values = ReduceAndIterate(H).values;
         std::vector<double> ours(values.Store(), values.Store() + n);
         std::sort(ours.begin(), ours.end());
@@ -120,9 +102,9 @@ TEST(OrthogonalFactors, QrAndSvdReproduceTheMatrixAtEveryScale) {
     // Hilbert 12: the singular values span 16 orders; the largest is known.
     Matrix U, V;
     ColumnVector sigma;
-    SvdFactors(Hilbert(12), U, sigma, V);
+    SvdFactors(Hilbert(12, 12), U, sigma, V);
     EXPECT_NEAR(sigma(1), 1.7953720595619977, 1e-14);
-    EXPECT_LT(MaxDiff(U * Diag(sigma) * V.t(), Hilbert(12)), 1e-14);
+    EXPECT_LT(MaxDiff(U * Diag(sigma) * V.t(), Hilbert(12, 12)), 1e-14);
     Matrix Q, R;
     // Dependent columns: R has a zero on its diagonal instead of a refusal.
     const Matrix dependent = Mat({{1, 2}, {2, 4}, {3, 6}});

@@ -54,9 +54,6 @@ TEST(LuKernels, InverseAndSolvesHaveSmallResiduals) {
         GetLuSolVec(A, B);
         EXPECT_MATRIX_NEAR(MatMul(A, B), B0, 1e-12) << n;
     }
-    // Adjugate times A is det(A)·I.
-    const Matrix D = Mat({{2, 0, 1}, {1, 3, 0}, {0, 1, 4}});
-    EXPECT_MATRIX_NEAR(MatMul(Adjugate(D), D), Eye(3) * 25.0, 1e-13);
 }
 
 TEST(LuKernels, OneSingularityRule) {
@@ -73,7 +70,7 @@ TEST(LuKernels, OneSingularityRule) {
         {Mat({{1, NAN}, {0, 1}}), true},
         {Mat({{INFINITY, 0}, {0, 1}}), true},
         {Eye(40) * 1e-10, false}, // its determinant underflows, yet it is regular
-        {Hilbert(10), false},
+        {Hilbert(10, 10), false},
     };
     for (const auto& c : cases) {
         const int n = c.A.Nrows();

@@ -39,14 +39,6 @@ inline Matrix Eye(int n) {
     return NEWMAT::IdentityMatrix(n);
 }
 
-inline Matrix Hilbert(int n) {
-    Matrix h(n, n);
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j)
-            h(i, j) = 1.0 / (i + j - 1);
-    return h;
-}
-
 // Deterministic test matrix with entries in [−1, 1).
 inline Matrix Sample(int r, int c, int seed) {
     int s = -seed;

@@ -5,7 +5,7 @@ TEST(Measures, RankCountsSignificantSingularValues) {
     EXPECT_EQ(Rank(Eye(3) * 0.0), 0);
     EXPECT_EQ(Rank(Mat({{1, 2, 3}, {2, 4, 6}})), 1);   // wide
     EXPECT_EQ(Rank(Mat({{1, 2}, {2, 4}, {3, 7}})), 2); // tall
-    EXPECT_EQ(Rank(Hilbert(10)), 10);
+    EXPECT_EQ(Rank(Hilbert(10, 10)), 10);
     EXPECT_THROW(Rank(Mat({{1, NAN}})), ztmath::MathError);
 }
 
@@ -28,8 +28,8 @@ TEST(Measures, RankAndConditionDoNotDependOnTheScale) {
 
 TEST(Measures, ConditionNumberAndItsSentinels) {
     // 2-norm condition numbers of Hilbert matrices.
-    EXPECT_NEAR(Condition(Hilbert(3)), 524.0567775860644, 1e-9 * 524);
-    EXPECT_NEAR(Condition(Hilbert(10)), 16025326851680.766, 1e-3 * 1.6e13);
+    EXPECT_NEAR(Condition(Hilbert(3, 3)), 524.0567775860644, 1e-9 * 524);
+    EXPECT_NEAR(Condition(Hilbert(10, 10)), 16025326851680.766, 1e-3 * 1.6e13);
     EXPECT_DOUBLE_EQ(Condition(Mat({{3, 0}, {0, -0.5}})), 6.0);
     EXPECT_DOUBLE_EQ(Condition(Mat({{1, 2, 3}})), 1.0); // one singular value
     EXPECT_DOUBLE_EQ(Condition(Matrix()), -2.0);

@@ -13,7 +13,7 @@ TEST(Predicates, RealForms) {
     EXPECT_EQ(PositiveDefinite(Mat({{2, -1, 0}, {-1, 2, -1}, {0, -1, 2}})), 1);
     EXPECT_EQ(PositiveDefinite(Mat({{1, 2}, {2, 1}})), 0); // eigenvalues 3, −1
     EXPECT_EQ(PositiveDefinite(Mat({{1, 1}, {1, 1}})), 0); // semi-definite
-    EXPECT_EQ(PositiveDefinite(Hilbert(8)), 1);
+    EXPECT_EQ(PositiveDefinite(Hilbert(8, 8)), 1);
     const double c = std::cos(0.3), s = std::sin(0.3);
     EXPECT_EQ(Orthogonal(Mat({{c, -s}, {s, c}})), 1);
     EXPECT_EQ(Orthogonal(Mat({{1, 1}, {0, 1}})), 0);
@@ -27,7 +27,7 @@ TEST(Predicates, SingularUsesTheNumericalRank) {
     EXPECT_EQ(Singular(Matrix()), 0);
     EXPECT_EQ(Singular(Mat({{1, 2, 3}})), 1);
     EXPECT_EQ(Singular(Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})), 1);
-    EXPECT_EQ(Singular(Hilbert(10)), 0);
+    EXPECT_EQ(Singular(Hilbert(10, 10)), 0);
     EXPECT_EQ(Singular(Mat({{1, INFINITY}, {0, 1}})), 1);
     // The complex singularity test runs on a composite.
     Matrix dual = Mat({{1, 2, 0, 0}, {0, 0, 1, 2}}); // rows (1, 2) and i·(1, 2)
