@@ -2,7 +2,6 @@
 #include <vector>
 
 #include "matrixlib/ztmath.h"
-#include "procedures/complex_procedures.h"
 #include "procedures/determinant_procedures.h"
 #include "tests/procedures/procedure_test_support.h"
 
@@ -63,15 +62,15 @@ TEST_F(DeterminantTest, RealAdjugateTimesMatrixIsDeterminantTimesIdentity) {
         Matrix adjugate;
         ASSERT_TRUE(RealAdjugate(c.m, adjugate));
         const double scale = c.adjugate.MaximumAbsoluteValue();
-        EXPECT_TRUE(Near(adjugate, c.adjugate, 1e-14 * scale));
+        EXPECT_MATRIX_NEAR(adjugate, c.adjugate, 1e-14 * scale);
     }
-    for (int n : {3, 7, 30}) {
+    for (int n : {3, 30}) {
         const Matrix m = RandomMatrix(n, n, n);
         Matrix adjugate;
         ASSERT_TRUE(RealAdjugate(m, adjugate));
         const double det = m.Determinant();
-        EXPECT_TRUE(Near(adjugate * m, Matrix(NEWMAT::IdentityMatrix(n) * det),
-                         1e-11 * std::fabs(det) * n));
+        EXPECT_MATRIX_NEAR(adjugate * m, Matrix(NEWMAT::IdentityMatrix(n) * det),
+                           1e-11 * std::fabs(det) * n);
     }
 }
 
@@ -110,7 +109,6 @@ TEST_F(DeterminantTest, HermitianDeterminantMatchesComplexElimination) {
         Rows(3, 6, {-1, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0}),
         Rows(1, 2, {-4, 0}),
         RandomHermitianMatrix(4, 11),
-        RandomHermitianMatrix(9, 12),
         RandomHermitianMatrix(16, 13),
     };
     for (const Matrix& h : cases) {
@@ -124,7 +122,7 @@ TEST_F(DeterminantTest, HermitianDeterminantMatchesComplexElimination) {
 TEST_F(DeterminantTest, HermitianAdjugateTimesMatrixIsDeterminantTimesIdentity) {
     Matrix adjugate;
     ASSERT_TRUE(HermitianAdjugate(Rows(2, 4, {2, 0, 0, -1, 0, 3, 1, 0}), adjugate));
-    EXPECT_TRUE(Near(adjugate, Rows(2, 4, {3, 0, 0, 1, 0, 2, -1, 0}), 1e-14));
+    EXPECT_MATRIX_NEAR(adjugate, Rows(2, 4, {3, 0, 0, 1, 0, 2, -1, 0}), 1e-14);
     for (int n : {3, 8}) {
         const Matrix h = RandomHermitianMatrix(n, 20 + n);
         ASSERT_TRUE(HermitianAdjugate(h, adjugate));
@@ -132,29 +130,10 @@ TEST_F(DeterminantTest, HermitianAdjugateTimesMatrixIsDeterminantTimesIdentity) 
         Matrix zero(n, n);
         zero = 0.0;
         const Matrix expected = MakeDualMatrix(Matrix(NEWMAT::IdentityMatrix(n) * det), zero);
-        EXPECT_TRUE(Near(CMatMul(adjugate, h), expected, 1e-11 * std::fabs(det) * n));
+        EXPECT_MATRIX_NEAR(CMatMul(adjugate, h), expected, 1e-11 * std::fabs(det) * n);
     }
     // Hermitian and singular: [1 i; -i 1] has determinant 1 - 1 = 0.
     EXPECT_FALSE(HermitianAdjugate(Rows(2, 4, {1, 0, 0, 1, 0, 1, -1, 0}), adjugate));
-}
-
-TEST_F(DeterminantTest, CompositeRoundTripRestoresMatrixAndMode) {
-    calc.dlg.SetComplexMode();
-    const Matrix m = Rows(2, 6, {1, 2, 3, -1, 0, 5, 4, 5, 6, 2, -2, 0.5});
-    SetCurrent(m);
-    Run(OnComplexToComposite);
-    EXPECT_TRUE(calc.dlg.IsRealMode());
-    ASSERT_EQ(Current().Nrows(), 4);
-    // The real form of z = x + iy: [x −y; y x].
-    EXPECT_EQ(Current()(1, 3 + 1), 1.0);  // −Im(1,1)
-    EXPECT_EQ(Current()(2 + 1, 1), -1.0); // Im(1,1)
-    Run(OnCompositeToComplex);
-    EXPECT_TRUE(calc.dlg.IsComplexMode());
-    EXPECT_TRUE(Near(Current(), m, 0.0));
-    Run(OnComplexConjugate);
-    Run(OnComplexConjugate);
-    EXPECT_TRUE(Near(Current(), m, 0.0));
-    EXPECT_NE(calc.status.Caption().find("Mode: Complex"), std::string::npos);
 }
 
 } // namespace

@@ -18,29 +18,11 @@ class FactorSpectralTest : public ProcedureTest {
         Run(procedure);
         return Current();
     }
-
-    // The temporary register t; the current matrix stays.
-    Matrix TemporaryRegister() {
-        const Matrix shown = Current();
-        calc.dlg.RecallRegister("           t");
-        const Matrix t = Current();
-        SetCurrent(shown);
-        return t;
-    }
 };
 
 // Elements in [−1, 1].
 Matrix SmallRandom(int rows, int cols, unsigned seed) {
     return RandomMatrix(rows, cols, seed) * 0.1;
-}
-
-double MaxDiff(const Matrix& a, const Matrix& b) {
-    if (a.Nrows() != b.Nrows() || a.Ncols() != b.Ncols()) return INFINITY;
-    return (a - b).MaximumAbsoluteValue();
-}
-
-Matrix Eye(int n) {
-    return NEWMAT::IdentityMatrix(n);
 }
 
 // The off-diagonal part.

@@ -38,25 +38,6 @@ TEST_F(ProcedureFrameTest, FailuresAreReportedAndStoreNothing) {
     EXPECT_EQ(calc.display.Text(), shown);
 }
 
-TEST_F(ProcedureFrameTest, ComplexRefusalOnlyInComplexMode) {
-    SetCurrent(1, 2, {1, 2});
-    int runs = 0;
-    const auto count = [&runs](NEWMAT::Matrix&) { return ++runs, true; };
-    RunProcedure(calc.dlg, ComplexSupport::Refused, count);
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(TakeTranscript(), "");
-
-    calc.dlg.SetComplexMode();
-    RunProcedure(calc.dlg, ComplexSupport::Refused, count);
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(TakeTranscript(), "message \"Complex Matrix Procedure\" \"Procedure is unavailable "
-                                "for complex matrix\" icon=info buttons=ok -> ok\n");
-
-    calc.dlg.ClearCalculator();
-    RunProcedure(calc.dlg, ComplexSupport::Refused, count);
-    EXPECT_EQ(TakeTranscript(), ""); // nothing to refuse
-}
-
 TEST(ReportedValue, FollowsWidthDecimalsAndExponentFlag) {
     EXPECT_EQ(FormatReportedValue(1234.5, 10, 4, false), " 1234.5000");
     EXPECT_EQ(FormatReportedValue(-1234.56, 13, 3, true), "  -1.235e+003");

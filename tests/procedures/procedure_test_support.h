@@ -1,6 +1,6 @@
 #pragma once
-// Running procedures in the tests: prompt answers queued beforehand, and
-// matrices compared against mathematics with a tolerance.
+// Running procedures in the tests: prompt answers queued beforehand, the
+// current matrix set and read back.
 
 #include <gtest/gtest.h>
 #include <newmat.h>
@@ -11,9 +11,9 @@
 #include <random>
 #include <string>
 
+#include "tests/matrixlib/matrix_checks.h"
 #include "tests/support/calculator_fixture.h"
 
-using NEWMAT::Matrix;
 using Procedure = void (*)(CCalculatorDlg&);
 
 class ProcedureTest : public CalculatorFixture {
@@ -34,15 +34,20 @@ class ProcedureTest : public CalculatorFixture {
 
     Matrix Current() { return calc.dlg.GetCurrentMatrix(); }
 
+    // The temporary register t; the current matrix stays.
+    Matrix TemporaryRegister() {
+        const Matrix shown = Current();
+        calc.dlg.RecallRegister("           t");
+        const Matrix t = Current();
+        SetCurrent(shown);
+        return t;
+    }
+
     // The value a report offered, taken by answering Yes and read back from t.
     Matrix Reported(Procedure procedure) {
         calc.host.QueueAnswer(ScriptedHost::Answer::Yes);
-        const Matrix kept = Current();
         procedure(calc.dlg);
-        calc.dlg.RecallRegister("           t");
-        Matrix value = Current();
-        SetCurrent(kept);
-        return value;
+        return TemporaryRegister();
     }
 };
 
@@ -62,18 +67,4 @@ inline Matrix RandomMatrix(int rows, int columns, unsigned seed) {
         for (int j = 1; j <= columns; ++j)
             m(i, j) = value(random);
     return m;
-}
-
-inline ::testing::AssertionResult Near(const Matrix& actual, const Matrix& expected,
-                                       double tolerance) {
-    if (actual.Nrows() != expected.Nrows() || actual.Ncols() != expected.Ncols())
-        return ::testing::AssertionFailure()
-               << actual.Nrows() << " x " << actual.Ncols() << " instead of " << expected.Nrows()
-               << " x " << expected.Ncols();
-    for (int i = 1; i <= actual.Nrows(); ++i)
-        for (int j = 1; j <= actual.Ncols(); ++j)
-            if (!(std::fabs(actual(i, j) - expected(i, j)) <= tolerance))
-                return ::testing::AssertionFailure() << "(" << i << ", " << j << ") is "
-                                                     << actual(i, j) << ", not " << expected(i, j);
-    return ::testing::AssertionSuccess();
 }

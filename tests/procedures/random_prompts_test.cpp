@@ -21,37 +21,14 @@ namespace {
 
 constexpr int kSteps = 1500;
 
+// clang-format off
 const Procedure kProcedures[] = {
-    OnFlip,
-    OnFlop,
-    OnRotateLeft,
-    OnRotateRight,
-    OnReshape,
-    OnSortAscending,
-    OnSortDescending,
-    OnRowSort,
-    OnGetRow,
-    OnGetColumn,
-    OnGetSubmatrix,
-    OnGetDiagonal,
-    OnRowSum,
-    OnColumnSum,
-    OnRowSwap,
-    OnRowAdd,
-    OnRowPivot,
-    OnRowScalarMult,
-    OnGaussElimination,
-    OnBalance,
-    OnAdjugate,
-    OnDeterminant,
-    OnTrace,
-    OnMatrixNorm,
-    OnVectorNorm,
-    OnDiagProduct,
-    OnComplexConjugate,
-    OnComplexToComposite,
-    OnCompositeToComplex,
-};
+    OnFlip, OnFlop, OnRotateLeft, OnRotateRight, OnReshape, OnSortAscending, OnSortDescending,
+    OnRowSort, OnGetRow, OnGetColumn, OnGetSubmatrix, OnGetDiagonal, OnRowSum, OnColumnSum,
+    OnRowSwap, OnRowAdd, OnRowPivot, OnRowScalarMult, OnGaussElimination, OnBalance, OnAdjugate,
+    OnDeterminant, OnTrace, OnMatrixNorm, OnVectorNorm, OnDiagProduct, OnComplexConjugate,
+    OnComplexToComposite, OnCompositeToComplex};
+// clang-format on
 
 const char* const kAnswers[] = {"",      "abc", "0",           "1",          "2",
                                 "3",     "-1",  "-2147483648", "2147483647", "99999999999999999999",
