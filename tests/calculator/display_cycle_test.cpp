@@ -16,20 +16,6 @@ TEST(DisplayTextTest, LineBreakPairCountsAsOnePosition) {
     EXPECT_EQ(LastCharacterIndex("1\n"), 1u); // a lone LF is one character
 }
 
-TEST_F(CalculatorTest, StartsEmptyGreyRealMatrixModeRadixTen) {
-    EXPECT_EQ(calc.display.Text(), "");
-    EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
-    EXPECT_EQ(calc.status.Caption(), "Mode: Real        Mult: Matrix  Rdx:10");
-    EXPECT_EQ(calc.host.Caption(), " Zentabl");
-    EXPECT_EQ(calc.commandList.Text(), "MATRIX TESTS");
-    EXPECT_EQ(calc.widthBox.Text(), "4");
-    EXPECT_EQ(calc.decimalSpin.Value(), 2);
-    EXPECT_TRUE(calc.host.ToolTipsEnabled());
-    Press({"SE"});
-    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
-    EXPECT_EQ(TakeTranscript(), "");
-}
-
 TEST_F(CalculatorTest, KeypadEntryBecomesTheCurrentMatrix) {
     Press({"1", ">", "2", "v", "3", ">", "4"});
     EXPECT_EQ(calc.display.Text(), "1 2\r\n3 4");
@@ -52,7 +38,7 @@ TEST_F(CalculatorTest, KeyInSetStateInsertsAtTheCaretAndSecondSeRereads) {
     EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}, {93, 4}}));
 }
 
-TEST_F(CalculatorTest, NextRowInTheMiddleInsertsOneLineBreak) {
+TEST_F(CalculatorTest, LineBreaksAreInsertedAndRemovedAsOneKey) {
     Type("12");
     calc.display.SetSelStart(1);
     Press({"v"});
@@ -60,10 +46,10 @@ TEST_F(CalculatorTest, NextRowInTheMiddleInsertsOneLineBreak) {
     EXPECT_EQ(calc.display.SelStart(), 2);
     Press({"SE"});
     EXPECT_EQ(CurrentRows(), (ElementRows{{1}, {2}}));
-}
-
-TEST_F(CalculatorTest, BackspaceDropsTheLastCharacterOrLineBreak) {
-    Press({"<"});
+    // Separators alone store nothing.
+    Press({"CE", ">", "v", "SE"});
+    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
+    Press({"CE", "<"});
     EXPECT_EQ(calc.display.Text(), "");
     Press({"1", "v", "<"});
     EXPECT_EQ(calc.display.Text(), "1");
@@ -71,7 +57,7 @@ TEST_F(CalculatorTest, BackspaceDropsTheLastCharacterOrLineBreak) {
     EXPECT_EQ(calc.display.Text(), "");
 }
 
-TEST_F(CalculatorTest, TypedKeysWithKeyboardEntryOffStayInTheDisplay) {
+TEST_F(CalculatorTest, TypedKeysWithKeyboardEntryOffStayInTheDisplayAndDropsAreTyping) {
     calc.dlg.SetKeyboardEntry(false);
     Type("5");
     EXPECT_EQ(calc.display.Text(), "5");
@@ -80,6 +66,11 @@ TEST_F(CalculatorTest, TypedKeysWithKeyboardEntryOffStayInTheDisplay) {
     EXPECT_EQ(calc.dlg.EntryText(), "5");
     Type("\n6");
     EXPECT_EQ(calc.display.Text(), "5\r\n6");
+    // Dropped text is entered like typed text.
+    Press({"CE"});
+    EXPECT_TRUE(calc.dlg.OnDropText("1 2"));
+    Press({"SE"});
+    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}}));
 }
 
 TEST_F(CalculatorTest, SyntaxErrorKeepsTheTextAndSelectsWhatToFix) {
@@ -118,13 +109,6 @@ TEST_F(CalculatorTest, SyntaxErrorKeepsTheTextAndSelectsWhatToFix) {
         EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
         EXPECT_EQ(CurrentRows(), before);
     }
-}
-
-TEST_F(CalculatorTest, SeparatorsOnlyStoreNothing) {
-    Set("7");
-    Press({"CE", ">", "v", "SE"});
-    EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
-    EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
 }
 
 TEST_F(CalculatorTest, SpinsActOnlyInTheSetState) {
@@ -175,12 +159,3 @@ TEST_F(CalculatorTest, ClearKeepsPendingOperatorsAndEmptiesTheRest) {
     EXPECT_EQ(CurrentRows(), (ElementRows{{5}}));
 }
 
-TEST_F(CalculatorTest, DroppedTextIsRefusedWhileDragDropIsOff) {
-    calc.dlg.SetDragDrop(false);
-    EXPECT_FALSE(calc.dlg.OnDropText("1 2"));
-    EXPECT_EQ(calc.display.Text(), "");
-    calc.dlg.SetDragDrop(true);
-    EXPECT_TRUE(calc.dlg.OnDropText("1 2"));
-    Press({"SE"});
-    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}}));
-}

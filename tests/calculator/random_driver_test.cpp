@@ -14,16 +14,12 @@ constexpr int kSteps = 3000;
 constexpr int kLargestMatrix = 400; // elements; larger ones are cleared to keep steps quick
 constexpr char kKeys[] = "0123456789 .,-()eE\n\b+0123456789  \n-x";
 
+// Format, truncate and edit-popup commands: ranges of menu ids.
 std::vector<int> MenuIds() {
-    std::vector<int> ids = {32771};
-    for (int id = 32772; id <= 32795; ++id)
-        ids.push_back(id); // exponential, fixed 1-12
-    for (int id = 32812; id <= 32828; ++id)
-        ids.push_back(id); // truncate, fixed/exp 13-16
-    for (int id = 32829; id <= 32834; ++id)
-        ids.push_back(id); // edit popup
-    for (int id = 32842; id <= 32845; ++id)
-        ids.push_back(id); // truncate 9-12
+    std::vector<int> ids;
+    for (const auto& [first, last] : {std::pair{32771, 32795}, {32812, 32834}, {32842, 32845}})
+        for (int id = first; id <= last; ++id)
+            ids.push_back(id);
     return ids;
 }
 

@@ -13,11 +13,6 @@ constexpr char kUnableToOpen[] =
 
 } // namespace
 
-TEST_F(CalculatorTest, RegisterFileNames) {
-    EXPECT_EQ(CCalculatorDlg::RegisterFileName("           C"), "RegC");
-    EXPECT_EQ(CCalculatorDlg::RegisterFileName("           t"), "Regtmp");
-}
-
 TEST_F(CalculatorTest, TemporaryRegister) {
     Set("7");
     calc.dlg.StoreRegister("           t");
