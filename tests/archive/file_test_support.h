@@ -4,7 +4,7 @@
 // an unprivileged user (the suite may run as root, for whom no permission bit
 // counts).
 
-#include <gtest/gtest.h>
+#include "tests/support/scratch_directory.h"
 
 #include <grp.h>
 #include <pwd.h>
@@ -22,37 +22,28 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 static_assert(std::endian::native == std::endian::little, "test data is little-endian");
 
-class ScratchFolder {
+// A scratch directory whose permissions a test may take away: they are
+// given back before it is removed.
+class ScratchFolder : public ScratchDirectory {
   public:
-    ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zt-registers-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create " << pattern;
-        path = pattern;
-    }
     ~ScratchFolder() {
         std::error_code ignored;
         std::filesystem::permissions(path, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path, ignored);
     }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::string operator/(const std::string& name) const { return (path / name).string(); }
 
-    // The names of everything in the folder.
     std::set<std::string> Entries() const {
         std::set<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(path))
             names.insert(entry.path().filename().string());
         return names;
     }
-
-    std::filesystem::path path;
 };
 
 // The bytes of the doubles as they stand (little-endian).
@@ -77,17 +68,15 @@ inline std::string ReadFile(const std::string& file) {
 struct FileStamp {
     ino_t inode = 0;
     off_t size = 0;
-    timespec modified{};
-    timespec changed{};
+    timespec modified{}, changed{};
+    bool operator==(const FileStamp& other) const {
+        const auto key = [](const FileStamp& s) {
+            return std::tuple(s.inode, s.size, s.modified.tv_sec, s.modified.tv_nsec,
+                              s.changed.tv_sec, s.changed.tv_nsec);
+        };
+        return key(*this) == key(other);
+    }
 };
-
-inline bool operator==(const FileStamp& a, const FileStamp& b) {
-    const auto same = [](const timespec& x, const timespec& y) {
-        return x.tv_sec == y.tv_sec && x.tv_nsec == y.tv_nsec;
-    };
-    return a.inode == b.inode && a.size == b.size && same(a.modified, b.modified) &&
-           same(a.changed, b.changed);
-}
 
 inline FileStamp StampOf(const std::string& file) {
     struct stat status {};

@@ -184,14 +184,6 @@ TEST(RegisterFile, MemoryRunningOutWhileLoading) {
     EXPECT_EQ(LoadMatrixFile(dir / "RegM").Storage(), 10000);
 }
 
-TEST(RegisterFile, SaveReplacesTheRegister) {
-    ScratchFolder dir;
-    ASSERT_EQ(WriteRegisterFile(dir / "RegQ", {2, 1, 3, 4}), RegisterFileResult::Ok);
-    ASSERT_EQ(WriteRegisterFile(dir / "RegQ", {1, 1, 5}), RegisterFileResult::Ok);
-    EXPECT_EQ(ReadFile(dir / "RegQ"), Bytes({1, 1, 5}));
-    EXPECT_EQ(dir.Entries(), std::set<std::string>{"RegQ"});
-}
-
 // The evaluator saves, the calculator recalls and stores: same bytes, same matrix.
 TEST(RegisterFile, BothProgramsReadEachOthersFilesByteForByte) {
     ScratchFolder dir;

@@ -19,6 +19,13 @@ std::string RegisterName(int index) {
     return std::string("Reg") + static_cast<char>('A' + index);
 }
 
+std::set<std::string> AllRegisterNames() {
+    std::set<std::string> names;
+    for (int i = 0; i < kRegisters; ++i)
+        names.insert(RegisterName(i));
+    return names;
+}
+
 // Version `version` of a side x side register: element k holds
 // version * 1e7 + k, so any mixture of two versions or of two positions shows.
 PackedMatrix Version(int side, int version) {
@@ -102,10 +109,7 @@ TEST(SaveUnderStress, KilledSavesLeaveOldOrNewCompleteRegisters) {
     // One complete save of every register clears what the killed ones left.
     for (int i = 0; i < kRegisters; ++i)
         ASSERT_EQ(WriteRegisterFile(dir / RegisterName(i), Version(kSide, 1)), RegisterFileResult::Ok);
-    std::set<std::string> expected;
-    for (int i = 0; i < kRegisters; ++i)
-        expected.insert(RegisterName(i));
-    EXPECT_EQ(dir.Entries(), expected);
+    EXPECT_EQ(dir.Entries(), AllRegisterNames());
 }
 
 TEST(SaveUnderStress, ConcurrentSavesNeverTearARegister) {
@@ -140,10 +144,7 @@ TEST(SaveUnderStress, ConcurrentSavesNeverTearARegister) {
         EXPECT_TRUE(version == 1000 + kRounds - 1 || version == 2000 + kRounds - 1)
             << RegisterName(i) << " holds " << version;
     }
-    std::set<std::string> expected;
-    for (int i = 0; i < kRegisters; ++i)
-        expected.insert(RegisterName(i));
-    EXPECT_EQ(dir.Entries(), expected);
+    EXPECT_EQ(dir.Entries(), AllRegisterNames());
 }
 
 } // namespace
