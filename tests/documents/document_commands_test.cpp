@@ -5,9 +5,9 @@
 #include "tests/support/calculator_fixture.h"
 
 #include "documents/document_commands.h"
+#include "file_test_support.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -15,12 +15,6 @@ namespace {
 
 constexpr char kUnableToOpen[] =
     "message \"File Error\" \"Unable to open file\" icon=stop buttons=ok -> ok\n";
-
-std::string FileText(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 class DocumentCommands : public CalculatorFixture {
   protected:
@@ -44,7 +38,7 @@ class DocumentCommands : public CalculatorFixture {
 TEST_F(DocumentCommands, RefusedDocumentKeepsMatrixNameAndCaption) {
     calc.host.QueueFileDialog("kept.mtx");
     OnFileSaveAs(calc.dlg);
-    std::ofstream("bad.mtx", std::ios::binary) << "-4\r\n2\r\n";
+    WriteFile("bad.mtx", "-4\r\n2\r\n");
     fs::create_directory("folder.mtx");
     for (const char* path : {"bad.mtx", "missing.mtx", "folder.mtx"}) {
         TakeTranscript();
@@ -57,7 +51,7 @@ TEST_F(DocumentCommands, RefusedDocumentKeepsMatrixNameAndCaption) {
         EXPECT_EQ(DocumentName(calc.dlg), "kept.mtx");
     }
     EXPECT_FALSE(fs::exists("missing.mtx"));
-    EXPECT_EQ(FileText("bad.mtx"), "-4\r\n2\r\n");
+    EXPECT_EQ(ReadFile("bad.mtx"), "-4\r\n2\r\n");
 }
 
 // The full path is kept: the caption shows the name only, Save writes to the
@@ -71,7 +65,7 @@ TEST_F(DocumentCommands, DocumentInAnotherFolderKeepsItsPath) {
     calc.dlg.StoreRegister("           A");
     OnFileSave(calc.dlg);
     EXPECT_EQ(calc.host.Caption(), " Zentabl - m.mtx");
-    EXPECT_EQ(FileText(path), "1\r\n2\r\n5.\r\n6.\r\n");
+    EXPECT_EQ(ReadFile(path), "1\r\n2\r\n5.\r\n6.\r\n");
     EXPECT_TRUE(fs::exists("RegA"));
     EXPECT_FALSE(fs::exists("sub/RegA"));
 }

@@ -1,8 +1,7 @@
 #include "allocation_watch.h"
 #include "documents/document_format.h"
 #include "documents/text_export.h"
-
-#include <gtest/gtest.h>
+#include "file_test_support.h"
 
 #include <cfloat>
 #include <cmath>
@@ -155,45 +154,33 @@ TEST(MatrixDocument, DamagedDocumentsNeverCrashOrAllocateBeyondTheirSize) {
 }
 
 TEST(MatrixDocument, ReadingAFileNeverCreatesOrChangesOne) {
-    const fs::path dir = fs::temp_directory_path() / ("zt-documents-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir / "folder.mtx");
-    ASSERT_EQ(mkfifo((dir / "pipe.mtx").c_str(), 0600), 0); // would block a reader
+    ScratchDirectory dir(ScratchDirectory::Enter);
+    fs::create_directory("folder.mtx");
+    ASSERT_EQ(mkfifo("pipe.mtx", 0600), 0); // would block a reader
     NEWMAT::Matrix m = kSentinel;
     for (const char* name : {"missing.mtx", "folder.mtx", "pipe.mtx"})
-        EXPECT_EQ(ReadMatrixDocumentFile((dir / name).string(), m), DocumentReadResult::CannotOpen);
-    EXPECT_FALSE(fs::exists(dir / "missing.mtx"));
+        EXPECT_EQ(ReadMatrixDocumentFile(name, m), DocumentReadResult::CannotOpen);
+    EXPECT_FALSE(fs::exists("missing.mtx"));
 
-    const std::string text = "1\r\n2\r\n3\r\n";
-    std::ofstream(dir / "short.mtx", std::ios::binary) << text;
-    EXPECT_EQ(ReadMatrixDocumentFile((dir / "short.mtx").string(), m), DocumentReadResult::Ok);
+    WriteFile("short.mtx", "1\r\n2\r\n3\r\n");
+    EXPECT_EQ(ReadMatrixDocumentFile("short.mtx", m), DocumentReadResult::Ok);
     ExpectSameBits(m, Make(1, 2, {3, 0}));
-    std::ostringstream after;
-    after << std::ifstream(dir / "short.mtx", std::ios::binary).rdbuf();
-    EXPECT_EQ(after.str(), text);
-    fs::remove_all(dir);
+    EXPECT_EQ(ReadFile("short.mtx"), "1\r\n2\r\n3\r\n");
 }
 
-// A parser as a spreadsheet would read the export: numbers between ", ".
-std::vector<std::vector<double>> ParseExport(const std::string& text) {
+// A parser as a spreadsheet would read the export: CR LF ended lines of
+// numbers each followed by ", ", closed by an empty line.
+std::vector<std::vector<double>> ParseExport(std::string text) {
+    EXPECT_TRUE(text.ends_with("\r\n\r\n"));
     std::vector<std::vector<double>> rows;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        EXPECT_FALSE(line.empty()) << "no CR before LF";
-        line.pop_back();
-        if (line.empty()) break;
-        std::vector<double> row;
-        for (std::size_t start = 0; start < line.size();) {
-            const std::size_t comma = line.find(", ", start);
-            EXPECT_NE(comma, std::string::npos) << line;
-            if (comma == std::string::npos) break;
-            row.push_back(std::stod(line.substr(start, comma - start)));
-            start = comma + 2;
-        }
-        rows.push_back(row);
+    std::istringstream lines(text.substr(0, text.size() - 2));
+    for (std::string line; std::getline(lines, line, '\n');) {
+        EXPECT_TRUE(line.ends_with(", \r")) << line;
+        std::istringstream numbers(line);
+        rows.emplace_back();
+        for (std::string number; std::getline(numbers, number, ',') && number != " \r";)
+            rows.back().push_back(std::stod(number));
     }
-    EXPECT_FALSE(std::getline(lines, line)) << "text after the closing empty line";
     return rows;
 }
 

@@ -54,16 +54,7 @@ TEST(PrintLayout, OnePageWithFrameHeadingAndRows) {
     EXPECT_EQ(exponential[0].texts[1].text, "1.0e+000");
 }
 
-TEST(PrintLayout, EmptyMatrixPrintsFrameAndHeadingOnly) {
-    for (const NEWMAT::Matrix& m : {NEWMAT::Matrix(), NEWMAT::Matrix(0, 5)}) {
-        const auto pages = LayOutPrintedPages(m, "", {4, 2, false}, Metrics());
-        ASSERT_EQ(pages.size(), 1u);
-        ASSERT_EQ(pages[0].texts.size(), 1u);
-        EXPECT_EQ(pages[0].texts[0].text, "");
-    }
-}
-
-// Large matrices on several page sizes: every element is printed exactly
+// Matrices large and empty on several page sizes: every element is printed exactly
 // once, inside the frame, blocks of columns one after another with their
 // rows in order, each page repeating the heading and starting at -48.
 TEST(PrintLayout, TallAndWideMatricesContinueOnFurtherPages) {
@@ -75,6 +66,7 @@ TEST(PrintLayout, TallAndWideMatricesContinueOnFurtherPages) {
         {56, 8, 800, 1050, 8, 1},                            // exactly one page
         {57, 13, 800, 1050, 8, 4},   {3, 5, 100, 70, 8, 15}, // one row and one column a page
         {1, 1, 10, 10, 8, 1}, // smaller than one element: printed anyway
+        {0, 0, 800, 1050, 8, 1},   {0, 5, 800, 1050, 8, 1}, // the heading alone
     };
     for (const Case& c : cases) {
         const NEWMAT::Matrix m = Numbered(c.rows, c.columns);
