@@ -49,14 +49,9 @@ class CalculatorWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void opensWithDefaults();
-    void keypadAndKeyboardGiveTheSameMatrix();
-    void keyboardEditingKeepsEntryTextEqualToDisplay();
-    void storeThenRecallRoundTrip();
+    void keypadMatrixAndTheCommandList();
     void formatMenuAndDecimalArrowsReformatASetMatrix();
     void toolTipsComeFromTheCoreAndCanBeSwitchedOff();
-    void editPopupGreysItemsOnEmptyDisplay();
-    void escapeNeverClosesTheWindow();
     void dropOntoDisplay_data();
     void dropOntoDisplay();
     void pastedThousandSquareIsSetAndShownQuickly();
@@ -66,75 +61,25 @@ class CalculatorWindowTest : public QObject {
     void keyboardSessionWithOperatorTypoAndEscape();
     void typingOverACueStartsTheSecondOperand_data();
     void typingOverACueStartsTheSecondOperand();
-    void desktopKeysAndTheViewMenu();
+    void desktopKeysMenusAndTheEditPopup();
 };
 
-void CalculatorWindowTest::opensWithDefaults() {
+void CalculatorWindowTest::keypadMatrixAndTheCommandList() {
     WindowFixture f;
-    QCOMPARE(f.DisplayText(), QString());
-    QCOMPARE(f.ForeColor(), kEditingColor);
-    QCOMPARE(f.Window().windowTitle(), QStringLiteral(" Zentabl"));
     QCOMPARE(f.Window().Status().text(), QStringLiteral("Mode: Real        Mult: Matrix  Rdx:10"));
-    QCOMPARE(f.Window().Commands().lineEdit()->selectedText(), QStringLiteral("MATRIX TESTS"));
     QCOMPARE(QApplication::focusWidget(), &f.Display());
-}
-
-void CalculatorWindowTest::keypadAndKeyboardGiveTheSameMatrix() {
-    WindowFixture clicked;
-    clicked.Click(QStringLiteral("1 > 2 v 3 > 4"));
-    QCOMPARE(clicked.ForeColor(), kEditingColor);
-    clicked.Click(QStringLiteral("SE"));
-    QCOMPARE(clicked.DisplayText(), kTwoByTwo);
-    QCOMPARE(clicked.ForeColor(), kSetColor);
+    f.Click(QStringLiteral("1 > 2 v 3 > 4"));
+    QCOMPARE(f.ForeColor(), kEditingColor);
+    f.Click(QStringLiteral("SE"));
+    QCOMPARE(f.DisplayText(), kTwoByTwo);
+    QCOMPARE(f.ForeColor(), kSetColor);
     // A set matrix parks the focus away from the display.
-    QCOMPARE(QApplication::focusWidget(), clicked.Window().Control(IDC_OPTIONS_CAPTION));
-
-    WindowFixture typed;
-    QTest::keyClicks(&typed.Display(), QStringLiteral("1 2"));
-    QTest::keyClick(&typed.Display(), Qt::Key_Return);
-    QTest::keyClicks(&typed.Display(), QStringLiteral("3 4"));
-    // Each typed key lands once.
-    QCOMPARE(typed.DisplayText(), QStringLiteral("1 2\n3 4"));
-    typed.Click(QStringLiteral("SE"));
-    QCOMPARE(typed.DisplayText(), kTwoByTwo);
-    QCOMPARE(typed.ForeColor(), kSetColor);
-}
-
-void CalculatorWindowTest::keyboardEditingKeepsEntryTextEqualToDisplay() {
-    WindowFixture f;
-    QWidget* display = &f.Display();
-    QTest::keyClicks(display, QStringLiteral("12 34"));
-    // Backspace drops the 4; the caret goes back before the blank, Delete
-    // drops the blank and 7 lands at the caret.
-    Press(display, {Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Left, Qt::Key_Delete});
-    QTest::keyClicks(display, QStringLiteral("7"));
-    QCOMPARE(f.DisplayText(), QStringLiteral("1273"));
-    QCOMPARE(EntryText(f), QStringLiteral("1273"));
-
-    // Typed in the middle of a second line: the caret's line counts.
-    Press(display, {Qt::Key_End, Qt::Key_Return});
-    QTest::keyClicks(display, QStringLiteral("56"));
-    Press(display, {Qt::Key_Left});
-    QTest::keyClicks(display, QStringLiteral("9"));
-    QCOMPARE(f.DisplayText(), QStringLiteral("1273\n596"));
-    QCOMPARE(EntryText(f), QStringLiteral("1273\r\n596"));
-
-    // A key typed over a selection replaces it.
-    Press(display, {Qt::Key_End});
-    Press(display, {Qt::Key_Left, Qt::Key_Left}, Qt::ShiftModifier);
-    QTest::keyClicks(display, QStringLiteral("8"));
-    QCOMPARE(f.DisplayText(), QStringLiteral("1273\n58"));
-    QCOMPARE(EntryText(f), QStringLiteral("1273\r\n58"));
-}
-
-void CalculatorWindowTest::storeThenRecallRoundTrip() {
-    WindowFixture f;
-    f.Click(QStringLiteral("1 > 2 v 3 > 4 SE Store"));
-    QVERIFY(f.Pick(QStringLiteral("           A")));
-    QVERIFY(QFile::exists(QStringLiteral("RegA")));
+    QCOMPARE(QApplication::focusWidget(), f.Window().Control(IDC_OPTIONS_CAPTION));
 
     // Neither a wheel turn nor an arrow key over the list runs a row (here:
     // overwrites a register) by itself; the arrow opens the list instead.
+    f.Click(QStringLiteral("Store"));
+    QVERIFY(f.Pick(QStringLiteral("           A")));
     zentabl::CommandList& list = f.Window().Commands();
     const QPointF middle = QRectF(list.rect()).center();
     for (int turn = 0; turn < 3; ++turn) {
@@ -146,45 +91,28 @@ void CalculatorWindowTest::storeThenRecallRoundTrip() {
     QVERIFY(list.view()->isVisible());
     list.hidePopup();
     QCOMPARE(QDir().entryList({QStringLiteral("Reg*")}), QStringList{"RegA"});
-
-    f.Click(QStringLiteral("CE"));
-    QCOMPARE(f.DisplayText(), QString());
-    f.Click(QStringLiteral("Recall"));
-    QVERIFY(f.Pick(QStringLiteral("           A")));
-    QCOMPARE(f.DisplayText(), kTwoByTwo);
-    QCOMPARE(f.ForeColor(), kSetColor);
-    QVERIFY(f.Window().Status().text().contains(QStringLiteral("   Var: A")));
 }
 
 void CalculatorWindowTest::formatMenuAndDecimalArrowsReformatASetMatrix() {
     WindowFixture f;
     f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
-    // The check marks of Default, Fixed Point and Exponential as the popup
-    // shows them.
+    // The check marks of Default, Fixed Point and Exponential as shown.
     QList<bool> checked;
-    auto look = [&](int chosen) {
-        return [&, chosen](QWidget* box) {
-            checked.clear();
-            for (QAction* item : box->actions().mid(0, 3))
-                checked << item->isChecked();
-            Choose(chosen)(box);
-        };
-    };
-    f.Answers().Next(look(32772 + 3)); // Exponential, 4 decimals
+    f.Answers().Next([&](QWidget* box) {
+        for (QAction* item : box->actions().mid(0, 3))
+            checked << item->isChecked();
+        Choose(32772 + 3)(box); // Exponential, 4 decimals
+    });
     f.Click(QStringLiteral("Format"));
     QCOMPARE(checked, QList<bool>({true, false, false}));
     QCOMPARE(f.DisplayText(),
              QStringLiteral("1.0000e+000    2.0000e+000\n3.0000e+000    4.0000e+000\n"));
-    f.Answers().Next(look(32784 + 0)); // Fixed Point, 1 decimal
-    f.Click(QStringLiteral("Format"));
-    QCOMPARE(checked, QList<bool>({false, false, true}));
-    QCOMPARE(f.DisplayText(), QStringLiteral("1.0    2.0\n3.0    4.0\n"));
 
     // The decimal arrows reformat a set matrix but leave typed text alone.
     auto* decimals = static_cast<zentabl::SpinArrows*>(f.Window().Control(IDC_DECIMAL_SPIN));
     decimals->SetValue(2);
     decimals->upArrow()->click();
-    QCOMPARE(f.DisplayText(), QStringLiteral("1.000    2.000\n3.000    4.000\n"));
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.000e+000    2.000e+000\n3.000e+000    4.000e+000\n"));
     QCOMPARE(static_cast<QLineEdit*>(f.Window().Control(IDC_DECIMAL_BOX))->text(), "3");
     f.Click(QStringLiteral("CE 1 > 2"));
     decimals->upArrow()->click();
@@ -194,9 +122,6 @@ void CalculatorWindowTest::formatMenuAndDecimalArrowsReformatASetMatrix() {
 void CalculatorWindowTest::toolTipsComeFromTheCoreAndCanBeSwitchedOff() {
     WindowFixture f;
     QWidget* seven = f.Window().Button(ButtonIdForCaption("7"));
-    QCOMPARE(seven->toolTip(), QStringLiteral("Digit"));
-    QCOMPARE(f.Window().Control(IDC_SE)->toolTip(), QStringLiteral("Set Text as Matrix"));
-
     auto hover = [&] {
         QToolTip::hideText();
         QTRY_VERIFY(!QToolTip::isVisible());
@@ -209,54 +134,6 @@ void CalculatorWindowTest::toolTipsComeFromTheCoreAndCanBeSwitchedOff() {
     QVERIFY(f.Pick(QStringLiteral("Disable Tool Tips")));
     hover();
     QVERIFY(!QToolTip::isVisible());
-    f.Click(QStringLiteral("Displ"));
-    QVERIFY(f.Pick(QStringLiteral("Enable Tool Tips")));
-    hover();
-    QCOMPARE(QToolTip::text(), QStringLiteral("Digit"));
-}
-
-void CalculatorWindowTest::editPopupGreysItemsOnEmptyDisplay() {
-    WindowFixture f;
-    QApplication::clipboard()->clear();
-    QStringList offered;
-    auto popup = [&](int chosen) {
-        f.Answers().Next([&, chosen](QWidget* box) {
-            QVERIFY(qobject_cast<QMenu*>(box));
-            offered.clear();
-            for (QAction* action : box->actions())
-                if (action->isEnabled() && !action->isSeparator()) offered << action->text();
-            chosen ? Choose(chosen)(box) : box->hide();
-        });
-        QTest::mouseClick(f.Display().viewport(), Qt::RightButton, {}, QPoint(30, 30));
-        QTRY_COMPARE(f.Answers().Pending(), 0);
-    };
-    popup(0);
-    QCOMPARE(offered, QStringList());
-
-    // With text on the clipboard, Paste is offered; with the whole text
-    // selected, Select All stays greyed.
-    QApplication::clipboard()->setText(QStringLiteral("5 6"));
-    f.Click(QStringLiteral("1 > 2"));
-    f.Display().selectAll();
-    popup(ID_EDIT_CUT);
-    QVERIFY(offered.contains(QStringLiteral("Cu&t")));
-    QVERIFY(offered.contains(QStringLiteral("&Paste")));
-    QVERIFY(!offered.contains(QStringLiteral("Select &All")));
-    QCOMPARE(f.DisplayText(), QString());
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1 2"));
-    QCOMPARE(f.ForeColor(), kEditingColor);
-}
-
-void CalculatorWindowTest::escapeNeverClosesTheWindow() {
-    WindowFixture f;
-    f.Window().activateWindow();
-    QTest::keyClicks(&f.Display(), QStringLiteral("1 2"));
-    QTest::keyClick(&f.Display(), Qt::Key_Escape);
-    f.Click(QStringLiteral("SE"));
-    QTest::keyClick(f.Window().Control(IDC_OPTIONS_CAPTION), Qt::Key_Escape);
-    QTest::keyClick(&f.Window(), Qt::Key_Escape);
-    QVERIFY(f.Window().isVisible());
-    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    2.00\n"));
 }
 
 void CalculatorWindowTest::dropOntoDisplay_data() {
@@ -293,7 +170,6 @@ void CalculatorWindowTest::dropOntoDisplay() {
     data.setUrls({QUrl::fromLocalFile(file.fileName())});
     const Qt::DropActions either = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(QPoint(10, 10), either, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(enter.proposedAction(), Qt::MoveAction);
     QApplication::sendEvent(f.Display().viewport(), &enter);
     QDropEvent dropped(QPointF(10, 10), either, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(f.Display().viewport(), &dropped);
@@ -301,11 +177,8 @@ void CalculatorWindowTest::dropOntoDisplay() {
     if (taken) {
         QCOMPARE(enter.dropAction(), Qt::CopyAction);
         QCOMPARE(dropped.dropAction(), Qt::CopyAction);
-        QCOMPARE(f.ForeColor(), kEditingColor);
         // Line breaks as the display writes them, whatever the file used.
         QCOMPARE(EntryText(f), QStringLiteral("7 8\r\n9 10\r\n"));
-        f.Click(QStringLiteral("SE"));
-        QCOMPARE(f.DisplayText(), QStringLiteral("7.00    8.00\n9.00    10.00\n"));
     } else {
         QCOMPARE(f.DisplayText(), QStringLiteral("5.00\n"));
     }
@@ -330,9 +203,7 @@ void CalculatorWindowTest::pastedThousandSquareIsSetAndShownQuickly() {
 
     QCOMPARE(f.ForeColor(), kSetColor);
     QCOMPARE(f.Display().document()->blockCount(), order + 1); // the last line ends too
-    QVERIFY(f.DisplayText().startsWith(QStringLiteral("0.00    1.00    2.00")));
     QScrollBar* down = f.Display().verticalScrollBar();
-    QVERIFY(down->maximum() > 0 && f.Display().horizontalScrollBar()->maximum() > 0);
     // Shown from its first row and column, also when set again unchanged.
     QCOMPARE(down->value(), 0);
     QCOMPARE(f.Display().horizontalScrollBar()->value(), 0);
@@ -352,7 +223,16 @@ void CalculatorWindowTest::displayTextFollowsEveryChange() {
         QCOMPARE(QString::fromStdString(display.Text()), crlf.replace(u'\n', QStringLiteral("\r\n")));
         QCOMPARE(display.TextLength(), int(shown.size()));
     };
-    f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
+    // Typed in the middle of a second line: the caret's line counts.
+    QTest::keyClicks(&display, QStringLiteral("12"));
+    Press(&display, {Qt::Key_Return});
+    QTest::keyClicks(&display, QStringLiteral("56"));
+    Press(&display, {Qt::Key_Left});
+    QTest::keyClicks(&display, QStringLiteral("9"));
+    readsBack(QStringLiteral("12\n596"));
+    QCOMPARE(EntryText(f), QStringLiteral("12\r\n596"));
+
+    f.Click(QStringLiteral("CE 1 > 2 v 3 > 4 SE"));
     readsBack(kTwoByTwo);
     QCOMPARE(display.SelStart(), display.TextLength()); // the caret at the end
 
@@ -392,8 +272,6 @@ void CalculatorWindowTest::textCrossesBetweenCoreAndBoxes_data() {
     const auto row = [](const char* name, QByteArray core, QString box, QByteArray back) {
         QTest::newRow(name) << core << box << back;
     };
-    row("empty", "", QString(), "");
-    row("CR LF", "1 2\r\n3 4\r\n", QStringLiteral("1 2\n3 4\n"), "1 2\r\n3 4\r\n");
     row("lone CR and LF", "1\r2\n3\r", QStringLiteral("1\n2\n3\n"), "1\r\n2\r\n3\r\n");
     row("CR CR LF", "1\r\r\n2", QStringLiteral("1\n\n2"), "1\r\n\r\n2");
     row("LF CR", "1\n\r2", QStringLiteral("1\n\n2"), "1\r\n\r\n2");
@@ -432,7 +310,6 @@ void CalculatorWindowTest::keyboardSessionWithOperatorTypoAndEscape() {
 
     typeRows({"1 2 3", "4 5 6", "7 8 10"});
     QTest::keyClick(display, Qt::Key_Return, Qt::ControlModifier); // SE
-    QCOMPARE(f.ForeColor(), kSetColor);
     QCOMPARE(f.DisplayText(), QStringLiteral("1.00    2.00    3.00\n4.00    5.00    6.00\n"
                                              "7.00    8.00    10.00\n"));
     click("Mul");
@@ -509,7 +386,7 @@ void CalculatorWindowTest::typingOverACueStartsTheSecondOperand() {
     QTEST(f.DisplayText(), "result");
 }
 
-void CalculatorWindowTest::desktopKeysAndTheViewMenu() {
+void CalculatorWindowTest::desktopKeysMenusAndTheEditPopup() {
     WindowFixture f;
     f.Window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
@@ -519,6 +396,23 @@ void CalculatorWindowTest::desktopKeysAndTheViewMenu() {
     QCOMPARE(MenuItem(bar, ID_HELP_CONTENTS)->shortcut(), QKeySequence(QStringLiteral("F1")));
     QCOMPARE(MenuItem(bar, ID_APP_EXIT)->text(), QStringLiteral("E&xit"));
 
+    // The Edit popup offers only what applies: on an empty display with an
+    // empty clipboard, nothing.
+    QApplication::clipboard()->clear();
+    QStringList offered;
+    auto popup = [&](int chosen) {
+        f.Answers().Next([&, chosen](QWidget* box) {
+            offered.clear();
+            for (QAction* action : box->actions())
+                if (action->isEnabled() && !action->isSeparator()) offered << action->text();
+            chosen ? Choose(chosen)(box) : box->hide();
+        });
+        QTest::mouseClick(f.Display().viewport(), Qt::RightButton, {}, QPoint(30, 30));
+        QTRY_COMPARE(f.Answers().Pending(), 0);
+    };
+    popup(0);
+    QCOMPARE(offered, QStringList());
+
     // View > Align Columns: checkable, off at start; on, the set matrix is
     // redrawn with its columns lined up, and the menu shows it checked.
     QAction* align = MenuItem(bar, ID_VIEW_ALIGN_COLUMNS);
@@ -526,8 +420,13 @@ void CalculatorWindowTest::desktopKeysAndTheViewMenu() {
     QTest::keyClicks(display, QStringLiteral("-1 10"));
     QTest::keyClick(display, Qt::Key_Return);
     QTest::keyClicks(display, QStringLiteral("100 2"));
+    QTest::keyClick(display, Qt::Key_Escape);
     QTest::keyClick(display, Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(f.DisplayText(), QStringLiteral("-1.00    10.00\n100.00    2.00\n"));
+    // Escape, wherever it is pressed, neither clears nor closes.
+    QTest::keyClick(f.Window().Control(IDC_OPTIONS_CAPTION), Qt::Key_Escape);
+    QTest::keyClick(&f.Window(), Qt::Key_Escape);
+    QVERIFY(f.Window().isVisible());
     align->trigger();
     QCOMPARE(f.DisplayText(), QStringLiteral(" -1.00    10.00\n100.00     2.00\n"));
     auto* view = qobject_cast<QMenu*>(align->parent());
@@ -535,11 +434,18 @@ void CalculatorWindowTest::desktopKeysAndTheViewMenu() {
     emit view->aboutToShow();
     QVERIFY(MenuItem(bar, ID_VIEW_ALIGN_COLUMNS)->isChecked());
 
-    // Ctrl+Z is the Edit popup's one-level undo, also with the display focused.
+    // With text on the clipboard, Paste is offered; with the whole text
+    // selected, Select All stays greyed. Ctrl+Z is the popup's one-level
+    // undo, also with the display focused.
+    const QString aligned = f.DisplayText();
+    QApplication::clipboard()->setText(QStringLiteral("5 6"));
     display->setFocus();
     f.Display().selectAll();
-    f.Window().Dialog().OnMenuCommand(ID_EDIT_CUT);
+    popup(ID_EDIT_CUT);
+    QVERIFY(offered.contains(QStringLiteral("Cu&t")) && offered.contains(QStringLiteral("&Paste")));
+    QVERIFY(!offered.contains(QStringLiteral("Select &All")));
     QCOMPARE(f.DisplayText(), QString());
+    QCOMPARE(QApplication::clipboard()->text(), aligned);
     QTest::keyClick(display, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f.DisplayText(), QStringLiteral(" -1.00    10.00\n100.00     2.00\n"));
 

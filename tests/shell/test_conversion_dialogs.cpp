@@ -14,8 +14,7 @@ class ConversionDialogsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void categoryRefillsTheUnitBoxesAndOkConverts();
-    void cancelAndAnUnknownUnitLeaveTheMatrix();
+    void categoryRefillsTheUnitBoxesAndOnlyOkConverts();
     void machineReportShowsThirteenLinesAndHelp();
 };
 
@@ -36,32 +35,25 @@ void TypeInto(QComboBox* box, const QString& text) {
 
 } // namespace
 
-void ConversionDialogsTest::categoryRefillsTheUnitBoxesAndOkConverts() {
+void ConversionDialogsTest::categoryRefillsTheUnitBoxesAndOnlyOkConverts() {
     WindowFixture f;
     f.Click(QStringLiteral("1 > 2 SE"));
-    QStringList firstUnits;
     f.Answers().Next([&](QWidget* box) {
         auto* dialog = dynamic_cast<zentabl::ConvertDialog*>(box);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Convert Matrix Elements"));
         QCOMPARE(dialog->categoryBox()->currentText(), QStringLiteral("Area"));
-        QCOMPARE(dialog->categoryBox()->count(), 11);
         QCOMPARE(dialog->fromBox()->currentText(), QStringLiteral("sq.meters"));
         QCOMPARE(dialog->toBox()->currentText(), QStringLiteral("sq.feet"));
-        firstUnits = Items(dialog->fromBox());
 
         dialog->categoryBox()->setCurrentIndex(dialog->categoryBox()->findText("Length"));
         QCOMPARE(Items(dialog->fromBox()).size(), 14);
         QCOMPARE(Items(dialog->fromBox()), Items(dialog->toBox()));
-        QCOMPARE(dialog->fromBox()->currentText(), QStringLiteral("meters"));
-        QCOMPARE(dialog->toBox()->currentText(), QStringLiteral("feet"));
         TypeInto(dialog->fromBox(), QStringLiteral("feet"));
         TypeInto(dialog->toBox(), QStringLiteral("meters"));
         ClickButton(box, QStringLiteral("OK"));
     });
     f.Click(QStringLiteral("Conv"));
-    QCOMPARE(firstUnits.first(), QStringLiteral("sq.meters"));
-    QCOMPARE(firstUnits.size(), 11);
     QCOMPARE(f.DisplayText(), QStringLiteral("0.30    0.61\n"));
 
     // Opened again: the category and pair used last.
@@ -80,20 +72,13 @@ void ConversionDialogsTest::categoryRefillsTheUnitBoxesAndOkConverts() {
     });
     f.Click(QStringLiteral("Conv"));
     QCOMPARE(f.DisplayText(), QStringLiteral("18.29    36.58\n"));
-}
 
-void ConversionDialogsTest::cancelAndAnUnknownUnitLeaveTheMatrix() {
-    WindowFixture f;
-    f.Click(QStringLiteral("3 SE"));
+    // Escape, and a unit the category does not know, leave the matrix.
     f.Answers().Next([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
     f.Click(QStringLiteral("Conv"));
-    QCOMPARE(f.DisplayText(), QStringLiteral("3.00\n"));
-
     QString message;
     f.Answers().Next([](QWidget* box) {
-        auto* dialog = dynamic_cast<zentabl::ConvertDialog*>(box);
-        QVERIFY(dialog);
-        TypeInto(dialog->toBox(), QStringLiteral("furlongs"));
+        TypeInto(dynamic_cast<zentabl::ConvertDialog&>(*box).toBox(), QStringLiteral("furlongs"));
         ClickButton(box, QStringLiteral("OK"));
     });
     f.Answers().Next([&](QWidget* box) {
@@ -102,7 +87,7 @@ void ConversionDialogsTest::cancelAndAnUnknownUnitLeaveTheMatrix() {
     });
     f.Click(QStringLiteral("Conv"));
     QCOMPARE(message, QStringLiteral("Conversion Not Implemented"));
-    QCOMPARE(f.DisplayText(), QStringLiteral("3.00\n"));
+    QCOMPARE(f.DisplayText(), QStringLiteral("18.29    36.58\n"));
 }
 
 void ConversionDialogsTest::machineReportShowsThirteenLinesAndHelp() {

@@ -48,7 +48,6 @@ void ChooseFile(QWidget* box, const QString& path) {
     QVERIFY2(dialog, qPrintable(box->metaObject()->className()));
     QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Data Files (*.mtx)")});
     QCOMPARE(dialog->defaultSuffix(), QStringLiteral("mtx"));
-    // Typed into the name box, as a user does; Enter accepts.
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(name);
     name->setText(path);
@@ -72,8 +71,7 @@ QString PdfText(const QString& path) {
 } // namespace
 
 // Save As into another folder (without the extension typed), New, then Open
-// by their keys:
-// the caption names the document, the working directory stays, and saving
+// by their keys: the caption names the document, the working directory stays, and saving
 // over an existing file asks first.
 void DocumentsWindowTest::savesAndOpensThroughTheFileDialogs() {
     WindowFixture f;
@@ -96,11 +94,8 @@ void DocumentsWindowTest::savesAndOpensThroughTheFileDialogs() {
     });
     Choose(f, ID_FILE_SAVE_AS);
 
-    // New and Open by their keys, as shown beside the menu items.
     f.Window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
-    QCOMPARE(MenuItem(f.Window().menuBar(), ID_FILE_SAVE)->shortcut(),
-             QKeySequence(QStringLiteral("Ctrl+S")));
     f.Answers().Next([](QWidget* box) { ClickButton(box, QStringLiteral("Yes")); });
     QTest::keyClick(&f.Display(), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(f.DisplayText(), QString());
@@ -131,10 +126,6 @@ void DocumentsWindowTest::printsEveryElementToAPdf() {
         ClickButton(box, QStringLiteral("OK"));
     });
     Choose(f, ID_FILE_PRINT);
-    QVERIFY(QFile::exists(pdf));
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.read(5) == "%PDF-");
     QStringList words =
         PdfText(pdf).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     const qsizetype headings = words.removeAll(QStringLiteral("big.mtx"));

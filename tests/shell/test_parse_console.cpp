@@ -25,6 +25,11 @@ void Type(zentabl::ParseConsole* console, const QString& line) {
     QTest::keyClick(console->input(), Qt::Key_Return);
 }
 
+void Press(QWidget* target, std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys)
+        QTest::keyClick(target, key);
+}
+
 bool Shows(zentabl::ParseConsole* console, const QString& text) {
     return QTest::qWaitFor([&] { return console->output()->toPlainText().contains(text); }, 10000);
 }
@@ -99,18 +104,11 @@ void ParseConsoleTest::typedLinesComeBackAndLongRowsStayWhole() {
         QVERIFY(console->output()->horizontalScrollBar()->maximum() > 0);
 
         QTest::keyClicks(input, QStringLiteral("draft"));
-        QTest::keyClick(input, Qt::Key_Up);
-        QCOMPARE(input->text(), QStringLiteral("L"));
-        QTest::keyClick(input, Qt::Key_Up);
+        Press(input, {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}); // the third finds nothing older
         QCOMPARE(input->text(), QStringLiteral("6 * 7"));
-        QTest::keyClick(input, Qt::Key_Up); // nothing older
-        QCOMPARE(input->text(), QStringLiteral("6 * 7"));
-        QTest::keyClick(input, Qt::Key_Down);
-        QTest::keyClick(input, Qt::Key_Down);
+        Press(input, {Qt::Key_Down, Qt::Key_Down});
         QCOMPARE(input->text(), QStringLiteral("draft"));
-        QTest::keyClick(input, Qt::Key_Up);
-        QTest::keyClick(input, Qt::Key_Up);
-        QTest::keyClick(input, Qt::Key_Return);
+        Press(input, {Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
         QTRY_COMPARE(console->output()->toPlainText().count(QStringLiteral("42.0000")), 2);
         console->close();
     });
