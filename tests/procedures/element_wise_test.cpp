@@ -15,16 +15,6 @@ double At(ScriptedCalculator& calc, int row, int column) {
     return calc.dlg.GetCurrentMatrix()(row, column);
 }
 
-TEST_F(ElementWiseTest, Log10OfZeroAndNegativeElements) {
-    SetCurrent(1, 4, {100, 0, -1, 5});
-    OnElementLog10(calc.dlg);
-    EXPECT_DOUBLE_EQ(At(calc, 1, 1), 2.0);
-    EXPECT_EQ(At(calc, 1, 2), -std::numeric_limits<double>::infinity());
-    EXPECT_TRUE(std::isnan(At(calc, 1, 3)));
-    EXPECT_DOUBLE_EQ(At(calc, 1, 4), std::log10(5.0)); // the zero did not end the row
-    EXPECT_EQ(TakeTranscript(), "");
-}
-
 // Each Element row of the Procedures group, picked as the user picks it,
 // gives known values: a row wired to the wrong function shows here.
 TEST_F(ElementWiseTest, EveryElementRowRunsItsFunction) {
@@ -55,6 +45,13 @@ TEST_F(ElementWiseTest, EveryElementRowRunsItsFunction) {
 }
 
 TEST_F(ElementWiseTest, OutsideTheDomainGivesNotANumberForThatElementOnly) {
+    SetCurrent(1, 4, {100, 0, -1, 5});
+    OnElementLog10(calc.dlg);
+    EXPECT_DOUBLE_EQ(At(calc, 1, 1), 2.0);
+    EXPECT_EQ(At(calc, 1, 2), -std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(At(calc, 1, 3)));
+    EXPECT_DOUBLE_EQ(At(calc, 1, 4), std::log10(5.0)); // the zero did not end the row
+
     SetCurrent(1, 3, {2, -1, 0.5});
     OnElementArcsin(calc.dlg);
     EXPECT_TRUE(std::isnan(At(calc, 1, 1)));
