@@ -49,11 +49,6 @@ const Command kCommands[] = {
     OnCreateToeplitz,   OnCreateUnit,      OnCreateUnitary, OnCreateVandermonde,
 };
 
-bool IsRegisterFile(const std::string& name) {
-    return name == "Regtmp" ||
-           (name.size() == 4 && name.rfind("Reg", 0) == 0 && name[3] >= 'A' && name[3] <= 'Z');
-}
-
 class RandomAnswersTest : public ::testing::TestWithParam<unsigned> {
   protected:
     // Counts the outcomes said so far and empties the transcript.
@@ -118,8 +113,6 @@ TEST_P(RandomAnswersTest, NeverCrashesNorTouchesOtherFiles) {
     std::set<std::string> files;
     for (const auto& entry : fs::directory_iterator("."))
         files.insert(entry.path().filename().string());
-    for (const std::string& name : files)
-        EXPECT_TRUE(IsRegisterFile(name)) << name;
     EXPECT_EQ(files, (std::set<std::string>{"RegA", "RegB", "RegT", "RegE"}));
     fs::current_path("..");
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
