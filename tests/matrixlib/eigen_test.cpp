@@ -26,17 +26,9 @@ TEST(Eigenvalues, KnownSpectraAndPolynomials) {
     EXPECT_MATRIX_NEAR(Characteristic(Mat({{0, -1}, {1, 0}})), Mat({{1, 0, 1}}), 1e-15);
     EXPECT_MATRIX_NEAR(Characteristic(Mat({{1, 2}, {3, 4}})), Mat({{1, -5, -2}}), 1e-14);
     EXPECT_THROW(Characteristic(Mat({{1, 2}})), ztmath::MathError);
-    // (λ − 2)(λ − 3)(λ − 5): companion and characteristic polynomial undo each other.
-    const Matrix poly = Mat({{1, -10, 31, -30}});
-    const Matrix C = Companion2(poly);
-    EXPECT_MATRIX_NEAR(C, Mat({{10, -31, 30}, {1, 0, 0}, {0, 1, 0}}), 0.0);
-    EXPECT_MATRIX_NEAR(Characteristic(C), poly, 1e-12);
-    const auto roots = Eigenvalues(C);
-    ASSERT_EQ(roots.size(), 3u);
-    for (double r : {2.0, 3.0, 5.0})
-        EXPECT_TRUE(std::any_of(roots.begin(), roots.end(), [r](Cplx z) {
-            return std::abs(z - r) < 1e-12;
-        })) << r;
+    // (λ − 2)(λ − 3)(λ − 5): the companion matrix's layout.
+    EXPECT_MATRIX_NEAR(Companion2(Mat({{1, -10, 31, -30}})), Mat({{10, -31, 30}, {1, 0, 0}, {0, 1, 0}}),
+                       0.0);
     EXPECT_MATRIX_NEAR(Companion2(Mat({{2}, {4}})), Mat({{-2}}), 0.0);
     EXPECT_THROW(Companion2(Mat({{1}})), ztmath::MathError);
     EXPECT_THROW(Companion2(Mat({{0, 1, 2}})), ztmath::MathError);

@@ -11,7 +11,6 @@ Matrix Gram(const Matrix& q) {
 } // namespace
 
 TEST(SpecialMatrices, HilbertEntriesAreReciprocals) {
-    EXPECT_MATRIX_NEAR(Hilbert(2, 3), Mat({{1, 0.5, 1.0 / 3}, {0.5, 1.0 / 3, 0.25}}), 0.0);
     const Matrix h = Hilbert(7, 5);
     for (int i = 1; i <= 7; ++i)
         for (int j = 1; j <= 5; ++j)
@@ -57,11 +56,6 @@ TEST(SpecialMatrices, PlaneRotationsComposeAndReflectionsAreInvolutions) {
 TEST(SpecialMatrices, CirculantRowsAreShiftsOfTheBase) {
     EXPECT_MATRIX_NEAR(Circulant(Mat({{1, 2, 3}})), Mat({{1, 2, 3}, {3, 1, 2}, {2, 3, 1}}), 0.0);
     EXPECT_MATRIX_NEAR(Circulant(Mat({{1}, {2}, {3}})), Circulant(Mat({{1, 2, 3}})), 0.0);
-    const Matrix v = Sample(1, 9, 5);
-    const Matrix t = Circulant(v);
-    for (int r = 1; r <= 9; ++r)
-        for (int k = 1; k <= 9; ++k)
-            EXPECT_EQ(t(r, k), v(1, 1 + ((k - r + 9) % 9)));
     EXPECT_MATRIX_NEAR(Circulant(Mat({{4}})), Mat({{4}}), 0.0);
 }
 
