@@ -7,8 +7,8 @@
 
 namespace {
 
-// The scripted printer's page: 800 x 1050 units, 8 units a character.
-PageMetrics Metrics(int width = 800, int height = 1050, int charWidth = 8) {
+// A page of width x height units whose characters are charWidth units wide.
+PageMetrics Metrics(int width, int height, int charWidth) {
     PageMetrics metrics;
     metrics.width = width;
     metrics.height = height;
@@ -28,31 +28,6 @@ NEWMAT::Matrix Numbered(int rows, int columns) {
 }
 
 } // namespace
-
-TEST(PrintLayout, OnePageWithFrameHeadingAndRows) {
-    NEWMAT::Matrix m(2, 2);
-    m << 1 << -2.5 << 30 << 4;
-    const auto pages = LayOutPrintedPages(m, "a.mtx", {4, 2, false}, Metrics());
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].frameWidth, 800);
-    EXPECT_EQ(pages[0].frameHeight, 1050);
-    const std::vector<PageText> expected = {
-        {0, -24, "a.mtx"}, {5, -48, "1.00"},  {69, -48, "-2.50"}, // (4 + 4) * 8 after "1.00"
-        {5, -66, "30.00"}, {77, -66, "4.00"},
-    };
-    ASSERT_EQ(pages[0].texts.size(), expected.size());
-    for (std::size_t k = 0; k < expected.size(); ++k) {
-        EXPECT_EQ(pages[0].texts[k].x, expected[k].x) << k;
-        EXPECT_EQ(pages[0].texts[k].y, expected[k].y) << k;
-        EXPECT_EQ(pages[0].texts[k].text, expected[k].text) << k;
-    }
-    // Width 10: "1.0000" is followed by the next element (6 + 10) * 8 units on.
-    const auto wide = LayOutPrintedPages(m, "", {10, 4, false}, Metrics());
-    EXPECT_EQ(wide[0].texts[1].text, "    1.0000");
-    EXPECT_EQ(wide[0].texts[2].x, 5 + (10 + 10) * 8);
-    const auto exponential = LayOutPrintedPages(m, "", {4, 1, true}, Metrics());
-    EXPECT_EQ(exponential[0].texts[1].text, "1.0e+000");
-}
 
 // Matrices large and empty on several page sizes: every element is printed exactly
 // once, inside the frame, blocks of columns one after another with their
