@@ -55,9 +55,7 @@ void ChooseFile(QWidget* box, const QString& path) {
 }
 
 void Choose(WindowFixture& f, int commandId) {
-    QAction* item = MenuItem(f.Window().menuBar(), commandId);
-    QVERIFY(item);
-    item->trigger();
+    MenuItem(f.Window().menuBar(), commandId)->trigger();
 }
 
 QString PdfText(const QString& path) {
