@@ -112,7 +112,8 @@ void CalculatorWindowTest::formatMenuAndDecimalArrowsReformatASetMatrix() {
     auto* decimals = static_cast<zentabl::SpinArrows*>(f.Window().Control(IDC_DECIMAL_SPIN));
     decimals->SetValue(2);
     decimals->upArrow()->click();
-    QCOMPARE(f.DisplayText(), QStringLiteral("1.000e+000    2.000e+000\n3.000e+000    4.000e+000\n"));
+    QCOMPARE(f.DisplayText(),
+             QStringLiteral("1.000e+000    2.000e+000\n3.000e+000    4.000e+000\n"));
     QCOMPARE(static_cast<QLineEdit*>(f.Window().Control(IDC_DECIMAL_BOX))->text(), "3");
     f.Click(QStringLiteral("CE 1 > 2"));
     decimals->upArrow()->click();
