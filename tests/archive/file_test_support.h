@@ -13,16 +13,19 @@
 #include <unistd.h>
 
 #include <bit>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 static_assert(std::endian::native == std::endian::little, "test data is little-endian");
 
@@ -63,6 +66,47 @@ inline std::string ReadFile(const std::string& file) {
     return bytes.str();
 }
 
+// Damaged variants of register files: truncations, bit flips, extreme and
+// non-finite headers, random bytes.
+inline std::vector<std::string> DamagedRegisterFiles(int count) {
+    const double extremes[] = {
+        0,       -0.0, 1,   2,     65536,        65537,         2147483647, 2147483648.0,
+        1e9,     -1,   0.5, 1e300, std::nan(""), -std::nan(""), HUGE_VAL,   -HUGE_VAL,
+        4.9e-324};
+    std::mt19937 random(2026);
+    std::vector<std::string> files;
+    for (double rows : extremes) {
+        for (double columns : extremes)
+            files.push_back(Bytes({rows, columns, 1, 2, 3, 4}));
+    }
+    while (static_cast<int>(files.size()) < count) {
+        const int rows = static_cast<int>(random() % 6);
+        const int columns = static_cast<int>(random() % 6);
+        std::string bytes = Bytes({double(rows), double(columns)});
+        for (int k = 0; k < rows * columns; ++k)
+            bytes += Bytes({double(k)});
+        switch (random() % 4) {
+        case 0: // truncated
+            bytes.resize(random() % (bytes.size() + 1));
+            break;
+        case 1: // bits flipped anywhere, the header included
+            for (int flips = 1 + random() % 4; flips > 0; --flips)
+                bytes[random() % bytes.size()] ^= static_cast<char>(1 << (random() % 8));
+            break;
+        case 2: // one header count replaced by an extreme
+            std::memcpy(bytes.data() + 8 * (random() % 2),
+                        &extremes[random() % std::size(extremes)], 8);
+            break;
+        default: // noise
+            bytes.resize(random() % 64);
+            for (char& byte : bytes)
+                byte = static_cast<char>(random());
+        }
+        files.push_back(bytes);
+    }
+    return files;
+}
+
 // What tells one version of a file from another without reading it: a
 // rename gives it another inode, a write other times.
 struct FileStamp {
@@ -95,7 +139,8 @@ inline void RunUnprivileged(const std::filesystem::path& folder,
     if (child == 0) {
         if (geteuid() == 0) {
             const passwd* nobody = getpwnam("nobody");
-            const bool dropped = nobody && chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid) == 0 &&
+            const bool dropped = nobody &&
+                                 chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid) == 0 &&
                                  setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0 &&
                                  setuid(nobody->pw_uid) == 0;
             if (!dropped) {

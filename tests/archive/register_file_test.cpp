@@ -59,15 +59,8 @@ TEST(RegisterFile, DamagedAndRandomFiles) {
         Bytes({3e9, 0}),
     };
     const std::size_t damaged = files.size();
-    std::mt19937 random(1);
-    for (int round = 0; round < 300; ++round) {
-        std::string bytes = SerializePacked({double(round % 5), double(round % 7)});
-        bytes.resize(8 * (2 + (round % 5) * (round % 7)), '\x3f');
-        for (int i = 0; i <= round % 3; ++i)
-            bytes[random() % bytes.size()] = char(random());
-        bytes.resize(random() % (bytes.size() + 1));
+    for (const std::string& bytes : DamagedRegisterFiles(600))
         files.push_back(bytes);
-    }
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string& bytes = files[i];
         WriteFile(dir / "RegD", bytes);
@@ -136,7 +129,8 @@ TEST(RegisterFile, ExtremeHeaders) {
         WriteFile(dir / "RegH", c.bytes);
         PackedMatrix packed = kSentinel;
         ResetLargestAllocation();
-        EXPECT_EQ(ReadRegisterFile(dir / "RegH", packed), c.expected) << ReadFile(dir / "RegH").size();
+        EXPECT_EQ(ReadRegisterFile(dir / "RegH", packed), c.expected)
+            << ReadFile(dir / "RegH").size();
         EXPECT_LE(LargestAllocation(), 1024u);
         EXPECT_EQ(packed.size(), c.expected == RegisterFileResult::Ok ? 2u : 3u);
     }

@@ -50,49 +50,10 @@ double Seconds(const std::function<void()>& run) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Damaged variants of register files: truncations, bit flips, extreme and
-// non-finite headers, random bytes.
-std::vector<std::string> DamagedFiles(int count) {
-    const double extremes[] = {0, -0.0, 1, 2, 65536, 65537, 2147483647, 2147483648.0, 1e9,
-                               -1, 0.5, 1e300, kNaN, -kNaN, HUGE_VAL, -HUGE_VAL, 4.9e-324};
-    std::mt19937 random(2026);
-    std::vector<std::string> files;
-    for (double rows : extremes) {
-        for (double columns : extremes)
-            files.push_back(Bytes({rows, columns, 1, 2, 3, 4}));
-    }
-    while (static_cast<int>(files.size()) < count) {
-        const int rows = static_cast<int>(random() % 6);
-        const int columns = static_cast<int>(random() % 6);
-        std::string bytes = Bytes({double(rows), double(columns)});
-        for (int k = 0; k < rows * columns; ++k)
-            bytes += Bytes({double(k)});
-        switch (random() % 4) {
-        case 0: // truncated
-            bytes.resize(random() % (bytes.size() + 1));
-            break;
-        case 1: // bits flipped anywhere, the header included
-            for (int flips = 1 + random() % 4; flips > 0; --flips)
-                bytes[random() % bytes.size()] ^= static_cast<char>(1 << (random() % 8));
-            break;
-        case 2: // one header count replaced by an extreme
-            std::memcpy(bytes.data() + 8 * (random() % 2),
-                        &extremes[random() % std::size(extremes)], 8);
-            break;
-        default: // noise
-            bytes.resize(random() % 64);
-            for (char& byte : bytes)
-                byte = static_cast<char>(random());
-        }
-        files.push_back(bytes);
-    }
-    return files;
-}
-
 TEST(HostileRegisters, DamagedFilesLoadInBothProgramsQuicklyAndUnchanged) {
     ScratchFolder dir;
     const std::string file = dir / "RegA";
-    for (const std::string& bytes : DamagedFiles(3000)) {
+    for (const std::string& bytes : DamagedRegisterFiles(3000)) {
         WriteFile(file, bytes);
         const FileStamp before = StampOf(file);
         std::string output;
@@ -161,13 +122,13 @@ TEST(HostileRegisters, SavingAtExitKeepsWhatCouldNotBeRead) {
             mode_t mode;
             bool kept;
         } files[] = {
-            {"RegC", Bytes({3, 3, 1}), 0644, true},           // damaged
-            {"RegD", Bytes({1, 1, 4}), 0000, true},           // unreadable
-            {"RegE", Bytes({kNaN, 1, 1}), 0644, true},        // damaged
-            {"RegF", Bytes({2, 2, 1}), 0644, false},          // damaged, assigned below
-            {"RegG", Bytes({2147483647, 0}), 0644, true},     // damaged, only read below
-            {"RegH", Bytes({1, 1, 9}), 0444, true},           // read-only
-            {"RegNum", Bytes({1e9, 0}), 0644, true},          // damaged, no number assigned
+            {"RegC", Bytes({3, 3, 1}), 0644, true},       // damaged
+            {"RegD", Bytes({1, 1, 4}), 0000, true},       // unreadable
+            {"RegE", Bytes({kNaN, 1, 1}), 0644, true},    // damaged
+            {"RegF", Bytes({2, 2, 1}), 0644, false},      // damaged, assigned below
+            {"RegG", Bytes({2147483647, 0}), 0644, true}, // damaged, only read below
+            {"RegH", Bytes({1, 1, 9}), 0444, true},       // read-only
+            {"RegNum", Bytes({1e9, 0}), 0644, true},      // damaged, no number assigned
         };
         for (const auto& f : files) {
             WriteFile(dir / f.name, f.bytes);
