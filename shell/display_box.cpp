@@ -1,45 +1,61 @@
 #include "shell/display_box.h"
 
-#include "commands/menu_tables.h"
 #include "shell/dropped_text.h"
-#include "shell/menu_builder.h"
 #include "shell/palette.h"
 #include "shell/text_codec.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
-#include <algorithm>
+#include <climits>
 
 namespace zentabl {
 
-DisplayBox::DisplayBox(QWidget* parent) : QPlainTextEdit(parent) {
-    setLineWrapMode(QPlainTextEdit::NoWrap);
+namespace {
+
+// Blank space between the frame and the text.
+constexpr int kMargin = 4;
+
+// Typed, pasted or dropped text as the box keeps it: Latin-1, one '\n' for
+// every kind of line break, '?' for what Latin-1 cannot hold.
+std::string BoxTextOf(QString text) {
+    if (text.contains(QChar::ParagraphSeparator))
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    const QByteArray latin = text.toLatin1();
+    return LineFeedText(std::string_view(latin.constData(), std::size_t(latin.size())));
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+} // namespace
+
+DisplayBox::DisplayBox(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setTabChangesFocus(true);
-    // The core keeps the one level of undo the Edit popup offers; a second,
-    // private undo history in the box would disagree with it.
-    setUndoRedoEnabled(false);
-    // The right button belongs to the core's Edit popup.
-    setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
+    viewport()->setCursor(Qt::IBeamCursor);
 
     QFont mono(DisplayFontFamily());
     mono.setStyleHint(QFont::Monospace);
     mono.setFixedPitch(true);
     mono.setPointSize(11);
-    // A matrix line runs to thousands of characters and is laid out whole
-    // whenever it comes into view; a fixed-pitch face needs neither kerning
-    // nor shaping, and skipping them makes that several times cheaper.
     mono.setKerning(false);
     mono.setStyleStrategy(QFont::PreferNoShaping);
     setFont(mono);
+    MeasureFont();
 
     QPalette colours = palette();
     colours.setColor(QPalette::Base, DisplayBackground());
@@ -47,11 +63,7 @@ DisplayBox::DisplayBox(QWidget* parent) : QPlainTextEdit(parent) {
     colours.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));
     setPalette(colours);
     SetForeColor(ToOleColor(TypingColour()));
-
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        textKnown_ = false;
-        if (!coreWriting_ && onChange) onChange();
-    });
+    UpdateScrollRanges();
 }
 
 template <typename Change> void DisplayBox::Quietly(Change change) {
@@ -61,62 +73,45 @@ template <typename Change> void DisplayBox::Quietly(Change change) {
     coreWriting_ = outer;
 }
 
-// The text is converted once after each change: the core reads it after
-// every edit, and a shown matrix runs to megabytes.
-const std::string& DisplayBox::ShownText() const {
-    if (!textKnown_) {
-        text_ = FromQt(toPlainText());
-        textKnown_ = true;
-    }
-    return text_;
-}
-
-std::string DisplayBox::Text() const {
-    return ShownText();
-}
-
 // The caret goes to the end, where the next key is appended. A text that
 // merely grew or shrank at its end (a key typed, "<") keeps the caret in
 // view; any other text (a matrix shown) is shown from its first row.
 void DisplayBox::SetText(const std::string& text) {
-    const std::string& before = ShownText();
-    const QString after = ToQt(text);
-    std::string shown = FromQt(after);
+    std::string shown = LineFeedText(text);
+    const std::string& before = lines_.Text();
     const bool continues = !before.empty() && shown != before &&
                            (shown.starts_with(before) || before.starts_with(shown));
     Quietly([&] {
-        setPlainText(after);
-        moveCursor(QTextCursor::End);
+        lines_.Assign(std::move(shown));
+        caret_ = anchor_ = lines_.Size();
+        keptColumn_ = -1;
+        Changed();
     });
-    // As the document gives its plain text back.
-    std::replace(shown.begin(), shown.end(), '\xa0', ' ');
-    text_ = std::move(shown);
-    textKnown_ = true;
     if (!continues) {
         verticalScrollBar()->setValue(0);
         horizontalScrollBar()->setValue(0);
     }
 }
 
-// Pasted text goes straight into the document; by default it is first
-// built into a document of its own and copied over, twice the work for a
-// pasted matrix.
-void DisplayBox::insertFromMimeData(const QMimeData* source) {
-    const QString text = source->text();
-    if (text.isNull()) {
-        QPlainTextEdit::insertFromMimeData(source);
-        return;
-    }
-    insertPlainText(text);
-    ensureCursorVisible();
+void DisplayBox::Changed() {
+    UpdateScrollRanges();
+    EnsureCaretVisible();
+    RestartBlink();
+    viewport()->update();
+    if (!coreWriting_ && onChange) onChange();
 }
 
-void DisplayBox::Cut() {
-    Quietly([&] { cut(); });
-}
-
-void DisplayBox::Paste() {
-    Quietly([&] { paste(); });
+void DisplayBox::ReplaceSelection(std::string text) {
+    const int from = SelStart();
+    const int to = from + SelLength();
+    const int length = static_cast<int>(text.size());
+    if (from == 0 && to == lines_.Size())
+        lines_.Assign(std::move(text));
+    else
+        lines_.Replace(from, to, text);
+    caret_ = anchor_ = from + length;
+    keptColumn_ = -1;
+    Changed();
 }
 
 void DisplayBox::SetForeColor(unsigned color) {
@@ -124,49 +119,183 @@ void DisplayBox::SetForeColor(unsigned color) {
     QPalette colours = palette();
     colours.setColor(QPalette::Text, FromOleColor(color));
     setPalette(colours);
-}
-
-int DisplayBox::SelStart() const {
-    return textCursor().selectionStart();
+    viewport()->update();
 }
 
 void DisplayBox::SetSelStart(int position) {
-    QTextCursor cursor = textCursor();
-    cursor.setPosition(qBound(0, position, TextLength()));
-    setTextCursor(cursor);
-}
-
-int DisplayBox::SelLength() const {
-    const QTextCursor cursor = textCursor();
-    return cursor.selectionEnd() - cursor.selectionStart();
+    SelectRange(position, position);
 }
 
 void DisplayBox::SetSelLength(int length) {
-    QTextCursor cursor = textCursor();
-    const int start = cursor.selectionStart();
-    cursor.setPosition(start);
-    cursor.setPosition(qBound(start, start + length, TextLength()), QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    const int start = SelStart();
+    SelectRange(start, std::clamp(start + length, start, lines_.Size()));
 }
 
-int DisplayBox::CurLine() const {
-    return textCursor().blockNumber();
+void DisplayBox::SelectRange(int anchor, int caret) {
+    anchor_ = std::clamp(anchor, 0, lines_.Size());
+    caret_ = std::clamp(caret, 0, lines_.Size());
+    keptColumn_ = -1;
+    EnsureCaretVisible();
+    RestartBlink();
+    viewport()->update();
 }
 
-int DisplayBox::TextLength() const {
-    return document()->characterCount() - 1;
+void DisplayBox::PlaceCaret(int position, bool extend) {
+    caret_ = std::clamp(position, 0, lines_.Size());
+    if (!extend) anchor_ = caret_;
+    EnsureCaretVisible();
+    RestartBlink();
+    viewport()->update();
 }
 
-// The box keeps no undo of its own: Undo is the calculator's, bound to the
-// window, and must not be taken here.
+QString DisplayBox::selectedText() const {
+    return QString::fromLatin1(lines_.Text().data() + SelStart(), SelLength());
+}
+
+QString DisplayBox::toPlainText() const {
+    return QString::fromLatin1(lines_.Text().data(), lines_.Size());
+}
+
+void DisplayBox::selectAll() {
+    SelectRange(0, lines_.Size());
+}
+
+void DisplayBox::Copy() {
+    if (SelLength() > 0) QApplication::clipboard()->setText(selectedText());
+}
+
+void DisplayBox::Cut() {
+    Quietly([&] {
+        Copy();
+        ReplaceSelection({});
+    });
+}
+
+void DisplayBox::Paste() {
+    Quietly([&] { PasteFromClipboard(); });
+}
+
+bool DisplayBox::CanPaste() const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data && data->hasText() && !data->text().isEmpty();
+}
+
+bool DisplayBox::PasteFromClipboard() {
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) return false;
+    ReplaceSelection(BoxTextOf(text));
+    return true;
+}
+
+// The next blank-separated word, a number in a matrix, or the one before.
+int DisplayBox::Moved(int from, CaretMove move) {
+    const std::string& text = lines_.Text();
+    const int size = lines_.Size();
+    const int line = lines_.LineOf(from);
+    const auto lineAway = [&](int lines) {
+        if (keptColumn_ < 0) keptColumn_ = lines_.ColumnOf(from);
+        const int to = std::clamp(line + lines, 0, lines_.LineCount() - 1);
+        return lines_.PositionNearColumn(to, keptColumn_);
+    };
+    int at = from;
+    switch (move) {
+    case CaretMove::None:
+        break;
+    case CaretMove::CharLeft:
+        return std::max(0, from - 1);
+    case CaretMove::CharRight:
+        return std::min(size, from + 1);
+    case CaretMove::WordLeft:
+        while (at > 0 && IsBlank(text[std::size_t(at - 1)])) --at;
+        while (at > 0 && !IsBlank(text[std::size_t(at - 1)])) --at;
+        break;
+    case CaretMove::WordRight:
+        while (at < size && !IsBlank(text[std::size_t(at)])) ++at;
+        while (at < size && IsBlank(text[std::size_t(at)])) ++at;
+        break;
+    case CaretMove::LineStart:
+        return lines_.LineStart(line);
+    case CaretMove::LineEnd:
+        return lines_.LineEnd(line);
+    case CaretMove::LineUp:
+        return lineAway(-1);
+    case CaretMove::LineDown:
+        return lineAway(1);
+    case CaretMove::PageUp:
+        return lineAway(-VisibleRows());
+    case CaretMove::PageDown:
+        return lineAway(VisibleRows());
+    case CaretMove::TextStart:
+        return 0;
+    case CaretMove::TextEnd:
+        return size;
+    }
+    return at;
+}
+
+void DisplayBox::Apply(const DisplayKeyAction& action, const QKeyEvent& event) {
+    const bool vertical = action.move == CaretMove::LineUp || action.move == CaretMove::LineDown ||
+                          action.move == CaretMove::PageUp || action.move == CaretMove::PageDown;
+    if (!vertical) keptColumn_ = -1;
+    const auto deleteTo = [&](int other) {
+        if (SelLength() == 0) SelectRange(caret_, other);
+        ReplaceSelection({});
+    };
+    switch (action.edit) {
+    case DisplayEdit::None:
+        break;
+    case DisplayEdit::Move:
+        // Left or Right on a selection lands on its edge, as in any text box.
+        if (!action.extend && SelLength() > 0 && action.move == CaretMove::CharLeft)
+            PlaceCaret(SelStart(), false);
+        else if (!action.extend && SelLength() > 0 && action.move == CaretMove::CharRight)
+            PlaceCaret(SelStart() + SelLength(), false);
+        else
+            PlaceCaret(Moved(caret_, action.move), action.extend);
+        break;
+    case DisplayEdit::SelectAll:
+        selectAll();
+        break;
+    case DisplayEdit::Copy:
+        Copy();
+        break;
+    case DisplayEdit::Cut:
+        Copy();
+        ReplaceSelection({});
+        break;
+    case DisplayEdit::Paste:
+        PasteFromClipboard();
+        break;
+    case DisplayEdit::DeleteBack:
+        deleteTo(caret_ - 1);
+        break;
+    case DisplayEdit::DeleteForward:
+        deleteTo(caret_ + 1);
+        break;
+    case DisplayEdit::DeleteWordBack:
+        deleteTo(Moved(caret_, CaretMove::WordLeft));
+        break;
+    case DisplayEdit::DeleteWordForward:
+        deleteTo(Moved(caret_, CaretMove::WordRight));
+        break;
+    case DisplayEdit::NewLine:
+        ReplaceSelection("\n");
+        break;
+    case DisplayEdit::Type:
+        ReplaceSelection(BoxTextOf(event.text()));
+        break;
+    }
+}
+
+// The box claims the keys it edits with before the window's shortcuts see
+// them; Undo is not among them, it is the calculator's.
 bool DisplayBox::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride &&
-        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) ==
-            ShortcutFor(ID_EDIT_UNDO)) {
-        event->ignore();
+        DisplayKeyActionFor(*static_cast<QKeyEvent*>(event)).edit != DisplayEdit::None) {
+        event->accept();
         return true;
     }
-    return QPlainTextEdit::event(event);
+    return QAbstractScrollArea::event(event);
 }
 
 void DisplayBox::keyPressEvent(QKeyEvent* event) {
@@ -174,6 +303,7 @@ void DisplayBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    const DisplayKeyAction action = DisplayKeyActionFor(*event);
     const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if (onKeyPress && !(event->modifiers() & chords)) {
         char key = 0;
@@ -186,26 +316,215 @@ void DisplayBox::keyPressEvent(QKeyEvent* event) {
         if (key != 0) {
             // A typed key replaces the selection, as in any text box; the core
             // then inserts the key where the selection was.
-            if (textCursor().hasSelection()) {
-                QTextCursor cursor = textCursor();
-                cursor.removeSelectedText();
-                setTextCursor(cursor);
-            }
+            if (SelLength() > 0) ReplaceSelection({});
             if (onKeyPress(key)) {
                 event->accept();
                 return;
             }
         }
     }
-    QPlainTextEdit::keyPressEvent(event);
+    if (action.edit == DisplayEdit::None) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    Apply(action, *event);
+    event->accept();
+}
+
+void DisplayBox::MeasureFont() {
+    const QFontMetrics metrics(font());
+    lineHeight_ = std::max(1, metrics.lineSpacing());
+    charWidth_ = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
+    ascent_ = metrics.ascent();
+}
+
+int DisplayBox::VisibleRows() const {
+    return std::max(1, (viewport()->height() - 2 * kMargin) / lineHeight_);
+}
+
+void DisplayBox::UpdateScrollRanges() {
+    const int rows = VisibleRows();
+    QScrollBar* down = verticalScrollBar();
+    down->setRange(0, std::max(0, lines_.LineCount() - rows));
+    down->setPageStep(rows);
+    down->setSingleStep(1);
+    const int room = viewport()->width();
+    const long wide = 2L * kMargin + long(lines_.WidestLine()) * charWidth_ + 1;
+    QScrollBar* across = horizontalScrollBar();
+    across->setRange(0, int(std::clamp(wide - room, 0L, long(INT_MAX / 2))));
+    across->setPageStep(room);
+    across->setSingleStep(charWidth_ * 2);
+}
+
+void DisplayBox::EnsureCaretVisible() {
+    const int line = lines_.LineOf(caret_);
+    const int rows = VisibleRows();
+    QScrollBar* down = verticalScrollBar();
+    if (line < down->value())
+        down->setValue(line);
+    else if (line >= down->value() + rows)
+        down->setValue(line - rows + 1);
+    const long x = long(lines_.ColumnOf(caret_)) * charWidth_;
+    const int room = std::max(charWidth_, viewport()->width() - 2 * kMargin);
+    QScrollBar* across = horizontalScrollBar();
+    if (x < across->value())
+        across->setValue(int(x));
+    else if (x + charWidth_ > across->value() + room)
+        across->setValue(int(x + charWidth_ - room));
+}
+
+int DisplayBox::PositionAt(QPoint at) const {
+    const int y = at.y() - kMargin;
+    const int row = y < 0 ? -1 : y / lineHeight_;
+    const int line = std::clamp(verticalScrollBar()->value() + row, 0, lines_.LineCount() - 1);
+    const int x = at.x() - kMargin + horizontalScrollBar()->value() + charWidth_ / 2;
+    return lines_.PositionNearColumn(line, x < 0 ? 0 : x / charWidth_);
+}
+
+// Only the rows and columns in view are drawn: a matrix line runs to
+// thousands of characters.
+void DisplayBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    const QRect area = event->rect();
+    painter.fillRect(area, palette().base());
+    painter.setFont(font());
+    const int left = kMargin - horizontalScrollBar()->value();
+    const int firstLine = verticalScrollBar()->value();
+    const int firstColumn = std::max(0, (area.left() - left) / charWidth_);
+    const int columns = area.width() / charWidth_ + 2;
+    const int selectionFrom = SelStart();
+    const int selectionTo = selectionFrom + SelLength();
+    const QColor textColour = FromOleColor(foreColor_);
+    for (int row = std::max(0, (area.top() - kMargin) / lineHeight_);; ++row) {
+        const int line = firstLine + row;
+        const int top = kMargin + row * lineHeight_;
+        if (line >= lines_.LineCount() || top > area.bottom()) break;
+        const QString shown =
+            QString::fromLatin1(lines_.ColumnsText(line, firstColumn, columns));
+        const QPoint baseline(left + firstColumn * charWidth_, top + ascent_);
+        painter.setPen(textColour);
+        painter.drawText(baseline, shown);
+        const int start = lines_.LineStart(line);
+        const int end = lines_.LineEnd(line);
+        if (selectionFrom < selectionTo && selectionFrom <= end && selectionTo > start) {
+            // A selected line break shows as one selected column.
+            const int from = selectionFrom <= start ? 0 : lines_.ColumnOf(selectionFrom);
+            const int to = selectionTo > end ? lines_.ColumnOf(end) + 1 : lines_.ColumnOf(selectionTo);
+            const QRect selected(left + from * charWidth_, top, (to - from) * charWidth_, lineHeight_);
+            painter.fillRect(selected, palette().highlight());
+            painter.save();
+            painter.setClipRect(selected);
+            painter.setPen(palette().color(QPalette::HighlightedText));
+            painter.drawText(baseline, shown);
+            painter.restore();
+        }
+    }
+    const int caretRow = lines_.LineOf(caret_) - firstLine;
+    if (hasFocus() && caretShown_ && caretRow >= 0) {
+        const int x = left + lines_.ColumnOf(caret_) * charWidth_;
+        painter.fillRect(QRect(x, kMargin + caretRow * lineHeight_, 1, lineHeight_), textColour);
+    }
+}
+
+void DisplayBox::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRanges();
+}
+
+void DisplayBox::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        MeasureFont();
+        UpdateScrollRanges();
+    }
+    viewport()->update();
+}
+
+void DisplayBox::RestartBlink() {
+    caretShown_ = true;
+    const int flash = QApplication::cursorFlashTime();
+    if (hasFocus() && flash > 0)
+        blink_.start(flash / 2, this);
+    else
+        blink_.stop();
+}
+
+void DisplayBox::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != blink_.timerId()) {
+        QAbstractScrollArea::timerEvent(event);
+        return;
+    }
+    caretShown_ = !caretShown_;
+    viewport()->update();
+}
+
+void DisplayBox::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    RestartBlink();
+    viewport()->update();
+}
+
+void DisplayBox::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    blink_.stop();
+    viewport()->update();
+}
+
+void DisplayBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const int at = PositionAt(event->position().toPoint());
+    const bool insideSelection = SelLength() > 0 && at > SelStart() && at < SelStart() + SelLength();
+    keptColumn_ = -1;
+    if (event->modifiers() & Qt::ShiftModifier) {
+        selecting_ = true;
+        PlaceCaret(at, true);
+    } else if (insideSelection) {
+        mayDragOut_ = true;
+        pressedAt_ = event->position().toPoint();
+    } else {
+        selecting_ = true;
+        PlaceCaret(at, false);
+    }
+}
+
+void DisplayBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const QPoint at = event->position().toPoint();
+    if (mayDragOut_) {
+        if ((at - pressedAt_).manhattanLength() < QApplication::startDragDistance()) return;
+        mayDragOut_ = false;
+        auto* data = new QMimeData;
+        data->setText(selectedText());
+        auto* drag = new QDrag(this);
+        drag->setMimeData(data);
+        drag->exec(Qt::CopyAction);
+        return;
+    }
+    if (selecting_) PlaceCaret(PositionAt(at), true);
+}
+
+void DisplayBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const std::string& text = lines_.Text();
+    int from = PositionAt(event->position().toPoint());
+    int to = from;
+    while (from > 0 && !IsBlank(text[std::size_t(from - 1)])) --from;
+    while (to < lines_.Size() && !IsBlank(text[std::size_t(to)])) ++to;
+    SelectRange(from, to);
+    selecting_ = false;
 }
 
 void DisplayBox::mouseReleaseEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseReleaseEvent(event);
     int button = 0;
     switch (event->button()) {
     case Qt::LeftButton:
         button = 1;
+        if (mayDragOut_) PlaceCaret(PositionAt(event->position().toPoint()), false);
+        mayDragOut_ = false;
+        selecting_ = false;
+        // As X11 text boxes do: the selection is also the primary selection.
+        if (SelLength() > 0 && QApplication::clipboard()->supportsSelection())
+            QApplication::clipboard()->setText(selectedText(), QClipboard::Selection);
         break;
     case Qt::RightButton:
         button = 2;

@@ -1,17 +1,25 @@
 #pragma once
-// The calculator's display: a multi-line box in a monospace face on a dark
-// ground whose text colour shows the entry state the core sets.
+// The calculator's display: a multi-line text box in a monospace face on a
+// dark ground whose text colour shows the entry state the core sets. It keeps
+// its text in the core's own 8-bit form and paints only the rows and columns
+// in view, so a matrix of a million elements shows and scrolls at once.
 
 #include "platform/host.h"
+#include "shell/display_keys.h"
+#include "shell/display_lines.h"
 
-#include <QPlainTextEdit>
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QPoint>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
 namespace zentabl {
 
-class DisplayBox : public QPlainTextEdit, public CMdcText {
+class DisplayBox : public QAbstractScrollArea, public CMdcText {
   public:
     // Typed character or Enter: returns true when the core took the key, so
     // the box must not insert it a second time.
@@ -24,42 +32,81 @@ class DisplayBox : public QPlainTextEdit, public CMdcText {
 
     explicit DisplayBox(QWidget* parent = nullptr);
 
-    std::string Text() const override;
+    std::string Text() const override { return lines_.CoreText(); }
     void SetText(const std::string& text) override;
     unsigned ForeColor() const override { return foreColor_; }
     void SetForeColor(unsigned color) override;
-    int SelStart() const override;
+    int SelStart() const override { return std::min(anchor_, caret_); }
     void SetSelStart(int position) override;
-    int SelLength() const override;
+    int SelLength() const override { return std::abs(caret_ - anchor_); }
     void SetSelLength(int length) override;
-    int CurLine() const override;
-    int TextLength() const override;
+    int CurLine() const override { return lines_.LineOf(caret_); }
+    int TextLength() const override { return lines_.Size(); }
     void SetFocus() override { setFocus(Qt::OtherFocusReason); }
     void Cut() override;
-    void Copy() override { copy(); }
+    void Copy() override;
     void Paste() override;
-    bool CanPaste() const override { return canPaste(); }
+    bool CanPaste() const override;
+
+    // As a text box offers them: line breaks one character each.
+    QString toPlainText() const;
+    QString selectedText() const;
+    void selectAll();
+    int lineCount() const { return lines_.LineCount(); }
 
   protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
 
   private:
-    const std::string& ShownText() const;
-    void AcceptAsCopy(QDropEvent* event);
     // Runs a change the core makes itself, which is not reported back to it.
     template <typename Change> void Quietly(Change change);
+    // Replaces the selection by text with '\n' breaks; the caret follows it.
+    void ReplaceSelection(std::string text);
+    void Changed();
+    void Apply(const DisplayKeyAction& action, const QKeyEvent& event);
+    int Moved(int from, CaretMove move);
+    void PlaceCaret(int position, bool extend);
+    void SelectRange(int anchor, int caret);
+    bool PasteFromClipboard();
 
-    // What Text() returns, while textKnown_ holds.
-    mutable std::string text_;
-    mutable bool textKnown_ = false;
+    void MeasureFont();
+    int VisibleRows() const;
+    void UpdateScrollRanges();
+    void EnsureCaretVisible();
+    int PositionAt(QPoint viewportPoint) const;
+    void RestartBlink();
+    void AcceptAsCopy(QDropEvent* event);
+
+    DisplayLines lines_;
+    int lineHeight_ = 1;
+    int charWidth_ = 1;
+    int ascent_ = 0;
+    int caret_ = 0;
+    int anchor_ = 0;
+    // The column Up and Down keep to across shorter lines, or -1.
+    int keptColumn_ = -1;
     unsigned foreColor_ = 0;
     bool coreWriting_ = false;
+    bool caretShown_ = true;
+    QBasicTimer blink_;
+    // A press inside the selection may start dragging it out.
+    bool mayDragOut_ = false;
+    bool selecting_ = false;
+    QPoint pressedAt_;
 };
 
 } // namespace zentabl

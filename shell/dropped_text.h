@@ -9,8 +9,8 @@
 
 namespace zentabl {
 
-// Larger files would take the display minutes to lay out; matrices of a
-// thousand by a thousand elements stay well below this.
+// A dropped file is read whole into memory; matrices of a thousand by a
+// thousand elements stay well below this.
 constexpr qint64 kLargestDroppedFile = 64ll * 1024 * 1024;
 
 bool CanReadDrop(const QMimeData* data);

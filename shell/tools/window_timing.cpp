@@ -7,12 +7,15 @@
 #include "platform/large_blocks.h"
 #include "shell/calculator_window.h"
 #include "shell/display_box.h"
+#include "shell/qt_host.h"
+#include "shell/splash_window.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -40,6 +43,12 @@ void Settle() {
     QApplication::processEvents();
 }
 
+// Until the splash has gone: its first key would end it, not reach the display.
+void SettleWhileSplashUp(zentabl::CalculatorWindow& window) {
+    while (window.Host().Splash() && window.Host().Splash()->isVisible())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -64,12 +73,15 @@ int main(int argc, char* argv[]) {
         if (file.open(QIODevice::ReadOnly)) text = QString::fromLatin1(file.readAll());
     }
     QApplication::clipboard()->setText(text);
+    SettleWhileSplashUp(window);
     zentabl::DisplayBox& display = window.Display();
     display.setFocus();
 
     QElapsedTimer clock;
     clock.start();
-    display.paste();
+    // Ctrl+V, as the user pastes.
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+    QApplication::sendEvent(&display, &paste);
     display.viewport()->repaint();
     Settle();
     const qint64 pasted = clock.restart();
