@@ -16,17 +16,6 @@ TEST(DisplayTextTest, LineBreakPairCountsAsOnePosition) {
     EXPECT_EQ(LastCharacterIndex("1\n"), 1u); // a lone LF is one character
 }
 
-TEST_F(CalculatorTest, KeypadEntryBecomesTheCurrentMatrix) {
-    Press({"1", ">", "2", "v", "3", ">", "4"});
-    EXPECT_EQ(calc.display.Text(), "1 2\r\n3 4");
-    EXPECT_EQ(calc.dlg.EntryText(), calc.display.Text());
-    Press({"SE"});
-    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}, {3, 4}}));
-    EXPECT_EQ(calc.display.Text(), "1.00    2.00\r\n3.00    4.00\r\n");
-    EXPECT_EQ(calc.display.ForeColor(), kSetColor);
-    EXPECT_EQ(calc.host.Focus(), IDC_OPTIONS_CAPTION);
-}
-
 TEST_F(CalculatorTest, KeyInSetStateInsertsAtTheCaretAndSecondSeRereads) {
     Set("1 2\n3 4");
     calc.display.SetSelStart(13); // after the line break, before "3.00"
@@ -55,22 +44,6 @@ TEST_F(CalculatorTest, LineBreaksAreInsertedAndRemovedAsOneKey) {
     EXPECT_EQ(calc.display.Text(), "1");
     Press({"2", "<", "<"});
     EXPECT_EQ(calc.display.Text(), "");
-}
-
-TEST_F(CalculatorTest, TypedKeysWithKeyboardEntryOffStayInTheDisplayAndDropsAreTyping) {
-    calc.dlg.SetKeyboardEntry(false);
-    Type("5");
-    EXPECT_EQ(calc.display.Text(), "5");
-    EXPECT_EQ(calc.dlg.EntryText(), "");
-    calc.dlg.SetKeyboardEntry(true);
-    EXPECT_EQ(calc.dlg.EntryText(), "5");
-    Type("\n6");
-    EXPECT_EQ(calc.display.Text(), "5\r\n6");
-    // Dropped text is entered like typed text.
-    Press({"CE"});
-    EXPECT_TRUE(calc.dlg.OnDropText("1 2"));
-    Press({"SE"});
-    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}}));
 }
 
 TEST_F(CalculatorTest, SyntaxErrorKeepsTheTextAndSelectsWhatToFix) {
@@ -135,21 +108,5 @@ TEST_F(CalculatorTest, PromptReadsTypedTextAndEscapeEndsTheCommand) {
     EXPECT_EQ(calc.dlg.PromptInt("Rows:"), 12);
     EXPECT_EQ(calc.dlg.PromptInt("Rows:"), 2147483647);
     EXPECT_EQ(calc.dlg.PromptReal("Value:"), 25.0);
-
-    // Escape at Pow's exponent leaves the matrix as it was.
-    Set("1 2\n3 4");
-    calc.host.QueueInput(std::nullopt);
-    Press({"Pow"});
-    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}, {3, 4}}));
-}
-
-TEST_F(CalculatorTest, ClearKeepsPendingOperatorsAndEmptiesTheRest) {
-    Set("2");
-    Press({"Add", "CE"});
-    EXPECT_EQ(calc.status.Caption(), "Mode: Real       Var:    Mult: Matrix  Rdx:10");
-    EXPECT_TRUE(calc.dlg.IsPending(PendingOperation::Add));
-    Set("3");
-    Press({"="});
-    EXPECT_EQ(CurrentRows(), (ElementRows{{5}}));
 }
 

@@ -4,29 +4,6 @@ using CalculatorTest = CalculatorFixture;
 
 #include "commands/menu_tables.h"
 
-TEST_F(CalculatorTest, EditPopupStatesAndOneLevelUndo) {
-    EXPECT_FALSE(calc.dlg.DisplayHasSelection());
-    EXPECT_TRUE(calc.dlg.DisplaySelectsAll());
-    EXPECT_FALSE(calc.dlg.CanUndo());
-    EXPECT_FALSE(calc.dlg.DisplayCanPaste());
-
-    Type("1 2 3");
-    calc.dlg.OnEditSelectAll();
-    EXPECT_TRUE(calc.dlg.DisplayHasSelection());
-    EXPECT_TRUE(calc.dlg.DisplaySelectsAll());
-    calc.display.SetSelStart(2);
-    calc.display.SetSelLength(2);
-    calc.dlg.OnEditCut();
-    EXPECT_EQ(calc.display.Text(), "1 3");
-    EXPECT_EQ(calc.dlg.EntryText(), "1 3");
-    EXPECT_EQ(calc.host.Clipboard(), "2 ");
-    EXPECT_TRUE(calc.dlg.CanUndo());
-    EXPECT_EQ(calc.dlg.UndoText(), "1 2 3");
-    calc.dlg.OnEditUndo();
-    EXPECT_EQ(calc.dlg.EntryText(), "1 2 3");
-    EXPECT_TRUE(calc.dlg.DisplayCanPaste());
-}
-
 // The focus parks on the caption only while a matrix is set; a mouse-up on
 // the display returns to editing, the right button also opening the popup.
 TEST_F(CalculatorTest, MouseAndFocusFollowTheEntryState) {

@@ -40,18 +40,6 @@ TEST_F(CalculatorTest, TwoPendingOperatorsFinishOneAtATime) {
     EXPECT_EQ(CurrentRows(), (ElementRows{{0, 0, 1}}));
 }
 
-TEST_F(CalculatorTest, InverseOfLargeWellConditionedMatrixIsNotCalledSingular) {
-    // det = 1e-400 underflows a double, yet the matrix is easily inverted.
-    NEWMAT::Matrix m(40, 40);
-    m = 0.0;
-    for (int i = 1; i <= 40; ++i)
-        m(i, i) = 1e-10;
-    calc.dlg.SetCurrentMatrix(m);
-    Press({"Inv"});
-    EXPECT_EQ(TakeTranscript(), kNoBoxes);
-    EXPECT_NEAR(calc.dlg.GetCurrentMatrix()(40, 40), 1e10, 1.0);
-}
-
 TEST_F(CalculatorTest, NearlySingularMatrixIsSingularForInverseAndDivision) {
     // The last pivot, 4.4e-16, is below the rule's 2·eps·4: the inverse
     // would be made of rounding errors.
@@ -67,6 +55,11 @@ TEST_F(CalculatorTest, NearlySingularMatrixIsSingularForInverseAndDivision) {
     Set(nearlySingular);
     Press({"="});
     EXPECT_EQ(TakeTranscript(), singular);
+    // det = 1e-400 underflows a double, yet the matrix is easily inverted.
+    calc.dlg.SetCurrentMatrix(NEWMAT::IdentityMatrix(40) * 1e-10);
+    Press({"Inv"});
+    EXPECT_EQ(TakeTranscript(), kNoBoxes);
+    EXPECT_NEAR(calc.dlg.GetCurrentMatrix()(40, 40), 1e10, 1.0);
 }
 
 TEST_F(CalculatorTest, ComplexInverseAndTranspose) {
@@ -87,17 +80,11 @@ TEST_F(CalculatorTest, ComplexInverseAndTranspose) {
                                 "buttons=ok -> ok\n");
 }
 
-TEST_F(CalculatorTest, PowerAsksForTheExponent) {
-    // An empty answer is the power 0.
+TEST_F(CalculatorTest, AnEmptyExponentIsThePowerZero) {
     Set("1 1\n0 1");
     calc.host.QueueInput("");
     Press({"Pow"});
     EXPECT_EQ(CurrentRows(), (ElementRows{{1, 0}, {0, 1}}));
-    Set("1 2");
-    Press({"Pow"});
-    EXPECT_EQ(TakeTranscript(),
-              "prompt \"Power:\" -> \"\"\nbeep\n"
-              "message \"Error\" \"Non-Square Matrix\" icon=stop buttons=ok -> ok\n");
 }
 
 TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {

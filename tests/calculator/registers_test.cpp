@@ -46,16 +46,6 @@ TEST_F(CalculatorTest, ParseThatCannotStartShowsSystemError) {
     EXPECT_EQ(CurrentRows(), (ElementRows{{1}}));
 }
 
-TEST_F(CalculatorTest, ParseWaitsForTheEvaluatorAndReloadsNothing) {
-    calc.host.SetEvaluatorProgram("/bin/sh");
-    calc.host.QueueEvaluatorInput("echo made > RegB\necho done\n");
-    Set("4");
-    calc.dlg.OnButton(IDC_PARSE);
-    EXPECT_EQ(TakeTranscript(), "evaluator: done\n");
-    EXPECT_TRUE(std::filesystem::exists("RegB")); // it ran in our working directory
-    EXPECT_EQ(CurrentRows(), (ElementRows{{4}}));
-}
-
 // A recall that reads nothing leaves the typing as it was.
 TEST_F(CalculatorTest, RecallThatReadsNothingLeavesTheTyping) {
     Type("3 4");
