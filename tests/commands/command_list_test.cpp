@@ -60,15 +60,6 @@ TEST_F(CommandListTest, ModeRowsSwitchRealAndComplex) {
     EXPECT_TRUE(calc.dlg.IsRealMode());
 }
 
-TEST_F(CommandListTest, StoreIntoTWritesRegtmp) {
-    SetCurrent(1, 2, {1, 2});
-    calc.dlg.OnButton(IDC_STORE);
-    calc.Pick("           t");
-    EXPECT_TRUE(std::filesystem::exists("Regtmp"));
-    EXPECT_EQ(calc.commandList.Text(), "    STORE");
-    EXPECT_EQ(calc.host.Focus(), IDC_OPTIONS_CAPTION);
-}
-
 TEST_F(CommandListTest, UnknownTextRunsNothing) {
     SetCurrent(1, 1, {-3});
     ShowCommandList(calc.dlg, Procedures);
@@ -83,34 +74,6 @@ TEST_F(CommandListTest, UnknownTextRunsNothing) {
     calc.dlg.OnCommandListClick();
     EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::current_path()));
     EXPECT_EQ(calc.commandList.Text(), "    STORE");
-}
-
-TEST_F(CommandListTest, DisplayGroupSwitchesTheSettings) {
-    calc.dlg.OnButton(IDC_DISPL);
-    calc.Pick("Disable Tool Tips");
-    EXPECT_FALSE(calc.host.ToolTipsEnabled());
-    calc.Pick("Enable Tool Tips");
-    EXPECT_TRUE(calc.host.ToolTipsEnabled());
-    calc.Pick("Disable Drag Drop");
-    EXPECT_FALSE(calc.dlg.DragDrop());
-    EXPECT_FALSE(calc.dlg.OnDropText("1 2"));
-    calc.Pick("Enable Drag Drop");
-    EXPECT_TRUE(calc.dlg.DragDrop());
-    calc.Pick("Disable Keyboard");
-    EXPECT_FALSE(calc.dlg.KeyboardEntry());
-    calc.Pick("Enable Keyboard");
-    EXPECT_TRUE(calc.dlg.KeyboardEntry());
-}
-
-TEST_F(CommandListTest, CreatePickShowsTheSetState) {
-    calc.dlg.OnButton(IDC_CREATE);
-    EXPECT_TRUE(calc.commandList.DroppedDown());
-    calc.host.QueueInput("2");
-    calc.host.QueueInput("2");
-    calc.Pick("Create Identity");
-    EXPECT_EQ(calc.display.ForeColor(), kSetColor);
-    EXPECT_EQ(calc.display.Text(), "1.00    0.00\r\n0.00    1.00\r\n");
-    EXPECT_EQ(calc.commandList.Text(), "CREATE MATRIX");
 }
 
 } // namespace

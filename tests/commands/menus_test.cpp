@@ -13,12 +13,6 @@ namespace {
 
 using MenusTest = CalculatorFixture;
 
-const PopupMenuItem& Item(const PopupMenu& menu, const char* text) {
-    for (const PopupMenuItem& item : menu.items)
-        if (item.text == text) return item;
-    throw std::runtime_error(std::string("no item ") + text);
-}
-
 // Every numbered item of the Format popup runs its own choice with its own
 // number: a row wired to the wrong handler or a run of ids off by one shows.
 TEST_F(MenusTest, EveryNumberedFormatItemRunsItsChoice) {
@@ -41,6 +35,10 @@ TEST_F(MenusTest, EveryNumberedFormatItemRunsItsChoice) {
             calc.ChooseMenuCommand(item.id);
             const int number = std::stoi(item.text);
             EXPECT_EQ(calc.dlg.FormatInForce(), expected.format);
+            // The popup checks Default, Fixed Point or Exponential as in force.
+            calc.dlg.OnButton(IDC_FORMAT);
+            for (int k = 0; k < 3; ++k)
+                EXPECT_EQ(calc.host.LastPopupMenu()->items[k].checked, k == int(expected.format));
             if (expected.format == NumberFormat::Default) {
                 EXPECT_EQ(calc.dlg.TruncationDigits(), number);
                 EXPECT_EQ(calc.dlg.Decimals(), 2);
@@ -70,48 +68,6 @@ TEST(MenuTables, NoCommandIdIsUsedTwice) {
     for (const int resource : {IDR_FORMAT_MENU, IDR_CONSTANTS_MENU, IDR_EDIT_MENU, IDR_MENU_BAR})
         collect(BuildMenu(*FindMenu(resource), calc.dlg).items);
     EXPECT_EQ(seen.size(), 1u + 16 + 16 + 13 + 15 + 6 + 9);
-}
-
-TEST_F(MenusTest, FormatPopupChecksTheFormatInForce) {
-    calc.ChooseMenuCommand(32774); // Exponential 3
-    EXPECT_TRUE(calc.dlg.ExponentFlag());
-    EXPECT_EQ(calc.dlg.Decimals(), 3);
-    calc.dlg.OnButton(IDC_FORMAT);
-    const PopupMenu& menu = *calc.host.LastPopupMenu();
-    EXPECT_FALSE(menu.items[0].checked);
-    EXPECT_FALSE(menu.items[1].checked);
-    EXPECT_TRUE(menu.items[2].checked);
-
-    calc.ChooseMenuCommand(32791); // Fixed 8
-    EXPECT_EQ(calc.dlg.Decimals(), 8);
-    calc.dlg.OnButton(IDC_FORMAT);
-    EXPECT_TRUE(calc.host.LastPopupMenu()->items[1].checked);
-    EXPECT_FALSE(calc.host.LastPopupMenu()->items[2].checked);
-}
-
-TEST_F(MenusTest, EditPopupGreysWhatCannotBeDone) {
-    calc.dlg.OnDisplayMouseUp(2, 5, 5);
-    const PopupMenu empty = *calc.host.LastPopupMenu();
-    EXPECT_TRUE(Item(empty, "&Undo").greyed);
-    EXPECT_TRUE(Item(empty, "Cu&t").greyed);
-    EXPECT_TRUE(Item(empty, "&Copy").greyed);
-    EXPECT_TRUE(Item(empty, "&Delete").greyed);
-    EXPECT_TRUE(Item(empty, "Select &All").greyed);
-    EXPECT_TRUE(Item(empty, "&Paste").greyed); // empty clipboard
-
-    calc.PasteIntoEmptyDisplay("1 2");
-    calc.host.SetClipboard("9");
-    calc.display.SetSelStart(0);
-    calc.display.SetSelLength(calc.display.TextLength());
-    calc.dlg.OnDisplayMouseUp(2, 5, 5);
-    const PopupMenu all = *calc.host.LastPopupMenu();
-    EXPECT_FALSE(Item(all, "Cu&t").greyed);
-    EXPECT_FALSE(Item(all, "&Copy").greyed);
-    EXPECT_FALSE(Item(all, "&Delete").greyed);
-    EXPECT_FALSE(Item(all, "&Paste").greyed);
-    EXPECT_TRUE(Item(all, "Select &All").greyed);
-    EXPECT_TRUE(Item(all, "&Undo").greyed);
-    EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
 }
 
 TEST_F(MenusTest, GreyedEditItemsNeverRun) {
