@@ -65,14 +65,4 @@ TEST_F(ElementWiseTest, OutsideTheDomainGivesNotANumberForThatElementOnly) {
     EXPECT_EQ(TakeTranscript(), "");
 }
 
-TEST_F(ElementWiseTest, WithoutCurrentMatrixNothingHappens) {
-    for (auto procedure :
-         {OnElementSin, OnElementReciprocal, OnElementInteger, OnElementLog, OnElementToDegrees}) {
-        procedure(calc.dlg);
-        EXPECT_FALSE(calc.dlg.HasCurrentMatrix());
-    }
-    EXPECT_EQ(calc.dlg.Decimals(), 2);
-    EXPECT_EQ(TakeTranscript(), "");
-}
-
 } // namespace

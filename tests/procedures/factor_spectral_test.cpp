@@ -34,31 +34,6 @@ Matrix OffDiagonal(Matrix m) {
 
 } // namespace
 
-TEST_F(FactorSpectralTest, FactorsReproduceTheMatrix) {
-    for (auto [rows, cols] : {std::pair{1, 1}, {5, 3}, {8, 8}}) {
-        const Matrix A = SmallRandom(rows, cols, rows * 10 + cols);
-        const Matrix Q = After(OnFactorQrQ, A), R = After(OnFactorQrR, A);
-        EXPECT_LT(MaxDiff(Q * R, A), 1e-14 * rows) << rows << "x" << cols;
-        EXPECT_LT(MaxDiff(Q.t() * Q, Eye(cols)), 1e-14 * rows);
-        const Matrix U = After(OnFactorSvdU, A), D = After(OnFactorSvdD, A), V = After(OnFactorSvdV, A);
-        EXPECT_LT(MaxDiff(U * D * V.t(), A), 1e-14 * rows) << rows << "x" << cols;
-        EXPECT_LT(MaxDiff(V.t() * V, Eye(cols)), 1e-14 * rows);
-    }
-    const Matrix S = SmallRandom(6, 6, 3);
-    const Matrix L = After(OnFactorLuLower, S), Up = After(OnFactorLuUpper, S);
-    // L·U is S with its rows permuted: same determinant up to sign.
-    EXPECT_NEAR(std::fabs((L * Up).Determinant()), std::fabs(S.Determinant()), 1e-14);
-    const Matrix P = S * S.t() + Eye(6);
-    const Matrix C = After(OnFactorCholesky, P);
-    EXPECT_LT(MaxDiff(C * C.t(), P), 1e-13);
-    EXPECT_EQ(C(1, 6), 0.0);
-    // Jacobi on a positive definite matrix: eigenvectors.
-    const Matrix J = After(OnFactorJacobi, P);
-    const Matrix T = J.t() * P * J;
-    EXPECT_LT(OffDiagonal(T).MaximumAbsoluteValue(), 1e-13);
-    EXPECT_EQ(TakeTranscript(), "");
-}
-
 TEST_F(FactorSpectralTest, SingularLuStoresNothing) {
     const Matrix A = SmallRandom(4, 4, 5);
     Matrix singular = A;

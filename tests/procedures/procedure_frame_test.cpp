@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <new>
 
 #include "matrixlib/zt_error.h"
@@ -41,27 +40,6 @@ TEST_F(ProcedureFrameTest, FailuresAreReportedAndStoreNothing) {
 TEST(ReportedValue, FollowsWidthDecimalsAndExponentFlag) {
     EXPECT_EQ(FormatReportedValue(1234.5, 10, 4, false), " 1234.5000");
     EXPECT_EQ(FormatReportedValue(-1234.56, 13, 3, true), "  -1.235e+003");
-}
-
-TEST_F(ProcedureFrameTest, ValueReportSavesToTOnYesOnly) {
-    SetCurrent(1, 2, {7, 8});
-    calc.host.QueueAnswer(ScriptedHost::Answer::No);
-    EXPECT_FALSE(ReportValue(calc.dlg, "Trace = ", 2.5, "\n Save value to temporary register (t)?",
-                             "Trace"));
-    EXPECT_EQ(TakeTranscript(), "message \"Trace\" \"Trace = 2.50\\n Save value to temporary "
-                                "register (t)?\" icon=none buttons=yesno -> no\n");
-    EXPECT_FALSE(std::filesystem::exists("Regtmp"));
-
-    calc.host.QueueAnswer(ScriptedHost::Answer::Yes);
-    EXPECT_TRUE(ReportComplexValue(calc.dlg, "Det = ", 1, -2, "\n?", "Determinant"));
-    EXPECT_NE(TakeTranscript().find("\"Det = (1.00, -2.00)\\n?\""), std::string::npos);
-    EXPECT_EQ(calc.dlg.GetCurrentMatrix()(1, 1), 7.0); // the current matrix stays
-
-    calc.dlg.RecallRegister("           t");
-    const NEWMAT::Matrix t = calc.dlg.GetCurrentMatrix();
-    ASSERT_EQ(t.Ncols(), 2);
-    EXPECT_EQ(t(1, 1), 1.0);
-    EXPECT_EQ(t(1, 2), -2.0);
 }
 
 } // namespace
