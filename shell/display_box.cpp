@@ -24,6 +24,8 @@ namespace {
 
 // Blank space between the frame and the text.
 constexpr int kMargin = 4;
+// How often a selection held outside the view extends it.
+constexpr int kAutoScrollMs = 50;
 
 // Typed, pasted or dropped text as the box keeps it: Latin-1, one '\n' for
 // every kind of line break, '?' for what Latin-1 cannot hold.
@@ -375,7 +377,7 @@ void DisplayBox::EnsureCaretVisible() {
 
 int DisplayBox::PositionAt(QPoint at) const {
     const int y = at.y() - kMargin;
-    const int row = y < 0 ? -1 : y / lineHeight_;
+    const int row = y < 0 ? (y + 1) / lineHeight_ - 1 : y / lineHeight_;
     const int line = std::clamp(verticalScrollBar()->value() + row, 0, lines_.LineCount() - 1);
     const int x = at.x() - kMargin + horizontalScrollBar()->value() + charWidth_ / 2;
     return lines_.PositionNearColumn(line, x < 0 ? 0 : x / charWidth_);
@@ -450,6 +452,10 @@ void DisplayBox::RestartBlink() {
 }
 
 void DisplayBox::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == autoScroll_.timerId()) {
+        PlaceCaret(PositionAt(pointer_), true);
+        return;
+    }
     if (event->timerId() != blink_.timerId()) {
         QAbstractScrollArea::timerEvent(event);
         return;
@@ -500,7 +506,15 @@ void DisplayBox::mouseMoveEvent(QMouseEvent* event) {
         drag->exec(Qt::CopyAction);
         return;
     }
-    if (selecting_) PlaceCaret(PositionAt(at), true);
+    if (!selecting_) return;
+    PlaceCaret(PositionAt(at), true);
+    // Held outside the view, the selection goes on growing: the view
+    // scrolls towards the pointer, the faster the farther it is.
+    pointer_ = at;
+    if (viewport()->rect().contains(at))
+        autoScroll_.stop();
+    else if (!autoScroll_.isActive())
+        autoScroll_.start(kAutoScrollMs, this);
 }
 
 void DisplayBox::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -522,6 +536,7 @@ void DisplayBox::mouseReleaseEvent(QMouseEvent* event) {
         if (mayDragOut_) PlaceCaret(PositionAt(event->position().toPoint()), false);
         mayDragOut_ = false;
         selecting_ = false;
+        autoScroll_.stop();
         // As X11 text boxes do: the selection is also the primary selection.
         if (SelLength() > 0 && QApplication::clipboard()->supportsSelection())
             QApplication::clipboard()->setText(selectedText(), QClipboard::Selection);

@@ -107,6 +107,8 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     bool mayDragOut_ = false;
     bool selecting_ = false;
     QPoint pressedAt_;
+    QBasicTimer autoScroll_;
+    QPoint pointer_;
 };
 
 } // namespace zentabl

@@ -157,6 +157,14 @@ void DisplayBoxTest::mouseFindsCharactersInAScrolledView() {
     QCOMPARE(box.SelStart(), lineStart + 303);
     QVERIFY(box.SelLength() > 600 * 5);
 
+    // Held below the view, the selection scrolls on down.
+    QTest::mousePress(box.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseMove(box.viewport(), QPoint(at.x(), box.viewport()->height() + 3 * height));
+    QTRY_VERIFY(box.verticalScrollBar()->value() > 210);
+    QTest::mouseRelease(box.viewport(), Qt::LeftButton, {}, at);
+    QVERIFY(box.CurLine() > 210 && box.SelStart() == lineStart + 303);
+    box.verticalScrollBar()->setValue(200);
+
     QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, at);
     const QString word = box.selectedText();
     QVERIFY(word.startsWith(QStringLiteral("202.")) && !word.contains(QLatin1Char(' ')));
