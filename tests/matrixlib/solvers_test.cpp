@@ -78,7 +78,8 @@ TEST(GaussJordan, ReducedRowEchelonForm) {
     const Matrix reduced = Mat({{1, 0, -1}, {0, 1, 2}, {0, 0, 0}});
     // [A | b] gives [I | x]; a zero column is skipped, not pivoted on; rounding
     // residue is judged against each row's own magnitude, so the scale of the
-    // matrix, or of one row, leaves the reduced form alone.
+    // matrix, or of one row, leaves the reduced form alone, and decimal rows
+    // that are dependent only up to rounding leave rows of exact zeros.
     const struct {
         Matrix in, out;
     } cases[] = {
@@ -88,9 +89,26 @@ TEST(GaussJordan, ReducedRowEchelonForm) {
         {Mat({{1e-20, 2e-20}, {3, 4}}), Eye(2)},
         {Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}) * 1e-200, reduced},
         {Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}) * 1e200, reduced},
+        {Mat({{0.1, 0.2, 0.3}, {0.4, 0.5, 0.6}, {0.7, 0.8, 0.9}}), reduced},
+        {Mat({{0.1, 0.2, 0.3}, {0.3, 0.6, 0.9}}), Mat({{1, 2, 3}, {0, 0, 0}})},
+        {Mat({{2, 4, -2, 2}, {1, 2, -1, 1}, {0, 1, 1, 0.5}}),
+         Mat({{1, 0, -3, 0}, {0, 1, 1, 0.5}, {0, 0, 0, 0}})},
+        {Mat({{0, 0}, {0, 0}}), Mat({{0, 0}, {0, 0}})},
     };
     for (const auto& c : cases) {
         Matrix work = c.in;
-        EXPECT_MATRIX_NEAR(DoGauss(work), c.out, 1e-14) << "case " << &c - cases;
+        const Matrix got = DoGauss(work);
+        EXPECT_MATRIX_NEAR(got, c.out, 1e-14) << "case " << &c - cases;
+        if (c.out.Row(c.out.Nrows()).MaximumAbsoluteValue() == 0.0) {
+            EXPECT_EQ(got.Row(got.Nrows()).MaximumAbsoluteValue(), 0.0) << "case " << &c - cases;
+        }
     }
+    // A product of a 6 x 2 and a 2 x 5 factor has rank 2 and the reduced
+    // form of its row space.
+    const Matrix c = Mat({{1, 0, 2, -1, 3}, {0, 1, -4, 2, 0.5}});
+    Matrix product = Sample(6, 2, 5) * c;
+    Matrix expected(6, 5);
+    expected = 0.0;
+    expected.Rows(1, 2) = c;
+    EXPECT_MATRIX_NEAR(DoGauss(product), expected, 1e-10);
 }

@@ -70,33 +70,6 @@ TEST_F(FactorSpectralTest, SymmetricEigenpairsUpToOrderOneHundred) {
     EXPECT_EQ(TakeTranscript(), "");
 }
 
-TEST_F(FactorSpectralTest, CharacteristicRootsAreTheEigenvalues) {
-    // Q·diag(1, 2.5, −3, 4.25, 6, −7.5, 9, 0.5)·Qᵀ, Q a reflector: the
-    // polynomial's roots (as the companion matrix's eigenvalues) come back.
-    const double roots[] = {1, 2.5, -3, 4.25, 6, -7.5, 9, 0.5};
-    const int n = 8;
-    NEWMAT::ColumnVector v(n);
-    NEWMAT::DiagonalMatrix L(n);
-    for (int i = 1; i <= n; ++i) {
-        v(i) = 1.0 + 0.3 * i;
-        L(i) = roots[i - 1];
-    }
-    const Matrix Q = Eye(n) - v * v.t() * (2.0 / v.SumSquare());
-    const Matrix coefficients = After(OnCharacteristic, Q * L * Q.t());
-    EXPECT_EQ(calc.host.WaitCursorDepth(), 0);
-    const Matrix values = After(OnEigenvalues, Companion2(coefficients));
-    for (double root : roots) {
-        double nearest = INFINITY;
-        for (int i = 1; i <= n; ++i)
-            nearest = std::fmin(nearest, std::hypot(values(i, 1) - root, values(i, 2)));
-        EXPECT_LT(nearest, 1e-8 * std::fabs(root)) << root;
-    }
-    // A refusal still ends the wait cursor.
-    After(OnCharacteristic, SmallRandom(2, 3, 1));
-    EXPECT_EQ(calc.host.WaitCursorDepth(), 0);
-    EXPECT_EQ(TakeTranscript(), "message \"Error\" \"Non-Square Matrix\" icon=stop buttons=ok -> ok\n");
-}
-
 TEST(SeriesMessage, ACountOfOneHundredHasNotConverged) {
     const struct {
         int count;

@@ -72,40 +72,4 @@ TEST_F(StructuralTest, RowOperationsCheckEveryRowNumber) {
     }
 }
 
-// Reduced row echelon form of matrices whose rank is known, decimal ones
-// among them whose dependent rows are not exact in binary.
-TEST_F(StructuralTest, GaussEliminationGivesTheReducedRowEchelonForm) {
-    struct Case {
-        Matrix m;
-        Matrix rref;
-    };
-    const Case cases[] = {
-        {Rows(3, 3, {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9}),
-         Rows(3, 3, {1, 0, -1, 0, 1, 2, 0, 0, 0})},
-        {Rows(2, 3, {0.1, 0.2, 0.3, 0.3, 0.6, 0.9}), Rows(2, 3, {1, 2, 3, 0, 0, 0})},
-        {Rows(3, 4, {2, 4, -2, 2, 1, 2, -1, 1, 0, 1, 1, 0.5}),
-         Rows(3, 4, {1, 0, -3, 0, 0, 1, 1, 0.5, 0, 0, 0, 0})},
-        {Rows(2, 2, {0, 0, 0, 0}), Rows(2, 2, {0, 0, 0, 0})},
-    };
-    for (const Case& c : cases) {
-        SetCurrent(c.m);
-        Run(OnGaussElimination);
-        EXPECT_MATRIX_NEAR(Current(), c.rref, 1e-12);
-        const Matrix r = Current();
-        // Rows past the rank are exactly zero, not rounding residue.
-        for (int j = 1; j <= r.Ncols(); ++j)
-            EXPECT_EQ(r(r.Nrows(), j), 0.0);
-    }
-    // A product of a 6 x 2 and a 2 x 5 factor has rank 2 and the reduced
-    // form of its row space.
-    const Matrix b = RandomMatrix(6, 2, 5);
-    const Matrix c = Rows(2, 5, {1, 0, 2, -1, 3, 0, 1, -4, 2, 0.5});
-    SetCurrent(b * c);
-    Run(OnGaussElimination);
-    Matrix expected(6, 5);
-    expected = 0.0;
-    expected.Rows(1, 2) = c;
-    EXPECT_MATRIX_NEAR(Current(), expected, 1e-10);
-}
-
 } // namespace
