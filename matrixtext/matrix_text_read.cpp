@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -51,7 +52,14 @@ bool IsLineBreak(char c) {
 // Lines split at LF; a final LF ends the last line rather than starting one.
 std::size_t CountLines(const std::string& text) {
     if (text.empty()) return 0;
-    const auto breaks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    // memchr finds the breaks of long lines far faster than a count of
+    // every character.
+    std::size_t breaks = 0;
+    const char* const end = text.data() + text.size();
+    for (const char* p = text.data(); p < end; ++p, ++breaks) {
+        p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+        if (!p) break;
+    }
     return text.back() == '\n' ? breaks : breaks + 1;
 }
 
@@ -168,7 +176,16 @@ template <bool kCheck> PlainOutcome ReadPlain(const std::string& text, RowFiller
         for (; p < end && IsCSpace(*p); ++p)
             if (kCheck && !Is(*p, kRealEntry)) return PlainOutcome::Invalid;
         if (p == end) break;
-        filler.Add(NumberAt(p));
+        double value = 0;
+        const char* numberEnd = nullptr;
+        if (ReadShortDecimal(p, value, &numberEnd)) {
+            // A short decimal is number characters only: the run passed
+            // next goes on from its end.
+            filler.Add(value);
+            p = numberEnd;
+        } else {
+            filler.Add(NumberAt(p));
+        }
     }
     return PlainOutcome::Read;
 }

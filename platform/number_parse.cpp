@@ -3,7 +3,9 @@
 #include <charconv>
 #include <climits>
 #include <clocale>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <locale.h>
 
 namespace {
@@ -35,6 +37,10 @@ bool IsAsciiLetterOrDigit(char c) {
 // run of number characters is never scanned twice.
 constexpr int kMaxPlainDecimal = 64;
 
+bool IsNumberContinuation(char c) {
+    return IsAsciiLetterOrDigit(c) || c == '.';
+}
+
 // from_chars reads plain decimal numbers several times faster than strtod.
 // It is trusted only where both read the same: an optional sign, then a
 // decimal number in range that no letter or digit follows (which could make
@@ -57,11 +63,51 @@ bool ReadPlainDecimal(const char* text, double& value, const char*& end) {
 
 } // namespace
 
+bool ReadShortDecimal(const char* text, double& value, const char** end) {
+    // Powers of ten that a double holds exactly.
+    static constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int kMostDigits = 19; // any 19 digits fit in 64 bits
+    constexpr std::uint64_t kExactWhole = std::uint64_t{1} << 53;
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (negative || *p == '+') ++p;
+    std::uint64_t digits = 0;
+    int counted = 0; // digits taken into `digits`, leading zeros not counted
+    int decimals = 0;
+    const char* const wholeStart = p;
+    for (; IsDigit(*p); ++p) {
+        digits = digits * 10 + static_cast<unsigned>(*p - '0');
+        counted += digits != 0;
+    }
+    bool anyDigit = p != wholeStart;
+    if (*p == '.') {
+        const char* const fractionStart = ++p;
+        for (; IsDigit(*p); ++p) {
+            digits = digits * 10 + static_cast<unsigned>(*p - '0');
+            counted += digits != 0;
+        }
+        decimals = static_cast<int>(p - fractionStart);
+        anyDigit = anyDigit || decimals > 0;
+    }
+    // Both operands of the division below are exact, so its one rounding
+    // gives the correctly rounded value, as strtod does.
+    if (!anyDigit || counted > kMostDigits || digits > kExactWhole ||
+        decimals >= static_cast<int>(std::size(kExactPowers)) || IsNumberContinuation(*p))
+        return false;
+    const double magnitude = static_cast<double>(digits) / kExactPowers[decimals];
+    value = negative ? -magnitude : magnitude;
+    *end = p;
+    return true;
+}
+
 double ReadCNumber(const char* text, const char** end) {
     const char* start = text;
     while (IsCSpace(*start))
         ++start;
     double value = 0;
+    if (ReadShortDecimal(start, value, end)) return value;
     if (ReadPlainDecimal(start, value, *end)) return value;
     char* stop = nullptr;
     value = strtod_l(text, &stop, CLocale());

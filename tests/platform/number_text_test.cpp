@@ -48,6 +48,25 @@ TEST(FormatInteger, ItoaRadixesAndTheColonNotationAbove36) {
     EXPECT_EQ(TruncateToInt32(std::nan("")), 0);
 }
 
+// Decimals of 1 to 25 digits with zeros in front and behind, about where
+// 53 bits, 19 digits and the exact powers of ten run out.
+std::string LongDecimal(std::mt19937& random) {
+    std::uniform_int_distribution<int> digitCount(1, 25);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> choice(0, 5);
+    std::string text = choice(random) == 0 ? "-" : choice(random) == 0 ? "+" : "";
+    text.append(static_cast<std::size_t>(choice(random)), '0');
+    const int digits = digitCount(random);
+    const int point = std::uniform_int_distribution<int>(-1, digits)(random);
+    for (int i = 0; i < digits; ++i) {
+        if (i == point) text += '.';
+        text += static_cast<char>('0' + (choice(random) == 0 ? 9 : digit(random)));
+    }
+    text.append(static_cast<std::size_t>(choice(random)), '0');
+    if (choice(random) == 0) text += " 1";
+    return text;
+}
+
 // The reader takes a fast path for plain decimals; it must agree with the C
 // library's strtod (this test runs in the "C" locale) on every text.
 TEST(ReadCNumber, AgreesWithStrtodOnRandomTexts) {
@@ -60,6 +79,7 @@ TEST(ReadCNumber, AgreesWithStrtodOnRandomTexts) {
         for (char& c : text)
             c = kAlphabet[pick(random)];
         if (round % 7 == 0) text = std::to_string(round) + "e" + std::to_string(round % 700 - 350);
+        if (round % 5 == 0) text = LongDecimal(random);
         const char* end = nullptr;
         char* expectedEnd = nullptr;
         const double value = ReadCNumber(text.c_str(), &end);
@@ -68,6 +88,7 @@ TEST(ReadCNumber, AgreesWithStrtodOnRandomTexts) {
         ASSERT_EQ(std::isnan(value), std::isnan(expected)) << text;
         if (!std::isnan(expected)) {
             ASSERT_EQ(value, expected) << text;
+            ASSERT_EQ(std::signbit(value), std::signbit(expected)) << text;
         }
     }
 }
