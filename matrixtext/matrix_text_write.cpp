@@ -3,11 +3,41 @@
 #include "platform/number_format.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
+
+// A text written in place: writers ask for room, write into it and say
+// where they stopped. The buffer grows in large steps, so an element costs a
+// few stores rather than an append of its own.
+class TextBuffer {
+  public:
+    char* Room(std::size_t count) {
+        if (text_.size() - used_ < count) text_.resize(std::max(2 * text_.size(), used_ + count));
+        return text_.data() + used_;
+    }
+    void Commit(const char* end) { used_ = static_cast<std::size_t>(end - text_.data()); }
+    const char* Data() const { return text_.data(); }
+    std::size_t Size() const { return used_; }
+    void Clear() { used_ = 0; }
+    // Sized for `total` characters in all, once the first ones show how
+    // long the text will be.
+    void Expect(std::size_t total) {
+        if (total > text_.size()) text_.resize(total);
+    }
+    std::string Take() {
+        text_.resize(used_);
+        return std::move(text_);
+    }
+
+  private:
+    std::string text_;
+    std::size_t used_ = 0;
+};
 
 // Reserves room for a whole text once its first element is written, assuming
 // the others are about as long: large texts then grow without reallocating.
@@ -16,22 +46,43 @@ void ReserveLike(std::string& text, std::size_t firstElementChars, const NEWMAT:
     text.reserve((firstElementChars + 1) * elements + 2 * static_cast<std::size_t>(matrix.Nrows()));
 }
 
-// Rows of elements written by `element`, separated by `width` blanks.
+// Writes `count` blanks; `to` has room for at least eight.
+char* WriteBlanks(char* to, std::size_t count) {
+    if (count <= 8)
+        std::memcpy(to, "        ", 8);
+    else
+        std::memset(to, ' ', count);
+    return to + count;
+}
+
+// Rows of elements written by `element` (char* element(char* to, double),
+// room as for the number writers), separated by `width` blanks. Each row is
+// written in a buffer that stays in the cache and then appended, so the
+// large text is written to memory only once.
 template <typename WriteElement>
 std::string WriteRows(const NEWMAT::Matrix& matrix, int width, WriteElement element) {
     std::string text;
     if (matrix.Storage() == 0) return text;
     const int rows = matrix.Nrows();
     const int columns = matrix.Ncols();
-    const std::string separator(width > 0 ? static_cast<std::size_t>(width) : 0, ' ');
+    const std::size_t blanks = width > 0 ? static_cast<std::size_t>(width) : 0;
+    const std::size_t room = kNumberRoom + std::max<std::size_t>(blanks, 8) + 2;
+    TextBuffer line;
     const double* value = matrix.Store();
     for (int r = 0; r < rows; ++r) {
+        line.Clear();
+        char* to = line.Room(room);
         for (int c = 0; c < columns; ++c, ++value) {
-            if (c > 0) text += separator;
-            element(text, *value);
-            if (r == 0 && c == 0) ReserveLike(text, text.size() + separator.size(), matrix);
+            to = line.Room(room);
+            if (c > 0) to = WriteBlanks(to, blanks);
+            to = element(to, *value);
+            line.Commit(to);
         }
-        text += kLineEnd;
+        std::memcpy(to, kLineEnd, 2);
+        line.Commit(to + 2);
+        // The other rows are about as long as the first.
+        if (r == 0) text.reserve(line.Size() * static_cast<std::size_t>(rows) + room);
+        text.append(line.Data(), line.Size());
     }
     return text;
 }
@@ -44,22 +95,24 @@ struct Cells {
     std::vector<std::size_t> widths;
 };
 
+// `element` writes as WriteRows's does, into `room` characters.
 template <typename WriteElement>
-Cells WriteCells(const NEWMAT::Matrix& matrix, WriteElement element) {
+Cells WriteCells(const NEWMAT::Matrix& matrix, std::size_t room, WriteElement element) {
     Cells cells;
     const auto columns = static_cast<std::size_t>(matrix.Ncols());
     const auto count = static_cast<std::size_t>(matrix.Storage());
     cells.ends.reserve(count);
     cells.widths.assign(columns, 0);
+    TextBuffer text;
     const double* value = matrix.Store();
     for (std::size_t k = 0; k < count; ++k) {
-        const std::size_t start = cells.text.size();
-        element(cells.text, value[k]);
-        if (k == 0) cells.text.reserve((cells.text.size() + 1) * count);
-        cells.ends.push_back(cells.text.size());
+        text.Commit(element(text.Room(room), value[k]));
+        if (k + 1 == columns) text.Expect(text.Size() * (count / columns) + room);
+        cells.ends.push_back(text.Size());
         std::size_t& widest = cells.widths[k % columns];
-        widest = std::max(widest, cells.text.size() - start);
+        widest = std::max(widest, text.Size() - (k == 0 ? 0 : cells.ends[k - 1]));
     }
+    cells.text = text.Take();
     return cells;
 }
 
@@ -75,7 +128,7 @@ template <typename WriteElement>
 std::string WriteAlignedRows(const NEWMAT::Matrix& matrix, int width, WriteElement element) {
     std::string text;
     if (matrix.Storage() == 0) return text;
-    const Cells cells = WriteCells(matrix, element);
+    const Cells cells = WriteCells(matrix, kNumberRoom, element);
     const auto rows = static_cast<std::size_t>(matrix.Nrows());
     const auto columns = static_cast<std::size_t>(matrix.Ncols());
     // Without a blank between them, aligned numbers would run together.
@@ -105,10 +158,13 @@ std::string WriteRowsIn(ColumnLayout layout, const NEWMAT::Matrix& matrix, int w
 std::string WriteAlignedPairs(const NEWMAT::Matrix& matrix, int fieldWidth, int decimals) {
     std::string text;
     if (matrix.Storage() == 0) return text;
-    const Cells cells =
-        WriteCells(matrix, [fieldWidth, decimals](std::string& out, double value) {
-            AppendFixedField(out, value, fieldWidth, decimals);
-        });
+    std::string field;
+    const std::size_t room = kNumberRoom + static_cast<std::size_t>(std::abs(fieldWidth));
+    const Cells cells = WriteCells(matrix, room, [&](char* to, double value) {
+        field.clear();
+        AppendFixedField(field, value, fieldWidth, decimals);
+        return std::copy(field.begin(), field.end(), to);
+    });
     const auto rows = static_cast<std::size_t>(matrix.Nrows());
     const auto columns = static_cast<std::size_t>(matrix.Ncols());
     const std::size_t n = columns / 2;
@@ -131,19 +187,19 @@ std::string WriteAlignedPairs(const NEWMAT::Matrix& matrix, int fieldWidth, int 
 std::string FormatFixed(const NEWMAT::Matrix& matrix, int width, int decimals, int radix,
                         ColumnLayout layout) {
     if (radix < 2 || radix > 256 || radix == 10) {
-        return WriteRowsIn(layout, matrix, width, [decimals](std::string& out, double value) {
-            AppendFixedDecimals(out, value, decimals);
+        return WriteRowsIn(layout, matrix, width, [decimals](char* to, double value) {
+            return WriteFixedDecimals(to, value, decimals);
         });
     }
-    return WriteRowsIn(layout, matrix, width, [radix](std::string& out, double value) {
-        AppendInteger(out, TruncateToInt32(value), radix);
+    return WriteRowsIn(layout, matrix, width, [radix](char* to, double value) {
+        return WriteInteger(to, TruncateToInt32(value), radix);
     });
 }
 
 std::string FormatExponential(const NEWMAT::Matrix& matrix, int width, int decimals,
                               ColumnLayout layout) {
-    return WriteRowsIn(layout, matrix, width, [decimals](std::string& out, double value) {
-        AppendExponent(out, value, decimals);
+    return WriteRowsIn(layout, matrix, width, [decimals](char* to, double value) {
+        return WriteExponent(to, value, decimals);
     });
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <limits>
 
@@ -14,38 +15,20 @@ int ClampDecimals(int decimals) {
     return std::clamp(decimals, 0, kMaxFormatDecimals);
 }
 
-// Writes "inf", "-inf" or "nan" for a non-finite value; false for a finite one.
-bool AppendNonFinite(std::string& out, double value) {
-    if (std::isnan(value)) {
-        out += "nan";
-        return true;
-    }
-    if (std::isinf(value)) {
-        out += value < 0 ? "-inf" : "inf";
-        return true;
-    }
-    return false;
+// Writes "inf", "-inf" or "nan" for a non-finite value and returns its end;
+// null for a finite one.
+char* WriteNonFinite(char* to, double value) {
+    const char* text = std::isnan(value) ? "nan" : std::isinf(value) ? (value < 0 ? "-inf" : "inf") : nullptr;
+    if (!text) return nullptr;
+    const std::size_t length = std::strlen(text);
+    std::memcpy(to, text, length);
+    return to + length;
 }
 
-// Largest text of a finite double in fixed notation apart from its decimals:
-// sign, 309 integer digits, point.
-constexpr std::size_t kFixedOverhead = 312;
-
-// Converts into a buffer on the stack and appends only what was written:
-// growing `out` by the largest possible text first would clear hundreds of
-// bytes per element, which dominated the writing of large matrices.
-void AppendChars(std::string& out, double value, std::chars_format format, int precision) {
-    char buffer[kFixedOverhead + kMaxFormatDecimals];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-    out.append(buffer, result.ptr);
-}
-
-// Widens the exponent that to_chars wrote ("e+05") to three digits ("e+005").
-void WidenExponent(std::string& out, std::size_t start) {
-    const std::size_t e = out.find('e', start);
-    if (e == std::string::npos) return;
-    const std::size_t digits = out.size() - (e + 2);
-    if (digits < 3) out.insert(e + 2, 3 - digits, '0');
+// Converts straight into the caller's room; `to` has room for kNumberRoom
+// characters.
+char* WriteChars(char* to, double value, std::chars_format format, int precision) {
+    return std::to_chars(to, to + kNumberRoom, value, format, precision).ptr;
 }
 
 // Pads what was written from `start` on to the field width: blanks in front,
@@ -61,59 +44,106 @@ void PadField(std::string& out, std::size_t start, int fieldWidth) {
     }
 }
 
+// The number of decimal digits of `n`, at least 1.
+int DecimalDigits(std::uint64_t n) {
+    int digits = 1;
+    for (std::uint64_t bound = 10; digits < 19 && n >= bound; bound *= 10)
+        ++digits;
+    return digits;
+}
+
 // Fixed decimals by integer arithmetic, several times faster than to_chars.
 // The value scaled by 10^decimals is at most 2^40, so the one rounding of
 // the scaling moves it by at most 2^-13; unless its fraction lies within
 // 2^-10 of one half, rounding it to a whole number then rounds the exact
-// binary value as to_chars does, and the text is the same. Returns false,
+// binary value as to_chars does, and the text is the same. Returns null,
 // writing nothing, for the values it leaves to to_chars.
-bool AppendFixedByInteger(std::string& out, double value, int decimals) {
+char* WriteFixedByInteger(char* to, double value, int decimals) {
     static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    static constexpr std::uint64_t kWholePowers[] = {1,      10,      100,      1000,      10000,
-                                                     100000, 1000000, 10000000, 100000000,
-                                                     1000000000};
-    if (decimals >= static_cast<int>(std::size(kPowers))) return false;
+    if (decimals >= static_cast<int>(std::size(kPowers))) return nullptr;
     const double scaled = std::fabs(value) * kPowers[decimals];
-    if (!(scaled < 0x1p40)) return false;
+    if (!(scaled < 0x1p40)) return nullptr;
     const double whole = std::floor(scaled);
     const double fraction = scaled - whole;
-    if (std::fabs(fraction - 0.5) < 0x1p-10) return false;
-    const std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
-    const std::uint64_t integerPart = digits / kWholePowers[decimals];
-    std::uint64_t decimalPart = digits % kWholePowers[decimals];
+    if (std::fabs(fraction - 0.5) < 0x1p-10) return nullptr;
+    std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    // At least one digit in front of the point.
+    const int length = std::max(DecimalDigits(digits), decimals + 1);
+    const bool negative = std::signbit(value);
+    char* const end = to + (negative ? 1 : 0) + length + (decimals > 0 ? 1 : 0);
     // Written backwards: the decimals, the point, the integer part, the sign.
-    char buffer[48];
-    char* p = buffer + sizeof buffer;
+    char* p = end;
     for (int i = 0; i < decimals; ++i) {
-        *--p = static_cast<char>('0' + decimalPart % 10);
-        decimalPart /= 10;
+        *--p = static_cast<char>('0' + digits % 10);
+        digits /= 10;
     }
     if (decimals > 0) *--p = '.';
-    std::uint64_t rest = integerPart;
     do {
-        *--p = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    if (std::signbit(value)) *--p = '-';
-    out.append(p, buffer + sizeof buffer);
-    return true;
+        *--p = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    } while (digits != 0);
+    if (negative) *--p = '-';
+    return end;
+}
+
+// Appends what `write` puts into room on the stack.
+template <typename Write> void AppendWritten(std::string& out, Write write) {
+    char buffer[kNumberRoom];
+    out.append(buffer, write(buffer));
 }
 
 } // namespace
 
-void AppendFixedDecimals(std::string& out, double value, int decimals) {
-    if (AppendNonFinite(out, value)) return;
+char* WriteFixedDecimals(char* to, double value, int decimals) {
+    if (char* end = WriteNonFinite(to, value)) return end;
     decimals = ClampDecimals(decimals);
-    if (AppendFixedByInteger(out, value, decimals)) return;
-    AppendChars(out, value, std::chars_format::fixed, decimals);
+    if (char* end = WriteFixedByInteger(to, value, decimals)) return end;
+    return WriteChars(to, value, std::chars_format::fixed, decimals);
+}
+
+char* WriteExponent(char* to, double value, int decimals) {
+    if (char* end = WriteNonFinite(to, value)) return end;
+    decimals = ClampDecimals(decimals);
+    char* end = WriteChars(to, value, std::chars_format::scientific, decimals);
+    // to_chars writes at least two exponent digits ("e+05"); three are shown.
+    char* const digits = std::find(to, end, 'e') + 2;
+    if (end - digits < 3) {
+        std::memmove(digits + 1, digits, static_cast<std::size_t>(end - digits));
+        *digits = '0';
+        ++end;
+    }
+    return end;
+}
+
+char* WriteInteger(char* to, std::int32_t value, int radix) {
+    if (radix < 2 || radix > 256) radix = 10;
+    if (radix == 10) return std::to_chars(to, to + kNumberRoom, value).ptr;
+    std::uint32_t rest = static_cast<std::uint32_t>(value);
+    const auto base = static_cast<std::uint32_t>(radix);
+    // Digits come out least significant first; 32 binary digits at most.
+    std::uint32_t digits[32];
+    int count = 0;
+    do {
+        digits[count++] = rest % base;
+        rest /= base;
+    } while (rest != 0);
+    for (int i = count - 1; i >= 0; --i) {
+        if (radix <= 36) {
+            *to++ = "0123456789abcdefghijklmnopqrstuvwxyz"[digits[i]];
+        } else {
+            if (i != count - 1) *to++ = ':';
+            to = std::to_chars(to, to + kNumberRoom, digits[i]).ptr;
+        }
+    }
+    return to;
+}
+
+void AppendFixedDecimals(std::string& out, double value, int decimals) {
+    AppendWritten(out, [&](char* to) { return WriteFixedDecimals(to, value, decimals); });
 }
 
 void AppendExponent(std::string& out, double value, int decimals) {
-    if (AppendNonFinite(out, value)) return;
-    decimals = ClampDecimals(decimals);
-    const std::size_t start = out.size();
-    AppendChars(out, value, std::chars_format::scientific, decimals);
-    WidenExponent(out, start);
+    AppendWritten(out, [&](char* to) { return WriteExponent(to, value, decimals); });
 }
 
 void AppendFixedField(std::string& out, double value, int fieldWidth, int decimals) {
@@ -129,32 +159,7 @@ void AppendExponentField(std::string& out, double value, int fieldWidth, int dec
 }
 
 void AppendInteger(std::string& out, std::int32_t value, int radix) {
-    if (radix < 2 || radix > 256) radix = 10;
-    if (radix == 10) {
-        char buffer[16];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-        out.append(buffer, result.ptr);
-        return;
-    }
-    std::uint32_t rest = static_cast<std::uint32_t>(value);
-    const auto base = static_cast<std::uint32_t>(radix);
-    // Digits come out least significant first; 32 binary digits at most.
-    std::uint32_t digits[32];
-    int count = 0;
-    do {
-        digits[count++] = rest % base;
-        rest /= base;
-    } while (rest != 0);
-    for (int i = count - 1; i >= 0; --i) {
-        if (radix <= 36) {
-            out += "0123456789abcdefghijklmnopqrstuvwxyz"[digits[i]];
-        } else {
-            if (i != count - 1) out += ':';
-            char buffer[4];
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer, digits[i]);
-            out.append(buffer, result.ptr);
-        }
-    }
+    AppendWritten(out, [&](char* to) { return WriteInteger(to, value, radix); });
 }
 
 std::string FormatFixedDecimals(double value, int decimals) {
@@ -188,13 +193,16 @@ std::string FormatInteger(std::int32_t value, int radix) {
 }
 
 std::string FormatSignificant(double value, int digits) {
+    char nonFinite[4];
+    if (char* end = WriteNonFinite(nonFinite, value)) return std::string(nonFinite, end);
     std::string out;
-    if (AppendNonFinite(out, value)) return out;
     digits = std::clamp(digits, 1, kMaxFormatDecimals);
 
     // The rounded digits and decimal exponent, from d.ddde+x.
     std::string scientific;
-    AppendChars(scientific, value, std::chars_format::scientific, digits - 1);
+    AppendWritten(scientific, [&](char* to) {
+        return WriteChars(to, value, std::chars_format::scientific, digits - 1);
+    });
     std::size_t pos = 0;
     if (scientific[pos] == '-') {
         out += '-';

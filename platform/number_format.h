@@ -7,6 +7,7 @@
 // Non-finite values are written as "inf", "-inf" and "nan" by every function
 // here that takes a double (a NaN's sign is not written).
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -52,7 +53,18 @@ std::string FormatSignificant(double value, int digits);
 // 7 in radix 200 is "7"). A radix outside 2..256 is treated as 10.
 std::string FormatInteger(std::int32_t value, int radix);
 
-// Appending forms of the above, for writers that build long texts.
+// Room that any of the Write functions below may need: a finite double in
+// fixed notation with the most decimals (sign, 309 integer digits, point).
+inline constexpr std::size_t kNumberRoom = 312 + kMaxFormatDecimals;
+
+// Writing forms of the above for writers that build long texts: each writes
+// at `to`, which has room for kNumberRoom characters, and returns the end of
+// what it wrote.
+char* WriteFixedDecimals(char* to, double value, int decimals);
+char* WriteExponent(char* to, double value, int decimals);
+char* WriteInteger(char* to, std::int32_t value, int radix);
+
+// Appending forms of the above.
 void AppendFixedDecimals(std::string& out, double value, int decimals);
 void AppendFixedField(std::string& out, double value, int fieldWidth, int decimals);
 void AppendExponent(std::string& out, double value, int decimals);

@@ -76,6 +76,11 @@ TEST(FormatMatrix, FixedRadixExponentialAndComplex) {
     EXPECT_EQ(FormatFixed(row, 1, 2, 16), "ff ffffffff 8\r\n");
     EXPECT_EQ(FormatFixed(row, 1, 2, 100), "2:55 42:94:96:72:95 8\r\n");
     EXPECT_EQ(FormatExponential(row, 2, 3), "2.559e+002  -1.000e+000  8.000e+000\r\n");
+    // Wide separators; exponents of one, two and three digits.
+    NEWMAT::Matrix scaled(1, 3);
+    scaled << 1.5e-5 << -2.5e42 << 1e-300;
+    EXPECT_EQ(FormatExponential(scaled, 10, 1),
+              "1.5e-005          -2.5e+042          1.0e-300\r\n");
 
     NEWMAT::Matrix dual(1, 4);
     dual << 1 << 3 << 2 << -4;
