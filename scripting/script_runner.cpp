@@ -1,6 +1,7 @@
 #include "scripting/script_runner.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -66,9 +67,22 @@ class LineReader {
 std::string ReadFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw ScriptError{"cannot read " + path};
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    // A file of known size is read in one go straight into the text; what a
+    // pipe or a growing file holds beyond it is read on to its end.
+    std::string text;
+    std::error_code sizeUnknown;
+    const std::uintmax_t size = std::filesystem::file_size(path, sizeUnknown);
+    if (!sizeUnknown) {
+        text.resize(size);
+        file.read(text.data(), static_cast<std::streamsize>(size));
+        text.resize(static_cast<std::size_t>(file.gcount()));
+    }
+    if (file && file.peek() != std::ifstream::traits_type::eof()) {
+        std::ostringstream rest;
+        rest << file.rdbuf();
+        text += rest.str();
+    }
+    return text;
 }
 
 std::string RegisterRow(const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "commands/command_tables.h"
 #include "commands/menu_tables.h"
@@ -12,7 +13,26 @@ namespace {
 
 constexpr int kRightButton = 2;
 
-std::string WithCrLf(const std::string& text) {
+// Whether every line break of `text` is already a CR LF pair. Each line is
+// searched for a LF just after it was searched for its CR, while it is still
+// in the cache, so a long text is read from memory once.
+bool HasOnlyCrLf(const std::string& text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const auto* cr = static_cast<const char*>(std::memchr(p, '\r', end - p));
+        const char* const lineEnd = cr ? cr : end;
+        if (std::memchr(p, '\n', lineEnd - p)) return false;
+        if (!cr) break;
+        if (cr + 1 == end || cr[1] != '\n') return false;
+        p = cr + 2;
+    }
+    return true;
+}
+
+std::string WithCrLf(std::string text) {
+    // Text copied from a display already has its breaks as CR LF.
+    if (HasOnlyCrLf(text)) return text;
     std::string result;
     result.reserve(text.size() + text.size() / 16);
     // Whole stretches between line breaks are copied at once.
@@ -50,8 +70,8 @@ void ScriptedCalculator::Type(char key) {
     dlg.OnDisplayChange();
 }
 
-void ScriptedCalculator::PasteIntoEmptyDisplay(const std::string& text) {
-    display.SetText(WithCrLf(text));
+void ScriptedCalculator::PasteIntoEmptyDisplay(std::string text) {
+    display.ReplaceText(WithCrLf(std::move(text)));
     dlg.OnDisplayChange();
 }
 

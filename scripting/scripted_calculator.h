@@ -19,7 +19,7 @@ struct ScriptedCalculator {
     // itself and reports the change.
     void Type(char key);
     // The text as pasting it into an empty display gives it (line breaks as CR LF).
-    void PasteIntoEmptyDisplay(const std::string& text);
+    void PasteIntoEmptyDisplay(std::string text);
     // Picks the command-list row with exactly this text; throws ScriptError
     // when the list holds no such row.
     void Pick(const std::string& row);

@@ -1,12 +1,13 @@
 #include "scripting/scripted_controls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "calculator/display_text.h"
 #include "scripting/scripted_host.h"
 
-void ScriptedText::SetText(const std::string& text) {
-    text_ = text;
+void ScriptedText::ReplaceText(std::string text) {
+    text_ = std::move(text);
     length_ = PositionCount(text_);
     selStart_ = length_;
     selLength_ = 0;

@@ -14,7 +14,9 @@ class ScriptedText : public CMdcText {
     ScriptedText(ScriptedHost& host, int controlId) : host_(host), id_(controlId) {}
 
     std::string Text() const override { return text_; }
-    void SetText(const std::string& text) override;
+    void SetText(const std::string& text) override { ReplaceText(text); }
+    // SetText that takes the text over instead of copying it.
+    void ReplaceText(std::string text);
     unsigned ForeColor() const override { return color_; }
     void SetForeColor(unsigned color) override { color_ = color; }
     int SelStart() const override { return selStart_; }

@@ -2,6 +2,8 @@
 
 #include "calculator/display_text.h"
 
+#include <utility>
+
 using CalculatorTest = CalculatorFixture;
 
 TEST(DisplayTextTest, LineBreakPairCountsAsOnePosition) {
@@ -81,6 +83,25 @@ TEST_F(CalculatorTest, SyntaxErrorKeepsTheTextAndSelectsWhatToFix) {
         EXPECT_EQ(calc.display.SelLength(), 1);
         EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
         EXPECT_EQ(CurrentRows(), before);
+    }
+}
+
+// Pasting turns every kind of line break into CR LF; text that has only CR LF
+// already is taken as it is.
+TEST_F(CalculatorTest, PasteMakesEveryLineBreakCrLf) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"1 2\r\n3 4\r\n", "1 2\r\n3 4\r\n"},
+        {"1\n2", "1\r\n2"},
+        {"1\r2\r", "1\r\n2\r\n"},
+        {"\n1\r\n\n2", "\r\n1\r\n\r\n2"},
+        {"1\r\r\n2", "1\r\n\r\n2"},
+        {"1\r\n2\n", "1\r\n2\r\n"},
+        {"", ""},
+    };
+    for (const auto& [pasted, shown] : cases) {
+        calc.PasteIntoEmptyDisplay(pasted);
+        EXPECT_EQ(calc.display.Text(), shown) << pasted;
+        EXPECT_EQ(calc.dlg.EntryText(), shown) << pasted;
     }
 }
 
