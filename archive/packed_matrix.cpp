@@ -1,6 +1,8 @@
 #include "archive/packed_matrix.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -25,17 +27,24 @@ void PackMatrix(const NEWMAT::Matrix& matrix, PackedMatrix& packed) {
     if (elements > 0) packed.insert(packed.end(), matrix.Store(), matrix.Store() + elements);
 }
 
-NEWMAT::Matrix UnpackMatrix(const PackedMatrix& packed) {
-    NEWMAT::Matrix matrix;
-    if (packed.size() < 2) return matrix;
+PackedShape ShapeOfPacked(const PackedMatrix& packed) {
+    if (packed.size() < 2) return {};
     const long long rows = Dimension(packed[0]);
     const long long columns = Dimension(packed[1]);
-    if (rows < 0 || columns < 0) return matrix;
+    if (rows < 0 || columns < 0) return {};
     const long long elements = rows * columns;
     if (elements > std::numeric_limits<std::int32_t>::max() ||
         static_cast<std::size_t>(elements) > packed.size() - 2)
-        return matrix;
-    matrix.ReSize(static_cast<int>(rows), static_cast<int>(columns));
+        return {};
+    return {static_cast<int>(rows), static_cast<int>(columns)};
+}
+
+NEWMAT::Matrix UnpackMatrix(const PackedMatrix& packed) {
+    NEWMAT::Matrix matrix;
+    const PackedShape shape = ShapeOfPacked(packed);
+    if (shape.rows == 0 && shape.columns == 0) return matrix;
+    matrix.ReSize(shape.rows, shape.columns);
+    const auto elements = static_cast<std::ptrdiff_t>(shape.rows) * shape.columns;
     std::copy(packed.begin() + 2, packed.begin() + 2 + elements, matrix.Store());
     return matrix;
 }

@@ -20,3 +20,10 @@ void PackMatrix(const NEWMAT::Matrix& matrix, PackedMatrix& packed);
 // not finite or beyond the 32-bit range, or fewer elements than the counts
 // promise) unpacks to the empty 0 x 0 matrix. 0 x 7 unpacks to 0 rows, 7 columns.
 NEWMAT::Matrix UnpackMatrix(const PackedMatrix& packed);
+
+// The shape UnpackMatrix gives `packed`, found from its counts alone.
+struct PackedShape {
+    int rows = 0;
+    int columns = 0;
+};
+PackedShape ShapeOfPacked(const PackedMatrix& packed);

@@ -43,7 +43,10 @@ unsigned long CCalculatorDlg::CurrentMatrixChanges() const {
 }
 
 bool CCalculatorDlg::HasCurrentMatrix() const {
-    return Exist(GetCurrentMatrix()) != 0;
+    // Read from the counts: unpacking a large matrix only to test its shape
+    // would copy all of it.
+    const PackedShape shape = ShapeOfPacked(current_);
+    return shape.rows > 0 && shape.columns > 0;
 }
 
 const std::string& CCalculatorDlg::EntryText() const {
