@@ -9,15 +9,24 @@ import time
 import numpy
 
 RUNS = 3
+# The short figures take more runs after one untimed run, as zentabl_side.cpp
+# times them.
+SHORT_FIGURE_RUNS = 9
+SHORT_FIGURES = ("settext_1000", "settext_2000", "load_1000")
 
 
-def median(work):
+def median(work, runs=RUNS):
     times = []
-    for _ in range(RUNS):
+    for _ in range(runs):
         start = time.perf_counter()
         work()
         times.append(time.perf_counter() - start)
     return statistics.median(times)
+
+
+def warm_median(work):
+    work()
+    return median(work, SHORT_FIGURE_RUNS)
 
 
 def square(name, order):
@@ -41,7 +50,8 @@ def main(folder):
         "load_1000": lambda: numpy.fromfile(f"{folder}/RegL", dtype="<f8")[2:].reshape(1000, 1000),
     }
     for name, work in figures.items():
-        print(f"{name}\t{median(work):.6f}", flush=True)
+        seconds = warm_median(work) if name in SHORT_FIGURES else median(work)
+        print(f"{name}\t{seconds:.6f}", flush=True)
 
 
 if __name__ == "__main__":
