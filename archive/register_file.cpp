@@ -13,7 +13,9 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -57,10 +59,37 @@ RegisterFileResult PromisedElements(const double header[2], std::size_t availabl
     return RegisterFileResult::Ok;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+// An open file descriptor, closed when it goes.
+class File {
+  public:
+    File() = default;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    ~File() {
+        if (fd_ >= 0) close(fd_);
+    }
+    void Open(const char* path) { fd_ = open(path, O_RDONLY | O_CLOEXEC); }
+    bool IsOpen() const { return fd_ >= 0; }
+    int Descriptor() const { return fd_; }
+
+  private:
+    int fd_ = -1;
 };
-using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Reads `count` bytes into `to` with as few read calls as the system allows
+// (one for a file in the page cache), straight into the caller's storage.
+// False when the file ends first or cannot be read.
+bool ReadFully(int fd, void* to, std::size_t count) {
+    auto* at = static_cast<char*>(to);
+    while (count > 0) {
+        const ssize_t got = read(fd, at, count);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        at += got;
+        count -= static_cast<std::size_t>(got);
+    }
+    return true;
+}
 
 } // namespace
 
@@ -99,16 +128,16 @@ RegisterFileResult OpenRegister(const std::string& fileName, File& file, double 
     if (stat(fileName.c_str(), &before) != 0)
         return errno == ENOENT ? RegisterFileResult::Missing : RegisterFileResult::CannotOpen;
     if (!S_ISREG(before.st_mode)) return RegisterFileResult::CannotOpen;
-    file.reset(std::fopen(fileName.c_str(), "rb"));
-    if (!file) return errno == ENOENT ? RegisterFileResult::Missing : RegisterFileResult::CannotOpen;
+    file.Open(fileName.c_str());
+    if (!file.IsOpen())
+        return errno == ENOENT ? RegisterFileResult::Missing : RegisterFileResult::CannotOpen;
     struct stat status {};
-    if (fstat(fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode))
+    if (fstat(file.Descriptor(), &status) != 0 || !S_ISREG(status.st_mode))
         return RegisterFileResult::CannotOpen;
     const auto fileBytes = static_cast<std::size_t>(status.st_size);
 
     char headerBytes[kHeaderBytes];
-    if (fileBytes < kHeaderBytes ||
-        std::fread(headerBytes, 1, kHeaderBytes, file.get()) != kHeaderBytes)
+    if (fileBytes < kHeaderBytes || !ReadFully(file.Descriptor(), headerBytes, kHeaderBytes))
         return RegisterFileResult::Damaged;
     CopyLittleEndian(header, headerBytes, 2);
     return PromisedElements(header, (fileBytes - kHeaderBytes) / kValueBytes, elements);
@@ -116,9 +145,9 @@ RegisterFileResult OpenRegister(const std::string& fileName, File& file, double 
 
 // Reads `elements` doubles at the file's position into `to`. The file may
 // have shrunk since it was measured.
-RegisterFileResult ReadElements(std::FILE* file, double* to, std::size_t elements) {
+RegisterFileResult ReadElements(const File& file, double* to, std::size_t elements) {
     if (elements == 0) return RegisterFileResult::Ok;
-    if (std::fread(to, kValueBytes, elements, file) != elements) return RegisterFileResult::Damaged;
+    if (!ReadFully(file.Descriptor(), to, elements * kValueBytes)) return RegisterFileResult::Damaged;
     SwapIfBigEndian(to, elements);
     return RegisterFileResult::Ok;
 }
@@ -135,7 +164,7 @@ RegisterFileResult ReadRegisterFile(const std::string& fileName, PackedMatrix& p
         PackedMatrix loaded(2 + elements);
         loaded[0] = header[0];
         loaded[1] = header[1];
-        const RegisterFileResult read = ReadElements(file.get(), loaded.data() + 2, elements);
+        const RegisterFileResult read = ReadElements(file, loaded.data() + 2, elements);
         if (read != RegisterFileResult::Ok) return read;
         packed.swap(loaded);
     } catch (const std::bad_alloc&) {
@@ -157,7 +186,7 @@ RegisterFileResult ReadRegisterMatrix(const std::string& fileName, NEWMAT::Matri
     try {
         // Checked counts are whole and their product is `elements`.
         matrix.ReSize(static_cast<int>(header[0]), static_cast<int>(header[1]));
-        result = ReadElements(file.get(), matrix.Store(), elements);
+        result = ReadElements(file, matrix.Store(), elements);
     } catch (const std::bad_alloc&) {
     } catch (const RBD_COMMON::BaseException&) {
         // newmat's own report of memory running out

@@ -79,7 +79,9 @@ NEWMAT::Matrix CEvaluatorVariables::GetMatrixVar(const std::string& name) const 
     NEWMAT::Matrix matrix;
     const int index = RegisterIndex(name);
     if (index >= 0) matrix = UnpackMatrix(m_registers[index]);
-    if (!Exist(matrix)) matrix = LoadMatrixFile(FilePath(RegisterFileName(name)));
+    // Read straight into the matrix returned: assigning a loaded one would
+    // copy every element again.
+    if (!Exist(matrix)) ReadRegisterMatrix(FilePath(RegisterFileName(name)), matrix);
     return matrix;
 }
 
