@@ -25,13 +25,6 @@ class ProcedureTest : public CalculatorFixture {
         procedure(calc.dlg);
     }
 
-    void SetCurrent(const Matrix& m) {
-        calc.dlg.SetCurrentMatrix(m);
-        calc.dlg.EnterSetState();
-        calc.dlg.ShowCurrentMatrix();
-    }
-    using CalculatorFixture::SetCurrent;
-
     Matrix Current() { return calc.dlg.GetCurrentMatrix(); }
 
     // The temporary register t; the current matrix stays.

@@ -39,15 +39,18 @@ class CalculatorFixture : public ::testing::Test {
         Press({"SE"});
     }
 
-    // Makes the rows the current matrix and shows it, as SE would.
+    // Makes the matrix current and shows it, as SE would.
+    void SetCurrent(const NEWMAT::Matrix& m) {
+        calc.dlg.SetCurrentMatrix(m);
+        calc.dlg.EnterSetState();
+        calc.dlg.ShowCurrentMatrix();
+    }
     void SetCurrent(int rows, int columns, std::initializer_list<double> elements) {
         NEWMAT::Matrix m(rows, columns);
         int i = 0;
         for (double value : elements)
             m(i / columns + 1, i % columns + 1) = value, ++i;
-        calc.dlg.SetCurrentMatrix(m);
-        calc.dlg.EnterSetState();
-        calc.dlg.ShowCurrentMatrix();
+        SetCurrent(m);
     }
 
     // What the host wrote since the last call.
@@ -65,16 +68,6 @@ class CalculatorFixture : public ::testing::Test {
             for (int j = 1; j <= m.Ncols(); ++j)
                 rows[i - 1].push_back(m(i, j));
         return rows;
-    }
-
-    void ExpectCurrentNear(const ElementRows& expected, double tolerance = 1e-12) {
-        const ElementRows actual = CurrentRows();
-        ASSERT_EQ(actual.size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            ASSERT_EQ(actual[i].size(), expected[i].size()) << "row " << i;
-            for (std::size_t j = 0; j < expected[i].size(); ++j)
-                EXPECT_NEAR(actual[i][j], expected[i][j], tolerance) << i << "," << j;
-        }
     }
 
     ScratchDirectory scratch{ScratchDirectory::Enter};
