@@ -18,17 +18,10 @@ double DistanceToSingular(const Matrix& A, Cplx lambda) {
 
 } // namespace
 
+// The small known spectra, polynomials and companion layouts are pinned by the
+// spectral and creation transcripts; here the edges.
 TEST(Eigenvalues, KnownSpectraAndPolynomials) {
-    const auto rot = Eigenvalues(Mat({{0, -1}, {1, 0}}));
-    ASSERT_EQ(rot.size(), 2u);
-    EXPECT_NEAR(std::abs(rot[0] * rot[0] + 1.0), 0.0, 1e-15); // ±i
-    EXPECT_EQ(rot[1], std::conj(rot[0]));
-    EXPECT_MATRIX_NEAR(Characteristic(Mat({{0, -1}, {1, 0}})), Mat({{1, 0, 1}}), 1e-15);
-    EXPECT_MATRIX_NEAR(Characteristic(Mat({{1, 2}, {3, 4}})), Mat({{1, -5, -2}}), 1e-14);
     EXPECT_THROW(Characteristic(Mat({{1, 2}})), ztmath::MathError);
-    // (λ − 2)(λ − 3)(λ − 5): the companion matrix's layout.
-    EXPECT_MATRIX_NEAR(Companion2(Mat({{1, -10, 31, -30}})), Mat({{10, -31, 30}, {1, 0, 0}, {0, 1, 0}}),
-                       0.0);
     EXPECT_MATRIX_NEAR(Companion2(Mat({{2}, {4}})), Mat({{-2}}), 0.0);
     EXPECT_THROW(Companion2(Mat({{1}})), ztmath::MathError);
     EXPECT_THROW(Companion2(Mat({{0, 1, 2}})), ztmath::MathError);
@@ -184,8 +177,6 @@ TEST(Jacobi, EigenpairsOfSymmetricMatrices) {
             for (int k = 2; k <= n; ++k)
                 EXPECT_LE(e.d(k - 1), e.d(k));
         }
-    const SymmetricEigen two = Jacobi(Mat({{2, 1}, {1, 2}}));
-    EXPECT_MATRIX_NEAR(Diag(two.d), Mat({{1, 0}, {0, 3}}), 1e-15);
     EXPECT_THROW(Jacobi(Mat({{1, 2, 3}})), ztmath::MathError);
     EXPECT_THROW(Jacobi(Mat({{1, NAN}, {NAN, 1}})), ztmath::MathError);
 }

@@ -1,27 +1,7 @@
 #include "tests/matrixlib/matrix_checks.h"
 
-TEST(Rearrange, MirrorsRowSwapAndShape) {
-    Matrix m = Mat({{1, 2}, {3, 4}, {5, 6}});
-    Flip(m);
-    EXPECT_MATRIX_NEAR(m, Mat({{2, 1}, {4, 3}, {6, 5}}), 0.0);
-    Flop(m);
-    Srow(m, 2, 1);
-    EXPECT_MATRIX_NEAR(m, Mat({{4, 3}, {6, 5}, {2, 1}}), 0.0);
-    EXPECT_THROW(Srow(m, 0, 1), ztmath::MathError);
-    EXPECT_THROW(Srow(m, 1, 4), ztmath::MathError);
-    Shape(m, 4); // 4 does not divide 6
-    EXPECT_EQ(m.Nrows(), 3);
-    Shape(m, 2);
-    EXPECT_MATRIX_NEAR(m, Mat({{4, 3, 6}, {5, 2, 1}}), 0.0);
-}
-
+// Plain sorts, flips and reshapes are pinned by the structural transcript.
 TEST(Rearrange, Sorting) {
-    Matrix m = Mat({{3, -1, 2}, {9, 0, -5}});
-    Matrix all = m;
-    QuickSort(all);
-    EXPECT_MATRIX_NEAR(all, Mat({{-5, -1, 0}, {2, 3, 9}}), 0.0);
-    SortRow(m);
-    EXPECT_MATRIX_NEAR(m, Mat({{-1, 2, 3}, {-5, 0, 9}}), 0.0);
     // NaN sorts last instead of breaking the ordering.
     Matrix n = Mat({{NAN, 2, -INFINITY, 1, NAN, 0}});
     QuickSort(n);
