@@ -12,6 +12,15 @@ TEST(Creation, KroneckerBlockDiagonalAndCrossProduct) {
     // (2, −1, 3) × (0.5, 4, −2), shaped like the first operand.
     EXPECT_MATRIX_NEAR(VectorCrossProd(Mat({{2}, {-1}, {3}}), Mat({{0.5, 4, -2}})),
                        Mat({{-10}, {5.5}, {8.5}}), 0.0);
+    // Orthogonal to both factors, and Lagrange: |a × b|² = |a|²|b|² − (a·b)².
+    for (int seed = 1; seed <= 5; ++seed) {
+        const Matrix a = Sample(1, 3, seed), b = Sample(3, 1, seed + 10);
+        const Matrix c = VectorCrossProd(a, b);
+        const double ab = VectorDotProd(a, b);
+        EXPECT_NEAR(VectorDotProd(c, a), 0.0, 1e-14);
+        EXPECT_NEAR(VectorDotProd(c, b), 0.0, 1e-14);
+        EXPECT_NEAR(c.SumSquare(), a.SumSquare() * b.SumSquare() - ab * ab, 1e-14);
+    }
     EXPECT_THROW(VectorCrossProd(Mat({{1, 2}}), Mat({{1, 2}})), ztmath::MathError);
 }
 

@@ -43,6 +43,7 @@ TEST(Measures, TraceNormAndDotProduct) {
     EXPECT_DOUBLE_EQ(RNorm(Mat({{3e200}, {4e200}})), 5e200);  // squares would overflow
     EXPECT_DOUBLE_EQ(RNorm(Mat({{3e-200, 4e-200}})), 5e-200); // and underflow
     EXPECT_DOUBLE_EQ(RNorm(Matrix()), 0.0);
+    EXPECT_DOUBLE_EQ(RNorm(Mat({{1, 2}, {3, 4}})), std::sqrt(30.0)); // Frobenius
     EXPECT_DOUBLE_EQ(VectorDotProd(Mat({{1, 2, 3}}), Mat({{4}, {5}, {6}})), 32.0);
     EXPECT_THROW(VectorDotProd(Mat({{1, 2}}), Mat({{1, 2, 3}})), ztmath::MathError);
 }

@@ -30,21 +30,6 @@ std::vector<Complex> Elements(const Matrix& dual) {
     return z;
 }
 
-TEST_F(TwoOperandTest, CrossProductIsOrthogonalToBothFactors) {
-    for (unsigned seed = 1; seed <= 5; ++seed) {
-        const Matrix a = RandomMatrix(1, 3, seed);
-        const Matrix b = RandomMatrix(3, 1, seed + 10);
-        const Matrix c = Finish(OnCrossProduct, a, b);
-        ASSERT_EQ(c.Nrows(), 1); // shaped like the first factor
-        const double ab = Finish(OnDotProduct, a, b)(1, 1);
-        EXPECT_NEAR(ab, (a * b).AsScalar(), 1e-12);
-        EXPECT_NEAR((c * a.t()).AsScalar(), 0.0, 1e-12);
-        EXPECT_NEAR((c * b).AsScalar(), 0.0, 1e-12);
-        // Lagrange: |a x b|² = |a|²|b|² − (a·b)².
-        EXPECT_NEAR(c.SumSquare(), a.SumSquare() * b.SumSquare() - ab * ab, 1e-9);
-    }
-}
-
 TEST_F(TwoOperandTest, ComplexProductsAndJoinsFollowComplexArithmetic) {
     calc.dlg.SetComplexMode();
     const Matrix a = RandomMatrix(1, 6, 21); // a row of three complex numbers
