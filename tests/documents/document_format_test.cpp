@@ -2,10 +2,10 @@
 #include "documents/document_format.h"
 #include "documents/text_export.h"
 #include "file_test_support.h"
+#include "tests/matrixlib/matrix_checks.h"
 
 #include <cfloat>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -16,14 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-NEWMAT::Matrix Make(int rows, int columns, std::initializer_list<double> elements) {
-    NEWMAT::Matrix m(rows, columns);
-    auto value = elements.begin();
-    for (int k = 0; k < rows * columns; ++k)
-        m.Store()[k] = *value++;
-    return m;
-}
 
 NEWMAT::Matrix Random(std::mt19937_64& random, int rows, int columns) {
     NEWMAT::Matrix m(rows, columns);
@@ -39,15 +31,7 @@ DocumentReadResult Read(const std::string& text, NEWMAT::Matrix& m) {
     return ReadMatrixDocumentText(in, text.size(), m);
 }
 
-void ExpectSameBits(const NEWMAT::Matrix& a, const NEWMAT::Matrix& b) {
-    ASSERT_EQ(a.Nrows(), b.Nrows());
-    ASSERT_EQ(a.Ncols(), b.Ncols());
-    if (a.Storage() > 0) {
-        EXPECT_EQ(std::memcmp(a.Store(), b.Store(), sizeof(double) * a.Storage()), 0);
-    }
-}
-
-const NEWMAT::Matrix kSentinel = Make(1, 1, {42});
+const NEWMAT::Matrix kSentinel = Mat({{42}});
 
 } // namespace
 
@@ -56,10 +40,10 @@ TEST(MatrixDocument, SavedMatricesReadBackBitForBit) {
     const std::vector<NEWMAT::Matrix> matrices = {
         NEWMAT::Matrix(),
         NEWMAT::Matrix(0, 7),
-        Make(2, 2, {1, 2, 3, 4}),
-        Make(2, 3, {DBL_MAX, -DBL_MAX, 1e308, DBL_MIN, 4.9406564584124654e-324, -2.2e-310}),
-        Make(1, 4, {-0.0, 0.0, 0.1, 1.0 / 3}),
-        Make(1, 3, {123456789012345678.0, 0.05, -9.87654321e-5}),
+        Mat({{1, 2}, {3, 4}}),
+        Mat({{DBL_MAX, -DBL_MAX, 1e308}, {DBL_MIN, 4.9406564584124654e-324, -2.2e-310}}),
+        Mat({{-0.0, 0.0, 0.1, 1.0 / 3}}),
+        Mat({{123456789012345678.0, 0.05, -9.87654321e-5}}),
         Random(random, 17, 23),
         Random(random, 1, 200),
     };
@@ -67,7 +51,7 @@ TEST(MatrixDocument, SavedMatricesReadBackBitForBit) {
         const std::string text = MatrixDocumentText(original);
         NEWMAT::Matrix back = kSentinel;
         ASSERT_EQ(Read(text, back), DocumentReadResult::Ok) << text;
-        ExpectSameBits(back, original);
+        EXPECT_TRUE(SameBits(back, original));
     }
     EXPECT_EQ(MatrixDocumentText(NEWMAT::Matrix()), "0\r\n0\r\n");
 }
@@ -80,15 +64,15 @@ TEST(MatrixDocument, OlderAndHandWrittenDocumentsRead) {
         NEWMAT::Matrix expected;
     };
     const Case cases[] = {
-        {"1\r2\r7\r8\r", Make(1, 2, {7, 8})},
-        {"1\r\n1\r\n5\r\n6\r\nsurplus\r\n", Make(1, 1, {5})},
-        {"  3 rows\r\n+1\r\n1.5x\r\n\r\nabc\r\n", Make(3, 1, {1.5, 0, 0})},
-        {"1\r\n1\r\n" + std::string(5000, '9') + "\r\n", Make(1, 1, {HUGE_VAL})},
+        {"1\r2\r7\r8\r", Mat({{7, 8}})},
+        {"1\r\n1\r\n5\r\n6\r\nsurplus\r\n", Mat({{5}})},
+        {"  3 rows\r\n+1\r\n1.5x\r\n\r\nabc\r\n", Mat({{1.5}, {0}, {0}})},
+        {"1\r\n1\r\n" + std::string(5000, '9') + "\r\n", Mat({{HUGE_VAL}})},
     };
     for (const Case& c : cases) {
         NEWMAT::Matrix m = kSentinel;
         ASSERT_EQ(Read(c.text, m), DocumentReadResult::Ok) << c.text.substr(0, 40);
-        ExpectSameBits(m, c.expected);
+        EXPECT_TRUE(SameBits(m, c.expected));
     }
 }
 
@@ -98,7 +82,7 @@ TEST(MatrixDocument, HeadersThatAreNoMatrixShapeAreRefused) {
                              "100000\r\n100000\r\n", "46341\r\n46341\r\n", "0\r\n70000\r\n"}) {
         NEWMAT::Matrix m = kSentinel;
         EXPECT_EQ(Read(text, m), DocumentReadResult::Refused) << text;
-        ExpectSameBits(m, kSentinel);
+        EXPECT_TRUE(SameBits(m, kSentinel));
     }
     // The header may promise no more elements than the document has bytes.
     const std::string tenByTen = "10\r\n10\r\n" + std::string(92, '\n');
@@ -144,7 +128,7 @@ TEST(MatrixDocument, DamagedDocumentsNeverCrashOrAllocateBeyondTheirSize) {
         if (result == DocumentReadResult::Ok) {
             EXPECT_LE(std::size_t(m.Storage()), text.size());
         } else {
-            ExpectSameBits(m, kSentinel);
+            EXPECT_TRUE(SameBits(m, kSentinel));
         }
     }
 }
@@ -160,7 +144,7 @@ TEST(MatrixDocument, ReadingAFileNeverCreatesOrChangesOne) {
 
     WriteFile("short.mtx", "1\r\n2\r\n3\r\n");
     EXPECT_EQ(ReadMatrixDocumentFile("short.mtx", m), DocumentReadResult::Ok);
-    ExpectSameBits(m, Make(1, 2, {3, 0}));
+    EXPECT_TRUE(SameBits(m, Mat({{3, 0}})));
     EXPECT_EQ(ReadFile("short.mtx"), "1\r\n2\r\n3\r\n");
 }
 

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <complex>
+#include <cstring>
 #include <initializer_list>
 #include <vector>
 
@@ -60,6 +61,13 @@ inline double MaxDiff(const Matrix& a, const Matrix& b) {
 }
 
 #define EXPECT_MATRIX_NEAR(a, b, tol) EXPECT_LE(MaxDiff((a), (b)), (tol))
+
+// The same shape and the same bits in every element: a NaN equals itself,
+// −0 differs from 0.
+inline bool SameBits(const Matrix& a, const Matrix& b) {
+    return a.Nrows() == b.Nrows() && a.Ncols() == b.Ncols() &&
+           (a.Storage() == 0 || std::memcmp(a.Store(), b.Store(), sizeof(double) * a.Storage()) == 0);
+}
 
 // The statement must fail with the library's error carrying exactly text.
 #define EXPECT_MATH_ERROR(statement, text)                                                         \

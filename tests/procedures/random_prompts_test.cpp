@@ -4,7 +4,6 @@
 // escaped or only reports a value must leave the matrix exactly as it was.
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 #include "procedures/complex_procedures.h"
@@ -34,11 +33,6 @@ const char* const kAnswers[] = {"",      "abc", "0",           "1",          "2"
                                 "3",     "-1",  "-2147483648", "2147483647", "99999999999999999999",
                                 "1e308", "2.5", " 4",          "-0",         "nan",
                                 "inf",   "5x"};
-
-bool SameBits(const Matrix& a, const Matrix& b) {
-    if (a.Nrows() != b.Nrows() || a.Ncols() != b.Ncols()) return false;
-    return a.Storage() == 0 || std::memcmp(a.Store(), b.Store(), sizeof(double) * a.Storage()) == 0;
-}
 
 class RandomPrompts {
   public:
