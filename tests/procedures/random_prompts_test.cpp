@@ -34,15 +34,15 @@ const char* const kAnswers[] = {"",      "abc", "0",           "1",          "2"
                                 "1e308", "2.5", " 4",          "-0",         "nan",
                                 "inf",   "5x"};
 
-class RandomPrompts {
-  public:
-    RandomPrompts(ScriptedCalculator& calc, unsigned seed) : calc_(calc), random_(seed) {
-        calc_.host.Improvise({[this] { return Below(2) == 0; },
-                              [this]() -> std::optional<std::string> {
-                                  if (Below(10) == 0) return std::nullopt;
-                                  if (Below(3) == 0) return std::to_string(Below(12) - 3);
-                                  return kAnswers[Below(std::size(kAnswers))];
-                              }});
+class RandomPromptsTest : public ProcedureTest, public ::testing::WithParamInterface<unsigned> {
+  protected:
+    RandomPromptsTest() {
+        calc.host.Improvise({[this] { return Below(2) == 0; },
+                             [this]() -> std::optional<std::string> {
+                                 if (Below(10) == 0) return std::nullopt;
+                                 if (Below(3) == 0) return std::to_string(Below(12) - 3);
+                                 return kAnswers[Below(std::size(kAnswers))];
+                             }});
     }
 
     int Below(std::size_t n) { return static_cast<int>(random_() % n); }
@@ -60,12 +60,11 @@ class RandomPrompts {
         }
     }
 
+    // Often symmetric or Hermitian, so those branches are reached.
     void NewMatrix() {
         const int rows = 1 + Below(5);
-        int columns = 1 + Below(5);
-        if (calc_.dlg.IsComplexMode()) columns *= 2;
+        const int columns = (1 + Below(5)) * (calc.dlg.IsComplexMode() ? 2 : 1);
         Matrix m(rows, columns);
-        // Often symmetric or Hermitian, so those branches are reached.
         for (int i = 1; i <= rows; ++i)
             for (int j = 1; j <= columns; ++j)
                 m(i, j) = Element();
@@ -76,51 +75,45 @@ class RandomPrompts {
                     m(j, i) = m(i, j), m(j, rows + i) = -m(i, rows + j);
             }
         }
-        calc_.dlg.SetCurrentMatrix(m);
-        calc_.dlg.ShowCurrentMatrix();
+        calc.dlg.SetCurrentMatrix(m);
+        calc.dlg.ShowCurrentMatrix();
     }
 
-    // Runs one random procedure; returns what it showed.
-    std::string Step(std::ostringstream& transcript) {
+    // Runs one random procedure and checks what it left.
+    void Step() {
         if (Below(4) == 0) NewMatrix();
         if (Below(15) == 0)
-            calc_.dlg.IsComplexMode() ? calc_.dlg.SetRealMode() : calc_.dlg.SetComplexMode();
-        if (Below(40) == 0) calc_.dlg.ClearCalculator();
-        if (Below(5) == 0) calc_.dlg.OnEquals(); // finishes a pending join or product
-        transcript.str("");
-        const Matrix before = calc_.dlg.GetCurrentMatrix();
-        const bool complexBefore = calc_.dlg.IsComplexMode();
+            calc.dlg.IsComplexMode() ? calc.dlg.SetRealMode() : calc.dlg.SetComplexMode();
+        if (Below(40) == 0) calc.dlg.ClearCalculator();
+        if (Below(5) == 0) calc.dlg.OnEquals(); // finishes a pending join or product
+        TakeTranscript();
+        const Matrix before = Current();
+        const bool complexBefore = calc.dlg.IsComplexMode();
         Procedure procedure = kProcedures[Below(std::size(kProcedures))];
         if (Below(20) == 0) procedure = OnSetRadix;
-        procedure(calc_.dlg);
-        const std::string said = transcript.str();
+        procedure(calc.dlg);
+        const std::string said = TakeTranscript();
         const bool unchanged =
             said.find("icon=stop") != std::string::npos ||
             said.find("icon=info") != std::string::npos ||
             said.find("-> escape") != std::string::npos ||
             said.find("Singular or Non-Square") != std::string::npos ||
             (said.find("buttons=yesno") != std::string::npos && procedure != OnSetRadix);
-        const Matrix after = calc_.dlg.GetCurrentMatrix();
+        const Matrix after = Current();
         if (unchanged && !SameBits(before, after)) ADD_FAILURE() << "changed after:\n" << said;
-        if (calc_.dlg.IsComplexMode() && complexBefore && after.Ncols() % 2 != 0 &&
+        if (calc.dlg.IsComplexMode() && complexBefore && after.Ncols() % 2 != 0 &&
             before.Ncols() % 2 == 0)
             ADD_FAILURE() << "a dual matrix lost its pairing:\n" << said;
-        return said;
     }
 
-  private:
-    ScriptedCalculator& calc_;
-    std::mt19937 random_;
+    std::mt19937 random_{GetParam()};
 };
 
-using RandomPromptsTest = ProcedureTest;
-
-TEST_F(RandomPromptsTest, NoAnswerCrashesOrCorruptsTheMatrix) {
-    for (unsigned seed : {1u, 2u, 3u}) {
-        RandomPrompts driver(calc, seed);
-        for (int step = 0; step < kSteps && !HasFailure(); ++step)
-            driver.Step(transcript);
-    }
+TEST_P(RandomPromptsTest, NoAnswerCrashesOrCorruptsTheMatrix) {
+    for (int step = 0; step < kSteps && !HasFailure(); ++step)
+        Step();
 }
+
+INSTANTIATE_TEST_SUITE_P(FixedSeeds, RandomPromptsTest, ::testing::Values(1u, 2u, 3u));
 
 } // namespace
