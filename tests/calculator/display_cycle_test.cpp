@@ -1,22 +1,8 @@
 #include "tests/support/calculator_fixture.h"
 
-#include "calculator/display_text.h"
-
 #include <utility>
 
 using CalculatorTest = CalculatorFixture;
-
-TEST(DisplayTextTest, LineBreakPairCountsAsOnePosition) {
-    const std::string text = "12\r\n34\r\n";
-    EXPECT_EQ(PositionCount(text), 6);
-    EXPECT_EQ(TextIndexOfPosition(text, 3), 4u); // before "3"
-    EXPECT_EQ(TextIndexOfPosition(text, 99), text.size());
-    EXPECT_EQ(PositionOfTextIndex(text, 4), 3);
-    EXPECT_EQ(LineOfPosition(text, 2), 0);
-    EXPECT_EQ(LineOfPosition(text, 3), 1);
-    EXPECT_EQ(LastCharacterIndex(text), 6u);
-    EXPECT_EQ(LastCharacterIndex("1\n"), 1u); // a lone LF is one character
-}
 
 TEST_F(CalculatorTest, KeyInSetStateInsertsAtTheCaretAndSecondSeRereads) {
     Set("1 2\n3 4");
