@@ -1,13 +1,10 @@
 #include "tests/matrixlib/matrix_checks.h"
 
-TEST(DualMatrix, HalvesConjugatesProductsAndComposites) {
-    const Matrix M = Mat({{1, 2, 3, 4}, {5, 6, 7, 8}}); // [1+3i, 2+4i; 5+7i, 6+8i]
-    EXPECT_MATRIX_NEAR(CHTranspose(M), Mat({{1, 5, -3, -7}, {2, 6, -4, -8}}), 0.0);
-    EXPECT_MATRIX_NEAR(CTr(M), Mat({{7, 11}}), 0.0);
-    EXPECT_MATRIX_NEAR(CDiagProd(M), Mat({{-18, 26}}), 0.0); // (1+3i)(6+8i)
-    // M·[1−2i; 3+i] = [9+15i; 29+27i].
-    EXPECT_MATRIX_NEAR(CMatMul(M, Mat({{1, -2}, {3, 1}})), Mat({{9, 15}, {29, 27}}), 0.0);
-    EXPECT_THROW(CMatMul(M, Mat({{1, 2}})), ztmath::MathError);
+// Conjugate transposes, traces, diagonal products and complex products of
+// small matrices are pinned by the complex-mode transcripts; here the shapes
+// they refuse and the composite form.
+TEST(DualMatrix, RefusedShapesAndComposites) {
+    EXPECT_THROW(CMatMul(Mat({{1, 2, 3, 4}, {5, 6, 7, 8}}), Mat({{1, 2}})), ztmath::MathError);
     EXPECT_THROW(GetDualReal(Mat({{1, 2, 3}})), ztmath::MathError);
     EXPECT_THROW(MakeDualMatrix(Eye(2), Eye(3)), ztmath::MathError);
     const Matrix z = Mat({{1, 2, 3, 4}}); // [1+3i, 2+4i]
