@@ -65,6 +65,8 @@ TEST(UnitTables, EveryPairIsTheRatioOfTheUnitValuesAndRoundTrips) {
             }
 }
 
+// Feet to metres, hours to minutes and US gallons to litres are pinned by the
+// conversion transcript.
 TEST(UnitTables, KnownFactors) {
     struct Case {
         const char* category;
@@ -74,13 +76,10 @@ TEST(UnitTables, KnownFactors) {
         double tolerance;
     };
     const Case cases[] = {
-        {"Length", "feet", "meters", 0.3048, 1e-10},
         {"Length", "meters", "feet", 3.28083989501, 1e-15},
         {"Area", "acres", "hectares", 0.4046856, 1e-7},
-        {"Time", "hours", "minutes", 60, 1e-15},
         {"Time", "days", "hours", 24, 1e-12},
         {"Time", "years (tropical)", "days", 365.24219, 1e-12},
-        {"Volume", "gallons (US)", "liters", 3.785411784, 1e-12},
         {"Volume", "gallons (UK)", "liters", 4.54609, 1e-12},
     };
     for (const Case& c : cases)
@@ -96,23 +95,11 @@ TEST(UnitTables, VolumeUnitsFollowTheirDefinitions) {
                 << from << " -> " << to;
 }
 
+// Celsius to and from Fahrenheit and Kelvin, and the scaling of imaginary
+// parts, are pinned by the conversion transcript; Kelvin to Fahrenheit goes
+// through both offsets.
 TEST(UnitTables, TemperaturesConvertWithTheirOffsets) {
-    struct Case {
-        const char* from;
-        const char* to;
-        double reading;
-        double expected;
-    };
-    const Case cases[] = {
-        {"Deg Kelvin", "Deg Celsius", 273.15, 0},
-        {"Deg Fahrenheit", "Deg Celsius", 32, 0},
-        {"Deg Kelvin", "Deg Fahrenheit", 0, -459.67},
-    };
-    for (const Case& c : cases)
-        EXPECT_NEAR(FindUnitConversion("Temperature", c.from, c.to)->Apply(c.reading), c.expected,
-                    1e-12)
-            << c.reading << ' ' << c.from << " -> " << c.to;
-    // A difference of temperatures is only scaled.
-    EXPECT_DOUBLE_EQ(FindUnitConversion("Temperature", "Deg Celsius", "Deg Fahrenheit")->Scale(10), 18);
+    EXPECT_NEAR(FindUnitConversion("Temperature", "Deg Kelvin", "Deg Fahrenheit")->Apply(0), -459.67,
+                1e-12);
 }
 

@@ -26,22 +26,6 @@ class ProcedureTest : public CalculatorFixture {
     }
 
     Matrix Current() { return calc.dlg.GetCurrentMatrix(); }
-
-    // The temporary register t; the current matrix stays.
-    Matrix TemporaryRegister() {
-        const Matrix shown = Current();
-        calc.dlg.RecallRegister("           t");
-        const Matrix t = Current();
-        SetCurrent(shown);
-        return t;
-    }
-
-    // The value a report offered, taken by answering Yes and read back from t.
-    Matrix Reported(Procedure procedure) {
-        calc.host.QueueAnswer(ScriptedHost::Answer::Yes);
-        procedure(calc.dlg);
-        return TemporaryRegister();
-    }
 };
 
 inline Matrix Rows(int rows, int columns, std::initializer_list<double> elements) {

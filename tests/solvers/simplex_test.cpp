@@ -2,6 +2,7 @@
 #include <newmat.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <optional>
 #include <random>
@@ -87,24 +88,20 @@ std::optional<double> BestVertex(const Problem& p) {
     const int n = int(p.c.size());
     std::vector<Constraint> planes = p.rows;
     for (int k = 0; k < n; ++k) {
-        Constraint bound{std::vector<double>(n, 0.0), Ge, 0.0};
-        bound.a[k] = 1;
-        planes.push_back(bound);
+        planes.push_back({std::vector<double>(n, 0.0), Ge, 0.0});
+        planes.back().a[k] = 1;
     }
-    const int total = int(planes.size());
     std::optional<double> best;
-    std::vector<int> pick(n);
-    // Every n-subset of the planes, in lexicographic order.
-    for (int i = 0; i < n; ++i)
-        pick[i] = i;
-    for (;;) {
+    for (unsigned pick = 0; pick < 1u << planes.size(); ++pick) {
+        if (std::popcount(pick) != n) continue;
         // A singular choice meets no vertex; a near-singular one meets a
         // point that is either infeasible or no better than the best vertex.
         NEWMAT::Matrix a(n, n), x(n, 1);
-        for (int i = 0; i < n; ++i) {
-            x(i + 1, 1) = planes[pick[i]].b;
-            for (int k = 0; k < n; ++k)
-                a(i + 1, k + 1) = planes[pick[i]].a[k];
+        for (int k = 0, i = 0; k < int(planes.size()); ++k) {
+            if (!(pick >> k & 1u)) continue;
+            x(++i, 1) = planes[k].b;
+            for (int j = 0; j < n; ++j)
+                a(i, j + 1) = planes[k].a[j];
         }
         try {
             GetLuSolVec(a, x);
@@ -112,13 +109,6 @@ std::optional<double> BestVertex(const Problem& p) {
             if (Feasible(p, v, 1e-7) && (!best || Objective(p, v) > *best)) best = Objective(p, v);
         } catch (const ztmath::MathError&) {
         }
-        int i = n - 1;
-        while (i >= 0 && pick[i] == total - n + i)
-            --i;
-        if (i < 0) break;
-        ++pick[i];
-        for (int j = i + 1; j < n; ++j)
-            pick[j] = pick[j - 1] + 1;
     }
     return best;
 }
