@@ -43,16 +43,13 @@ TEST(MatrixProduct, AgreesWithTheDefinitionOnEveryShape) {
     EXPECT_MATH_ERROR(MatMul(Sample(2, 3, 1), Sample(2, 3, 2)), "Matrix sizes do not agree");
 }
 
-TEST(LuKernels, InverseAndSolvesHaveSmallResiduals) {
+// Solves are checked by their residuals with the linear solvers.
+TEST(LuKernels, InverseHasSmallResiduals) {
     for (int n : {1, 2, 17, 300}) {
         const Matrix A = Sample(n, n, 40 + n);
         const Matrix X = Inverse(A);
         EXPECT_MATRIX_NEAR(MatMul(A, X), Eye(n), 1e-11) << n;
         EXPECT_MATRIX_NEAR(MatMul(X, A), Eye(n), 1e-11) << n;
-        Matrix B = Sample(n, 3, n);
-        const Matrix B0 = B;
-        GetLuSolVec(A, B);
-        EXPECT_MATRIX_NEAR(MatMul(A, B), B0, 1e-12) << n;
     }
 }
 

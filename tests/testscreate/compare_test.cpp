@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <limits>
+#include <sstream>
 
 #include "tests/support/calculator_fixture.h"
 #include "testscreate/compare_registers.h"
@@ -35,17 +36,12 @@ class CompareTest : public CalculatorFixture {
         TakeTranscript();
         OnCompare(calc.dlg);
         EXPECT_NO_THROW(calc.host.CheckNothingQueued());
-        std::string said = TakeTranscript();
-        const std::string intro = "message \"Comparison Test\" \"To compare";
-        EXPECT_EQ(said.rfind(intro, 0), 0u) << said;
-        std::string boxes;
-        std::size_t at = said.find('\n') + 1;
-        while (at < said.size()) {
-            const std::size_t end = said.find('\n', at);
-            const std::string line = said.substr(at, end - at);
-            if (line.rfind("message", 0) == 0) boxes += line + "\n";
-            at = end + 1;
-        }
+        std::istringstream said(TakeTranscript());
+        std::string line, boxes;
+        std::getline(said, line);
+        EXPECT_TRUE(line.starts_with("message \"Comparison Test\" \"To compare")) << line;
+        while (std::getline(said, line))
+            if (line.starts_with("message")) boxes += line + "\n";
         return boxes;
     }
 };
