@@ -8,22 +8,32 @@
 
 void ScriptedText::ReplaceText(std::string text) {
     text_ = std::move(text);
-    length_ = PositionCount(text_);
-    selStart_ = length_;
+    length_ = kNotCounted;
+    caretAtEnd_ = true;
     selLength_ = 0;
 }
 
+int ScriptedText::SelStart() const {
+    return caretAtEnd_ ? TextLength() : selStart_;
+}
+
 void ScriptedText::SetSelStart(int position) {
-    selStart_ = std::clamp(position, 0, length_);
+    selStart_ = std::clamp(position, 0, TextLength());
+    caretAtEnd_ = false;
     selLength_ = 0;
 }
 
 void ScriptedText::SetSelLength(int length) {
-    selLength_ = std::clamp(length, 0, length_ - selStart_);
+    selLength_ = std::clamp(length, 0, TextLength() - SelStart());
 }
 
 int ScriptedText::CurLine() const {
-    return LineOfPosition(text_, selStart_);
+    return LineOfPosition(text_, SelStart());
+}
+
+int ScriptedText::TextLength() const {
+    if (length_ == kNotCounted) length_ = PositionCount(text_);
+    return length_;
 }
 
 void ScriptedText::SetFocus() {
@@ -31,17 +41,18 @@ void ScriptedText::SetFocus() {
 }
 
 std::string ScriptedText::SelectedText() const {
-    const std::size_t begin = TextIndexOfPosition(text_, selStart_);
-    const std::size_t end = TextIndexOfPosition(text_, selStart_ + selLength_);
+    const std::size_t begin = TextIndexOfPosition(text_, SelStart());
+    const std::size_t end = TextIndexOfPosition(text_, SelStart() + selLength_);
     return text_.substr(begin, end - begin);
 }
 
 void ScriptedText::ReplaceSelection(const std::string& text) {
-    const std::size_t begin = TextIndexOfPosition(text_, selStart_);
-    const std::size_t end = TextIndexOfPosition(text_, selStart_ + selLength_);
+    const std::size_t begin = TextIndexOfPosition(text_, SelStart());
+    const std::size_t end = TextIndexOfPosition(text_, SelStart() + selLength_);
     text_.replace(begin, end - begin, text);
-    length_ = PositionCount(text_);
+    length_ = kNotCounted;
     selStart_ = PositionOfTextIndex(text_, begin + text.size());
+    caretAtEnd_ = false;
     selLength_ = 0;
 }
 
@@ -65,8 +76,9 @@ bool ScriptedText::CanPaste() const {
 
 void ScriptedText::TypeKey(char key) {
     if (key == '\b') {
-        if (selLength_ == 0 && selStart_ > 0) {
-            --selStart_;
+        const int caret = SelStart();
+        if (selLength_ == 0 && caret > 0) {
+            SetSelStart(caret - 1);
             selLength_ = 1;
         }
         ReplaceSelection("");

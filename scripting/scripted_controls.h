@@ -19,12 +19,12 @@ class ScriptedText : public CMdcText {
     void ReplaceText(std::string text);
     unsigned ForeColor() const override { return color_; }
     void SetForeColor(unsigned color) override { color_ = color; }
-    int SelStart() const override { return selStart_; }
+    int SelStart() const override;
     void SetSelStart(int position) override;
     int SelLength() const override { return selLength_; }
     void SetSelLength(int length) override;
     int CurLine() const override;
-    int TextLength() const override { return length_; }
+    int TextLength() const override;
     void SetFocus() override;
     void Cut() override;
     void Copy() override;
@@ -41,10 +41,15 @@ class ScriptedText : public CMdcText {
 
     ScriptedHost& host_;
     int id_;
+    // Positions are counted when first asked for: a large text set and
+    // replaced again is not walked for them.
+    static constexpr int kNotCounted = -1;
+
     std::string text_;
-    int length_ = 0; // positions in text_
+    mutable int length_ = 0; // positions in text_, or kNotCounted
     unsigned color_ = 0;
     int selStart_ = 0;
+    bool caretAtEnd_ = false; // then the caret is at length_, whatever selStart_ says
     int selLength_ = 0;
 };
 
