@@ -9,24 +9,33 @@ import time
 import numpy
 
 RUNS = 3
-# The short figures take more runs after one untimed run, as zentabl_side.cpp
-# times them.
+# The short figures take more runs after one untimed round, the texts timed
+# in turns and the load's runs spread by a pause, as zentabl_side.cpp times
+# them.
 SHORT_FIGURE_RUNS = 9
-SHORT_FIGURES = ("settext_1000", "settext_2000", "load_1000")
+SHORT_FIGURE_PAUSE = 0.030
+SHORT_FIGURE_GROUPS = ((("settext_1000", "settext_2000"), 0), (("load_1000",), SHORT_FIGURE_PAUSE))
+
+
+def seconds(work):
+    start = time.perf_counter()
+    work()
+    return time.perf_counter() - start
 
 
 def median(work, runs=RUNS):
-    times = []
-    for _ in range(runs):
-        start = time.perf_counter()
+    return statistics.median(seconds(work) for _ in range(runs))
+
+
+def warm_medians_in_turns(works, pause):
+    for work in works:
         work()
-        times.append(time.perf_counter() - start)
-    return statistics.median(times)
-
-
-def warm_median(work):
-    work()
-    return median(work, SHORT_FIGURE_RUNS)
+    times = [[] for _ in works]
+    for _ in range(SHORT_FIGURE_RUNS):
+        for figure_times, work in zip(times, works):
+            figure_times.append(seconds(work))
+        time.sleep(pause)
+    return [statistics.median(figure_times) for figure_times in times]
 
 
 def square(name, order):
@@ -49,9 +58,14 @@ def main(folder):
         "settext_2000": lambda: numpy.loadtxt(f"{folder}/fixed2000.txt"),
         "load_1000": lambda: numpy.fromfile(f"{folder}/RegL", dtype="<f8")[2:].reshape(1000, 1000),
     }
+    short = [name for group, _ in SHORT_FIGURE_GROUPS for name in group]
     for name, work in figures.items():
-        seconds = warm_median(work) if name in SHORT_FIGURES else median(work)
-        print(f"{name}\t{seconds:.6f}", flush=True)
+        if name not in short:
+            print(f"{name}\t{median(work):.6f}", flush=True)
+    for group, pause in SHORT_FIGURE_GROUPS:
+        medians = warm_medians_in_turns([figures[name] for name in group], pause)
+        for name, value in zip(group, medians):
+            print(f"{name}\t{value:.6f}", flush=True)
 
 
 if __name__ == "__main__":

@@ -22,6 +22,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 using NEWMAT::Matrix;
@@ -34,27 +35,53 @@ constexpr int kRuns = 3;
 // file in and lets the heap reach its working size (numpy_side.py does the
 // same).
 constexpr int kShortFigureRuns = 9;
+constexpr std::chrono::milliseconds kShortFigurePause{30};
+
+// A figure's work, and what runs untimed before each timing of it.
+struct Timed {
+    std::function<void()> prepare;
+    std::function<void()> work;
+};
+
+double Seconds(const Timed& figure) {
+    figure.prepare();
+    const auto start = std::chrono::steady_clock::now();
+    figure.work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double MedianOf(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
 
 // The median of `runs` timings of `work`; `prepare` runs untimed before each.
 double Median(const std::function<void()>& prepare, const std::function<void()>& work,
               int runs = kRuns) {
     std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    for (int run = 0; run < runs; ++run)
+        times.push_back(Seconds({prepare, work}));
+    return MedianOf(times);
 }
 
-// Median of a short figure: one untimed run, then kShortFigureRuns.
-double WarmMedian(const std::function<void()>& prepare, const std::function<void()>& work) {
-    prepare();
-    work();
-    return Median(prepare, work, kShortFigureRuns);
+// Medians of short figures: one untimed round, then kShortFigureRuns rounds
+// that time each figure in turn, so that a spell of load from elsewhere
+// weighs on figures that are compared with each other alike. A pause after
+// each round spreads the runs of a figure that takes a moment only.
+std::vector<double> WarmMediansInTurns(const std::vector<Timed>& figures,
+                                       std::chrono::milliseconds pause = {}) {
+    for (const Timed& figure : figures)
+        Seconds(figure);
+    std::vector<std::vector<double>> times(figures.size());
+    for (int run = 0; run < kShortFigureRuns; ++run) {
+        for (std::size_t i = 0; i < figures.size(); ++i)
+            times[i].push_back(Seconds(figures[i]));
+        std::this_thread::sleep_for(pause);
+    }
+    std::vector<double> medians;
+    for (const std::vector<double>& figureTimes : times)
+        medians.push_back(MedianOf(figureTimes));
+    return medians;
 }
 
 void Report(const char* name, double seconds) {
@@ -99,11 +126,9 @@ void RunLines(ScriptRunner& runner, const std::vector<std::string>& lines) {
 }
 
 // Paste and SE of a text file in a fresh calculator, as zenscript runs them.
-double SetText(const std::string& file) {
-    std::ofstream sink("transcript.out");
-    std::unique_ptr<ScriptRunner> runner;
-    return WarmMedian([&] { runner = std::make_unique<ScriptRunner>(sink); },
-                      [&] { RunLines(*runner, {"paste-file " + file, "press SE"}); });
+Timed SetText(const std::string& file, std::ostream& sink, std::unique_ptr<ScriptRunner>& runner) {
+    return {[&sink, &runner] { runner = std::make_unique<ScriptRunner>(sink); },
+            [file, &runner] { RunLines(*runner, {"paste-file " + file, "press SE"}); }};
 }
 
 long PeakResidentBytes() {
@@ -178,10 +203,18 @@ int main(int argc, char* argv[]) {
                TridiagonalReduction(M, d, e);
                TridiagonalQL(d, e, M);
            }));
-    Report("settext_1000", SetText("fixed1000.txt"));
-    Report("settext_2000", SetText("fixed2000.txt"));
-    // A matrix of its own, as numpy's array is: assigning it to M would add
-    // newmat's copy of every element to the load.
-    Report("load_1000", WarmMedian([] {}, [] { const Matrix loaded = LoadMatrixFile("RegL"); }));
+    {
+        std::ofstream sink("transcript.out");
+        std::unique_ptr<ScriptRunner> runner;
+        const std::vector<double> seconds = WarmMediansInTurns(
+            {SetText("fixed1000.txt", sink, runner), SetText("fixed2000.txt", sink, runner)});
+        Report("settext_1000", seconds[0]);
+        Report("settext_2000", seconds[1]);
+    }
+    // The load takes a fraction of a millisecond: its runs are spread over a
+    // quarter of a second. It loads into a matrix of its own, as numpy makes
+    // a new array; assigning to M would add newmat's copy of every element.
+    Report("load_1000", WarmMediansInTurns({{[] {}, [] { const Matrix loaded = LoadMatrixFile("RegL"); }}},
+                                           kShortFigurePause)[0]);
     return 0;
 }
