@@ -39,6 +39,21 @@ TEST(PackedMatrix, PackAndUnpack) {
         EXPECT_EQ(UnpackMatrix(bad).Ncols(), 0);
 }
 
+// The shape read from the counts alone is the shape unpacking gives.
+TEST(PackedMatrix, ShapeFromTheCountsIsTheUnpackedShape) {
+    const PackedMatrix cases[] = {
+        {},          {1},          {0, 0},           {0, 7},          {3, 0},
+        {2.9, 1.5, 7, 8, 9},       {2, 2, 1, 2, 3},  {-1, 1, 5},      {kNaN, 1, 5},
+        {1, HUGE_VAL, 1},          {1e10, 1e10, 1},  {2, 1, 4, 5, 6}, {-0.5, 2},
+    };
+    for (const PackedMatrix& packed : cases) {
+        const NEWMAT::Matrix unpacked = UnpackMatrix(packed);
+        const PackedShape shape = ShapeOfPacked(packed);
+        EXPECT_EQ(shape.rows, unpacked.Nrows()) << ::testing::PrintToString(packed);
+        EXPECT_EQ(shape.columns, unpacked.Ncols()) << ::testing::PrintToString(packed);
+    }
+}
+
 // Damaged files are refused without reading past their end or allocating on
 // the word of their header, and leave the register as it was.
 const PackedMatrix kEmptyPacked = {0, 0};

@@ -1,5 +1,6 @@
 #include "tests/support/calculator_fixture.h"
 
+#include <algorithm>
 #include <utility>
 
 using CalculatorTest = CalculatorFixture;
@@ -88,6 +89,36 @@ TEST_F(CalculatorTest, PasteMakesEveryLineBreakCrLf) {
         calc.PasteIntoEmptyDisplay(pasted);
         EXPECT_EQ(calc.display.Text(), shown) << pasted;
         EXPECT_EQ(calc.dlg.EntryText(), shown) << pasted;
+    }
+}
+
+// Setting a text puts the caret after its last position wherever it was
+// before; a CR LF pair is one position, a lone CR or LF one each.
+TEST_F(CalculatorTest, DisplayCaretStandsAfterEachTextSet) {
+    struct Case {
+        std::string text;
+        int positions;
+        std::string afterBackspace;
+    };
+    const Case cases[] = {
+        {"", 0, ""},
+        {"1 2", 3, "1 "},
+        {"1\r\n2\r\n", 4, "1\r\n2"},
+        {"1\r2\n", 4, "1\r2"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.text);
+        calc.display.SetSelStart(0);
+        calc.display.SetText(test.text);
+        EXPECT_EQ(calc.display.TextLength(), test.positions);
+        EXPECT_EQ(calc.display.SelStart(), test.positions);
+        calc.display.SetSelLength(5); // nothing lies beyond the caret
+        EXPECT_EQ(calc.display.SelLength(), 0);
+        calc.display.TypeKey('\b');
+        EXPECT_EQ(calc.display.Text(), test.afterBackspace);
+        EXPECT_EQ(calc.display.SelStart(), std::max(test.positions - 1, 0));
+        calc.display.SetSelStart(100);
+        EXPECT_EQ(calc.display.SelStart(), calc.display.TextLength());
     }
 }
 
