@@ -8,11 +8,10 @@ import time
 
 import numpy
 
-RUNS = 3
-# The short figures take more runs after one untimed round, the texts timed
-# in turns and the load's runs spread by a pause, as zentabl_side.cpp times
-# them.
-SHORT_FIGURE_RUNS = 9
+# Every figure: the median of RUNS timings after one untimed run; the texts
+# timed in turns and the load's runs spread by a pause, as zentabl_side.cpp
+# times its side.
+RUNS = 9
 SHORT_FIGURE_PAUSE = 0.030
 SHORT_FIGURE_GROUPS = ((("settext_1000", "settext_2000"), 0), (("load_1000",), SHORT_FIGURE_PAUSE))
 
@@ -23,15 +22,15 @@ def seconds(work):
     return time.perf_counter() - start
 
 
-def median(work, runs=RUNS):
-    return statistics.median(seconds(work) for _ in range(runs))
+def median(work):
+    return warm_medians_in_turns([work], 0)[0]
 
 
 def warm_medians_in_turns(works, pause):
     for work in works:
         work()
     times = [[] for _ in works]
-    for _ in range(SHORT_FIGURE_RUNS):
+    for _ in range(RUNS):
         for figure_times, work in zip(times, works):
             figure_times.append(seconds(work))
         time.sleep(pause)

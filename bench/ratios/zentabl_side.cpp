@@ -29,12 +29,12 @@ using NEWMAT::Matrix;
 
 namespace {
 
-constexpr int kRuns = 3;
-// Figures of a few tens of milliseconds or less move with whatever else the
-// machine runs: they take more runs, after one untimed run that pages the
-// file in and lets the heap reach its working size (numpy_side.py does the
-// same).
-constexpr int kShortFigureRuns = 9;
+// Every figure is the median of this many timings after one untimed run
+// that pages the data in and lets the heap reach its working size
+// (numpy_side.py times its side alike): a 2-core machine shares its cores
+// with whatever else runs, and OpenBLAS's threads feel it.
+constexpr int kRuns = 9;
+// Spreads the runs of a figure that takes a moment only.
 constexpr std::chrono::milliseconds kShortFigurePause{30};
 
 // A figure's work, and what runs untimed before each timing of it.
@@ -55,25 +55,16 @@ double MedianOf(std::vector<double> times) {
     return times[times.size() / 2];
 }
 
-// The median of `runs` timings of `work`; `prepare` runs untimed before each.
-double Median(const std::function<void()>& prepare, const std::function<void()>& work,
-              int runs = kRuns) {
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run)
-        times.push_back(Seconds({prepare, work}));
-    return MedianOf(times);
-}
-
-// Medians of short figures: one untimed round, then kShortFigureRuns rounds
+// Medians of figures timed in turns: one untimed round, then kRuns rounds
 // that time each figure in turn, so that a spell of load from elsewhere
-// weighs on figures that are compared with each other alike. A pause after
-// each round spreads the runs of a figure that takes a moment only.
+// weighs on figures that are compared with each other alike. The pause
+// follows each round.
 std::vector<double> WarmMediansInTurns(const std::vector<Timed>& figures,
                                        std::chrono::milliseconds pause = {}) {
     for (const Timed& figure : figures)
         Seconds(figure);
     std::vector<std::vector<double>> times(figures.size());
-    for (int run = 0; run < kShortFigureRuns; ++run) {
+    for (int run = 0; run < kRuns; ++run) {
         for (std::size_t i = 0; i < figures.size(); ++i)
             times[i].push_back(Seconds(figures[i]));
         std::this_thread::sleep_for(pause);
@@ -82,6 +73,10 @@ std::vector<double> WarmMediansInTurns(const std::vector<Timed>& figures,
     for (const std::vector<double>& figureTimes : times)
         medians.push_back(MedianOf(figureTimes));
     return medians;
+}
+
+double Median(const std::function<void()>& prepare, const std::function<void()>& work) {
+    return WarmMediansInTurns({{prepare, work}})[0];
 }
 
 void Report(const char* name, double seconds) {
