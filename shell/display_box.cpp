@@ -1,9 +1,11 @@
 #include "shell/display_box.h"
 
+#include "shell/display_accessible.h"
 #include "shell/dropped_text.h"
 #include "shell/palette.h"
 #include "shell/text_codec.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDrag>
@@ -43,6 +45,8 @@ bool IsBlank(char c) {
 } // namespace
 
 DisplayBox::DisplayBox(QWidget* parent) : QAbstractScrollArea(parent) {
+    static const bool accessible = (QAccessible::installFactory(&DisplayAccessible::Factory), true);
+    Q_UNUSED(accessible);
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -83,6 +87,7 @@ void DisplayBox::SetText(const std::string& text) {
     const std::string& before = lines_.Text();
     const bool continues = !before.empty() && shown != before &&
                            (shown.starts_with(before) || before.starts_with(shown));
+    const QString replaced = QAccessible::isActive() ? toPlainText() : QString();
     Quietly([&] {
         lines_.Assign(std::move(shown));
         caret_ = anchor_ = lines_.Size();
@@ -92,6 +97,10 @@ void DisplayBox::SetText(const std::string& text) {
     if (!continues) {
         verticalScrollBar()->setValue(0);
         horizontalScrollBar()->setValue(0);
+    }
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent update(this, 0, replaced, toPlainText());
+        QAccessible::updateAccessibility(&update);
     }
 }
 
@@ -107,12 +116,17 @@ void DisplayBox::ReplaceSelection(std::string text) {
     const int from = SelStart();
     const int to = from + SelLength();
     const int length = static_cast<int>(text.size());
+    const QString replaced = QAccessible::isActive() ? TextBetween(from, to) : QString();
     if (from == 0 && to == lines_.Size())
         lines_.Assign(std::move(text));
     else
         lines_.Replace(from, to, text);
     caret_ = anchor_ = from + length;
     keptColumn_ = -1;
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent update(this, from, replaced, TextBetween(from, from + length));
+        QAccessible::updateAccessibility(&update);
+    }
     Changed();
 }
 
@@ -140,6 +154,7 @@ void DisplayBox::SelectRange(int anchor, int caret) {
     EnsureCaretVisible();
     RestartBlink();
     viewport()->update();
+    NotifyCaret();
 }
 
 void DisplayBox::PlaceCaret(int position, bool extend) {
@@ -148,10 +163,27 @@ void DisplayBox::PlaceCaret(int position, bool extend) {
     EnsureCaretVisible();
     RestartBlink();
     viewport()->update();
+    NotifyCaret();
+}
+
+void DisplayBox::NotifyCaret() {
+    if (!QAccessible::isActive()) return;
+    if (SelLength() > 0) {
+        QAccessibleTextSelectionEvent selected(this, SelStart(), SelStart() + SelLength());
+        selected.setCursorPosition(caret_);
+        QAccessible::updateAccessibility(&selected);
+    } else {
+        QAccessibleTextCursorEvent moved(this, caret_);
+        QAccessible::updateAccessibility(&moved);
+    }
 }
 
 QString DisplayBox::selectedText() const {
-    return QString::fromLatin1(lines_.Text().data() + SelStart(), SelLength());
+    return TextBetween(SelStart(), SelStart() + SelLength());
+}
+
+QString DisplayBox::TextBetween(int from, int to) const {
+    return QString::fromLatin1(lines_.Text().data() + from, to - from);
 }
 
 QString DisplayBox::toPlainText() const {
@@ -358,15 +390,16 @@ void DisplayBox::UpdateScrollRanges() {
     across->setSingleStep(charWidth_ * 2);
 }
 
-void DisplayBox::EnsureCaretVisible() {
-    const int line = lines_.LineOf(caret_);
+void DisplayBox::ScrollIntoView(int position) {
+    position = std::clamp(position, 0, lines_.Size());
+    const int line = lines_.LineOf(position);
     const int rows = VisibleRows();
     QScrollBar* down = verticalScrollBar();
     if (line < down->value())
         down->setValue(line);
     else if (line >= down->value() + rows)
         down->setValue(line - rows + 1);
-    const long x = long(lines_.ColumnOf(caret_)) * charWidth_;
+    const long x = long(lines_.ColumnOf(position)) * charWidth_;
     const int room = std::max(charWidth_, viewport()->width() - 2 * kMargin);
     QScrollBar* across = horizontalScrollBar();
     if (x < across->value())
@@ -381,6 +414,19 @@ int DisplayBox::PositionAt(QPoint at) const {
     const int line = std::clamp(verticalScrollBar()->value() + row, 0, lines_.LineCount() - 1);
     const int x = at.x() - kMargin + horizontalScrollBar()->value() + charWidth_ / 2;
     return lines_.PositionNearColumn(line, x < 0 ? 0 : x / charWidth_);
+}
+
+QRect DisplayBox::CharacterRect(int position) const {
+    position = std::clamp(position, 0, lines_.Size());
+    const int row = lines_.LineOf(position) - verticalScrollBar()->value();
+    const int x = kMargin - horizontalScrollBar()->value() + lines_.ColumnOf(position) * charWidth_;
+    return QRect(x, kMargin + row * lineHeight_, charWidth_, lineHeight_);
+}
+
+// The character whose cell holds the point, where PositionAt gives the
+// nearest gap between characters.
+int DisplayBox::CharacterAt(QPoint viewportPoint) const {
+    return PositionAt(viewportPoint - QPoint(charWidth_ / 2, 0));
 }
 
 // Only the rows and columns in view are drawn: a matrix line runs to

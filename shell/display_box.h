@@ -54,6 +54,14 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     void selectAll();
     int lineCount() const { return lines_.LineCount(); }
 
+    // For assistive technology: positions, their text and where they stand
+    // in the viewport.
+    int CaretPosition() const { return caret_; }
+    QString TextBetween(int from, int to) const;
+    QRect CharacterRect(int position) const;
+    int CharacterAt(QPoint viewportPoint) const;
+    void ScrollIntoView(int position);
+
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -86,7 +94,9 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     void MeasureFont();
     int VisibleRows() const;
     void UpdateScrollRanges();
-    void EnsureCaretVisible();
+    void EnsureCaretVisible() { ScrollIntoView(caret_); }
+    // Tells assistive technology where the caret and the selection are.
+    void NotifyCaret();
     int PositionAt(QPoint viewportPoint) const;
     void RestartBlink();
     void AcceptAsCopy(QDropEvent* event);

@@ -5,6 +5,7 @@
 #include "shell/display_lines.h"
 
 #include <QTest>
+#include <QAccessible>
 #include <QtWidgets>
 
 #include <random>
@@ -40,6 +41,7 @@ class DisplayBoxTest : public QObject {
     void keysMoveSelectAndEdit();
     void mouseFindsCharactersInAScrolledView();
     void paintsTheSelectionWhereItIs();
+    void assistiveTechnologyReadsAndMovesTheCaret();
 };
 
 // Every edit re-indexes only the lines it touches; the index must stay what
@@ -197,6 +199,32 @@ void DisplayBoxTest::paintsTheSelectionWhereItIs() {
     QVERIFY(first >= 0);
     QVERIFY(qAbs(first - (4 + 5 * width)) <= 1);
     QVERIFY(qAbs(last + 1 - (4 + 15 * width)) <= 1);
+}
+
+void DisplayBoxTest::assistiveTechnologyReadsAndMovesTheCaret() {
+    DisplayBox box;
+    box.resize(400, 200);
+    box.show();
+    box.SetText(WideText(100, 300));
+    box.verticalScrollBar()->setValue(50);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&box);
+    QVERIFY(accessible && accessible->textInterface());
+    QAccessibleTextInterface* text = accessible->textInterface();
+    QCOMPARE(accessible->role(), QAccessible::EditableText);
+    QCOMPARE(text->characterCount(), box.TextLength());
+    QCOMPARE(text->text(0, 7), QStringLiteral("0.0 0.1"));
+    QCOMPARE(text->cursorPosition(), box.TextLength());
+
+    text->setSelection(0, 20, 11);
+    QCOMPARE(box.selectedText(), QStringLiteral(" 0.3 0.4 "));
+    int from = 0, to = 0;
+    text->selection(0, &from, &to);
+    QCOMPARE(QPoint(from, to), QPoint(11, 20));
+    // A character of a row in view is found again where it is said to stand.
+    const int inView = box.toPlainText().indexOf(QStringLiteral("\n51.")) + 5;
+    text->setCursorPosition(inView);
+    QCOMPARE(box.SelLength(), 0);
+    QCOMPARE(text->offsetAtPoint(text->characterRect(inView).center()), inView);
 }
 
 QTEST_MAIN(DisplayBoxTest)
