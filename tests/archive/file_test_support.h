@@ -15,7 +15,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -33,6 +32,7 @@ static_assert(std::endian::native == std::endian::little, "test data is little-e
 // given back before it is removed.
 class ScratchFolder : public ScratchDirectory {
   public:
+    using ScratchDirectory::ScratchDirectory;
     ~ScratchFolder() {
         std::error_code ignored;
         std::filesystem::permissions(path, std::filesystem::perms::owner_all,
@@ -109,45 +109,21 @@ inline std::vector<std::string> DamagedRegisterFiles(int count) {
 
 // What tells one version of a file from another without reading it: a
 // rename gives it another inode, a write other times.
-struct FileStamp {
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{}, changed{};
-    bool operator==(const FileStamp& other) const {
-        const auto key = [](const FileStamp& s) {
-            return std::tuple(s.inode, s.size, s.modified.tv_sec, s.modified.tv_nsec,
-                              s.changed.tv_sec, s.changed.tv_nsec);
-        };
-        return key(*this) == key(other);
-    }
-};
-
-inline FileStamp StampOf(const std::string& file) {
-    struct stat status {};
-    if (stat(file.c_str(), &status) != 0) return {};
-    return {status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
+inline auto StampOf(const std::string& file) {
+    struct stat s {};
+    stat(file.c_str(), &s);
+    return std::tuple(s.st_ino, s.st_size, s.st_mtim.tv_sec, s.st_mtim.tv_nsec, s.st_ctim.tv_sec,
+                      s.st_ctim.tv_nsec);
 }
+using FileStamp = decltype(StampOf(""));
 
-// Runs `body` in a forked child that, when this process is root, gives
-// `folder` to the user nobody and becomes that user first. A failure the
-// child reports (or a crash) fails the calling test.
-inline void RunUnprivileged(const std::filesystem::path& folder,
-                            const std::function<void()>& body) {
+// Runs `body` in a forked child; a failure the child reports (or a crash)
+// fails the calling test.
+inline void RunInChild(const std::function<void()>& body) {
     std::fflush(nullptr);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        if (geteuid() == 0) {
-            const passwd* nobody = getpwnam("nobody");
-            const bool dropped = nobody &&
-                                 chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid) == 0 &&
-                                 setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0 &&
-                                 setuid(nobody->pw_uid) == 0;
-            if (!dropped) {
-                std::fprintf(stderr, "cannot become the user nobody\n");
-                _exit(2);
-            }
-        }
         body();
         std::fflush(nullptr);
         _exit(::testing::Test::HasFailure() ? 1 : 0);
@@ -155,5 +131,21 @@ inline void RunUnprivileged(const std::filesystem::path& folder,
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << "the unprivileged part failed (see above), status " << status;
+        << "the child's part failed (see above), status " << status;
+}
+
+// Runs `body` in a child that, when this process is root, gives `folder` to
+// the user nobody and becomes that user first.
+inline void RunUnprivileged(const std::filesystem::path& folder,
+                            const std::function<void()>& body) {
+    RunInChild([&] {
+        if (geteuid() == 0) {
+            const passwd* nobody = getpwnam("nobody");
+            ASSERT_TRUE(nobody && chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid) == 0 &&
+                        setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0 &&
+                        setuid(nobody->pw_uid) == 0)
+                << "cannot become the user nobody";
+        }
+        body();
+    });
 }
