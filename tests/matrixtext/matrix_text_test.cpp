@@ -14,68 +14,36 @@ void Expect(const NEWMAT::Matrix& m, int rows, int columns, const std::vector<do
     EXPECT_EQ(std::vector<double>(m.Store(), m.Store() + m.Storage()), values);
 }
 
-TEST(ValidateEntryText, CharactersPairsAndTableTexts) {
-    EXPECT_EQ(ValidateEntryText("1 -2.5 +3\r\n4E+003 5e-1\n", false), kEntryValid);
-    EXPECT_EQ(ValidateEntryText("1\t2", false), kInvalidExpression);
-    EXPECT_EQ(ValidateEntryText(std::string("1\0", 2), false), kInvalidExpression);
-    EXPECT_EQ(ValidateEntryText("(1, 2)", false), kInvalidExpression);
-    EXPECT_EQ(ValidateEntryText("(1, 2)  (3e+000, -4)\r\n", true), kEntryValid);
-    EXPECT_EQ(ValidateEntryText(")(,", true), kEntryValid); // order is not checked
-    EXPECT_EQ(ValidateEntryText("((1, 2)", true), kUnbalancedParentheses);
-    EXPECT_EQ(ValidateEntryText("(1 2)", true), kInvalidExpression);
-    EXPECT_STREQ(SyntaxErrorText(kUnbalancedParentheses), "Unbalanced Parentheses");
-    EXPECT_STREQ(SyntaxErrorText(kInvalidExpression), "Invalid Expression");
-    EXPECT_STREQ(SyntaxErrorText(4), "");
-}
-
-TEST(ParseReal, RowsComeFromLinesAndValuesPourRowByRow) {
-    Expect(ParseReal("1 2 3\n4 5"), 2, 2, {1, 2, 3, 4});
-    Expect(ParseReal("1 2\n\n3 4"), 3, 1, {1, 2, 3});
-    Expect(ParseReal("1    -2.5\r\n+3 .5\r\n"), 2, 2, {1, -2.5, 3, 0.5});
-    Expect(ParseReal(""), 0, 0, {});
-    Expect(ParseReal("  \n \n"), 2, 0, {});
-    Expect(ParseReal("- . 5"), 1, 3, {0, 0, 5});
+NEWMAT::Matrix Rows(int rows, int columns, const std::vector<double>& values) {
+    NEWMAT::Matrix m(rows, columns);
+    std::copy(values.begin(), values.end(), m.Store());
+    return m;
 }
 
 TEST(ParseRealExponent, TokensAreReadWholeAndRowsEndAtLineBreaks) {
-    Expect(ParseRealExponent("1.500e+003"), 1, 1, {1500});
-    // Exponents of any length, in the middle of a row or at its end.
-    Expect(ParseRealExponent("1e+5 2\r\n3 4E-2\r\n"), 2, 2, {1e5, 2, 3, 0.04});
-    Expect(ParseRealExponent("1e-23 1e23 e"), 1, 3, {1e-23, 1e23, 0});
-    Expect(ParseRealExponent("1 2 3\n4 5"), 2, 2, {1, 2, 3, 4});
-    // Blank lines end no row; blanks after a row's last number do not hide its end.
+    Expect(ParseRealExponent("1.500e+003 1e-23 1e23 e"), 1, 4, {1500, 1e-23, 1e23, 0});
+    // Blank lines end no row; blanks after a row's last number do not hide its
+    // end, nor at the end of the text, without a line break.
     Expect(ParseRealExponent("1e0 2\n\n3 4\n"), 2, 2, {1, 2, 3, 4});
     Expect(ParseRealExponent("1e3 2 \r\n3 4 \r\n"), 2, 2, {1000, 2, 3, 4});
-    // Nor at the end of the text, without a line break.
     Expect(ParseRealExponent("1e3 2 "), 1, 2, {1000, 2});
-    Expect(ParseRealExponent("1e3 2\n3 4 "), 2, 2, {1000, 2, 3, 4});
     Expect(ParseRealExponent("1e3 2\n3 4\t \t"), 2, 2, {1000, 2, 3, 4});
     Expect(ParseRealExponent(" \r\n \n"), 0, 0, {});
 }
 
-TEST(ParseComplex, PairsExponentsAndLoneNumbers) {
-    Expect(ParseComplex("(1, 2) (3, 4)"), 1, 4, {1, 3, 2, 4});
-    Expect(ParseComplex("(1,2)(3,4)(5,6)\n(7,8)"), 2, 4, {1, 3, 2, 4, 5, 7, 6, 8});
-    Expect(ParseComplex("(1e+003, 2)"), 1, 2, {1000, 2});
-    // A number outside a pair is a real element.
-    Expect(ParseComplex("5 (1, 2)"), 1, 4, {5, 1, 0, 2});
-    Expect(ParseComplex("1\n2"), 2, 2, {1, 0, 2, 0});
-    // Unbalanced texts still give a matrix.
+// Unbalanced texts, which SE refuses, still give a matrix.
+TEST(ParseComplex, UnbalancedTexts) {
     Expect(ParseComplex(")1, 2("), 1, 4, {1, 2, 0, 0});
     Expect(ParseComplex("(1, 2"), 1, 2, {1, 2});
 }
 
-TEST(FormatMatrix, FixedRadixExponentialAndComplex) {
-    NEWMAT::Matrix m(2, 2);
-    m << 1 << 2 << 3 << 4;
-    EXPECT_EQ(FormatFixed(m, 4, 2, 10), "1.00    2.00\r\n3.00    4.00\r\n");
-    EXPECT_EQ(FormatFixed(NEWMAT::Matrix(3, 0), 4, 2, 10), "");
-
+// Radix 10 is compared byte for byte with the previous writer, radix 16, two
+// decimals and the default complex width are on show in the transcripts.
+TEST(FormatMatrix, RadixBeyondThirtySixExponentsAndComplexWidths) {
     NEWMAT::Matrix row(1, 3);
     row << 255.9 << -1 << 8;
-    EXPECT_EQ(FormatFixed(row, 1, 2, 16), "ff ffffffff 8\r\n");
     EXPECT_EQ(FormatFixed(row, 1, 2, 100), "2:55 42:94:96:72:95 8\r\n");
-    EXPECT_EQ(FormatExponential(row, 2, 3), "2.559e+002  -1.000e+000  8.000e+000\r\n");
+    EXPECT_EQ(FormatFixed(NEWMAT::Matrix(3, 0), 4, 2, 10), "");
     // Wide separators; exponents of one, two and three digits.
     NEWMAT::Matrix scaled(1, 3);
     scaled << 1.5e-5 << -2.5e42 << 1e-300;
@@ -84,20 +52,9 @@ TEST(FormatMatrix, FixedRadixExponentialAndComplex) {
 
     NEWMAT::Matrix dual(1, 4);
     dual << 1 << 3 << 2 << -4;
-    EXPECT_EQ(FormatComplex(dual, 0, 2), "(1.00, 2.00)  (3.00, -4.00)  \r\n");
     EXPECT_EQ(FormatComplex(dual, 6, 1), "(   1.0,    2.0)  (   3.0,   -4.0)  \r\n");
     EXPECT_EQ(FormatComplex(dual, -5, 0), "(1    , 2    )  (3    , -4   )  \r\n");
     EXPECT_EQ(FormatComplex(NEWMAT::Matrix(), 0, 2), "");
-}
-
-} // namespace
-
-namespace {
-
-NEWMAT::Matrix Rows(int rows, int columns, const std::vector<double>& values) {
-    NEWMAT::Matrix m(rows, columns);
-    std::copy(values.begin(), values.end(), m.Store());
-    return m;
 }
 
 } // namespace

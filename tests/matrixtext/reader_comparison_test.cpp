@@ -43,31 +43,27 @@ std::string RandomMatrixText(std::mt19937& random, bool complex) {
     std::uniform_int_distribution<int> count(0, 6);
     std::uniform_int_distribution<int> digit(0, 9);
     std::uniform_int_distribution<int> choice(0, 9);
-    auto number = [&] {
-        std::string n;
-        if (choice(random) < 3) n += choice(random) < 7 ? '-' : '+';
-        for (int k = count(random); k >= 0; --k)
-            n += static_cast<char>('0' + digit(random));
+    const auto digits = [&](int n) {
+        std::string run;
+        for (; n > 0; --n)
+            run += static_cast<char>('0' + digit(random));
+        return run;
+    };
+    const auto number = [&] {
+        std::string n = choice(random) < 3 ? (choice(random) < 7 ? "-" : "+") : "";
+        n += digits(count(random) + 1);
         if (choice(random) < 5) n += '.';
-        for (int k = count(random); k > 0; --k)
-            n += static_cast<char>('0' + digit(random));
-        if (choice(random) == 0) {
-            n += choice(random) < 5 ? 'e' : 'E';
-            n += "-0";
-            n += static_cast<char>('0' + digit(random));
-        }
+        n += digits(count(random));
+        if (choice(random) == 0) n += (choice(random) < 5 ? "e-0" : "E-0") + digits(1);
         return n;
     };
     std::string text;
     for (int rows = count(random); rows >= 0; --rows) {
-        text += std::string(choice(random) < 2 ? 1 : 0, ' ');
+        if (choice(random) < 2) text += ' ';
         for (int c = count(random); c >= 0; --c) {
             if (complex && choice(random) < 8) {
-                text += '(';
-                text += number();
-                text += ", ";
-                text += number();
-                text += ')';
+                const std::string re = number();
+                text += '(' + re + ", " + number() + ')';
             } else {
                 text += number();
             }
@@ -103,19 +99,14 @@ void ExpectReadAsBefore(const std::string& text, bool complex) {
 
 TEST(ReaderComparison, EntryTextsReadAsBefore) {
     std::mt19937 random(20261206);
+    std::uniform_int_distribution<int> byte(1, 255);
     for (int i = 0; i < 6000; ++i) {
         const bool complex = i % 3 == 0;
         ExpectReadAsBefore(RandomText(random), complex);
         ExpectReadAsBefore(RandomMatrixText(random, complex), complex);
-    }
-}
-
-TEST(ReaderComparison, PlainReaderReadsAnyTextAsBefore) {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> byte(1, 255);
-    for (int i = 0; i < 4000; ++i) {
+        // The plain reader reads any text, stray bytes too.
         std::string text = i % 2 ? RandomText(random) : RandomMatrixText(random, false);
-        if (i % 5 == 0) text[text.size() / 2] = static_cast<char>(byte(random));
+        if (i % 5 == 0 && !text.empty()) text[text.size() / 2] = static_cast<char>(byte(random));
         EXPECT_TRUE(SameMatrix(ParseReal(text), reference::ParseReal(text))) << text;
     }
 }

@@ -19,8 +19,6 @@ namespace reference {
 // Every reader walks its text once with a position that only moves forward;
 // strtod reads each number where it starts.
 
-namespace detail {
-
 inline bool IsCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
@@ -57,9 +55,6 @@ inline double NumberAt(const char* p) {
     const char* end = nullptr;
     return ReadCNumber(p, &end);
 }
-
-} // namespace detail
-using namespace detail;
 
 inline NEWMAT::Matrix ParseReal(const std::string& text) {
     const std::size_t rows = CountLines(text);
