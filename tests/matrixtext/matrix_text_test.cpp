@@ -37,12 +37,9 @@ TEST(ParseComplex, UnbalancedTexts) {
     Expect(ParseComplex("(1, 2"), 1, 2, {1, 2});
 }
 
-// Radix 10 is compared byte for byte with the previous writer, radix 16, two
-// decimals and the default complex width are on show in the transcripts.
-TEST(FormatMatrix, RadixBeyondThirtySixExponentsAndComplexWidths) {
-    NEWMAT::Matrix row(1, 3);
-    row << 255.9 << -1 << 8;
-    EXPECT_EQ(FormatFixed(row, 1, 2, 100), "2:55 42:94:96:72:95 8\r\n");
+// Radix 10 is compared byte for byte with the previous writer; other radixes,
+// two decimals and the default complex width are on show in the transcripts.
+TEST(FormatMatrix, EmptyMatricesExponentsAndComplexWidths) {
     EXPECT_EQ(FormatFixed(NEWMAT::Matrix(3, 0), 4, 2, 10), "");
     // Wide separators; exponents of one, two and three digits.
     NEWMAT::Matrix scaled(1, 3);

@@ -3,16 +3,16 @@
 
 #include "archive/register_file.h"
 #include "calculator/control_ids.h"
-#include "evaluator/evaluator_session.h"
 #include "scripting/scripted_calculator.h"
 #include "tests/archive/file_test_support.h"
+#include "tests/evaluator/eval_test_support.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <algorithm>
 
 namespace fs = std::filesystem;
 
@@ -21,13 +21,6 @@ namespace {
 const double kNaN = std::nan("");
 // The command-list row of register A (Store and Recall list the same rows).
 constexpr char kRegisterRowA[] = "           A";
-
-std::string RunEvaluatorIn(const fs::path& folder, const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    RunEvaluator(in, out, folder);
-    return out.str();
-}
 
 // Recalls register A in a calculator working in the current folder; every
 // question is answered with OK. Returns the current matrix afterwards.
@@ -55,7 +48,7 @@ TEST(HostileRegisters, DamagedFilesLoadInBothProgramsQuicklyAndUnchanged) {
         const FileStamp before = StampOf(file);
         std::string output;
         const double evaluator =
-            Seconds([&] { output = RunEvaluatorIn(dir.path, "A\nA + A\nquit\nn\n"); });
+            Seconds([&] { output = RunWhole(dir.path, "A\nA + A\nquit\nn\n"); });
         NEWMAT::Matrix recalled;
         const double calculator = Seconds([&] { recalled = RecallInCalculator(); });
         EXPECT_LT(std::max(evaluator, calculator), 1.0);
@@ -92,7 +85,7 @@ TEST(HostileRegisters, MemoryRunningOutAtStartUpEndsNothing) {
         const rlim_t room = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (256 << 20);
         const rlimit limit{room, room};
         setrlimit(RLIMIT_AS, &limit);
-        const std::string output = RunEvaluatorIn(dir.path, "C\nquit\ny\n");
+        const std::string output = RunWhole(dir.path, "C\nquit\ny\n");
         EXPECT_NE(output.find("Enter expression: 8.0000  \n"), std::string::npos) << output;
         EXPECT_TRUE(output.ends_with("\nRegister A not saved: too large")) << output;
     });
@@ -122,7 +115,7 @@ TEST(HostileRegisters, SavingAtExitKeepsWhatCouldNotBeRead) {
             WriteFile(dir / f.name, f.bytes);
             ASSERT_EQ(chmod((dir / f.name).c_str(), f.mode), 0);
         }
-        const std::string output = RunEvaluatorIn(dir.path, "F = 5\nG\nH\nquit\ny\n");
+        const std::string output = RunWhole(dir.path, "F = 5\nG\nH\nquit\ny\n");
         EXPECT_TRUE(output.ends_with("?\n"
                                      "Register Num not saved: damaged\n"
                                      "Register C not saved: damaged\n"
