@@ -32,11 +32,16 @@ double OffDiagonalSquares(const View& a, int n, double scale) {
     return sum;
 }
 
-// Rotation in the (p, q) plane that zeroes a(p, q) of the symmetric A; the
-// rotation also accumulates into V.
-void Rotate(const View& a, const View& v, int n, int p, int q) {
+// Rotation in the (p, q) plane that zeroes a(p, q) of the symmetric A, kept
+// exactly symmetric; the rotation also accumulates into V, held transposed
+// (vt). Rows p and q are updated in place and columns p and q receive the
+// same values: for k other than p and q, the new a(k, p) is the new a(p, k)
+// by symmetry. Every inner loop runs along rows.
+void Rotate(const View& a, const View& vt, int n, int p, int q) {
+    const double app = a(p, p);
+    const double aqq = a(q, q);
     const double apq = a(p, q);
-    const double theta = (a(q, q) - a(p, p)) / (2.0 * apq);
+    const double theta = (aqq - app) / (2.0 * apq);
     // t = tan of the rotation angle, the smaller root of t² + 2θt − 1 = 0.
     double t;
     if (std::fabs(theta) > 1e150)
@@ -45,25 +50,39 @@ void Rotate(const View& a, const View& v, int n, int p, int q) {
         t = std::copysign(1.0, theta) / (std::fabs(theta) + std::sqrt(theta * theta + 1.0));
     const double c = 1.0 / std::sqrt(t * t + 1.0);
     const double s = t * c;
-    for (int k = 1; k <= n; ++k) {
-        const double akp = a(k, p);
-        const double akq = a(k, q);
-        a(k, p) = c * akp - s * akq;
-        a(k, q) = s * akp + c * akq;
+    // The 2 x 2 block: columns first, then rows, as the whole rotation goes.
+    const double app1 = c * app - s * apq;
+    const double aqp1 = c * apq - s * aqq;
+    const double apq1 = s * app + c * apq;
+    const double aqq1 = s * apq + c * aqq;
+    double* const rowP = &a(p, 1);
+    double* const rowQ = &a(q, 1);
+    for (int k = 0; k < n; ++k) {
+        const double x = rowP[k];
+        const double y = rowQ[k];
+        rowP[k] = c * x - s * y;
+        rowQ[k] = s * x + c * y;
     }
-    for (int k = 1; k <= n; ++k) {
-        const double apk = a(p, k);
-        const double aqk = a(q, k);
-        a(p, k) = c * apk - s * aqk;
-        a(q, k) = s * apk + c * aqk;
-    }
+    a(p, p) = c * app1 - s * aqp1;
+    a(q, q) = s * apq1 + c * aqq1;
     a(p, q) = 0.0;
     a(q, p) = 0.0;
-    for (int k = 1; k <= n; ++k) {
-        const double vkp = v(k, p);
-        const double vkq = v(k, q);
-        v(k, p) = c * vkp - s * vkq;
-        v(k, q) = s * vkp + c * vkq;
+    const auto mirror = [&](int from, int to) {
+        for (int k = from; k < to; ++k) {
+            a(k, p) = rowP[k - 1];
+            a(k, q) = rowQ[k - 1];
+        }
+    };
+    mirror(1, p);
+    mirror(p + 1, q);
+    mirror(q + 1, n + 1);
+    double* const vp = &vt(p, 1);
+    double* const vq = &vt(q, 1);
+    for (int k = 0; k < n; ++k) {
+        const double x = vp[k];
+        const double y = vq[k];
+        vp[k] = c * x - s * y;
+        vq[k] = s * x + c * y;
     }
 }
 
@@ -101,7 +120,8 @@ void jacobi(Matrix& A, ColumnVector& d, Matrix& V, int& nrot) {
         for (int q = p + 1; q <= n; ++q)
             a(q, p) = a(p, q);
     const bool composite = IsComposite(A) != 0;
-    View v(V);
+    // V = I is its own transpose; it is turned back once at the end.
+    View vt(V);
     // Rotations keep the Frobenius norm, so the largest element of the
     // input bounds every element met later.
     const double largest = MaxAbs(A);
@@ -129,12 +149,13 @@ void jacobi(Matrix& A, ColumnVector& d, Matrix& V, int& nrot) {
                     a(q, p) = 0.0;
                     continue;
                 }
-                Rotate(a, v, n, p, q);
+                Rotate(a, vt, n, p, q);
                 ++nrot;
             }
     }
     for (int k = 1; k <= n; ++k)
         d(k) = a(k, k);
+    V = V.t();
     SortAscending(d, V);
     if (composite) ArrangeCompositeEigenvectors(d, V);
 }
