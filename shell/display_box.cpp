@@ -592,6 +592,15 @@ void DisplayBox::mouseReleaseEvent(QMouseEvent* event) {
         break;
     case Qt::MiddleButton:
         button = 4;
+        // As X11 text boxes do: the primary selection is pasted where the
+        // middle button was released.
+        if (QApplication::clipboard()->supportsSelection()) {
+            const QString primary = QApplication::clipboard()->text(QClipboard::Selection);
+            if (!primary.isEmpty()) {
+                PlaceCaret(PositionAt(event->position().toPoint()), false);
+                ReplaceSelection(BoxTextOf(primary));
+            }
+        }
         break;
     default:
         return;
