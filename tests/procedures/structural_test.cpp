@@ -1,7 +1,6 @@
 #include <climits>
 
 #include "matrixlib/ztmath.h"
-#include "procedures/extract_procedures.h"
 #include "procedures/rearrange_procedures.h"
 #include "procedures/row_operations.h"
 #include "tests/procedures/procedure_test_support.h"
@@ -26,21 +25,6 @@ TEST_F(StructuralTest, ReshapeReadsBackAndRefusesNonDivisors) {
             << rows;
         EXPECT_MATRIX_NEAR(Current(), m, 0.0) << rows;
     }
-}
-
-TEST_F(StructuralTest, ComplexCutsWorkOnComplexColumns) {
-    calc.dlg.SetComplexMode();
-    // [(1,7) (2,8) (3,9); (4,10) (5,11) (6,12)]
-    const Matrix m = Rows(2, 6, {1, 2, 3, 7, 8, 9, 4, 5, 6, 10, 11, 12});
-    SetCurrent(m);
-    Run(OnGetColumn, {"4"}); // only three complex columns
-    EXPECT_MATRIX_NEAR(Current(), m, 0.0);
-    Run(OnColumnSum);
-    EXPECT_MATRIX_NEAR(Current(), Rows(1, 6, {5, 7, 9, 17, 19, 21}), 0.0);
-    SetCurrent(m);
-    Run(OnRowScalarMult, {"1", "-2"}); // a real factor scales both parts
-    EXPECT_MATRIX_NEAR(Current(), Rows(2, 6, {-2, -4, -6, -14, -16, -18, 4, 5, 6, 10, 11, 12}),
-                       0.0);
 }
 
 TEST_F(StructuralTest, RowOperationsCheckEveryRowNumber) {

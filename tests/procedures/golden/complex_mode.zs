@@ -95,3 +95,16 @@ type "(1,0) (2,0) (3,0)"
 press SE Proc
 answer ok
 pick "Trace"
+# Cuts and row operations work on complex columns; a real factor scales both parts.
+press CE
+type "(1,7) (2,8) (3,9)\n(4,10) (5,11) (6,12)"
+press SE Proc
+input "4"
+pick "Get Column"
+show matrix
+input "1"
+input "-2"
+pick "Row:Scalar Mult"
+show matrix
+pick "Column:Sum"
+show matrix

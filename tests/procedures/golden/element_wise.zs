@@ -24,6 +24,58 @@ show
 pick "Element:To Degrees"
 pick "Element:To Radians"
 show matrix
+# Each Element row on known values; outside its domain an element becomes
+# NaN or infinite and the rest of the row goes on.
+press CE
+type "0.5"
+press SE Proc
+pick "Element:Sin"
+show matrix
+press CE
+type "0.5"
+press SE Proc
+pick "Element:Cos"
+show matrix
+press CE
+type "0.5"
+press SE Proc
+pick "Element:Tan"
+show matrix
+press CE
+type "2 -1 0.5"
+press SE Proc
+pick "Element:Arcsin"
+show matrix
+press CE
+type "0.5"
+press SE Proc
+pick "Element:Arccos"
+show matrix
+press CE
+type "1"
+press SE Proc
+pick "Element:Arctan"
+show matrix
+press CE
+type "2 1000 0"
+press SE Proc
+pick "Element:Exp"
+show matrix
+press CE
+type "1000 100 0 -1 5"
+press SE Proc
+pick "Element:Log10"
+show matrix
+press CE
+type "-1.5"
+press SE Proc
+pick "Element:Absolute"
+show matrix
+press CE
+type "2.75"
+press SE Proc
+pick "Integer"
+show matrix
 # Complex mode: real and imaginary parts are transformed apart.
 press Mode
 pick "Complex"

@@ -48,6 +48,23 @@ answer yes
 input "2"
 pick "Set Radix"
 show
+answer yes
+input "256"
+pick "Set Radix"
+show
+answer yes
+input "-16"
+answer ok
+pick "Set Radix"
+answer yes
+input "x"
+answer ok
+pick "Set Radix"
+answer yes
+input "99999999999"
+answer ok
+pick "Set Radix"
+show
 press CE
 answer yes
 input "10"
