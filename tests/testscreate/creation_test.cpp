@@ -78,13 +78,4 @@ TEST_F(CreationTest, RefusalsChangeNothing) {
     }
 }
 
-TEST_F(CreationTest, EscapeKeepsWhatEarlierStepsDid) {
-    SetCurrent(1, 2, {5, 6});
-    calc.host.Improvise({[] { return true; }, nullptr});
-    calc.host.QueueInput(std::nullopt);
-    OnCreateHermitian(calc.dlg);
-    EXPECT_TRUE(calc.dlg.IsComplexMode()); // the switch stays
-    EXPECT_MATRIX_NEAR(calc.dlg.GetCurrentMatrix(), Mat({{5, 6}}), 0.0);
-}
-
 } // namespace

@@ -141,3 +141,15 @@ pick "Create Unitary"
 press Test
 pick "Unitary"
 pick "Size"
+# Escape at the size keeps what the earlier steps did: complex mode and the matrix.
+press Mode
+pick "Real"
+press CE
+type "5 6"
+press SE Create
+answer yes
+answer yes
+input-escape
+pick "Create Hermitian"
+show
+show matrix

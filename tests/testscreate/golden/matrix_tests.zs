@@ -2,6 +2,19 @@
 # With no current matrix the Test button shows nothing and a test says nothing.
 press Test
 show
+pick "Orthogonal"
+pick "Positive Definite"
+pick "Rank"
+pick "Singular"
+pick "Size"
+pick "Skew-Symmetric"
+pick "Square"
+pick "Stochastic"
+pick "Double Stochastic"
+pick "Symmetric"
+pick "Condition Number"
+pick "Hermitian"
+pick "Unitary"
 type "1 0\n0 1"
 press SE Test
 pick "Orthogonal"
@@ -49,6 +62,61 @@ type "0.5 0.5\n0.25 0.75"
 press SE Test
 pick "Stochastic"
 pick "Double Stochastic"
+# Each test just across its criterion; the matrix and display stay as they were.
+press CE
+type "0.6 0.8\n-0.8 0.6"
+press SE Test
+pick "Orthogonal"
+press CE
+type "1 1\n0 1"
+press SE Test
+pick "Orthogonal"
+press CE
+type "1 0\n0 1\n0 0"
+press SE Test
+pick "Orthogonal"
+press CE
+type "1 2\n2 1"
+press SE Test
+pick "Positive Definite"
+press CE
+type "1 1\n1 1"
+press SE Test
+pick "Positive Definite"
+press CE
+type "0.5 0.6\n0.25 0.75"
+press SE Test
+pick "Stochastic"
+press CE
+type "1.5 -0.5\n0.5 0.5"
+press SE Test
+pick "Stochastic"
+press CE
+type "0.25 0.75\n0.75 0.25"
+press SE Test
+pick "Double Stochastic"
+press CE
+type "1 2\n3 1"
+press SE Test
+pick "Symmetric"
+show
+show matrix
+# A NaN makes a matrix singular; with an infinity there is no condition number.
+press CE
+type "10 1\n1 -1"
+press SE Proc
+pick "Element:Log10"
+show matrix
+press Test
+pick "Singular"
+press CE
+type "10 1\n1 0"
+press SE Proc
+pick "Element:Log10"
+show matrix
+press Test
+pick "Condition Number"
+show matrix
 # Compare: only a single letter names a register.
 press CE
 type "1 2\n3 4"
@@ -110,3 +178,31 @@ press SE Test
 pick "Unitary"
 pick "Singular"
 show
+# Complex answers come from the composite.
+press CE
+type "(1,0) (0,1)\n(0,1) (-1,0)"
+press SE Test
+pick "Singular"
+pick "Rank"
+press CE
+type "(1,0) (0,1)\n(0,-1) (1,0)"
+press SE Test
+pick "Singular"
+press CE
+type "(1,0) (0,1)\n(0,1) (1,0)"
+press SE Test
+pick "Singular"
+press CE
+type "(2,0) (1,1)\n(1,1) (3,0)"
+press SE Test
+pick "Symmetric"
+press CE
+type "(2,0.5) (1,1)\n(1,-1) (3,0)"
+press SE Test
+pick "Hermitian"
+press CE
+type "(2,0) (0,0)\n(0,0) (1,0)"
+press SE Test
+pick "Unitary"
+show
+show matrix
