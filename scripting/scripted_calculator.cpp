@@ -1,56 +1,17 @@
 #include "scripting/scripted_calculator.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "commands/command_tables.h"
 #include "commands/menu_tables.h"
+#include "platform/line_breaks.h"
 #include "scripting/script_error.h"
 #include "scripting/script_text.h"
 
 namespace {
 
 constexpr int kRightButton = 2;
-
-// Whether every line break of `text` is already a CR LF pair. Each line is
-// searched for a LF just after it was searched for its CR, while it is still
-// in the cache, so a long text is read from memory once.
-bool HasOnlyCrLf(const std::string& text) {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p < end) {
-        const auto* cr = static_cast<const char*>(std::memchr(p, '\r', end - p));
-        const char* const lineEnd = cr ? cr : end;
-        if (std::memchr(p, '\n', lineEnd - p)) return false;
-        if (!cr) break;
-        if (cr + 1 == end || cr[1] != '\n') return false;
-        p = cr + 2;
-    }
-    return true;
-}
-
-std::string WithCrLf(std::string text) {
-    // Text copied from a display already has its breaks as CR LF.
-    if (HasOnlyCrLf(text)) return text;
-    std::string result;
-    result.reserve(text.size() + text.size() / 16);
-    // Whole stretches between line breaks are copied at once.
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p < end) {
-        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
-        if (!lf) lf = end;
-        const auto* cr = static_cast<const char*>(std::memchr(p, '\r', lf - p));
-        const char* brk = cr ? cr : lf;
-        result.append(p, brk);
-        if (brk == end) break;
-        result += "\r\n";
-        // A CR LF pair is one break.
-        p = brk + (cr && cr + 1 == lf ? 2 : 1);
-    }
-    return result;
-}
 
 } // namespace
 
@@ -71,7 +32,9 @@ void ScriptedCalculator::Type(char key) {
 }
 
 void ScriptedCalculator::PasteIntoEmptyDisplay(std::string text) {
-    display.ReplaceText(WithCrLf(std::move(text)));
+    // Text copied from a display already has its breaks as CR LF.
+    if (!HasOnlyCrLf(text)) text = CrLfText(text);
+    display.ReplaceText(std::move(text));
     dlg.OnDisplayChange();
 }
 

@@ -3,7 +3,6 @@
 #include "shell/display_accessible.h"
 #include "shell/dropped_text.h"
 #include "shell/palette.h"
-#include "shell/text_codec.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -640,7 +639,7 @@ void DisplayBox::dropEvent(QDropEvent* event) {
     }
     // Line breaks as the display writes them, so that caret positions agree
     // with the entry text whatever the file used.
-    if (onDropText) onDropText(FromQt(ToQt(*text)));
+    if (onDropText) onDropText(CrLfText(*text));
 }
 
 } // namespace zentabl

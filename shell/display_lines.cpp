@@ -7,27 +7,6 @@ namespace zentabl {
 
 DisplayLines::DisplayLines() : starts_{0}, widths_{0} {}
 
-// Only CR needs work: a lone LF is already one break. The runs between are
-// copied whole.
-std::string LineFeedText(std::string_view text) {
-    std::string out(text.size(), '\0');
-    const char* from = text.data();
-    const char* const end = from + text.size();
-    char* to = out.data();
-    while (from < end) {
-        const void* found = std::memchr(from, '\r', std::size_t(end - from));
-        const char* cr = found ? static_cast<const char*>(found) : end;
-        std::memcpy(to, from, std::size_t(cr - from));
-        to += cr - from;
-        if (cr == end) break;
-        *to++ = '\n';
-        from = cr + 1;
-        if (from < end && *from == '\n') ++from;
-    }
-    out.resize(std::size_t(to - out.data()));
-    return out;
-}
-
 void DisplayLines::Assign(std::string text) {
     text_ = std::move(text);
     starts_.clear();
@@ -38,18 +17,7 @@ void DisplayLines::Assign(std::string text) {
 
 const std::string& DisplayLines::CoreText() const {
     if (!coreTextKnown_) {
-        coreText_.clear();
-        coreText_.reserve(text_.size() + starts_.size() - 1);
-        const char* from = text_.data();
-        const char* const end = from + text_.size();
-        while (from < end) {
-            const void* found = std::memchr(from, '\n', std::size_t(end - from));
-            const char* lf = found ? static_cast<const char*>(found) : end;
-            coreText_.append(from, std::size_t(lf - from));
-            if (lf == end) break;
-            coreText_ += "\r\n";
-            from = lf + 1;
-        }
+        coreText_ = CrLfText(text_);
         coreTextKnown_ = true;
     }
     return coreText_;

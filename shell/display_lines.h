@@ -4,6 +4,8 @@
 // each line starts and how many columns it takes on screen. A shown matrix
 // runs to megabytes; an edit re-indexes only the lines it touches.
 
+#include "platform/line_breaks.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +14,6 @@ namespace zentabl {
 
 // A tab reaches the next multiple of this many columns.
 constexpr int kTabColumns = 8;
-
-// CR LF and a lone CR each become one LF.
-std::string LineFeedText(std::string_view text);
 
 class DisplayLines {
   public:

@@ -1,0 +1,65 @@
+#include "platform/line_breaks.h"
+
+#include <cstring>
+
+namespace {
+
+const char* Find(const char* from, const char* end, char c) {
+    return static_cast<const char*>(std::memchr(from, c, std::size_t(end - from)));
+}
+
+} // namespace
+
+// Only CR needs work: a lone LF is already one break.
+std::string LineFeedText(std::string_view text) {
+    std::string out(text.size(), '\0');
+    const char* from = text.data();
+    const char* const end = from + text.size();
+    char* to = out.data();
+    while (from < end) {
+        const char* found = Find(from, end, '\r');
+        const char* cr = found ? found : end;
+        std::memcpy(to, from, std::size_t(cr - from));
+        to += cr - from;
+        if (cr == end) break;
+        *to++ = '\n';
+        from = cr + 1;
+        if (from < end && *from == '\n') ++from;
+    }
+    out.resize(std::size_t(to - out.data()));
+    return out;
+}
+
+std::string CrLfText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const char* lf = Find(p, end, '\n');
+        if (!lf) lf = end;
+        const char* cr = Find(p, lf, '\r');
+        const char* brk = cr ? cr : lf;
+        out.append(p, brk);
+        if (brk == end) break;
+        out += "\r\n";
+        // A CR LF pair is one break.
+        p = brk + (cr && cr + 1 == lf ? 2 : 1);
+    }
+    return out;
+}
+
+// Each line is searched for a LF just after it was searched for its CR,
+// while it is still in the cache, so a long text is read from memory once.
+bool HasOnlyCrLf(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const char* cr = Find(p, end, '\r');
+        if (Find(p, cr ? cr : end, '\n')) return false;
+        if (!cr) break;
+        if (cr + 1 == end || cr[1] != '\n') return false;
+        p = cr + 2;
+    }
+    return true;
+}
