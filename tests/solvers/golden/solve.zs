@@ -71,6 +71,15 @@ solve gauss
 pick "Solve Ax = b"
 recall C
 show matrix
+recall D
+show matrix
+press Proc
+solve lu
+pick "Solve Ax = b"
+recall C
+show matrix
+recall D
+show matrix
 # Empty registers A and B.
 press CE
 store A
