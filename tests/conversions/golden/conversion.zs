@@ -47,6 +47,30 @@ show matrix
 convert "Volume" "gallons (US)" "liters"
 press Conv
 show matrix
+# Known factors, and Kelvin to Fahrenheit through both offsets.
+press Mode
+pick "Real"
+press CE
+type "1 0"
+press SE
+convert "Length" "meters" "feet"
+press Conv
+show matrix
+convert "Area" "acres" "hectares"
+press Conv
+show matrix
+convert "Time" "days" "hours"
+press Conv
+show matrix
+convert "Time" "years (tropical)" "days"
+press Conv
+show matrix
+convert "Volume" "gallons (UK)" "liters"
+press Conv
+show matrix
+convert "Temperature" "Deg Kelvin" "Deg Fahrenheit"
+press Conv
+show matrix
 # Without a matrix there is no dialog.
 press CE
 press Conv
