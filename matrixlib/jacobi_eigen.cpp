@@ -32,6 +32,16 @@ double OffDiagonalSquares(const View& a, int n, double scale) {
     return sum;
 }
 
+// x, y := c·x − s·y, s·x + c·y, element by element along two rows.
+void RotatePair(double* x, double* y, int n, double c, double s) {
+    for (int k = 0; k < n; ++k) {
+        const double xk = x[k];
+        const double yk = y[k];
+        x[k] = c * xk - s * yk;
+        y[k] = s * xk + c * yk;
+    }
+}
+
 // Rotation in the (p, q) plane that zeroes a(p, q) of the symmetric A, kept
 // exactly symmetric; the rotation also accumulates into V, held transposed
 // (vt). Rows p and q are updated in place and columns p and q receive the
@@ -57,12 +67,7 @@ void Rotate(const View& a, const View& vt, int n, int p, int q) {
     const double aqq1 = s * apq + c * aqq;
     double* const rowP = &a(p, 1);
     double* const rowQ = &a(q, 1);
-    for (int k = 0; k < n; ++k) {
-        const double x = rowP[k];
-        const double y = rowQ[k];
-        rowP[k] = c * x - s * y;
-        rowQ[k] = s * x + c * y;
-    }
+    RotatePair(rowP, rowQ, n, c, s);
     a(p, p) = c * app1 - s * aqp1;
     a(q, q) = s * apq1 + c * aqq1;
     a(p, q) = 0.0;
@@ -76,32 +81,25 @@ void Rotate(const View& a, const View& vt, int n, int p, int q) {
     mirror(1, p);
     mirror(p + 1, q);
     mirror(q + 1, n + 1);
-    double* const vp = &vt(p, 1);
-    double* const vq = &vt(q, 1);
-    for (int k = 0; k < n; ++k) {
-        const double x = vp[k];
-        const double y = vq[k];
-        vp[k] = c * x - s * y;
-        vq[k] = s * x + c * y;
-    }
+    RotatePair(&vt(p, 1), &vt(q, 1), n, c, s);
 }
 
-void SortAscending(ColumnVector& d, Matrix& V) {
+// Sorts the eigenvalues ascending and the eigenvectors, the rows of vt,
+// with them; V is vt turned back.
+void SortAscending(ColumnVector& d, const Matrix& vt, Matrix& V) {
     const int n = d.Nrows();
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 1);
     std::stable_sort(order.begin(), order.end(), [&d](int x, int y) { return d(x) < d(y); });
     ColumnVector ds(n);
-    Matrix Vs(n, n);
-    View vs(Vs);
-    View v(V);
+    Matrix sorted(n, n);
     for (int k = 1; k <= n; ++k) {
         ds(k) = d(order[k - 1]);
-        for (int i = 1; i <= n; ++i)
-            vs(i, k) = v(i, order[k - 1]);
+        const double* row = vt.Store() + static_cast<long>(order[k - 1] - 1) * n;
+        std::copy(row, row + n, sorted.Store() + static_cast<long>(k - 1) * n);
     }
     d = ds;
-    V = Vs;
+    V = sorted.t();
 }
 
 } // namespace
@@ -120,8 +118,10 @@ void jacobi(Matrix& A, ColumnVector& d, Matrix& V, int& nrot) {
         for (int q = p + 1; q <= n; ++q)
             a(q, p) = a(p, q);
     const bool composite = IsComposite(A) != 0;
-    // V = I is its own transpose; it is turned back once at the end.
-    View vt(V);
+    // The eigenvectors gather in the rows of `transposed`, turned back once
+    // at the end.
+    Matrix transposed = Identity(n);
+    View vt(transposed);
     // Rotations keep the Frobenius norm, so the largest element of the
     // input bounds every element met later.
     const double largest = MaxAbs(A);
@@ -155,7 +155,6 @@ void jacobi(Matrix& A, ColumnVector& d, Matrix& V, int& nrot) {
     }
     for (int k = 1; k <= n; ++k)
         d(k) = a(k, k);
-    V = V.t();
-    SortAscending(d, V);
+    SortAscending(d, transposed, V);
     if (composite) ArrangeCompositeEigenvectors(d, V);
 }
