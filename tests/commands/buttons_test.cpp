@@ -6,11 +6,8 @@
 #include <tuple>
 
 #include "commands/buttons.h"
-#include "tests/support/calculator_fixture.h"
 
 namespace {
-
-using ButtonsTest = CalculatorFixture;
 
 // Two keys on one place of the keypad would hide one of them in the window;
 // two rows with one id or caption would make one of them unreachable.
@@ -42,21 +39,6 @@ TEST(ButtonRows, EveryButtonHasATipOfItsOwn) {
         EXPECT_EQ(count, tip == "Digit" ? 10 : 1) << tip;
     EXPECT_NE(ToolTipText(IDC_DISPLAY), nullptr);
     EXPECT_EQ(ToolTipText(IDC_WIDTH_BOX), nullptr);
-}
-
-// Every key that types types what it shows.
-TEST_F(ButtonsTest, TypingKeysTypeTheirCaption) {
-    const std::map<std::string, std::string> typed = {{">", " "}, {"v", "\r\n"}};
-    for (const ButtonRow& button : CalculatorButtons()) {
-        const std::string caption = button.caption;
-        const bool types = caption.size() == 1 && caption != "<" && caption != "=";
-        if (!types) continue;
-        SCOPED_TRACE(caption);
-        calc.dlg.OnButton(IDC_CE);
-        calc.dlg.OnButton(button.id);
-        const auto special = typed.find(caption);
-        EXPECT_EQ(calc.display.Text(), special == typed.end() ? caption : special->second);
-    }
 }
 
 } // namespace

@@ -28,38 +28,6 @@ TEST(CommandGroups, NoGroupRepeatsARowText) {
     EXPECT_EQ(groups, 9);
 }
 
-// The multiply rows set the mode their text names, and the group's title and
-// the status line follow it.
-TEST_F(CommandListTest, MultiplyRowsSetTheModeTheyName) {
-    const struct {
-        const char* row;
-        MultiplyKind mode;
-        const char* status;
-    } cases[] = {
-        {"Kronecker", MultiplyKind::Kronecker, "Mult: Kron"},
-        {"Scalar", MultiplyKind::Scalar, "Mult: Scalar"},
-        {"Schurr", MultiplyKind::Schur, "Mult: Schurr"},
-        {"Matrix", MultiplyKind::Matrix, "Mult: Matrix"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.row);
-        ShowCommandList(calc.dlg, MultiplyMode);
-        calc.Pick(c.row);
-        EXPECT_EQ(calc.dlg.GetMultiplyMode(), c.mode);
-        EXPECT_EQ(calc.commandList.Text(), std::string(c.row) + " Multiply");
-        EXPECT_NE(calc.status.Caption().find(c.status), std::string::npos);
-    }
-}
-
-TEST_F(CommandListTest, ModeRowsSwitchRealAndComplex) {
-    calc.dlg.OnButton(IDC_MODE);
-    calc.Pick("Complex");
-    EXPECT_TRUE(calc.dlg.IsComplexMode());
-    EXPECT_EQ(calc.commandList.Text(), "   SET MODE");
-    calc.Pick("Real");
-    EXPECT_TRUE(calc.dlg.IsRealMode());
-}
-
 TEST_F(CommandListTest, UnknownTextRunsNothing) {
     SetCurrent(1, 1, {-3});
     ShowCommandList(calc.dlg, Procedures);
