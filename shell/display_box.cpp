@@ -97,10 +97,7 @@ void DisplayBox::SetText(const std::string& text) {
         verticalScrollBar()->setValue(0);
         horizontalScrollBar()->setValue(0);
     }
-    if (QAccessible::isActive()) {
-        QAccessibleTextUpdateEvent update(this, 0, replaced, toPlainText());
-        QAccessible::updateAccessibility(&update);
-    }
+    NotifyReplaced(0, replaced, lines_.Size());
 }
 
 void DisplayBox::Changed() {
@@ -122,11 +119,14 @@ void DisplayBox::ReplaceSelection(std::string text) {
         lines_.Replace(from, to, text);
     caret_ = anchor_ = from + length;
     keptColumn_ = -1;
-    if (QAccessible::isActive()) {
-        QAccessibleTextUpdateEvent update(this, from, replaced, TextBetween(from, from + length));
-        QAccessible::updateAccessibility(&update);
-    }
+    NotifyReplaced(from, replaced, length);
     Changed();
+}
+
+void DisplayBox::NotifyReplaced(int at, const QString& removed, int insertedLength) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleTextUpdateEvent update(this, at, removed, TextBetween(at, at + insertedLength));
+    QAccessible::updateAccessibility(&update);
 }
 
 void DisplayBox::SetForeColor(unsigned color) {
@@ -150,22 +150,19 @@ void DisplayBox::SelectRange(int anchor, int caret) {
     anchor_ = std::clamp(anchor, 0, lines_.Size());
     caret_ = std::clamp(caret, 0, lines_.Size());
     keptColumn_ = -1;
-    EnsureCaretVisible();
-    RestartBlink();
-    viewport()->update();
-    NotifyCaret();
+    CaretMoved();
 }
 
 void DisplayBox::PlaceCaret(int position, bool extend) {
     caret_ = std::clamp(position, 0, lines_.Size());
     if (!extend) anchor_ = caret_;
+    CaretMoved();
+}
+
+void DisplayBox::CaretMoved() {
     EnsureCaretVisible();
     RestartBlink();
     viewport()->update();
-    NotifyCaret();
-}
-
-void DisplayBox::NotifyCaret() {
     if (!QAccessible::isActive()) return;
     if (SelLength() > 0) {
         QAccessibleTextSelectionEvent selected(this, SelStart(), SelStart() + SelLength());
@@ -198,10 +195,12 @@ void DisplayBox::Copy() {
 }
 
 void DisplayBox::Cut() {
-    Quietly([&] {
-        Copy();
-        ReplaceSelection({});
-    });
+    Quietly([&] { CutSelection(); });
+}
+
+void DisplayBox::CutSelection() {
+    Copy();
+    ReplaceSelection({});
 }
 
 void DisplayBox::Paste() {
@@ -213,11 +212,9 @@ bool DisplayBox::CanPaste() const {
     return data && data->hasText() && !data->text().isEmpty();
 }
 
-bool DisplayBox::PasteFromClipboard() {
+void DisplayBox::PasteFromClipboard() {
     const QString text = QApplication::clipboard()->text();
-    if (text.isEmpty()) return false;
-    ReplaceSelection(BoxTextOf(text));
-    return true;
+    if (!text.isEmpty()) ReplaceSelection(BoxTextOf(text));
 }
 
 // The next blank-separated word, a number in a matrix, or the one before.
@@ -293,8 +290,7 @@ void DisplayBox::Apply(const DisplayKeyAction& action, const QKeyEvent& event) {
         Copy();
         break;
     case DisplayEdit::Cut:
-        Copy();
-        ReplaceSelection({});
+        CutSelection();
         break;
     case DisplayEdit::Paste:
         PasteFromClipboard();

@@ -89,14 +89,17 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     int Moved(int from, CaretMove move);
     void PlaceCaret(int position, bool extend);
     void SelectRange(int anchor, int caret);
-    bool PasteFromClipboard();
+    void PasteFromClipboard();
+    void CutSelection();
 
     void MeasureFont();
     int VisibleRows() const;
     void UpdateScrollRanges();
     void EnsureCaretVisible() { ScrollIntoView(caret_); }
-    // Tells assistive technology where the caret and the selection are.
-    void NotifyCaret();
+    // Shows the caret where it now is, and tells assistive technology.
+    void CaretMoved();
+    // Tells assistive technology what an edit replaced.
+    void NotifyReplaced(int at, const QString& removed, int insertedLength);
     int PositionAt(QPoint viewportPoint) const;
     void RestartBlink();
     void AcceptAsCopy(QDropEvent* event);
