@@ -32,6 +32,28 @@ answer ok
 input-escape
 pick "Reshape"
 show matrix
+answer ok
+input "0"
+answer ok
+pick "Reshape"
+answer ok
+input "-3"
+answer ok
+pick "Reshape"
+answer ok
+input "24"
+answer ok
+pick "Reshape"
+answer ok
+input "99999999999"
+answer ok
+pick "Reshape"
+show matrix
+# Back to two rows: the elements read back row by row.
+answer ok
+input "2"
+pick "Reshape"
+show matrix
 # Sorting.
 press CE
 type "3 1\n4 2"
@@ -142,6 +164,32 @@ pick "Row:Pivot"
 input "-1"
 answer ok
 pick "Row:Pivot"
+show matrix
+input "4"
+answer ok
+pick "Row:Pivot"
+input "-2147483648"
+answer ok
+pick "Row:Pivot"
+input "1"
+input "4"
+answer ok
+pick "Row:Add"
+input "4"
+input "2"
+answer ok
+pick "Row:Scalar Mult"
+input "99999999999999"
+input "2"
+answer ok
+pick "Row:Scalar Mult"
+input ""
+input "2"
+answer ok
+pick "Row:Scalar Mult"
+input "1"
+input-escape
+pick "Row:Swap"
 show matrix
 # Gauss elimination gives the reduced row echelon form; balancing leaves a
 # symmetric matrix alone.
