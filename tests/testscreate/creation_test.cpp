@@ -26,20 +26,14 @@ Matrix Create(ScriptedCalculator& calc, void (*creation)(CCalculatorDlg&),
     return calc.dlg.GetCurrentMatrix();
 }
 
+// Reflections and rotations on known angles are pinned by the creation
+// transcript, their properties by the library's tests.
 TEST_F(CreationTest, OrthogonalReflectionAndRotation) {
     // A wide current matrix is no reason to refuse: the new one is square.
     SetCurrent(1, 3, {1, 2, 3});
     const Matrix q = Create(calc, OnCreateOrthogonal, {"9"});
     ASSERT_EQ(q.Nrows(), 9);
     EXPECT_MATRIX_NEAR(q.t() * q, Eye(9), 1e-12);
-
-    const double t = 30 * 0.017453292522222223;
-    const Matrix f = Create(calc, OnCreateReflection, {"30"});
-    EXPECT_MATRIX_NEAR(f, Mat({{std::cos(t), std::sin(t)}, {std::sin(t), -std::cos(t)}}), 0.0);
-    EXPECT_MATRIX_NEAR(f * f, Eye(2), 1e-15);
-    const Matrix g = Create(calc, OnCreateRotation, {"-360"});
-    EXPECT_MATRIX_NEAR(g, Eye(2), 1e-8); // t is a little more than 2 pi
-    EXPECT_MATRIX_NEAR(g.t() * g, Eye(2), 1e-15);
 }
 
 TEST_F(CreationTest, RefusalsChangeNothing) {

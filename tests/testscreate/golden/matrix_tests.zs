@@ -151,6 +151,41 @@ input "b"
 input "B"
 pick "Compare"
 show
+# Elements must agree exactly: one unit in the last place differs, a NaN
+# equals a NaN. The second register is the current matrix afterwards.
+press CE
+type "1 2\n3 4.000000000000001"
+press SE
+store C
+press CE
+type "-1 10"
+press SE Proc
+pick "Element:Log10"
+store N
+press CE
+type "5 1"
+press SE
+store M
+press Test
+input "A"
+input "C"
+pick "Compare"
+input "N"
+input "N"
+pick "Compare"
+input "N"
+input "M"
+pick "Compare"
+show matrix
+# A missing first register, or one holding no matrix, is never compared.
+input "Q"
+pick "Compare"
+press CE
+store E
+type "1"
+press SE Test
+input "E"
+pick "Compare"
 # Complex mode.
 press Mode
 pick "Complex"
