@@ -35,14 +35,12 @@ TEST(FormatNumbers, ExponentFixedAndNonFinite) {
     EXPECT_EQ(FormatExponentField(1500, 12, 2), "   1.50e+003");
 }
 
+// ff, ffffffff and 255:255:255:255 are on show in the norms_radix transcript.
 TEST(FormatInteger, ItoaRadixesAndTheColonNotationAbove36) {
-    EXPECT_EQ(FormatInteger(255, 16), "ff");
-    EXPECT_EQ(FormatInteger(-1, 16), "ffffffff");
     EXPECT_EQ(FormatInteger(8, 8), "10");
     EXPECT_EQ(FormatInteger(std::numeric_limits<std::int32_t>::min(), 10), "-2147483648");
     EXPECT_EQ(FormatInteger(7, 200), "7");
     EXPECT_EQ(FormatInteger(255, 100), "2:55");
-    EXPECT_EQ(FormatInteger(-1, 256), "255:255:255:255");
     EXPECT_EQ(TruncateToInt32(1e10), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(TruncateToInt32(-kInf), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(TruncateToInt32(std::nan("")), 0);
