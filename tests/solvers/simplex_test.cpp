@@ -115,37 +115,31 @@ std::optional<double> BestVertex(const Problem& p) {
 
 } // namespace
 
+// Mixed kinds, nothing to gain and infeasible problems are decided by the
+// random problems below; here what those never draw: no <= row at all, and a
+// degenerate problem that cycles without a safeguard.
 TEST(Simplex, TextbookProblemsReachTheirKnownOptima) {
     struct Case {
         const char* name;
         Problem problem;
-        SimplexOutcome outcome;
         double z;
         std::vector<double> x;
     };
     const Case cases[] = {
-        {"nothing to gain", {{-1, -2}, {{{1, 1}, Le, 4}}}, SimplexOutcome::Optimal, 0, {0, 0}},
         {"only >=, a minimum as a maximum",
          {{-2, -3}, {{{1, 1}, Ge, 4}, {{1, 3}, Ge, 6}}},
-         SimplexOutcome::Optimal, -9, {3, 1}},
-        {"only =", {{1, 2, 3}, {{{1, 1, 1}, Eq, 6}, {{1, -1, 0}, Eq, 0}}}, SimplexOutcome::Optimal, 18,
-         {0, 0, 6}},
-        {"mixed kinds",
-         {{1, 1, 3, -0.5}, {{{1, 0, 2, 0}, Le, 740}, {{0, 2, 0, -7}, Le, 0}, {{0, 1, -1, 2}, Ge, 0.5},
-                            {{1, 1, 1, 1}, Eq, 9}}},
-         SimplexOutcome::Optimal, 17.025, {0, 3.325, 4.725, 0.95}},
-        {"infeasible equality", {{1}, {{{1}, Le, 1}, {{1}, Eq, 3}}}, SimplexOutcome::Infeasible, 0, {}},
-        // Beale's problem, which cycles under the largest-coefficient rule
-        // without a safeguard.
+         -9,
+         {3, 1}},
+        {"only =", {{1, 2, 3}, {{{1, 1, 1}, Eq, 6}, {{1, -1, 0}, Eq, 0}}}, 18, {0, 0, 6}},
         {"degenerate (Beale)",
          {{0.75, -20, 0.5, -6},
           {{{0.25, -8, -1, 9}, Le, 0}, {{0.5, -12, -0.5, 3}, Le, 0}, {{0, 0, 1, 0}, Le, 1}}},
-         SimplexOutcome::Optimal, 1.25, {1, 0, 1, 0}},
+         1.25,
+         {1, 0, 1, 0}},
     };
     for (const Case& c : cases) {
         const Solution s = Solve(c.problem);
-        EXPECT_EQ(s.outcome, c.outcome) << c.name;
-        if (c.outcome != SimplexOutcome::Optimal) continue;
+        EXPECT_EQ(s.outcome, SimplexOutcome::Optimal) << c.name;
         EXPECT_NEAR(s.z, c.z, 1e-9) << c.name;
         for (std::size_t k = 0; k < c.x.size(); ++k)
             EXPECT_NEAR(s.x[k], c.x[k], 1e-9) << c.name << " x" << k + 1;
