@@ -1,36 +1,6 @@
 #include "tests/support/calculator_fixture.h"
 
-#include <cmath>
-
 using CalculatorTest = CalculatorFixture;
-
-namespace {
-
-constexpr char kNoBoxes[] = "";
-
-} // namespace
-
-TEST_F(CalculatorTest, NearlySingularMatrixIsSingularForInverseAndDivision) {
-    // The last pivot, 4.4e-16, is below the rule's 2·eps·4: the inverse
-    // would be made of rounding errors.
-    const char* nearlySingular = "1 2\n2 4.000000000000001";
-    const std::string singular =
-        "message \"Error\" \"Singular Matrix\" icon=none buttons=ok -> ok\n";
-    Set(nearlySingular);
-    Press({"Inv"});
-    EXPECT_EQ(TakeTranscript(), singular);
-    EXPECT_EQ(CurrentRows(), (ElementRows{{1, 2}, {2, 4.000000000000001}}));
-    Set("1 0\n0 1");
-    Press({"Div"});
-    Set(nearlySingular);
-    Press({"="});
-    EXPECT_EQ(TakeTranscript(), singular);
-    // det = 1e-400 underflows a double, yet the matrix is easily inverted.
-    calc.dlg.SetCurrentMatrix(NEWMAT::IdentityMatrix(40) * 1e-10);
-    Press({"Inv"});
-    EXPECT_EQ(TakeTranscript(), kNoBoxes);
-    EXPECT_NEAR(calc.dlg.GetCurrentMatrix()(40, 40), 1e10, 1.0);
-}
 
 TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {
     calc.dlg.RunCommand([] {
@@ -39,10 +9,15 @@ TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {
         NEWMAT::Matrix inverse = singular.i();
     });
     calc.dlg.RunCommand([] { throw std::bad_alloc(); });
+    calc.host.SetEvaluatorProgram("/nonexistent-zentabl/zteval");
+    Set("1");
+    calc.dlg.OnButton(IDC_PARSE); // Parse that cannot start
     EXPECT_EQ(TakeTranscript(),
               "message \"Error\" \"Matrix is singular\" icon=stop buttons=ok -> ok\n"
               "message \"Error\" \"Not enough memory for this operation\" icon=stop "
-              "buttons=ok -> ok\n");
+              "buttons=ok -> ok\n"
+              "message \"System Error\" \"Error = 2\" icon=stop buttons=ok -> ok\n");
+    EXPECT_EQ(calc.dlg.GetCurrentMatrix().AsScalar(), 1.0);
 }
 
 TEST_F(CalculatorTest, ButtonsShowTheWaitCursorForTheirWholeRun) {
@@ -52,8 +27,24 @@ TEST_F(CalculatorTest, ButtonsShowTheWaitCursorForTheirWholeRun) {
                              depthWhileAsked = calc.host.WaitCursorDepth();
                              return "3";
                          }});
-    Press({"Pow"});
+    calc.dlg.OnButton(IDC_POW);
     EXPECT_EQ(depthWhileAsked, 1);
     EXPECT_EQ(calc.host.WaitCursorDepth(), 0);
-    EXPECT_EQ(CurrentRows(), (ElementRows{{8}}));
+    EXPECT_EQ(calc.dlg.GetCurrentMatrix().AsScalar(), 8.0);
+}
+
+// The focus parks on the caption only while a matrix is set; a mouse-up on
+// the display returns to editing, the right button also opening the popup.
+TEST_F(CalculatorTest, MouseAndFocusFollowTheEntryState) {
+    Set("1");
+    calc.dlg.OnBoxMouseMove(IDC_DECIMAL_BOX);
+    EXPECT_EQ(calc.host.Focus(), IDC_OPTIONS_CAPTION);
+    calc.dlg.OnDisplayMouseUp(1, 3, 4);
+    EXPECT_EQ(calc.display.ForeColor(), kEditingColor);
+    EXPECT_FALSE(calc.host.LastPopupMenu().has_value());
+    calc.dlg.OnBoxMouseMove(IDC_WIDTH_BOX);
+    EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
+    calc.dlg.OnDisplayMouseUp(2, 3, 4);
+    ASSERT_TRUE(calc.host.LastPopupMenu().has_value());
+    EXPECT_EQ(calc.host.LastPopupMenu()->items.front().text, "&Undo");
 }

@@ -44,21 +44,18 @@ class CalculatorWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void keypadMatrixAndTheCommandList();
-    void formatMenuAndDecimalArrowsReformatASetMatrix();
-    void toolTipsComeFromTheCoreAndCanBeSwitchedOff();
+    void keypadListFormatsAndTips();
     void dropOntoDisplay_data();
     void dropOntoDisplay();
     void pastedThousandSquareIsSetAndShownQuickly();
     void displayTextFollowsEveryChange();
     void textCrossesBetweenCoreAndBoxes();
     void keyboardSessionWithOperatorTypoAndEscape();
-    void typingOverACueStartsTheSecondOperand_data();
     void typingOverACueStartsTheSecondOperand();
     void desktopKeysMenusAndTheEditPopup();
 };
 
-void CalculatorWindowTest::keypadMatrixAndTheCommandList() {
+void CalculatorWindowTest::keypadListFormatsAndTips() {
     WindowFixture f;
     QCOMPARE(f.Window().Status().text(), QStringLiteral("Mode: Real        Mult: Matrix  Rdx:10"));
     QCOMPARE(QApplication::focusWidget(), &f.Display());
@@ -85,11 +82,7 @@ void CalculatorWindowTest::keypadMatrixAndTheCommandList() {
     QVERIFY(list.view()->isVisible());
     list.hidePopup();
     QCOMPARE(QDir().entryList({QStringLiteral("Reg*")}), QStringList{"RegA"});
-}
 
-void CalculatorWindowTest::formatMenuAndDecimalArrowsReformatASetMatrix() {
-    WindowFixture f;
-    f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
     // The check marks of Default, Fixed Point and Exponential as shown.
     QList<bool> checked;
     f.Answers().Next([&](QWidget* box) {
@@ -112,10 +105,7 @@ void CalculatorWindowTest::formatMenuAndDecimalArrowsReformatASetMatrix() {
     f.Click(QStringLiteral("CE 1 > 2"));
     decimals->upArrow()->click();
     QCOMPARE(f.DisplayText(), QStringLiteral("1 2"));
-}
 
-void CalculatorWindowTest::toolTipsComeFromTheCoreAndCanBeSwitchedOff() {
-    WindowFixture f;
     QWidget* seven = f.Window().Button(ButtonIdForCaption("7"));
     auto hover = [&] {
         QToolTip::hideText();
@@ -329,34 +319,26 @@ void CalculatorWindowTest::keyboardSessionWithOperatorTypoAndEscape() {
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
-void CalculatorWindowTest::typingOverACueStartsTheSecondOperand_data() {
-    QTest::addColumn<int>("operation");
-    QTest::addColumn<QString>("cue");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("Sub") << int(PendingOperation::Subtract) << QStringLiteral("\n\t-")
-                         << QStringLiteral("-4.00    -4.00\n");
-    // A cue of several lines, clicked in its middle.
-    QTest::newRow("Concat Horiz")
-        << int(PendingOperation::ConcatHorizontal)
-        << QStringLiteral("\n\tSelect matrix to concatenate.\r\n\tUse Recall to get a new "
-                          "matrix\r\n\tor '=' to use original.")
-        << QStringLiteral("1.00    2.00    5.00    6.00\n");
-}
-
+// The Sub cue and a cue of several lines, clicked in its middle.
 void CalculatorWindowTest::typingOverACueStartsTheSecondOperand() {
-    QFETCH(int, operation);
-    QFETCH(QString, cue);
-    WindowFixture f;
-    f.Click(QStringLiteral("1 > 2 SE"));
-    CCalculatorDlg& dlg = f.Window().Dialog();
-    dlg.RunCommand(
-        [&] { dlg.BeginTwoOperand(PendingOperation(operation), cue.toStdString().c_str()); });
-    QVERIFY(f.DisplayText().contains(QLatin1Char('\t')));
-    QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(60, 30));
-    QTest::keyClicks(&f.Display(), QStringLiteral("5 6"));
-    QCOMPARE(f.DisplayText(), QStringLiteral("5 6"));
-    f.Click(QStringLiteral("SE ="));
-    QTEST(f.DisplayText(), "result");
+    const std::pair<PendingOperation, const char*> cues[] = {
+        {PendingOperation::Subtract, "\n\t-"},
+        {PendingOperation::ConcatHorizontal, "\n\tSelect matrix to concatenate.\r\n\tUse Recall "
+                                             "to get a new matrix\r\n\tor '=' to use original."}};
+    for (const auto& [operation, cue] : cues) {
+        WindowFixture f;
+        f.Click(QStringLiteral("1 > 2 SE"));
+        CCalculatorDlg& dlg = f.Window().Dialog();
+        dlg.RunCommand([&] { dlg.BeginTwoOperand(operation, cue); });
+        QVERIFY(f.DisplayText().contains(QLatin1Char('\t')));
+        QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(60, 30));
+        QTest::keyClicks(&f.Display(), QStringLiteral("5 6"));
+        QCOMPARE(f.DisplayText(), QStringLiteral("5 6"));
+        f.Click(QStringLiteral("SE ="));
+        QCOMPARE(f.DisplayText(), operation == PendingOperation::Subtract
+                                      ? QStringLiteral("-4.00    -4.00\n")
+                                      : QStringLiteral("1.00    2.00    5.00    6.00\n"));
+    }
 }
 
 void CalculatorWindowTest::desktopKeysMenusAndTheEditPopup() {
@@ -422,12 +404,15 @@ void CalculatorWindowTest::desktopKeysMenusAndTheEditPopup() {
     QTest::keyClick(display, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f.DisplayText(), QStringLiteral(" -1.00    10.00\n100.00     2.00\n"));
 
+    // Help, and Exit, which closes the help with the window.
     QTest::keyClick(display, Qt::Key_F1);
-    QVERIFY(f.Window().Host().Help() && f.Window().Host().Help()->isVisible());
+    zentabl::HelpWindow* help = f.Window().Host().Help();
+    QVERIFY(help && help->isVisible());
+    QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("Entering a matrix")));
     f.Window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
     QTest::keyClick(display, Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(!f.Window().isVisible());
+    QVERIFY(!f.Window().isVisible() && !help->isVisible());
 }
 
 QTEST_MAIN(CalculatorWindowTest)

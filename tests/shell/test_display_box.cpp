@@ -18,15 +18,9 @@ namespace {
 // A matrix-like text: `rows` lines of `columns` numbers "r.c".
 std::string WideText(int rows, int columns) {
     std::string text;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            if (c > 0) text += ' ';
-            text += std::to_string(r);
-            text += '.';
-            text += char('0' + c % 10);
-        }
-        text += "\r\n";
-    }
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            text += std::to_string(r) + '.' + char('0' + c % 10) + (c + 1 < columns ? " " : "\r\n");
     return text;
 }
 

@@ -54,10 +54,6 @@ void ChooseFile(QWidget* box, const QString& path) {
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
 }
 
-void Choose(WindowFixture& f, int commandId) {
-    MenuItem(f.Window().menuBar(), commandId)->trigger();
-}
-
 QString PdfText(const QString& path) {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
@@ -78,7 +74,7 @@ void DocumentsWindowTest::savesAndOpensThroughTheFileDialogs() {
     const QString path = home + QStringLiteral("/docs/m.mtx");
     f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
     f.Answers().Next([&](QWidget* box) { ChooseFile(box, home + QStringLiteral("/docs/m")); });
-    Choose(f, ID_FILE_SAVE_AS);
+    MenuItem(f.Window().menuBar(), ID_FILE_SAVE_AS)->trigger();
     QCOMPARE(f.Window().windowTitle(), QStringLiteral(" Zentabl - m.mtx"));
     QVERIFY(QFile::exists(path));
     QCOMPARE(QDir::currentPath(), home);
@@ -90,7 +86,7 @@ void DocumentsWindowTest::savesAndOpensThroughTheFileDialogs() {
         QVERIFY(question->text().contains(QStringLiteral("m.mtx")));
         ClickButton(box, QStringLiteral("Yes"));
     });
-    Choose(f, ID_FILE_SAVE_AS);
+    MenuItem(f.Window().menuBar(), ID_FILE_SAVE_AS)->trigger();
 
     f.Window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
@@ -123,7 +119,7 @@ void DocumentsWindowTest::printsEveryElementToAPdf() {
         QCOMPARE(box->windowTitle(), QStringLiteral("Print status"));
         ClickButton(box, QStringLiteral("OK"));
     });
-    Choose(f, ID_FILE_PRINT);
+    MenuItem(f.Window().menuBar(), ID_FILE_PRINT)->trigger();
     QStringList words =
         PdfText(pdf).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     const qsizetype headings = words.removeAll(QStringLiteral("big.mtx"));

@@ -1,10 +1,9 @@
-// The Qt host's boxes and windows: message boxes, the prompt box, the splash,
-// the About box and the help window.
+// The Qt host's boxes and windows: message boxes, the prompt box, the splash
+// and the About box.
 
 #include "window_fixture.h"
 
 #include "commands/menu_tables.h"
-#include "shell/help_window.h"
 #include "shell/qt_host.h"
 #include "shell/splash_window.h"
 #include "shell/version.h"
@@ -20,7 +19,7 @@ class HostDialogsTest : public QObject {
     void messageBoxCarriesCaptionTextIconAndButtons();
     void promptBoxAnswersOrEndsTheCommand();
     void splashShowsForItsTimeOrUntilAKey();
-    void aboutBoxHelpAndExitFromTheMenuBar();
+    void aboutBoxFromTheMenuBar();
 };
 
 void HostDialogsTest::messageBoxCarriesCaptionTextIconAndButtons_data() {
@@ -116,9 +115,8 @@ void HostDialogsTest::splashShowsForItsTimeOrUntilAKey() {
     QCOMPARE(second.Display().toPlainText(), QString());
 }
 
-void HostDialogsTest::aboutBoxHelpAndExitFromTheMenuBar() {
+void HostDialogsTest::aboutBoxFromTheMenuBar() {
     WindowFixture f;
-    QMenuBar* bar = f.Window().menuBar();
     QString about; // caption and texts
     f.Answers().Next([&](QWidget* box) {
         about = box->windowTitle();
@@ -126,17 +124,9 @@ void HostDialogsTest::aboutBoxHelpAndExitFromTheMenuBar() {
             about += label->text();
         ClickButton(box, QStringLiteral("OK"));
     });
-    MenuItem(bar, ID_HELP_ABOUT)->trigger();
+    MenuItem(f.Window().menuBar(), ID_HELP_ABOUT)->trigger();
     QVERIFY(about.startsWith(QStringLiteral("About Zentabl")));
     QVERIFY(about.contains(zentabl::ProgramVersion()));
-
-    MenuItem(bar, ID_HELP_CONTENTS)->trigger();
-    zentabl::HelpWindow* help = f.Window().Host().Help();
-    QVERIFY(help && help->isVisible());
-    QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("Entering a matrix")));
-    // Exit closes the window, and the help goes with it.
-    MenuItem(bar, ID_APP_EXIT)->trigger();
-    QVERIFY(!f.Window().isVisible() && !help->isVisible());
 }
 
 QTEST_MAIN(HostDialogsTest)

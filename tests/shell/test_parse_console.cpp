@@ -25,11 +25,6 @@ void Type(zentabl::ParseConsole* console, const QString& line) {
     QTest::keyClick(console->input(), Qt::Key_Return);
 }
 
-void Press(QWidget* target, std::initializer_list<Qt::Key> keys) {
-    for (Qt::Key key : keys)
-        QTest::keyClick(target, key);
-}
-
 bool Shows(zentabl::ParseConsole* console, const QString& text) {
     return QTest::qWaitFor([&] { return console->output()->toPlainText().contains(text); }, 10000);
 }
@@ -94,11 +89,12 @@ void ParseConsoleTest::typedLinesComeBackAndLongRowsStayWhole() {
         QVERIFY(console->output()->horizontalScrollBar()->maximum() > 0);
 
         QTest::keyClicks(input, QStringLiteral("draft"));
-        Press(input, {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}); // the third finds nothing older
+        // The third Up finds nothing older.
+        QTest::keySequence(input, QKeySequence(Qt::Key_Up, Qt::Key_Up, Qt::Key_Up));
         QCOMPARE(input->text(), QStringLiteral("6 * 7"));
-        Press(input, {Qt::Key_Down, Qt::Key_Down});
+        QTest::keySequence(input, QKeySequence(Qt::Key_Down, Qt::Key_Down));
         QCOMPARE(input->text(), QStringLiteral("draft"));
-        Press(input, {Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
+        QTest::keySequence(input, QKeySequence(Qt::Key_Up, Qt::Key_Up, Qt::Key_Return));
         QTRY_COMPARE(console->output()->toPlainText().count(QStringLiteral("42.0000")), 2);
         Type(console, QStringLiteral("C = L + L"));
         QVERIFY(Shows(console, QStringLiteral("200.0000")));

@@ -1,7 +1,7 @@
 #pragma once
 // A scripted calculator in a scratch working directory of its own, with the
-// helpers tests drive it by: buttons pressed by caption, keys typed, rows
-// set, the transcript of what the host showed.
+// helpers tests drive it by: a matrix typed and set, or set directly, and
+// the transcript of what the host showed.
 
 #include <gtest/gtest.h>
 #include <newmat.h>
@@ -9,7 +9,6 @@
 #include <initializer_list>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "commands/buttons.h"
 #include "scripting/scripted_calculator.h"
@@ -17,26 +16,12 @@
 
 class CalculatorFixture : public ::testing::Test {
   protected:
-    using ElementRows = std::vector<std::vector<double>>;
-
-    void Press(std::initializer_list<const char*> captions) {
-        for (const char* caption : captions) {
-            const int id = ButtonIdForCaption(caption);
-            ASSERT_NE(id, 0) << caption;
-            calc.dlg.OnButton(id);
-        }
-    }
-
-    void Type(const std::string& text) {
-        for (const char key : text)
-            calc.Type(key);
-    }
-
     // Types the text and presses SE.
     void Set(const std::string& text) {
-        Press({"CE"});
-        Type(text);
-        Press({"SE"});
+        calc.dlg.OnButton(IDC_CE);
+        for (const char key : text)
+            calc.Type(key);
+        calc.dlg.OnButton(IDC_SE);
     }
 
     // Makes the matrix current and shows it, as SE would.
@@ -58,16 +43,6 @@ class CalculatorFixture : public ::testing::Test {
         std::string text = transcript.str();
         transcript.str("");
         return text;
-    }
-
-    // The current matrix, row by row.
-    ElementRows CurrentRows() {
-        const NEWMAT::Matrix m = calc.dlg.GetCurrentMatrix();
-        ElementRows rows(m.Nrows());
-        for (int i = 1; i <= m.Nrows(); ++i)
-            for (int j = 1; j <= m.Ncols(); ++j)
-                rows[i - 1].push_back(m(i, j));
-        return rows;
     }
 
     ScratchDirectory scratch{ScratchDirectory::Enter};

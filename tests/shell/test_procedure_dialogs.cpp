@@ -1,4 +1,5 @@
-// The conversion dialog and the machine-arithmetic report in the window.
+// The procedures' own dialogs in the window: unit conversion, the
+// machine-arithmetic report and the linear-system dialog.
 
 #include "window_fixture.h"
 
@@ -6,16 +7,18 @@
 #include "shell/help_window.h"
 #include "shell/machine_float_dialog.h"
 #include "shell/qt_host.h"
+#include "shell/solve_dialog.h"
 
 #include <QTest>
 #include <QtWidgets>
 
-class ConversionDialogsTest : public QObject {
+class ProcedureDialogsTest : public QObject {
     Q_OBJECT
 
   private slots:
     void categoryRefillsTheUnitBoxesAndOnlyOkConverts();
     void machineReportShowsThirteenLinesAndHelp();
+    void dialogSolvesOnlyWithAMethodAndOk();
 };
 
 namespace {
@@ -35,7 +38,7 @@ void TypeInto(QComboBox* box, const QString& text) {
 
 } // namespace
 
-void ConversionDialogsTest::categoryRefillsTheUnitBoxesAndOnlyOkConverts() {
+void ProcedureDialogsTest::categoryRefillsTheUnitBoxesAndOnlyOkConverts() {
     WindowFixture f;
     f.Click(QStringLiteral("1 > 2 SE"));
     f.Answers().Next([&](QWidget* box) {
@@ -90,7 +93,7 @@ void ConversionDialogsTest::categoryRefillsTheUnitBoxesAndOnlyOkConverts() {
     QCOMPARE(f.DisplayText(), QStringLiteral("18.29    36.58\n"));
 }
 
-void ConversionDialogsTest::machineReportShowsThirteenLinesAndHelp() {
+void ProcedureDialogsTest::machineReportShowsThirteenLinesAndHelp() {
     WindowFixture f;
     f.Click(QStringLiteral("1 SE Proc"));
     QString report;
@@ -108,5 +111,43 @@ void ConversionDialogsTest::machineReportShowsThirteenLinesAndHelp() {
     QVERIFY(f.Window().Host().Help() && f.Window().Host().Help()->isVisible());
 }
 
-QTEST_MAIN(ConversionDialogsTest)
-#include "test_conversion_dialogs.moc"
+void ProcedureDialogsTest::dialogSolvesOnlyWithAMethodAndOk() {
+    WindowFixture f;
+    f.Click(QStringLiteral("2 > 1 v 1 > 3 SE Store"));
+    QVERIFY(f.Pick(QStringLiteral("           A")));
+    f.Click(QStringLiteral("CE 3 v 4 SE Store"));
+    QVERIFY(f.Pick(QStringLiteral("           B")));
+    const auto solve = [&](ModalAnswers::Answer answer) {
+        f.Click(QStringLiteral("CE 7 SE Proc"));
+        f.Answers().Next(std::move(answer));
+        QVERIFY(f.Pick(QStringLiteral("Solve Ax = b")));
+    };
+    // Cancel, and OK with neither method chosen, solve nothing.
+    solve([](QWidget* box) {
+        QTest::mouseClick(dynamic_cast<zentabl::SolveDialog&>(*box).gaussJordanButton(),
+                          Qt::LeftButton);
+        ClickButton(box, QStringLiteral("Cancel"));
+    });
+    QCOMPARE(f.DisplayText(), QStringLiteral("7.00\n"));
+    solve([](QWidget* box) { ClickButton(box, QStringLiteral("OK")); });
+    QCOMPARE(f.DisplayText(), QStringLiteral("7.00\n"));
+
+    QStringList lines;
+    solve([&](QWidget* box) {
+        auto* dialog = dynamic_cast<zentabl::SolveDialog*>(box);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(),
+                 QStringLiteral("           Solve the Linear System  A x = b   "));
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            lines << label->text();
+        QVERIFY(!dialog->gaussJordanButton()->isChecked() && !dialog->luButton()->isChecked());
+        QTest::mouseClick(dialog->luButton(), Qt::LeftButton);
+        ClickButton(box, QStringLiteral("OK"));
+    });
+    QCOMPARE(lines.size(), 12);
+    QCOMPARE(lines.first(), QStringLiteral("To solve the linear system  A x =  b :"));
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00\n1.00\n"));
+}
+
+QTEST_MAIN(ProcedureDialogsTest)
+#include "test_procedure_dialogs.moc"
