@@ -18,15 +18,11 @@ using NEWMAT::RowVector;
 using Cplx = std::complex<double>;
 
 inline Matrix Mat(std::initializer_list<std::initializer_list<double>> rows) {
-    const int r = static_cast<int>(rows.size());
-    Matrix m(r, r > 0 ? static_cast<int>(rows.begin()->size()) : 0);
-    int i = 1;
-    for (const auto& row : rows) {
-        int j = 1;
+    Matrix m(int(rows.size()), rows.size() > 0 ? int(rows.begin()->size()) : 0);
+    int k = 0;
+    for (const auto& row : rows)
         for (double v : row)
-            m(i, j++) = v;
-        ++i;
-    }
+            m(k / m.Ncols() + 1, k % m.Ncols() + 1) = v, ++k;
     return m;
 }
 

@@ -1,9 +1,10 @@
 #include "tests/matrixlib/matrix_checks.h"
 
+// The rank of a wide matrix and the norms of [3 4] and [1 2; 3 4] are pinned
+// by the matrix_tests and norms_radix transcripts.
 TEST(Measures, RankCountsSignificantSingularValues) {
     EXPECT_EQ(Rank(Matrix()), 0);
     EXPECT_EQ(Rank(Eye(3) * 0.0), 0);
-    EXPECT_EQ(Rank(Mat({{1, 2, 3}, {2, 4, 6}})), 1);   // wide
     EXPECT_EQ(Rank(Mat({{1, 2}, {2, 4}, {3, 7}})), 2); // tall
     EXPECT_EQ(Rank(Hilbert(10, 10)), 10);
     EXPECT_THROW(Rank(Mat({{1, NAN}})), ztmath::MathError);
@@ -39,11 +40,9 @@ TEST(Measures, ConditionNumberAndItsSentinels) {
 
 TEST(Measures, TraceNormAndDotProduct) {
     EXPECT_DOUBLE_EQ(Tr(Mat({{1, 2, 3}, {4, 5, 6}})), 6.0);
-    EXPECT_DOUBLE_EQ(RNorm(Mat({{3, 4}})), 5.0);
     EXPECT_DOUBLE_EQ(RNorm(Mat({{3e200}, {4e200}})), 5e200);  // squares would overflow
     EXPECT_DOUBLE_EQ(RNorm(Mat({{3e-200, 4e-200}})), 5e-200); // and underflow
     EXPECT_DOUBLE_EQ(RNorm(Matrix()), 0.0);
-    EXPECT_DOUBLE_EQ(RNorm(Mat({{1, 2}, {3, 4}})), std::sqrt(30.0)); // Frobenius
     EXPECT_DOUBLE_EQ(VectorDotProd(Mat({{1, 2, 3}}), Mat({{4}, {5}, {6}})), 32.0);
     EXPECT_THROW(VectorDotProd(Mat({{1, 2}}), Mat({{1, 2, 3}})), ztmath::MathError);
 }
