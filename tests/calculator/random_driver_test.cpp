@@ -83,16 +83,15 @@ class RandomDriverTest : public CalculatorFixture, public ::testing::WithParamIn
 
     // Types a small random matrix (pairs in complex mode) and presses SE.
     std::string EnterMatrix() {
-        const int rows = 1 + Below(4);
-        const int columns = 1 + Below(4);
         std::string text;
-        for (int i = 0; i < rows; ++i, text += '\n')
-            for (int j = 0; j < columns; ++j) {
+        const int columns = Below(4);
+        for (int i = Below(4); i >= 0; --i, text += '\n')
+            for (int j = columns; j >= 0; --j) {
                 const std::string number = std::to_string(Below(21) - 10);
                 text += calc.dlg.IsComplexMode() ? "(" + number + ", 1) " : number + " ";
             }
         Set(text);
-        return "matrix " + std::to_string(rows) + "x" + std::to_string(columns);
+        return "matrix " + text;
     }
 
     std::mt19937 random_{GetParam()};

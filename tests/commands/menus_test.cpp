@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "commands/command_dispatch.h"
@@ -52,7 +51,7 @@ TEST_F(MenusTest, EveryNumberedFormatItemRunsItsChoice) {
 }
 
 // Each id belongs to one popup only, so choosing it runs one thing.
-TEST(MenuTables, NoCommandIdIsUsedTwice) {
+TEST_F(MenusTest, NoCommandIdIsUsedTwice) {
     std::set<int> seen;
     std::function<void(const std::vector<PopupMenuItem>&)> collect =
         [&](const std::vector<PopupMenuItem>& items) {
@@ -63,8 +62,6 @@ TEST(MenuTables, NoCommandIdIsUsedTwice) {
                 collect(item.submenu);
             }
         };
-    std::ostringstream transcript;
-    ScriptedCalculator calc{transcript};
     for (const int resource : {IDR_FORMAT_MENU, IDR_CONSTANTS_MENU, IDR_EDIT_MENU, IDR_MENU_BAR})
         collect(BuildMenu(*FindMenu(resource), calc.dlg).items);
     EXPECT_EQ(seen.size(), 1u + 16 + 16 + 13 + 15 + 6 + 9);

@@ -6,43 +6,33 @@
 #include "evaluator/line_input.h"
 
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/ioctl.h>
+#include <pty.h>
 #include <unistd.h>
 
 namespace {
 
-class PseudoTerminal {
-  public:
+struct PseudoTerminal {
     PseudoTerminal() {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
-        const int slave = open(ptsname(master_), O_RDWR | O_NOCTTY);
-        if (slave < 0) return;
         winsize size{};
         size.ws_row = 24;
         size.ws_col = 80;
-        ioctl(slave, TIOCSWINSZ, &size);
+        int slave = -1;
+        if (openpty(&master, &slave, nullptr, nullptr, &size) != 0) return;
         in = fdopen(slave, "r");
         out = fdopen(dup(slave), "w");
     }
     ~PseudoTerminal() {
         if (in) std::fclose(in);
         if (out) std::fclose(out);
-        if (master_ >= 0) close(master_);
+        if (master >= 0) close(master);
     }
-    PseudoTerminal(const PseudoTerminal&) = delete;
-    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
-
     void Type(const std::string& keys) const {
-        ASSERT_EQ(write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+        ASSERT_EQ(write(master, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
     }
 
+    int master = -1;
     FILE* in = nullptr;
     FILE* out = nullptr;
-
-  private:
-    int master_ = -1;
 };
 
 std::size_t Count(const std::string& text, const std::string& part) {

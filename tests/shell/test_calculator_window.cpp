@@ -305,11 +305,12 @@ void CalculatorWindowTest::keyboardSessionWithOperatorTypoAndEscape() {
     click("SE");
     QCOMPARE(f.DisplayText(), QStringLiteral("1.00    2.00    3.00    4.00\n"));
 
-    // Escape at Pow's prompt: nothing changes. The pointer is an arrow
+    // Escape at Pow's prompt, an exponent typed: nothing changes. The pointer is an arrow
     // while the box waits, and no wait cursor is left behind.
     Qt::CursorShape whileAsked = Qt::BlankCursor;
     f.Answers().Next([&](QWidget* box) {
         if (const QCursor* cursor = QApplication::overrideCursor()) whileAsked = cursor->shape();
+        QTest::keyClicks(box->findChild<QLineEdit*>(), QStringLiteral("3"));
         QTest::keyClick(box->findChild<QLineEdit*>(), Qt::Key_Escape);
     });
     click("Trn");

@@ -130,3 +130,11 @@ pick "Complex"
 show
 pick "Real"
 show
+# A prompt reads the number at the start of the answer.
+press CE
+type "1 2\n3 4"
+input "2x"
+input "2.5e1x"
+press SE Proc
+pick "Row:Scalar Mult"
+show matrix
