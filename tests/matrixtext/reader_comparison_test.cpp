@@ -1,6 +1,7 @@
 // The single-pass entry reader and the integer fast path of the fixed
 // format against the implementations they replaced (reference_text.h),
-// byte for byte, on thousands of random texts and matrices.
+// byte for byte, on thousands of random texts and matrices; on texts with
+// stray bytes the other readers and the writers must not crash either.
 
 #include "matrixtext/matrix_text.h"
 #include "tests/matrixtext/reference_text.h"
@@ -108,6 +109,18 @@ TEST(ReaderComparison, EntryTextsReadAsBefore) {
         std::string text = i % 2 ? RandomText(random) : RandomMatrixText(random, false);
         if (i % 5 == 0 && !text.empty()) text[text.size() / 2] = static_cast<char>(byte(random));
         EXPECT_TRUE(SameMatrix(ParseReal(text), reference::ParseReal(text))) << text;
+        // The validator, the other readers and the writers take such texts too,
+        // without reading or writing past them.
+        const int index = ValidateEntryText(text, complex);
+        EXPECT_TRUE(index == kEntryValid || index == kUnbalancedParentheses ||
+                    index == kInvalidExpression);
+        const NEWMAT::Matrix exponent = ParseRealExponent(text), dual = ParseComplex(text);
+        EXPECT_LE(static_cast<std::size_t>(exponent.Storage()), text.size() + 1);
+        EXPECT_LE(static_cast<std::size_t>(dual.Storage()), text.size() + 1);
+        EXPECT_EQ(dual.Ncols() % 2, 0);
+        FormatFixed(exponent, 1, 0, 7 + i % 250);
+        FormatExponential(exponent, 1, i % 20);
+        FormatComplex(dual, i % 11 - 5, 2);
     }
 }
 

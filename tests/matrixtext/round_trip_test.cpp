@@ -52,37 +52,6 @@ TEST(RoundTrip, EveryWriterReadsBackAtItsPrecision) {
     }
 }
 
-// Texts mostly made of the characters an entry may hold, with a few stray bytes.
-std::string RandomText(std::mt19937& random) {
-    static const std::string kAlphabet = "0123456789eE.(),+- \r\n\r\n     ";
-    std::string text(random() % 120, ' ');
-    for (char& c : text)
-        c = random() % 40 == 0 ? static_cast<char>(random())
-                               : kAlphabet[random() % kAlphabet.size()];
-    return text;
-}
-
-TEST(Robustness, RandomTextsThroughValidatorReadersAndWriters) {
-    for (unsigned seed = 1; seed <= 5; ++seed) {
-        std::mt19937 random(seed);
-        for (int round = 0; round < 400; ++round) {
-            const std::string text = RandomText(random);
-            const int index = ValidateEntryText(text, round % 2 == 0);
-            EXPECT_TRUE(index == kEntryValid || index == kUnbalancedParentheses ||
-                        index == kInvalidExpression);
-            const NEWMAT::Matrix real = ParseReal(text);
-            const NEWMAT::Matrix exponent = ParseRealExponent(text);
-            const NEWMAT::Matrix dual = ParseComplex(text);
-            for (const NEWMAT::Matrix* m : {&real, &exponent, &dual})
-                EXPECT_LE(static_cast<std::size_t>(m->Storage()), text.size() + 1);
-            EXPECT_EQ(dual.Ncols() % 2, 0);
-            FormatFixed(exponent, 1, 0, 7 + round % 250);
-            FormatExponential(real, 1, round % 20);
-            FormatComplex(dual, round % 11 - 5, 2);
-        }
-    }
-}
-
 // Texts that would make a reader rescan what it has passed: read in linear
 // time they take milliseconds, read quadratically many minutes.
 TEST(Robustness, PathologicalTextsReadInLinearTime) {
