@@ -3,12 +3,11 @@
 
 #include "matrixlib/ztmath.h"
 #include "procedures/determinant_procedures.h"
-#include "tests/procedures/procedure_test_support.h"
+#include "tests/matrixlib/matrix_checks.h"
 
 namespace {
 
 using Complex = std::complex<double>;
-using DeterminantTest = ProcedureTest;
 
 // The determinant of a dual matrix by complex Gaussian elimination.
 Complex ComplexDeterminant(const Matrix& dual) {
@@ -33,17 +32,17 @@ Complex ComplexDeterminant(const Matrix& dual) {
     return det;
 }
 
-TEST_F(DeterminantTest, RealAdjugateTimesMatrixIsDeterminantTimesIdentity) {
+TEST(DeterminantTest, RealAdjugateTimesMatrixIsDeterminantTimesIdentity) {
     struct Case {
         Matrix m;
         Matrix adjugate;
     };
     const Case known[] = {
-        {Rows(1, 1, {5}), Rows(1, 1, {1})},
+        {Mat({{5}}), Mat({{1}})},
         // The determinant is out of the double range, the adjugate is not.
-        {Rows(2, 2, {1e-200, 2e-200, 3e-200, 4e-200}),
-         Rows(2, 2, {4e-200, -2e-200, -3e-200, 1e-200})},
-        {Rows(2, 2, {1e200, 2e200, 3e200, 4e200}), Rows(2, 2, {4e200, -2e200, -3e200, 1e200})},
+        {Mat({{1e-200, 2e-200}, {3e-200, 4e-200}}),
+         Mat({{4e-200, -2e-200}, {-3e-200, 1e-200}})},
+        {Mat({{1e200, 2e200}, {3e200, 4e200}}), Mat({{4e200, -2e200}, {-3e200, 1e200}})},
     };
     for (const Case& c : known) {
         Matrix adjugate;
@@ -52,7 +51,7 @@ TEST_F(DeterminantTest, RealAdjugateTimesMatrixIsDeterminantTimesIdentity) {
         EXPECT_MATRIX_NEAR(adjugate, c.adjugate, 1e-14 * scale);
     }
     for (int n : {3, 30}) {
-        const Matrix m = RandomMatrix(n, n, n);
+        const Matrix m = Sample(n, n, n) * 10.0;
         Matrix adjugate;
         ASSERT_TRUE(RealAdjugate(m, adjugate));
         const double det = m.Determinant();
@@ -61,12 +60,12 @@ TEST_F(DeterminantTest, RealAdjugateTimesMatrixIsDeterminantTimesIdentity) {
     }
 }
 
-TEST_F(DeterminantTest, AdjugateRefusesSingularMatricesByTheLuRule) {
+TEST(DeterminantTest, AdjugateRefusesSingularMatricesByTheLuRule) {
     const Matrix singular[] = {
-        Rows(2, 2, {1, 2, 2, 4}),
-        Rows(3, 3, {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9}), // not exactly singular in binary
-        Rows(2, 3, {1, 2, 3, 4, 5, 6}),
-        Rows(2, 2, {1, std::nan(""), 3, 4}),
+        Mat({{1, 2}, {2, 4}}),
+        Mat({{0.1, 0.2, 0.3}, {0.4, 0.5, 0.6}, {0.7, 0.8, 0.9}}), // not exactly singular in binary
+        Mat({{1, 2, 3}, {4, 5, 6}}),
+        Mat({{1, std::nan("")}, {3, 4}}),
     };
     // The command's refusal of typed singular and wide matrices is pinned by
     // the complex_mode transcript.
@@ -83,12 +82,12 @@ TEST_F(DeterminantTest, AdjugateRefusesSingularMatricesByTheLuRule) {
 // The determinant of a Hermitian matrix is real and the product of its
 // eigenvalues, however close or repeated they are; the adjugate times the
 // matrix is the determinant times the identity.
-TEST_F(DeterminantTest, HermitianDeterminantMatchesComplexElimination) {
+TEST(DeterminantTest, HermitianDeterminantMatchesComplexElimination) {
     const Matrix cases[] = {
-        Rows(2, 4, {2, 0, 0, -1, 0, 3, 1, 0}),                              // det 5
-        Rows(3, 6, {2, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0}), // 2I: det 8
-        Rows(3, 6, {-1, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0}),
-        Rows(1, 2, {-4, 0}),
+        Mat({{2, 0, 0, -1}, {0, 3, 1, 0}}),                              // det 5
+        Mat({{2, 0, 0, 0, 0, 0}, {0, 2, 0, 0, 0, 0}, {0, 0, 2, 0, 0, 0}}), // 2I: det 8
+        Mat({{-1, 0, 0, 0, 0, 0}, {0, 2, 0, 0, 0, 0}, {0, 0, 3, 0, 0, 0}}),
+        Mat({{-4, 0}}),
         RandomHermitian(4, 4, -10, 10),
         RandomHermitian(16, 16, -10, 10),
     };
@@ -104,7 +103,7 @@ TEST_F(DeterminantTest, HermitianDeterminantMatchesComplexElimination) {
                            1e-11 * std::fabs(det) * n);
     }
     // Hermitian and singular: [1 i; -i 1] has determinant 1 - 1 = 0.
-    EXPECT_FALSE(HermitianAdjugate(Rows(2, 4, {1, 0, 0, 1, 0, 1, -1, 0}), adjugate));
+    EXPECT_FALSE(HermitianAdjugate(Mat({{1, 0, 0, 1}, {0, 1, -1, 0}}), adjugate));
 }
 
 } // namespace

@@ -33,13 +33,13 @@ std::vector<Complex> Elements(const Matrix& dual) {
 // Complex joins on known elements are pinned by the two_operand transcript.
 TEST_F(TwoOperandTest, ComplexProductsAndJoinsFollowComplexArithmetic) {
     calc.dlg.SetComplexMode();
-    const Matrix a = RandomMatrix(1, 6, 21); // a row of three complex numbers
-    const Matrix b = RandomMatrix(3, 2, 22); // a column of three
+    const Matrix a = Sample(1, 6, 21) * 10.0; // a row of three complex numbers
+    const Matrix b = Sample(3, 2, 22) * 10.0; // a column of three
     const std::vector<Complex> x = Elements(a), y = Elements(b);
 
     const Matrix dot = Finish(OnDotProduct, a, b);
     const Complex expectedDot = x[0] * y[0] + x[1] * y[1] + x[2] * y[2];
-    EXPECT_MATRIX_NEAR(dot, Rows(1, 2, {expectedDot.real(), expectedDot.imag()}), 1e-12);
+    EXPECT_MATRIX_NEAR(dot, Mat({{expectedDot.real(), expectedDot.imag()}}), 1e-12);
 
     const std::vector<Complex> cross = Elements(Finish(OnCrossProduct, a, b));
     const Complex expectedCross[] = {x[1] * y[2] - x[2] * y[1], x[2] * y[0] - x[0] * y[2],
