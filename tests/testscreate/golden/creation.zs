@@ -153,3 +153,56 @@ input-escape
 pick "Create Hermitian"
 show
 show matrix
+# Sizes past the allocation limit, however they multiply, and angles out of
+# range are refused and change nothing.
+press Mode
+pick "Real"
+press CE
+type "1 2\n3 4"
+press SE Create
+answer yes
+input "65536"
+input "65536"
+pick "Create Unit"
+answer yes
+input "2147483647"
+input "3"
+pick "Create Unit"
+answer yes
+input "100000"
+pick "Create Orthogonal"
+answer yes
+input "-1e300"
+pick "Create Rotation"
+answer yes
+input "inf"
+pick "Create Rotation"
+answer yes
+answer yes
+input "40000"
+pick "Create Hermitian"
+show
+show matrix
+# A base vector whose square would not fit.
+press Mode
+pick "Real"
+press Create
+answer yes
+input "1"
+input "50000"
+pick "Create Unit"
+pick "Create Toeplitz"
+pick "Create Vandermonde"
+pick "Create Companion"
+press Test
+pick "Size"
+# A wide current matrix is no reason to refuse an orthogonal one: it is square.
+press CE
+type "1 2 3"
+press SE Create
+answer yes
+input "3"
+pick "Create Orthogonal"
+press Test
+pick "Orthogonal"
+pick "Size"
