@@ -45,7 +45,6 @@ class CalculatorWindowTest : public QObject {
 
   private slots:
     void keypadListFormatsAndTips();
-    void dropOntoDisplay_data();
     void dropOntoDisplay();
     void pastedThousandSquareIsSetAndShownQuickly();
     void displayTextFollowsEveryChange();
@@ -121,51 +120,42 @@ void CalculatorWindowTest::keypadListFormatsAndTips() {
     QVERIFY(!QToolTip::isVisible());
 }
 
-void CalculatorWindowTest::dropOntoDisplay_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("dropsOn");
-    QTest::addColumn<bool>("taken");
-    // Written as editors here write it: line feeds alone.
-    const QByteArray text("7 8\n9 10\n");
-    QTest::newRow("text file") << text << true << true;
-    QTest::newRow("binary file") << QByteArray("1 2\0\x01\x02", 6) << true << false;
-    QTest::newRow("file over the size limit")
-        << QByteArray(zentabl::kLargestDroppedFile + 1, '7') << true << false;
-    QTest::newRow("drops switched off") << text << false << false;
-}
-
+// A text file is taken; a binary file, one over the size limit and any file
+// with drops switched off (the last) are not.
 void CalculatorWindowTest::dropOntoDisplay() {
-    QFETCH(QByteArray, content);
-    QFETCH(bool, dropsOn);
-    QFETCH(bool, taken);
+    const QByteArray text("7 8\n9 10\n"); // as editors here write it: line feeds alone
+    const QByteArray files[] = {text, QByteArray("1 2\0\x01\x02", 6),
+                                QByteArray(zentabl::kLargestDroppedFile + 1, '7'), text};
     WindowFixture f;
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    file.write(content);
-    file.close();
-    f.Click(QStringLiteral("5 SE"));
-    if (!dropsOn) {
-        f.Click(QStringLiteral("Displ"));
-        QVERIFY(f.Pick(QStringLiteral("Disable Drag Drop")));
-    }
-
-    // Shift proposes a move; the display takes every drop as a copy, so
-    // the text stays where it was dragged from.
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(file.fileName())});
-    const Qt::DropActions either = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(QPoint(10, 10), either, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(f.Display().viewport(), &enter);
-    QDropEvent dropped(QPointF(10, 10), either, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(f.Display().viewport(), &dropped);
-    QCOMPARE(enter.isAccepted() && dropped.isAccepted(), taken);
-    if (taken) {
-        QCOMPARE(enter.dropAction(), Qt::CopyAction);
-        QCOMPARE(dropped.dropAction(), Qt::CopyAction);
-        // Line breaks as the display writes them, whatever the file used.
-        QCOMPARE(EntryText(f), QStringLiteral("7 8\r\n9 10\r\n"));
-    } else {
-        QCOMPARE(f.DisplayText(), QStringLiteral("5.00\n"));
+    for (const QByteArray& content : files) {
+        const bool taken = &content == &files[0];
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write(content);
+        file.close();
+        f.Click(QStringLiteral("CE 5 SE"));
+        if (&content == &files[3]) {
+            f.Click(QStringLiteral("Displ"));
+            QVERIFY(f.Pick(QStringLiteral("Disable Drag Drop")));
+        }
+        // Shift proposes a move; the display takes every drop as a copy, so
+        // the text stays where it was dragged from.
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file.fileName())});
+        const Qt::DropActions either = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(QPoint(10, 10), either, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(f.Display().viewport(), &enter);
+        QDropEvent dropped(QPointF(10, 10), either, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(f.Display().viewport(), &dropped);
+        QCOMPARE(enter.isAccepted() && dropped.isAccepted(), taken);
+        if (taken) {
+            QCOMPARE(enter.dropAction(), Qt::CopyAction);
+            QCOMPARE(dropped.dropAction(), Qt::CopyAction);
+            // Line breaks as the display writes them, whatever the file used.
+            QCOMPARE(EntryText(f), QStringLiteral("7 8\r\n9 10\r\n"));
+        } else {
+            QCOMPARE(f.DisplayText(), QStringLiteral("5.00\n"));
+        }
     }
 }
 

@@ -8,7 +8,6 @@
 
 #include <bit>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -46,16 +45,12 @@ int Dump(const std::filesystem::path& folder) {
             names.insert(entry.path().filename().string());
     }
     for (const std::string& name : names) {
-        std::ostringstream bytes;
-        bytes << std::ifstream(folder / name, std::ios::binary).rdbuf();
-        const std::string data = bytes.str();
+        std::ifstream file(folder / name, std::ios::binary);
         std::printf("%s", name.c_str());
-        for (std::size_t at = 0; at + sizeof(double) <= data.size(); at += sizeof(double)) {
-            double value;
-            std::memcpy(&value, data.data() + at, sizeof value);
+        double value;
+        while (file.read(reinterpret_cast<char*>(&value), sizeof value))
             std::printf(" %.17g", value);
-        }
-        if (data.size() % sizeof(double) != 0) std::printf(" +%zu bytes", data.size() % 8);
+        if (file.gcount() != 0) std::printf(" +%zu bytes", static_cast<std::size_t>(file.gcount()));
         std::printf("\n");
     }
     return 0;
