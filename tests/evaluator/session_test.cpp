@@ -10,14 +10,8 @@ namespace {
 // Both ends of a pipe: written text reaches the reader only when flushed,
 // and the input, handed out one character per read, counts the reads made
 // while written text was still held back.
-class Pipe : public std::streambuf {
-  public:
-    explicit Pipe(std::string input) : m_input(std::move(input)) {}
-    std::string held;
-    std::string delivered;
-    int readsWhileHeld = 0;
-
-  protected:
+struct Pipe : std::streambuf {
+    explicit Pipe(std::string text) : input(std::move(text)) {}
     int_type overflow(int_type c) override {
         if (c != traits_type::eof()) held += traits_type::to_char_type(c);
         return c;
@@ -28,17 +22,17 @@ class Pipe : public std::streambuf {
         return 0;
     }
     int_type underflow() override {
-        if (m_next >= m_input.size()) return traits_type::eof();
+        if (next >= input.size()) return traits_type::eof();
         if (!held.empty()) ++readsWhileHeld;
-        m_current = m_input[m_next++];
-        setg(&m_current, &m_current, &m_current + 1);
-        return traits_type::to_int_type(m_current);
+        current = input[next++];
+        setg(&current, &current, &current + 1);
+        return traits_type::to_int_type(current);
     }
 
-  private:
-    std::string m_input;
-    std::size_t m_next = 0;
-    char m_current = 0;
+    std::string input, held, delivered;
+    std::size_t next = 0;
+    char current = 0;
+    int readsWhileHeld = 0;
 };
 
 } // namespace

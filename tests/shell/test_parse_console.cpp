@@ -35,35 +35,12 @@ class ParseConsoleTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void evaluatorAnswersAndSavesOnlyOnQuit();
-    void typedLinesComeBackAndLongRowsStayWhole();
+    void typedLinesComeBackAndOnlyQuitSaves();
 };
 
-void ParseConsoleTest::evaluatorAnswersAndSavesOnlyOnQuit() {
-    WindowFixture f;
-    f.Click(QStringLiteral("1 > 2 v 3 > 4 SE Store"));
-    QVERIFY(f.Pick(QStringLiteral("           A")));
-
-    QString transcript;
-    Parse(f, [&](zentabl::ParseConsole* console) {
-        QVERIFY(Shows(console, QStringLiteral("Enter expression: ")));
-        Type(console, QStringLiteral("B = A * A"));
-        QVERIFY(Shows(console, QStringLiteral("15.0000  22.0000")));
-        Type(console, QStringLiteral("quit"));
-        QVERIFY(Shows(console, QStringLiteral("(y/n)")));
-        transcript = console->output()->toPlainText();
-        Type(console, QStringLiteral("y"));
-    });
-    QVERIFY2(transcript.contains(QStringLiteral("B = A * A\n")), qPrintable(transcript));
-    QVERIFY(QFile::exists(QStringLiteral("RegB")));
-    // The calculator itself is as it was.
-    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    2.00\n3.00    4.00\n"));
-    f.Click(QStringLiteral("Recall"));
-    QVERIFY(f.Pick(QStringLiteral("           B")));
-    QCOMPARE(f.DisplayText(), QStringLiteral("7.00    10.00\n15.00    22.00\n"));
-}
-
-void ParseConsoleTest::typedLinesComeBackAndLongRowsStayWhole() {
+// Two sessions: one closed by its close box, which saves nothing, and one
+// ended by quit, which saves.
+void ParseConsoleTest::typedLinesComeBackAndOnlyQuitSaves() {
     WindowFixture f;
     // Register L: one row of 100 columns, 1 ... 100.
     QVector<double> packed{1, 100};
@@ -101,6 +78,27 @@ void ParseConsoleTest::typedLinesComeBackAndLongRowsStayWhole() {
         console->close();
     });
     QVERIFY(!QFile::exists(QStringLiteral("RegC")));
+
+    f.Click(QStringLiteral("1 > 2 v 3 > 4 SE Store"));
+    QVERIFY(f.Pick(QStringLiteral("           A")));
+
+    QString transcript;
+    Parse(f, [&](zentabl::ParseConsole* console) {
+        QVERIFY(Shows(console, QStringLiteral("Enter expression: ")));
+        Type(console, QStringLiteral("B = A * A"));
+        QVERIFY(Shows(console, QStringLiteral("15.0000  22.0000")));
+        Type(console, QStringLiteral("quit"));
+        QVERIFY(Shows(console, QStringLiteral("(y/n)")));
+        transcript = console->output()->toPlainText();
+        Type(console, QStringLiteral("y"));
+    });
+    QVERIFY2(transcript.contains(QStringLiteral("B = A * A\n")), qPrintable(transcript));
+    QVERIFY(QFile::exists(QStringLiteral("RegB")));
+    // The calculator itself is as it was.
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    2.00\n3.00    4.00\n"));
+    f.Click(QStringLiteral("Recall"));
+    QVERIFY(f.Pick(QStringLiteral("           B")));
+    QCOMPARE(f.DisplayText(), QStringLiteral("7.00    10.00\n15.00    22.00\n"));
 }
 
 QTEST_MAIN(ParseConsoleTest)
