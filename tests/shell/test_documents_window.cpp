@@ -28,20 +28,6 @@ class DocumentsWindowTest : public QObject {
 
 namespace {
 
-// Chooses the PDF printer in the print dialog, writing to `path`.
-void PrintToPdf(QWidget* box, const QString& path) {
-    auto* dialog = qobject_cast<QPrintDialog*>(box);
-    QVERIFY2(dialog, qPrintable(box->metaObject()->className()));
-    for (QComboBox* printers : dialog->findChildren<QComboBox*>(QStringLiteral("printers"))) {
-        const int pdf = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
-        if (pdf >= 0) printers->setCurrentIndex(pdf);
-    }
-    QLineEdit* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-    QVERIFY(file);
-    file->setText(path);
-    ClickButton(box, QStringLiteral("Print"));
-}
-
 // Types the path into the file dialog and accepts it.
 void ChooseFile(QWidget* box, const QString& path) {
     auto* dialog = qobject_cast<QFileDialog*>(box);
@@ -52,14 +38,6 @@ void ChooseFile(QWidget* box, const QString& path) {
     QVERIFY(name);
     name->setText(path);
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-}
-
-QString PdfText(const QString& path) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000)) return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 } // namespace
@@ -114,14 +92,29 @@ void DocumentsWindowTest::printsEveryElementToAPdf() {
     f.Window().Dialog().SetCurrentMatrix(m);
     f.Window().Dialog().SetDocumentPath(QDir::current().absoluteFilePath("big.mtx").toStdString());
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("matrix.pdf"));
-    f.Answers().Next([&](QWidget* box) { PrintToPdf(box, pdf); });
+    f.Answers().Next([&](QWidget* box) { // the PDF printer, writing to `pdf`
+        auto* dialog = qobject_cast<QPrintDialog*>(box);
+        QVERIFY2(dialog, qPrintable(box->metaObject()->className()));
+        for (QComboBox* printers : dialog->findChildren<QComboBox*>(QStringLiteral("printers"))) {
+            const int pdfPrinter = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
+            if (pdfPrinter >= 0) printers->setCurrentIndex(pdfPrinter);
+        }
+        QLineEdit* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        QVERIFY(file);
+        file->setText(pdf);
+        ClickButton(box, QStringLiteral("Print"));
+    });
     f.Answers().Next([](QWidget* box) {
         QCOMPARE(box->windowTitle(), QStringLiteral("Print status"));
         ClickButton(box, QStringLiteral("OK"));
     });
     MenuItem(f.Window().menuBar(), ID_FILE_PRINT)->trigger();
-    QStringList words =
-        PdfText(pdf).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    QStringList words = QString::fromUtf8(pdftotext.readAllStandardOutput())
+                            .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     const qsizetype headings = words.removeAll(QStringLiteral("big.mtx"));
     QVERIFY2(headings > 2, "the heading is on every page");
     QCOMPARE(words.size(), kRows * kColumns);
