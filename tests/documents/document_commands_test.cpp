@@ -1,6 +1,6 @@
 // The document commands through the scripted host: what a refused document
-// leaves alone, and where a document in another folder is written. The
-// golden runs beside this file cover the rest.
+// leaves alone. The golden runs beside this file cover the rest, a document
+// in another folder among them.
 
 #include "tests/support/calculator_fixture.h"
 
@@ -46,20 +46,4 @@ TEST_F(DocumentCommands, RefusedDocumentKeepsMatrixNameAndCaption) {
         EXPECT_EQ(DocumentName(calc.dlg), "kept.mtx");
     }
     EXPECT_FALSE(fs::exists("missing.mtx"));
-}
-
-// The full path is kept: the caption shows the name only, Save writes to the
-// folder it came from, and register files stay in the working directory.
-TEST_F(DocumentCommands, DocumentInAnotherFolderKeepsItsPath) {
-    fs::create_directory("sub");
-    const std::string path = (fs::current_path() / "sub" / "m.mtx").string();
-    calc.host.QueueFileDialog(path);
-    OnFileSaveAs(calc.dlg);
-    SetCurrent(1, 2, {5, 6});
-    calc.dlg.StoreRegister("           A");
-    OnFileSave(calc.dlg);
-    EXPECT_EQ(calc.host.Caption(), " Zentabl - m.mtx");
-    EXPECT_EQ(ReadFile(path), "1\r\n2\r\n5.\r\n6.\r\n");
-    EXPECT_TRUE(fs::exists("RegA"));
-    EXPECT_FALSE(fs::exists("sub/RegA"));
 }

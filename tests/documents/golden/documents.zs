@@ -45,3 +45,13 @@ show
 press CE
 paste-file copy.mtx
 show
+# A document in another folder: the caption shows its name only, Save writes
+# it back there, and registers stay in the working directory.
+file-dialog "sub/elsewhere.mtx"
+menu 32836
+show
+recall A
+menu 32837
+press CE
+paste-file sub/elsewhere.mtx
+show
