@@ -8,6 +8,7 @@
 #include "shell/qt_host.h"
 #include "shell/small_controls.h"
 #include "shell/text_codec.h"
+#include "shell/version.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -334,6 +335,16 @@ void CalculatorWindowTest::typingOverACueStartsTheSecondOperand() {
 
 void CalculatorWindowTest::desktopKeysMenusAndTheEditPopup() {
     WindowFixture f;
+    QString about; // caption and texts
+    f.Answers().Next([&](QWidget* box) {
+        about = box->windowTitle();
+        for (QLabel* label : box->findChildren<QLabel*>())
+            about += label->text();
+        ClickButton(box, QStringLiteral("OK"));
+    });
+    MenuItem(f.Window().menuBar(), ID_HELP_ABOUT)->trigger();
+    QVERIFY(about.startsWith(QStringLiteral("About Zentabl")));
+    QVERIFY(about.contains(zentabl::ProgramVersion()));
     f.Window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
     QWidget* display = &f.Display();

@@ -1,12 +1,10 @@
-// The Qt host's boxes and windows: message boxes, the prompt box, the splash
-// and the About box.
+// The Qt host's boxes and windows: message boxes, the prompt box and the
+// splash (the About box: the calculator window's desktop keys test).
 
 #include "window_fixture.h"
 
-#include "commands/menu_tables.h"
 #include "shell/qt_host.h"
 #include "shell/splash_window.h"
-#include "shell/version.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -18,7 +16,6 @@ class HostDialogsTest : public QObject {
     void messageBoxCarriesCaptionTextIconAndButtons();
     void promptBoxAnswersOrEndsTheCommand();
     void splashShowsForItsTimeOrUntilAKey();
-    void aboutBoxFromTheMenuBar();
 };
 
 void HostDialogsTest::messageBoxCarriesCaptionTextIconAndButtons() {
@@ -103,20 +100,6 @@ void HostDialogsTest::splashShowsForItsTimeOrUntilAKey() {
     QVERIFY(clock.elapsed() < 1400);
     QVERIFY(!second.Host().Splash()->IsUp());
     QCOMPARE(second.Display().toPlainText(), QString());
-}
-
-void HostDialogsTest::aboutBoxFromTheMenuBar() {
-    WindowFixture f;
-    QString about; // caption and texts
-    f.Answers().Next([&](QWidget* box) {
-        about = box->windowTitle();
-        for (QLabel* label : box->findChildren<QLabel*>())
-            about += label->text();
-        ClickButton(box, QStringLiteral("OK"));
-    });
-    MenuItem(f.Window().menuBar(), ID_HELP_ABOUT)->trigger();
-    QVERIFY(about.startsWith(QStringLiteral("About Zentabl")));
-    QVERIFY(about.contains(zentabl::ProgramVersion()));
 }
 
 QTEST_MAIN(HostDialogsTest)
