@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "procedures/complex_procedures.h"
 #include "procedures/determinant_procedures.h"
@@ -14,10 +15,12 @@
 #include "procedures/rearrange_procedures.h"
 #include "procedures/row_operations.h"
 #include "procedures/set_radix.h"
-#include "tests/procedures/procedure_test_support.h"
+#include "tests/matrixlib/matrix_checks.h"
+#include "tests/support/calculator_fixture.h"
 
 namespace {
 
+using Procedure = void (*)(CCalculatorDlg&);
 constexpr int kSteps = 1500;
 
 // clang-format off
@@ -34,7 +37,7 @@ const char* const kAnswers[] = {"",      "abc", "0",           "1",          "2"
                                 "1e308", "2.5", " 4",          "-0",         "nan",
                                 "inf",   "5x"};
 
-class RandomPromptsTest : public ProcedureTest, public ::testing::WithParamInterface<unsigned> {
+class RandomPromptsTest : public CalculatorFixture, public ::testing::WithParamInterface<unsigned> {
   protected:
     RandomPromptsTest() {
         calc.host.Improvise({[this] { return Below(2) == 0; },
@@ -87,7 +90,7 @@ class RandomPromptsTest : public ProcedureTest, public ::testing::WithParamInter
         if (Below(40) == 0) calc.dlg.ClearCalculator();
         if (Below(5) == 0) calc.dlg.OnEquals(); // finishes a pending join or product
         TakeTranscript();
-        const Matrix before = Current();
+        const Matrix before = calc.dlg.GetCurrentMatrix();
         const bool complexBefore = calc.dlg.IsComplexMode();
         Procedure procedure = kProcedures[Below(std::size(kProcedures))];
         if (Below(20) == 0) procedure = OnSetRadix;
@@ -99,7 +102,7 @@ class RandomPromptsTest : public ProcedureTest, public ::testing::WithParamInter
             said.find("-> escape") != std::string::npos ||
             said.find("Singular or Non-Square") != std::string::npos ||
             (said.find("buttons=yesno") != std::string::npos && procedure != OnSetRadix);
-        const Matrix after = Current();
+        const Matrix after = calc.dlg.GetCurrentMatrix();
         if (unchanged && !SameBits(before, after)) ADD_FAILURE() << "changed after:\n" << said;
         if (calc.dlg.IsComplexMode() && complexBefore && after.Ncols() % 2 != 0 &&
             before.Ncols() % 2 == 0)
