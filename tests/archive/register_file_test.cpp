@@ -15,14 +15,10 @@ namespace {
 const double kNaN = std::nan("");
 const PackedMatrix kSentinel{1, 1, 42};
 
+// The bytes a save writes are pinned by the evaluator's saved registers (and
+// the empty register's 16 zero bytes by the hostile-register tests).
 TEST(PackedMatrix, PackUnpackAndShape) {
-    NEWMAT::Matrix m(2, 3);
-    m << 1 << 2 << 3 << 4 << 5 << 6;
-    PackedMatrix packed{9, 9, 9};
-    PackMatrix(m, packed);
-    EXPECT_EQ(SerializePacked(packed), Bytes({2, 3, 1, 2, 3, 4, 5, 6}));
-    PackMatrix(NEWMAT::Matrix(), packed);
-    EXPECT_EQ(SerializePacked(packed), std::string(16, '\0'));
+    PackedMatrix packed;
     ASSERT_EQ(DeserializePacked(Bytes({1, 2, 3, 4, 5}) + "xyz", packed), RegisterFileResult::Ok);
     EXPECT_EQ(packed, (PackedMatrix{1, 2, 3, 4}));
     EXPECT_EQ(UnpackMatrix({2.9, 1.5, 7, 8, 9})(2, 1), 8);
