@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "conversions/unit_tables.h"
 
@@ -36,13 +35,6 @@ double CubicMetres(const std::string& unit) {
     return NAN;
 }
 
-std::vector<std::string> UnitNames(const char* category) {
-    std::vector<std::string> names;
-    for (const Unit& unit : FindUnitCategory(category)->units)
-        names.emplace_back(unit.name);
-    return names;
-}
-
 } // namespace
 
 TEST(UnitTables, EveryPairIsTheRatioOfTheUnitValuesAndRoundTrips) {
@@ -66,9 +58,10 @@ TEST(UnitTables, EveryPairIsTheRatioOfTheUnitValuesAndRoundTrips) {
 }
 
 TEST(UnitTables, VolumeUnitsFollowTheirDefinitions) {
-    for (const std::string& from : UnitNames("Volume"))
-        for (const std::string& to : UnitNames("Volume"))
-            EXPECT_LT(Relative(ConversionFactor("Volume", from, to), CubicMetres(from) / CubicMetres(to)),
+    for (const Unit& from : FindUnitCategory("Volume")->units)
+        for (const Unit& to : FindUnitCategory("Volume")->units)
+            EXPECT_LT(Relative(ConversionFactor("Volume", from.name, to.name),
+                               CubicMetres(from.name) / CubicMetres(to.name)),
                       1e-12)
-                << from << " -> " << to;
+                << from.name << " -> " << to.name;
 }
