@@ -16,7 +16,9 @@ endfunction()
 
 # zt_add_zenscript_goldens(PREFIX DIR): every DIR/NAME.zs runs through
 # zenscript in a fresh working directory holding the files of DIR/data, and
-# its transcript must equal DIR/NAME.out.
+# its transcript must agree with DIR/NAME.out (transcript_check: the text
+# exactly, the numbers to a tolerance). Transcript tests carry the label
+# "transcript", which scripts/update-goldens runs.
 function(zt_add_zenscript_goldens prefix dir)
   if(NOT TARGET zenscript)
     return()
@@ -27,10 +29,12 @@ function(zt_add_zenscript_goldens prefix dir)
     add_test(NAME ${prefix}_${_name}
       COMMAND ${CMAKE_COMMAND}
         -DZENSCRIPT=$<TARGET_FILE:zenscript>
+        -DCHECKER=$<TARGET_FILE:transcript_check>
         -DSCRIPT=${script}
         -DEXPECTED=${dir}/${_name}.out
         -DDATA=${dir}/data
         -DWORKDIR=${CMAKE_CURRENT_BINARY_DIR}/${prefix}/${_name}
         -P ${PROJECT_SOURCE_DIR}/tests/scripting/run_golden.cmake)
+    set_tests_properties(${prefix}_${_name} PROPERTIES LABELS transcript)
   endforeach()
 endfunction()

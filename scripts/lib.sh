@@ -3,7 +3,7 @@
 
 ZT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZT_PACKAGES=(cmake g++ make pkg-config libnewmat10-dev qt6-base-dev libgtest-dev googletest fonts-dejavu-core
-  libopenblas-dev liblapacke-dev libedit-dev poppler-utils)
+  libopenblas-dev liblapacke-dev libedit-dev poppler-utils libblas3 liblapack3)
 
 zt_install_missing() {
   local missing=()
@@ -25,4 +25,10 @@ zt_build() {
   shift
   cmake -S "$ZT_ROOT" -B "$dir" "$@" >/dev/null
   cmake --build "$dir" -j "$(nproc)"
+}
+
+# The reference BLAS and LAPACK (libblas3, liblapack3) as LD_PRELOAD takes
+# them: their own files, since the alternatives' libblas.so.3 may be OpenBLAS.
+zt_reference_blas() {
+  dpkg -L libblas3 liblapack3 | grep -E '/blas/libblas\.so\.3$|/lapack/liblapack\.so\.3$' | paste -sd: -
 }

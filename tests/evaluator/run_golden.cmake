@@ -11,11 +11,13 @@ endif()
 
 if(EXISTS ${CASE}.zs)
   # A calculator script that starts zteval itself.
-  execute_process(COMMAND ${ZENSCRIPT} ${CASE}.zs
+  set(_trace --line-map ${WORK}/line-map.txt ${CASE}.zs)
+  execute_process(COMMAND ${ZENSCRIPT} --line-map ${WORK}/line-map.txt ${CASE}.zs
     OUTPUT_FILE ${WORK}/output.txt
     WORKING_DIRECTORY ${WORK}
     RESULT_VARIABLE rc)
 else()
+  set(_trace --input ${CASE}.in)
   execute_process(COMMAND ${ZTEVAL}
     INPUT_FILE ${CASE}.in
     OUTPUT_FILE ${WORK}/output.txt
@@ -26,8 +28,9 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "the run ended with ${rc}")
 endif()
 
+# The text exactly, the numbers to a tolerance (transcript_check).
 function(compare expected actual)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${expected} ${actual}
+  execute_process(COMMAND ${CHECKER} ${expected} ${actual} ${ARGN}
     RESULT_VARIABLE different)
   if(different)
     execute_process(COMMAND diff -u ${expected} ${actual})
@@ -35,7 +38,7 @@ function(compare expected actual)
   endif()
 endfunction()
 
-compare(${CASE}.out ${WORK}/output.txt)
+compare(${CASE}.out ${WORK}/output.txt ${_trace})
 
 if(EXISTS ${CASE}.saved)
   execute_process(COMMAND ${TOOL} dump ${WORK} OUTPUT_FILE ${WORK}/saved.txt RESULT_VARIABLE rc)
