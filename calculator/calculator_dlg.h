@@ -124,11 +124,17 @@ class CCalculatorDlg {
     void AppendToEntryText(const std::string& text);
     void Backspace();         // "<": drops the last character
     void SetEntry();          // SE
+    // Before an operator, a procedure, a test or Store: text the user typed
+    // (the editing state, not a cue, not merely the shown matrix clicked
+    // into) is the matrix meant, and is set first as SE sets it. False when
+    // it does not read; the syntax error has been shown then.
+    bool SetTypedEntry();
     const std::string& EntryText() const;
     bool IsSetState() const; // the display is yellow
     void EnterSetState();     // yellow: a set matrix is shown
     void EnterEditingState(); // grey: text is being typed
-    // Focus to the "Options" caption in the set state, to the display otherwise.
+    // Focus to the "Options" caption in the set state, to the display
+    // otherwise and while an operator's cue is shown.
     void MoveFocusByEntryState();
     // segment 1: 1 real, 2 complex; 2: 0 cleared, 1 register letter;
     // 3: the MultiplyKind value; 5: the radix (value ignored).
@@ -243,6 +249,9 @@ class CCalculatorDlg {
     // saved to; empty until then.
     const std::string& DocumentPath() const { return documentPath_; }
     void SetDocumentPath(const std::string& path) { documentPath_ = path; }
+    // Whether the window caption names the document (CE and Recall drop the
+    // name while the path stays).
+    bool CaptionNamesDocument() const { return captionNamesDocument_; }
     ConversionMemory& RememberedConversions() { return conversionMemory_; }
 
     double SeriesTolerance() const; // 1e-7, set when the dialog opens
@@ -316,6 +325,7 @@ class CCalculatorDlg {
     Packed current_{0.0, 0.0};
     unsigned long currentChanges_ = 0;
     unsigned long shownChanges_ = 0;
+    std::size_t shownTextHash_ = 0; // of the text the last show wrote
     int width_ = 4;
     int decimals_ = 2;
     int truncationDigits_ = 12;
@@ -324,6 +334,7 @@ class CCalculatorDlg {
     int undoCount_ = 0;
     std::string undoText_;
     std::string documentPath_;
+    bool captionNamesDocument_ = false;
     int caretPosition_ = 0;
     int commandList_ = 1;
     ConversionMemory conversionMemory_;

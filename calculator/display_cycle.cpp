@@ -2,6 +2,7 @@
 // matrix becomes text again (ShowCurrentMatrix), and the status line.
 
 #include <algorithm>
+#include <functional>
 
 #include "archive/packed_matrix.h"
 #include "calculator/calculator_dlg.h"
@@ -65,8 +66,10 @@ void CCalculatorDlg::EnterEditingState() {
     Display().SetForeColor(kEditingColor);
 }
 
+// A shown set matrix keeps typed keys away from its text; an operator's cue
+// invites the second operand, so the display takes the keys then.
 void CCalculatorDlg::MoveFocusByEntryState() {
-    if (IsSetState())
+    if (IsSetState() && !ShowsOperatorCue())
         host_.SetFocusTo(IDC_OPTIONS_CAPTION);
     else
         Display().SetFocus();
@@ -74,10 +77,12 @@ void CCalculatorDlg::MoveFocusByEntryState() {
 
 void CCalculatorDlg::ResetCaption() {
     host_.SetCaption(kCaption);
+    captionNamesDocument_ = false;
 }
 
 void CCalculatorDlg::ShowDocumentCaption(const std::string& documentName) {
     host_.SetCaption(kCaption + std::string(kDocumentCaptionSeparator) + documentName);
+    captionNamesDocument_ = true;
 }
 
 void CCalculatorDlg::SetDisplayText(const std::string& text) {
@@ -111,6 +116,7 @@ void CCalculatorDlg::ShowMatrix(const NEWMAT::Matrix& matrix) {
     } else {
         entryText_ = FormatFixed(matrix, width_, decimals_, radix_, columns);
     }
+    shownTextHash_ = std::hash<std::string>{}(entryText_);
     Display().SetText(entryText_);
 }
 
@@ -197,6 +203,16 @@ void CCalculatorDlg::SetEntry() {
     ShowMatrix(reading.matrix);
     reading.matrix.CleanUp();
     host_.SetFocusTo(IDC_OPTIONS_CAPTION);
+}
+
+bool CCalculatorDlg::SetTypedEntry() {
+    if (IsSetState() || ShowsOperatorCue()) return true;
+    if (entryText_.find_first_not_of(" \r\n") == std::string::npos) return true;
+    // The shown matrix clicked into but unchanged: reading its rounded text
+    // back would lose digits.
+    if (HasCurrentMatrix() && std::hash<std::string>{}(entryText_) == shownTextHash_) return true;
+    SetEntry();
+    return IsSetState();
 }
 
 // The text stays, with the character to fix selected: one typo costs one

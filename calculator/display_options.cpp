@@ -39,8 +39,10 @@ bool CCalculatorDlg::ExponentFlag() const {
 NumberFormat CCalculatorDlg::FormatInForce() const {
     return format_;
 }
+// The Decimal box always shows the decimals in force.
 void CCalculatorDlg::SetDecimals(int decimals) {
     decimals_ = decimals;
+    WriteDecimalControls(decimals);
 }
 void CCalculatorDlg::SetExponentFlag(bool on) {
     exponentFlag_ = on;

@@ -1,8 +1,11 @@
 // The operator keys: one-operand operators act at once, two-operand ones
 // remember the current matrix and finish at "=".
 
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
+#include <string_view>
 
 #include "archive/packed_matrix.h"
 
@@ -19,6 +22,8 @@ constexpr char kComplexInverseError[] = "Complex Inverse Error";
 constexpr char kNonSquare[] = "Non-Square Matrix";
 constexpr char kSingular[] = "Singular Matrix";
 constexpr char kPowerLabel[] = "Power:";
+constexpr char kPowerError[] = "Power Error";
+constexpr char kWholePowerOnly[] = "The power must be a whole number";
 
 struct Cue {
     const char* add = "\n\t+";
@@ -26,6 +31,20 @@ struct Cue {
     const char* multiply = "\n\t*";
     const char* divide = "\n\t/";
 } constexpr kCue;
+
+// The power typed at the prompt: an empty answer is 0 (the identity), a
+// whole number in the int range is itself, anything else is refused.
+std::optional<int> WholePower(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return 0;
+    const char* start = text.c_str() + first;
+    char* end = nullptr;
+    const double value = std::strtod(start, &end);
+    if (end == start || std::string_view(end).find_first_not_of(" \t") != std::string_view::npos)
+        return std::nullopt;
+    if (!(value >= INT_MIN && value <= INT_MAX) || value != std::trunc(value)) return std::nullopt;
+    return static_cast<int>(value);
+}
 
 bool SameShape(const Matrix& a, const Matrix& b) {
     return a.Nrows() == b.Nrows() && a.Ncols() == b.Ncols();
@@ -71,7 +90,10 @@ void CCalculatorDlg::BeginTwoOperand(PendingOperation operation, const char* cue
         return;
     }
     firstOperand_ = current_;
-    if (cue) SetDisplayText(cue);
+    if (cue) {
+        SetDisplayText(cue);
+        Display().SetFocus();
+    }
 }
 
 // Every cue starts with a line break and a tab. No matrix text holds a tab
@@ -116,7 +138,7 @@ void CCalculatorDlg::OnMultiply() {
     BeginTwoOperand(PendingOperation::Multiply, kCue.multiply);
     if (!HasCurrentMatrix()) return;
     commands_.ShowCommandList(*this, MultiplyMode);
-    if (!IsSetState()) Display().SetFocus();
+    MoveFocusByEntryState();
 }
 
 void CCalculatorDlg::SetMultiplyScalar() {
@@ -321,9 +343,13 @@ void CCalculatorDlg::OnPower() {
             ShowError(kNonSquare, kError, MB_ICONSTOP);
             return;
         }
-        const int exponent = PromptInt(kPowerLabel);
+        const std::optional<int> exponent = WholePower(PromptText(kPowerLabel));
+        if (!exponent) {
+            ShowError(kWholePowerOnly, kPowerError, MB_ICONSTOP);
+            return;
+        }
         host_.MessageBeep(kBeepDefault);
-        SetCurrentMatrix(complexMode_ ? CPower(m, exponent) : Power(m, exponent));
+        SetCurrentMatrix(complexMode_ ? CPower(m, *exponent) : Power(m, *exponent));
         ShowCurrentMatrix();
     }
     MoveFocusByEntryState();

@@ -132,9 +132,22 @@ int ButtonIdForCaption(std::string_view caption) {
     return 0;
 }
 
+namespace {
+
+// Operators and the keys that open a group working on the current matrix act
+// on what the user sees: typed text is set first.
+bool ActsOnShownMatrix(const ButtonRow& button) {
+    return button.place.group == KeyGroup::Operators || button.id == IDC_PROC ||
+           button.id == IDC_TEST || button.id == IDC_FACTOR || button.id == IDC_STORE;
+}
+
+} // namespace
+
 void PressButton(CCalculatorDlg& dlg, int controlId) {
     const ButtonRow* button = FindButton(controlId);
-    if (button && button->press) button->press(dlg);
+    if (!button || !button->press) return;
+    if (ActsOnShownMatrix(*button) && !dlg.SetTypedEntry()) return;
+    button->press(dlg);
 }
 
 const char* ToolTipText(int controlId) {

@@ -40,6 +40,9 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
     // Only a row of the group on show runs; for the registers this keeps any
     // other text in the box from becoming a file name.
     const CommandRow* row = FindRow(kind, picked);
+    // A test, a procedure, a factor or a store works on what the user sees.
+    const bool onCurrentMatrix = kind == Tests || kind == Procedures || kind == Factor || kind == Store;
+    if (row && onCurrentMatrix && !dlg.SetTypedEntry()) return;
     // Recall and the creations show their matrix as set; one that leaves the
     // current matrix as it was leaves the entry state as it was too.
     const bool setBefore = dlg.IsSetState();

@@ -40,7 +40,7 @@ bool SaveReportingFailure(CCalculatorDlg& dlg, const std::string& path, const st
 } // namespace
 
 std::string DocumentName(const CCalculatorDlg& dlg) {
-    return NameWithoutFolder(dlg.DocumentPath());
+    return dlg.CaptionNamesDocument() ? NameWithoutFolder(dlg.DocumentPath()) : std::string();
 }
 
 bool ReadMatrixDocument(CCalculatorDlg& dlg, const std::string& path) {
@@ -82,8 +82,10 @@ void OnFileOpen(CCalculatorDlg& dlg) {
     dlg.ShowCurrentMatrix();
 }
 
+// Save writes only to the document the caption names: after CE or a recall
+// the matrix on show is no longer that document, and Save asks for a name.
 void OnFileSave(CCalculatorDlg& dlg) {
-    if (dlg.DocumentPath().empty()) {
+    if (dlg.DocumentPath().empty() || !dlg.CaptionNamesDocument()) {
         OnFileSaveAs(dlg);
         return;
     }

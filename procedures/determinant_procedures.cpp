@@ -33,10 +33,20 @@ Matrix ScaledBy(Matrix m, const ScaledProduct& factor) {
 
 // newmat's determinant; the value is formed without the overflow exception of
 // LogAndSign::Value, so a huge determinant is reported as infinity.
+constexpr char kRealDeterminantCaption[] = "Determinant Test";
+constexpr char kComplexDeterminantCaption[] = "Complex Matrix Determinant";
+
 double RealDeterminant(const Matrix& m) {
     const NEWMAT::LogAndSign det = m.LogDeterminant();
     if (det.Sign() == 0) return 0.0;
     return det.Sign() * std::exp(det.LogValue());
+}
+
+// A determinant beyond the double range is no value to report or keep in t.
+bool RefuseOverflow(CCalculatorDlg& dlg, double det, const char* caption) {
+    if (!std::isinf(det)) return false;
+    dlg.Host().MessageBox("Determinant overflows", caption, MB_OK | MB_ICONSTOP);
+    return true;
 }
 
 bool Hermitian(const Matrix& m) {
@@ -115,8 +125,10 @@ void OnDeterminant(CCalculatorDlg& dlg) {
                                       MB_OK | MB_ICONINFORMATION);
                 return false;
             }
-            ReportComplexValue(dlg, kDeterminantLabel, HermitianDeterminant(m).Value(), 0.0,
-                               kSaveQuestion, "Complex Matrix Determinant");
+            const double det = HermitianDeterminant(m).Value();
+            if (!RefuseOverflow(dlg, det, kComplexDeterminantCaption))
+                ReportComplexValue(dlg, kDeterminantLabel, det, 0.0, kSaveQuestion,
+                                   kComplexDeterminantCaption);
             return false;
         }
         if (!Square(m)) {
@@ -124,7 +136,9 @@ void OnDeterminant(CCalculatorDlg& dlg) {
                                   kDeterminantCaption, MB_OK | MB_ICONINFORMATION);
             return false;
         }
-        ReportValue(dlg, kDeterminantLabel, RealDeterminant(m), kSaveQuestion, "Determinant Test");
+        const double det = RealDeterminant(m);
+        if (!RefuseOverflow(dlg, det, kRealDeterminantCaption))
+            ReportValue(dlg, kDeterminantLabel, det, kSaveQuestion, kRealDeterminantCaption);
         return false;
     });
 }

@@ -1,5 +1,6 @@
 #include "procedures/procedure_frame.h"
 
+#include <cmath>
 #include <string>
 
 #include "calculator/calculator_dlg.h"
@@ -25,6 +26,13 @@ std::string FormatReportedValue(double value, int width, int decimals, bool expo
     return FormatExponentField(value, width, decimals);
 }
 
+std::string FormatMessageValue(double value, int width, int decimals, bool exponential) {
+    std::string text = FormatReportedValue(value, width, decimals, exponential);
+    const bool significant = text.find_first_of("123456789") != std::string::npos;
+    if (value != 0 && std::isfinite(value) && !significant) return FormatExponent(value, 6);
+    return text;
+}
+
 void RunProcedure(CCalculatorDlg& dlg, ComplexSupport support,
                   const std::function<bool(NEWMAT::Matrix&)>& compute) {
     dlg.RunCommand([&] {
@@ -46,7 +54,7 @@ bool ComplexRefusal(CCalculatorDlg& dlg) {
 bool ReportValue(CCalculatorDlg& dlg, const char* label, double value, const char* question,
                  const char* caption) {
     const std::string text =
-        label + FormatReportedValue(value, dlg.Width(), dlg.Decimals(), dlg.ExponentFlag()) +
+        label + FormatMessageValue(value, dlg.Width(), dlg.Decimals(), dlg.ExponentFlag()) +
         question;
     NEWMAT::Matrix saved(1, 1);
     saved(1, 1) = value;
@@ -60,9 +68,9 @@ bool ReportComplexValue(CCalculatorDlg& dlg, const char* label, double re, doubl
     const bool exponential = dlg.ExponentFlag();
     std::string text = label;
     text += '(';
-    text += FormatReportedValue(re, width, decimals, exponential);
+    text += FormatMessageValue(re, width, decimals, exponential);
     text += ", ";
-    text += FormatReportedValue(im, width, decimals, exponential);
+    text += FormatMessageValue(im, width, decimals, exponential);
     text += ')';
     text += question;
     NEWMAT::Matrix saved(1, 2);

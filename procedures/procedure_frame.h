@@ -41,3 +41,8 @@ bool ReportComplexValue(CCalculatorDlg& dlg, const char* label, double re, doubl
 // The value text of the report: "%W.Df" or "%W.De" as the C runtime writes it
 // (three exponent digits).
 std::string FormatReportedValue(double value, int width, int decimals, bool exponential);
+
+// The same for a value in a message, where a nonzero value must never read
+// as zero: one that the format would show without a significant digit is
+// written as "%.6e" instead.
+std::string FormatMessageValue(double value, int width, int decimals, bool exponential);

@@ -33,7 +33,7 @@ std::string OptimumText(CCalculatorDlg& dlg, const NEWMAT::RowVector& x) {
     std::string text = "Finite solution to objective function found.\n";
     text += "The optimal feasible vector is:\n\n";
     for (int j = 1; j <= x.Ncols(); ++j)
-        text += FormatReportedValue(x(j), dlg.Width(), dlg.Decimals(), dlg.ExponentFlag()) + "  ";
+        text += FormatMessageValue(x(j), dlg.Width(), dlg.Decimals(), dlg.ExponentFlag()) + "  ";
     text += "\n\nDo you wish to save it to temporary register (t) ?";
     return text;
 }

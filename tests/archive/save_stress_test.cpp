@@ -6,6 +6,7 @@
 
 #include <signal.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <random>
@@ -65,8 +66,14 @@ TEST(SaveUnderStress, KilledSavesLeaveOldOrNewCompleteRegisters) {
     constexpr int kSide = 500;
     constexpr int kKills = 120;
     ScratchFolder dir;
+    // The kills fall within a few saves' time: on a slow or busy machine (the
+    // sanitizer build, other tests beside it) a save takes longer.
+    const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kRegisters; ++i)
         ASSERT_EQ(WriteRegisterFile(dir / RegisterName(i), Version(kSide, 0)), RegisterFileResult::Ok);
+    const auto oneSave = std::chrono::duration_cast<std::chrono::microseconds>(
+                             std::chrono::steady_clock::now() - start) / kRegisters;
+    const long window = std::max<long>(25000, 4 * oneSave.count());
 
     std::mt19937 random(17);
     std::map<int, FileStamp> checked;
@@ -75,7 +82,7 @@ TEST(SaveUnderStress, KilledSavesLeaveOldOrNewCompleteRegisters) {
         // Each helper saves versions of its own, starting at another register.
         const pid_t helper = StartSaving(dir, kSide, kill % kRegisters, kill * 1000, -1);
         ASSERT_GT(helper, 0);
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 25000));
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % window));
         ASSERT_EQ(::kill(helper, SIGKILL), 0);
         int status = 0;
         ASSERT_EQ(waitpid(helper, &status, 0), helper);

@@ -46,4 +46,7 @@ TEST_F(DocumentCommands, RefusedDocumentKeepsMatrixNameAndCaption) {
         EXPECT_EQ(DocumentName(calc.dlg), "kept.mtx");
     }
     EXPECT_FALSE(fs::exists("missing.mtx"));
+    // CE drops the name from the caption: a printout no longer names the file.
+    calc.dlg.ClearCalculator();
+    EXPECT_EQ(DocumentName(calc.dlg), "");
 }

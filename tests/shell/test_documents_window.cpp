@@ -91,6 +91,7 @@ void DocumentsWindowTest::printsEveryElementToAPdf() {
             m(i, j) = (i % 2 ? -1 : 1) * (i * 100 + j);
     f.Window().Dialog().SetCurrentMatrix(m);
     f.Window().Dialog().SetDocumentPath(QDir::current().absoluteFilePath("big.mtx").toStdString());
+    f.Window().Dialog().ShowDocumentCaption("big.mtx");
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("matrix.pdf"));
     f.Answers().Next([&](QWidget* box) { // the PDF printer, writing to `pdf`
         auto* dialog = qobject_cast<QPrintDialog*>(box);

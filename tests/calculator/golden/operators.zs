@@ -95,8 +95,8 @@ type "3\n4"
 show
 press SE =
 show matrix
-# "=" with nothing pending empties everything without a word; an operator
-# pressed then waits for its second operand.
+# "=" sets what was typed first, as every operator does; with nothing pending
+# it changes nothing more, and Div then takes the 5 as its first operand.
 press CE
 type "5"
 press =
@@ -105,4 +105,42 @@ press Div
 show
 type "2"
 press SE =
+show matrix
+# Operators work on what the user sees. The shown inverse merely clicked into
+# is not read back from its rounded text; text put over a set matrix is set
+# first, by Inv and by Store alike; text that does not read stops there.
+press CE
+type "1 1\n0 3"
+press SE Inv
+mouse-up 1
+press Inv
+show matrix
+mouse-up 1
+paste-file retyped.txt
+press Inv
+show matrix
+mouse-up 1
+paste-file typo.txt
+answer ok
+press Inv
+show
+mouse-up 1
+paste-file retyped.txt
+store F
+press CE
+recall F
+show matrix
+# A power must be a whole number: a fraction or a word is refused and
+# nothing changes; 2.0 is the whole number 2.
+press CE
+type "1 1\n0 1"
+press SE
+input "0.5"
+answer ok
+press Pow
+input "abc"
+answer ok
+press Pow
+input " 2.0 "
+press Pow
 show matrix

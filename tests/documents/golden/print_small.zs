@@ -10,6 +10,7 @@ spin width 10
 spin decimals 4
 print "small.pdf"
 menu 32839
+# After CE the caption names no document, nor does the printout.
 press CE
 type "1e3 -2"
 press SE

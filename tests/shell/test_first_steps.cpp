@@ -1,0 +1,92 @@
+// The README's first steps and the paths next to them, with keys sent where
+// the keyboard focus is, as a person's typing goes: no click that the steps
+// do not ask for.
+
+#include "window_fixture.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+namespace {
+
+// Types rows into whatever has the keyboard focus, Enter between them.
+void TypeRows(const QStringList& rows) {
+    for (int r = 0; r < rows.size(); ++r) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(focus, "nothing has the keyboard focus");
+        if (r > 0) QTest::keyClick(focus, Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), rows[r]);
+    }
+}
+
+void ClickKey(WindowFixture& f, const char* caption) {
+    QTest::mouseClick(f.Window().Button(ButtonIdForCaption(caption)), Qt::LeftButton);
+}
+
+} // namespace
+
+class FirstStepsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void inverseTimesTypedIdentity();
+    void operatorsActOnRetypedText();
+    void decimalBoxFollowsInt();
+};
+
+void FirstStepsTest::inverseTimesTypedIdentity() {
+    WindowFixture f;
+    f.Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
+    TypeRows({"1 2", "3 4"});
+    ClickKey(f, "SE");
+    ClickKey(f, "Inv");
+    ClickKey(f, "Mul");
+    // The second operand typed straight after Mul, into the display.
+    QCOMPARE(QApplication::focusWidget(), &f.Display());
+    TypeRows({"1 0", "0 1"});
+    QCOMPARE(f.DisplayText(), QStringLiteral("1 0\n0 1"));
+    ClickKey(f, "SE");
+    ClickKey(f, "=");
+    QCOMPARE(f.DisplayText(), QStringLiteral("-2.00    1.00\n1.50    -0.50\n"));
+    // A shown result still keeps typed keys away from its text.
+    QVERIFY(QApplication::focusWidget() != &f.Display());
+}
+
+void FirstStepsTest::operatorsActOnRetypedText() {
+    WindowFixture f;
+    f.Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
+    TypeRows({"1 2", "3 4"});
+    ClickKey(f, "SE");
+    // Retyped over the set matrix: Inv inverts what is shown, not [1 2; 3 4].
+    QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(40, 10));
+    f.Display().selectAll();
+    QTest::keyClicks(&f.Display(), QStringLiteral("4 2"));
+    QTest::keyClick(&f.Display(), Qt::Key_Return);
+    QTest::keyClicks(&f.Display(), QStringLiteral("1 1"));
+    ClickKey(f, "Inv");
+    QCOMPARE(f.DisplayText(), QStringLiteral("0.50    -1.00\n-0.50    2.00\n"));
+    // Clicked into but not changed, the shown inverse is not read back from
+    // its rounded text: Inv gives [4 2; 1 1] again.
+    QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(40, 10));
+    ClickKey(f, "Inv");
+    const NEWMAT::Matrix back = f.Window().Dialog().GetCurrentMatrix();
+    QCOMPARE(back(1, 1), 4.0);
+    QCOMPARE(back(2, 2), 1.0);
+}
+
+void FirstStepsTest::decimalBoxFollowsInt() {
+    WindowFixture f;
+    auto* decimals = qobject_cast<QLineEdit*>(f.Window().Control(IDC_DECIMAL_BOX));
+    QVERIFY(decimals);
+    f.Click(QStringLiteral("1 . 5 > 2 SE"));
+    QCOMPARE(decimals->text(), QStringLiteral("2"));
+    f.Click(QStringLiteral("Proc"));
+    QVERIFY(f.Pick(QStringLiteral("Element:Integer")));
+    QCOMPARE(f.DisplayText(), QStringLiteral("1    2\n"));
+    QCOMPARE(decimals->text(), QStringLiteral("0"));
+}
+
+QTEST_MAIN(FirstStepsTest)
+#include "test_first_steps.moc"
