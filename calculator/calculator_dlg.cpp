@@ -91,6 +91,7 @@ void CCalculatorDlg::RunCommand(const std::function<void()>& command) {
     // Whatever a command stored is what the display shows afterwards.
     const auto showWhatChanged = [this] {
         if (shownChanges_ != currentChanges_) ShowCurrentMatrix();
+        UpdateNotice();
     };
     std::string message;
     try {

@@ -63,6 +63,7 @@ struct CalculatorControls {
     CMdcText& decimalBox;     // 1012
     CSpinbutton& widthSpin;   // 1013
     CSpinbutton& decimalSpin; // 1014
+    CLabelControl& notice;    // 1015: what a reading dropped, what is pending
 };
 
 class CCalculatorDlg {
@@ -130,6 +131,12 @@ class CCalculatorDlg {
     // it does not read; the syntax error has been shown then.
     bool SetTypedEntry();
     const std::string& EntryText() const;
+    // What the last SE did to the text, while its matrix is the current one:
+    // "Read as R x C; N numbers ignored" or "Read as R x C from rows of
+    // different lengths"; empty when it read the text as written.
+    const std::string& ReadingNotice() const { return readingNotice_; }
+    // The operations "=" will carry out, in its order: "Pending: + *".
+    std::string PendingNotice() const;
     bool IsSetState() const; // the display is yellow
     void EnterSetState();     // yellow: a set matrix is shown
     void EnterEditingState(); // grey: text is being typed
@@ -316,7 +323,12 @@ class CCalculatorDlg {
     bool keyboardEntry_ = true;
     bool dragDrop_ = true;
     bool exponentFlag_ = false;
+    // The notice line: the reading notice and the pending queue.
+    void UpdateNotice();
+
     bool alignColumns_ = false;
+    std::string readingNotice_;
+    unsigned long readingNoticeChanges_ = 0;
     std::string registerName_;
     std::string entryText_;
     std::string statusSegments_[5];

@@ -14,6 +14,7 @@ enum ControlId : int {
     IDC_DECIMAL_BOX = 1012,
     IDC_WIDTH_SPIN = 1013,
     IDC_DECIMAL_SPIN = 1014,
+    IDC_NOTICE = 1015,
 
     IDC_KEY_1 = 1023,
     IDC_KEY_2 = 1024,

@@ -28,7 +28,42 @@ constexpr char kRadixSegment[] = "  Rdx:";
 // "(", ", " and ")" around each pair.
 constexpr int kComplexFieldReduction = 4;
 
+constexpr char kNoticeSeparator[] = "    ";
+constexpr const char* kPendingSymbols[kPendingOperationCount] = {
+    "+", "-", "*", "/", "Concat Diag", "Concat Horiz", "Concat Vert", "Dot Product", "Cross Product"};
+
+// Says what a reading did with numbers the text did not hold in a rectangle.
+std::string ReadingNoticeText(const EntryReading& reading, bool complexMode) {
+    const auto rows = static_cast<std::size_t>(reading.matrix.Nrows());
+    const auto columns = static_cast<std::size_t>(reading.matrix.Ncols()) / (complexMode ? 2 : 1);
+    const std::string shape = "Read as " + std::to_string(rows) + " x " + std::to_string(columns);
+    const std::size_t kept = rows * columns;
+    if (reading.numbers > kept) {
+        const std::size_t ignored = reading.numbers - kept;
+        return shape + "; " + std::to_string(ignored) + (ignored == 1 ? " number" : " numbers") +
+               " ignored";
+    }
+    if (reading.raggedRows) return shape + " from rows of different lengths";
+    return "";
+}
+
 } // namespace
+
+std::string CCalculatorDlg::PendingNotice() const {
+    std::string text;
+    for (int index = 0; index < kPendingOperationCount; ++index)
+        if (pending_[index]) text += std::string(text.empty() ? "Pending: " : " ") + kPendingSymbols[index];
+    return text;
+}
+
+void CCalculatorDlg::UpdateNotice() {
+    if (readingNoticeChanges_ != currentChanges_) readingNotice_.clear();
+    std::string text = readingNotice_;
+    const std::string pending = PendingNotice();
+    if (!text.empty() && !pending.empty()) text += kNoticeSeparator;
+    text += pending;
+    if (controls_.notice.Caption() != text) controls_.notice.SetCaption(text);
+}
 
 NEWMAT::Matrix CCalculatorDlg::GetCurrentMatrix() const {
     return UnpackMatrix(current_);
@@ -199,6 +234,8 @@ void CCalculatorDlg::SetEntry() {
         return;
     }
     SetCurrentMatrix(reading.matrix);
+    readingNotice_ = ReadingNoticeText(reading, complexMode_);
+    readingNoticeChanges_ = currentChanges_;
     EnterSetState();
     ShowMatrix(reading.matrix);
     reading.matrix.CleanUp();

@@ -59,7 +59,8 @@ bool WriteMatrixDocument(CCalculatorDlg& dlg, const std::string& path) {
 
 void OnFileNew(CCalculatorDlg& dlg) {
     if (dlg.Host().MessageBox(kNewFileQuestion, kNewFileCaption, MB_YESNO) == IDNO) return;
-    dlg.ClearCalculator();
+    // A new start: the pending operations go with the matrix.
+    dlg.ClearPending();
 }
 
 // A document that cannot be read leaves the name, the caption and the

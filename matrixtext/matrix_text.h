@@ -48,11 +48,15 @@ struct EntryFault {
 EntryFault FindEntryFault(const std::string& text, bool complexMode);
 
 // What SE makes of an entry text: the fault, or the matrix and whether the
-// text holds an exponent mark.
+// text holds an exponent mark; how many numbers (complex elements in complex
+// mode) the text held, and whether its lines held different counts of them,
+// so that a reading that dropped or moved numbers can say so.
 struct EntryReading {
     EntryFault fault;
     bool exponent = false;
     NEWMAT::Matrix matrix;
+    std::size_t numbers = 0;
+    bool raggedRows = false;
 };
 
 // An entry text checked and read as SE reads it, letter case ignored:

@@ -76,6 +76,48 @@ std::size_t FirstLineWords(const std::string& text) {
     return words;
 }
 
+// How many numbers each line of a text holds, told one number at a time with
+// its line (counted from 0): whether every one of the text's `rows` lines
+// holds as many as the first.
+class LineShape {
+  public:
+    void Number(std::size_t line) {
+        if (line != line_) {
+            CloseLine();
+            if (line > line_ + 1) ragged_ = true; // a line without numbers between
+            line_ = line;
+            lineNumbers_ = 0;
+        }
+        ++lineNumbers_;
+        ++numbers_;
+    }
+    // A number the reader passed over without reading it, such as the -2 of
+    // "1-2" (strtod stops after the 1).
+    void Ignored() { ++numbers_; }
+    void Finish(std::size_t rows) {
+        CloseLine();
+        if (rows > 0 && line_ + 1 < rows) ragged_ = true; // lines without numbers at the end
+    }
+    void Report(EntryReading& reading) const {
+        reading.numbers = numbers_;
+        reading.raggedRows = ragged_;
+    }
+
+  private:
+    void CloseLine() {
+        if (line_ == 0)
+            perLine_ = lineNumbers_;
+        else if (lineNumbers_ != perLine_)
+            ragged_ = true;
+    }
+
+    std::size_t line_ = 0;
+    std::size_t lineNumbers_ = 0;
+    std::size_t perLine_ = 0;
+    std::size_t numbers_ = 0;
+    bool ragged_ = false;
+};
+
 // The values of a text, read in order, poured row by row into `matrix` as
 // rows x (count / rows), the surplus dropped. Storage for the guessed
 // column count is taken at once and the values are written straight into
@@ -142,9 +184,8 @@ NEWMAT::Matrix FillRows(std::size_t rows, const std::vector<double>& values) {
 }
 
 // The number strtod reads at `p`, or 0 when none starts there.
-double NumberAt(const char* p) {
-    const char* end = nullptr;
-    return ReadCNumber(p, &end);
+bool HasDigit(const char* from, const char* to) {
+    return std::any_of(from, to, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // What the plain reader met while checking a real-mode entry as it read.
@@ -157,75 +198,49 @@ enum class PlainOutcome { Read, Invalid, Exponent };
 // the CR LF and the next line's blank, which is the character passed after
 // the run. With kCheck every character is also checked as a real-mode entry
 // character; the first one that is not, or an exponent mark, ends the
-// reading.
-template <bool kCheck> PlainOutcome ReadPlain(const std::string& text, RowFiller& filler) {
+// reading, and the numbers of each line are counted into `shape`.
+template <bool kCheck>
+PlainOutcome ReadPlain(const std::string& text, RowFiller& filler, LineShape* shape = nullptr) {
     const char* p = text.data();
     const char* const end = p + text.size();
+    std::size_t line = 0;
+    const char* numberEnd = p; // where strtod stopped reading the last number
     // The text starts with the blank in front of its first line.
     for (bool first = true;; first = false) {
         if (!first) {
+            const char* const run = p;
             while (p < end && Is(*p, kPlainNumber) && *p != '\n')
                 ++p;
+            if constexpr (kCheck)
+                if (HasDigit(std::max(run, numberEnd), p)) shape->Ignored();
             if (p == end) break;
             if (kCheck && *p != '\n') {
                 if (!Is(*p, kRealEntry)) return PlainOutcome::Invalid;
                 if (Is(*p, kExponentMark)) return PlainOutcome::Exponent;
             }
+            if constexpr (kCheck) line += *p == '\n';
             ++p;
         }
-        for (; p < end && IsCSpace(*p); ++p)
+        for (; p < end && IsCSpace(*p); ++p) {
             if (kCheck && !Is(*p, kRealEntry)) return PlainOutcome::Invalid;
+            if constexpr (kCheck) line += *p == '\n';
+        }
         if (p == end) break;
+        if constexpr (kCheck) shape->Number(line);
         double value = 0;
-        const char* numberEnd = nullptr;
         if (ReadShortDecimal(p, value, &numberEnd)) {
             // A short decimal is number characters only: the run passed
             // next goes on from its end.
             filler.Add(value);
             p = numberEnd;
         } else {
-            filler.Add(NumberAt(p));
+            filler.Add(ReadCNumber(p, &numberEnd));
         }
     }
     return PlainOutcome::Read;
 }
 
-} // namespace
-
-NEWMAT::Matrix ParseReal(const std::string& text) {
-    NEWMAT::Matrix matrix;
-    const std::size_t rows = CountLines(text);
-    RowFiller filler(matrix, rows, PlausibleColumns(text, rows));
-    ReadPlain<false>(text, filler);
-    filler.Finish();
-    return matrix;
-}
-
-EntryReading ReadEntryText(const std::string& text, bool complexMode) {
-    EntryReading reading;
-    if (!complexMode) {
-        const std::size_t rows = CountLines(text);
-        RowFiller filler(reading.matrix, rows, PlausibleColumns(text, rows));
-        const PlainOutcome outcome = ReadPlain<true>(text, filler);
-        if (outcome == PlainOutcome::Read) {
-            filler.Finish();
-            return reading;
-        }
-    }
-    reading.fault = FindEntryFault(text, complexMode);
-    if (reading.fault.index != kEntryValid) {
-        reading.matrix.CleanUp();
-        return reading;
-    }
-    reading.exponent = text.find_first_of("eE") != std::string::npos;
-    if (complexMode)
-        reading.matrix = ParseComplex(text);
-    else
-        reading.matrix = ParseRealExponent(text);
-    return reading;
-}
-
-NEWMAT::Matrix ParseRealExponent(const std::string& text) {
+NEWMAT::Matrix ReadRealExponent(const std::string& text, LineShape* shape) {
     std::vector<double> values;
     std::size_t rows = 0;
     const char* p = text.c_str();
@@ -234,9 +249,12 @@ NEWMAT::Matrix ParseRealExponent(const std::string& text) {
         while (p < end && IsCSpace(*p))
             ++p;
         if (p == end) break;
-        values.push_back(NumberAt(p));
+        const char* numberEnd = p;
+        values.push_back(ReadCNumber(p, &numberEnd));
+        if (shape) shape->Number(rows);
         while (p < end && !IsCSpace(*p))
             ++p;
+        if (shape && numberEnd < p && HasDigit(numberEnd, p)) shape->Ignored();
         // The last number of a line closes its row, whatever blanks follow
         // it before the line break or the end of the text.
         bool closesRow = false;
@@ -244,12 +262,18 @@ NEWMAT::Matrix ParseRealExponent(const std::string& text) {
             closesRow = closesRow || IsLineBreak(*p);
         if (closesRow || p == end) ++rows;
     }
+    if (shape) shape->Finish(rows);
     return FillRows(rows, values);
 }
 
-NEWMAT::Matrix ParseComplex(const std::string& text) {
+NEWMAT::Matrix ReadComplex(const std::string& text, LineShape* shape) {
     const std::size_t rows = CountLines(text);
     if (rows == 0) return NEWMAT::Matrix();
+    std::size_t line = 0;
+    // Each complex element is told to `shape` with the line it ends on.
+    const auto element = [&] {
+        if (shape) shape->Number(line);
+    };
 
     // Complex elements as (re, im) in reading order.
     std::vector<double> parts;
@@ -270,20 +294,25 @@ NEWMAT::Matrix ParseComplex(const std::string& text) {
                 parts.push_back(pendingReal);
                 parts.push_back(0);
                 realPending = false;
+                element();
             }
             ++p;
             continue;
         }
         if (c == ',' || IsCSpace(c)) {
+            line += c == '\n';
             ++p;
             continue;
         }
-        const double value = NumberAt(p);
+        const char* numberEnd = p;
+        const double value = ReadCNumber(p, &numberEnd);
         while (p < end && *p != '(' && *p != ')' && *p != ',' && !IsCSpace(*p))
             ++p;
+        if (shape && numberEnd < p && HasDigit(numberEnd, p)) shape->Ignored();
         if (depth == 0) {
             parts.push_back(value);
             parts.push_back(0);
+            element();
         } else if (!realPending) {
             pendingReal = value;
             realPending = true;
@@ -291,12 +320,15 @@ NEWMAT::Matrix ParseComplex(const std::string& text) {
             parts.push_back(pendingReal);
             parts.push_back(value);
             realPending = false;
+            element();
         }
     }
     if (realPending) {
         parts.push_back(pendingReal);
         parts.push_back(0);
+        element();
     }
+    if (shape) shape->Finish(rows);
 
     const std::size_t columns = parts.size() / 2 / rows;
     NEWMAT::Matrix dual(static_cast<int>(rows), static_cast<int>(2 * columns));
@@ -309,4 +341,52 @@ NEWMAT::Matrix ParseComplex(const std::string& text) {
         }
     }
     return dual;
+}
+
+} // namespace
+
+NEWMAT::Matrix ParseReal(const std::string& text) {
+    NEWMAT::Matrix matrix;
+    const std::size_t rows = CountLines(text);
+    RowFiller filler(matrix, rows, PlausibleColumns(text, rows));
+    ReadPlain<false>(text, filler);
+    filler.Finish();
+    return matrix;
+}
+
+EntryReading ReadEntryText(const std::string& text, bool complexMode) {
+    EntryReading reading;
+    if (!complexMode) {
+        const std::size_t rows = CountLines(text);
+        RowFiller filler(reading.matrix, rows, PlausibleColumns(text, rows));
+        LineShape shape;
+        const PlainOutcome outcome = ReadPlain<true>(text, filler, &shape);
+        if (outcome == PlainOutcome::Read) {
+            filler.Finish();
+            shape.Finish(rows);
+            shape.Report(reading);
+            return reading;
+        }
+    }
+    reading.fault = FindEntryFault(text, complexMode);
+    if (reading.fault.index != kEntryValid) {
+        reading.matrix.CleanUp();
+        return reading;
+    }
+    reading.exponent = text.find_first_of("eE") != std::string::npos;
+    LineShape shape;
+    if (complexMode)
+        reading.matrix = ReadComplex(text, &shape);
+    else
+        reading.matrix = ReadRealExponent(text, &shape);
+    shape.Report(reading);
+    return reading;
+}
+
+NEWMAT::Matrix ParseRealExponent(const std::string& text) {
+    return ReadRealExponent(text, nullptr);
+}
+
+NEWMAT::Matrix ParseComplex(const std::string& text) {
+    return ReadComplex(text, nullptr);
 }

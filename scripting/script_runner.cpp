@@ -96,6 +96,18 @@ std::string RegisterRow(const std::string& name) {
 ScriptRunner::ScriptRunner(std::ostream& transcript) : out_(transcript), calculator_(transcript) {}
 
 void ScriptRunner::RunLine(const std::string& line) {
+    RunCommandLine(line);
+    WriteNewNotice();
+}
+
+void ScriptRunner::WriteNewNotice() {
+    const std::string& notice = calculator_.dlg.ReadingNotice();
+    if (notice == notice_) return;
+    notice_ = notice;
+    if (!notice.empty()) out_ << "notice " << Quote(notice) << '\n';
+}
+
+void ScriptRunner::RunCommandLine(const std::string& line) {
     LineReader in(line);
     if (in.AtEnd() || line[line.find_first_not_of(" \t")] == '#') return;
     ScriptedCalculator& calc = calculator_;
@@ -247,6 +259,8 @@ void ScriptRunner::ShowState() {
     out_ << "status " << Quote(calc.status.Caption()) << '\n';
     out_ << "caption " << Quote(calc.host.Caption()) << '\n';
     out_ << "list " << Quote(calc.commandList.Text()) << '\n';
+    const std::string pending = calc.dlg.PendingNotice();
+    if (!pending.empty()) out_ << "pending " << Quote(pending) << '\n';
 }
 
 void ScriptRunner::ShowMatrix() {

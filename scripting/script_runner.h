@@ -37,9 +37,13 @@ class ScriptRunner {
     void Finish() const;
 
   private:
+    void RunCommandLine(const std::string& line);
     void ShowState();
+    // A reading notice that a line brought is written as a "notice" line.
+    void WriteNewNotice();
     void ShowMatrix();
 
     std::ostream& out_;
     ScriptedCalculator calculator_;
+    std::string notice_;
 };

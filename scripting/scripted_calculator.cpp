@@ -19,7 +19,7 @@ ScriptedCalculator::ScriptedCalculator(std::ostream& transcript)
     : host(transcript),
       dlg(host,
           CalculatorControls{display, status, commandList, widthBox, decimalBox, widthSpin,
-                             decimalSpin},
+                             decimalSpin, notice},
           CalculatorCommandTables()) {
     dlg.OnInitDialog();
 }

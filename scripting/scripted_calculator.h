@@ -38,5 +38,6 @@ struct ScriptedCalculator {
     ScriptedText decimalBox{host, IDC_DECIMAL_BOX};
     ScriptedSpin widthSpin;
     ScriptedSpin decimalSpin;
+    ScriptedLabel notice;
     CCalculatorDlg dlg;
 };

@@ -57,7 +57,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
     dlg_ = std::make_unique<CCalculatorDlg>(
         *host_,
         CalculatorControls{*display_, *status_, *commandList_, *widthBox_, *decimalBox_,
-                           *widthSpin_, *decimalSpin_},
+                           *widthSpin_, *decimalSpin_, *notice_},
         CalculatorCommandTables());
     BuildMenuBar();
     BindKeys();
@@ -110,6 +110,13 @@ QWidget* CalculatorWindow::BuildControls() {
     status_ = new StatusLine(central);
     Register(IDC_STATUS, status_);
     column->addWidget(status_);
+    // The notice sits in the status line's free right-hand part.
+    notice_ = new NoticeLine(status_);
+    Register(IDC_NOTICE, notice_);
+    auto* statusRow = new QHBoxLayout(status_);
+    statusRow->setContentsMargins(0, 0, 6, 0);
+    statusRow->addStretch(1);
+    statusRow->addWidget(notice_);
 
     display_ = new DisplayBox(central);
     // As wide as the keys below it.

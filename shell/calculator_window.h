@@ -20,6 +20,7 @@ class DisplayBox;
 class QtHost;
 class SpinArrows;
 class StatusLine;
+class NoticeLine;
 class ValueBox;
 
 class CalculatorWindow : public QMainWindow {
@@ -58,6 +59,7 @@ class CalculatorWindow : public QMainWindow {
 
     DisplayBox* display_ = nullptr;
     StatusLine* status_ = nullptr;
+    NoticeLine* notice_ = nullptr;
     CommandList* commandList_ = nullptr;
     ValueBox* widthBox_ = nullptr;
     ValueBox* decimalBox_ = nullptr;

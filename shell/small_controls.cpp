@@ -24,6 +24,22 @@ void StatusLine::SetCaption(const std::string& caption) {
     setText(ToQt(caption));
 }
 
+NoticeLine::NoticeLine(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setWordWrap(false);
+    setObjectName(QStringLiteral("notice"));
+}
+
+std::string NoticeLine::Caption() const {
+    return FromQt(text());
+}
+
+void NoticeLine::SetCaption(const std::string& caption) {
+    setText(ToQt(caption));
+    setToolTip(text());
+}
+
 ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
     setAlignment(Qt::AlignCenter);

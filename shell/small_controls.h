@@ -1,6 +1,7 @@
 #pragma once
-// The small controls of the calculator window: the status line, the Width and
-// Decimal boxes and their spin arrows.
+// The small controls of the calculator window: the status line and the
+// notice in its free right-hand part, the Width and Decimal boxes and their
+// spin arrows.
 
 #include "platform/host.h"
 
@@ -17,6 +18,15 @@ namespace zentabl {
 class StatusLine : public QLabel, public CLabelControl {
   public:
     explicit StatusLine(QWidget* parent = nullptr);
+    std::string Caption() const override;
+    void SetCaption(const std::string& caption) override;
+};
+
+// The notice at the right of the status line: what a reading dropped, what
+// is pending. It takes no room of its own, so the window keeps its size.
+class NoticeLine : public QLabel, public CLabelControl {
+  public:
+    explicit NoticeLine(QWidget* parent = nullptr);
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
 };

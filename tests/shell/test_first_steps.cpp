@@ -4,6 +4,8 @@
 
 #include "window_fixture.h"
 
+#include "commands/menu_tables.h"
+
 #include <QTest>
 #include <QtWidgets>
 
@@ -32,6 +34,7 @@ class FirstStepsTest : public QObject {
     void inverseTimesTypedIdentity();
     void operatorsActOnRetypedText();
     void decimalBoxFollowsInt();
+    void noticeTellsReadingsAndPendingOperations();
 };
 
 void FirstStepsTest::inverseTimesTypedIdentity() {
@@ -86,6 +89,26 @@ void FirstStepsTest::decimalBoxFollowsInt() {
     QVERIFY(f.Pick(QStringLiteral("Element:Integer")));
     QCOMPARE(f.DisplayText(), QStringLiteral("1    2\n"));
     QCOMPARE(decimals->text(), QStringLiteral("0"));
+}
+
+void FirstStepsTest::noticeTellsReadingsAndPendingOperations() {
+    WindowFixture f;
+    auto* notice = qobject_cast<QLabel*>(f.Window().Control(IDC_NOTICE));
+    QVERIFY(notice);
+    const QSize size = f.Window().size();
+    f.Click(QStringLiteral("1 > 2 v 3 > 4 > 5 SE"));
+    QCOMPARE(notice->text(), QStringLiteral("Read as 2 x 2; 1 number ignored"));
+    QVERIFY(notice->isVisible());
+    f.Click(QStringLiteral("Add Mul"));
+    QCOMPARE(notice->text(), QStringLiteral("Read as 2 x 2; 1 number ignored    Pending: + *"));
+    // CE takes the reading's notice back but keeps the pending operations;
+    // File > New clears them.
+    f.Click(QStringLiteral("CE"));
+    QCOMPARE(notice->text(), QStringLiteral("Pending: + *"));
+    f.Answers().Next([](QWidget* box) { ClickButton(box, QStringLiteral("Yes")); });
+    MenuItem(f.Window().menuBar(), ID_FILE_NEW)->trigger();
+    QCOMPARE(notice->text(), QString());
+    QCOMPARE(f.Window().size(), size);
 }
 
 QTEST_MAIN(FirstStepsTest)

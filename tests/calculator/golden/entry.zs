@@ -138,3 +138,32 @@ input "2.5e1x"
 press SE Proc
 pick "Row:Scalar Mult"
 show matrix
+# Readings that drop or move numbers say so; a change of the matrix takes
+# the notice back.
+press CE
+type "1 2\n3 4 5"
+press SE
+press CE
+type "1 2\n\n3 4"
+press SE
+press CE
+type "1-2 3"
+press SE
+press CE
+type "1 2 3\n4\n5 6"
+press SE
+press CE
+type "1e0 2e0\n3e0"
+press SE
+press CE
+type "(1, 2) (3, 4)\n(5, 6) 7 8"
+press Mode
+pick "Complex"
+press SE
+press Mode
+pick "Real"
+press CE
+type "1 2\n3 4"
+press SE Trn
+type "9"
+press SE
