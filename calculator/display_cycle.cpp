@@ -9,6 +9,7 @@
 #include "calculator/control_ids.h"
 #include "calculator/display_text.h"
 #include "matrixtext/matrix_text.h"
+#include "matrixtext/spreadsheet_text.h"
 #include "matrixlib/ztmath.h"
 
 namespace {
@@ -29,6 +30,7 @@ constexpr char kRadixSegment[] = "  Rdx:";
 constexpr int kComplexFieldReduction = 4;
 
 constexpr char kNoticeSeparator[] = "    ";
+constexpr char kTabSeparatedNotice[] = "Read as tab-separated rows";
 constexpr const char* kPendingSymbols[kPendingOperationCount] = {
     "+", "-", "*", "/", "Concat Diag", "Concat Horiz", "Concat Vert", "Dot Product", "Cross Product"};
 
@@ -224,6 +226,14 @@ void CCalculatorDlg::SetEntry() {
     // cue is not the user's text: SE on it is SE on an empty display.
     static const std::string kNoText;
     EntryReading reading = ReadEntryText(ShowsOperatorCue() ? kNoText : entryText_, complexMode_);
+    // Rows pasted from a spreadsheet hold tabs, which the text format
+    // refuses; a rectangle of numbers between them reads all the same.
+    const bool tabSeparated = reading.fault.index != kEntryValid && !complexMode_ &&
+                              ReadTabSeparated(entryText_, reading.matrix);
+    if (tabSeparated) {
+        reading.fault = EntryFault{};
+        reading.exponent = entryText_.find_first_of("eE") != std::string::npos;
+    }
     if (reading.fault.index != kEntryValid) {
         ReportEntryFault(reading.fault.index, reading.fault.at);
         return;
@@ -234,7 +244,7 @@ void CCalculatorDlg::SetEntry() {
         return;
     }
     SetCurrentMatrix(reading.matrix);
-    readingNotice_ = ReadingNoticeText(reading, complexMode_);
+    readingNotice_ = tabSeparated ? kTabSeparatedNotice : ReadingNoticeText(reading, complexMode_);
     readingNoticeChanges_ = currentChanges_;
     EnterSetState();
     ShowMatrix(reading.matrix);

@@ -35,6 +35,7 @@ class FirstStepsTest : public QObject {
     void operatorsActOnRetypedText();
     void decimalBoxFollowsInt();
     void noticeTellsReadingsAndPendingOperations();
+    void spreadsheetRowsPowerAndMessageValues();
 };
 
 void FirstStepsTest::inverseTimesTypedIdentity() {
@@ -109,6 +110,46 @@ void FirstStepsTest::noticeTellsReadingsAndPendingOperations() {
     MenuItem(f.Window().menuBar(), ID_FILE_NEW)->trigger();
     QCOMPARE(notice->text(), QString());
     QCOMPARE(f.Window().size(), size);
+}
+
+void FirstStepsTest::spreadsheetRowsPowerAndMessageValues() {
+    WindowFixture f;
+    f.Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
+    const auto said = [&](QString& text) {
+        return [&text](QWidget* box) {
+            text = box->windowTitle() + QLatin1Char('/') + static_cast<QMessageBox*>(box)->text();
+            ClickButton(box, QStringLiteral("OK"));
+        };
+    };
+    // Rows copied from a spreadsheet, pasted and set with the keyboard.
+    QApplication::clipboard()->setText(QStringLiteral("1\t1\n0\t1\n"));
+    QTest::keySequence(&f.Display(), QKeySequence::Paste);
+    QTest::keyClick(&f.Display(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    1.00\n0.00    1.00\n"));
+    QCOMPARE(qobject_cast<QLabel*>(f.Window().Control(IDC_NOTICE))->text(),
+             QStringLiteral("Read as tab-separated rows"));
+
+    // A power that is no whole number is refused; nothing changes.
+    QString refusal;
+    f.Answers().Next([](QWidget* box) {
+        QTest::keyClicks(box->findChild<QLineEdit*>(), QStringLiteral("2.7"));
+        QTest::keyClick(box->findChild<QLineEdit*>(), Qt::Key_Return);
+    });
+    f.Answers().Next(said(refusal));
+    ClickKey(f, "Pow");
+    QCOMPARE(refusal, QStringLiteral("Power Error/The power must be a whole number"));
+    QCOMPARE(f.DisplayText(), QStringLiteral("1.00    1.00\n0.00    1.00\n"));
+
+    // A small determinant is not shown as 0.00.
+    f.Click(QStringLiteral("CE . 1 > 0 v 0 > . 0 1 SE Proc"));
+    QString determinant;
+    f.Answers().Next([&](QWidget* box) {
+        determinant = static_cast<QMessageBox*>(box)->text();
+        ClickButton(box, QStringLiteral("No"));
+    });
+    QVERIFY(f.Pick(QStringLiteral("Determinant")));
+    QVERIFY2(determinant.contains(QStringLiteral("Determinant = 1.000000e-003")), qPrintable(determinant));
 }
 
 QTEST_MAIN(FirstStepsTest)

@@ -167,3 +167,13 @@ type "1 2\n3 4"
 press SE Trn
 type "9"
 press SE
+# Rows copied from a spreadsheet read as the rectangle they are; ragged ones
+# keep the syntax error at the first tab.
+press CE
+paste-file spreadsheet.txt
+press SE
+show matrix
+press CE
+paste-file ragged_cells.txt
+answer ok
+press SE
