@@ -10,10 +10,7 @@
 #include "scripting/script_error.h"
 #include "scripting/script_text.h"
 
-namespace {
-
-constexpr char kRegisterRowIndent[] = "           "; // eleven blanks before the letter
-
+// The words of one script line, read left to right.
 class LineReader {
   public:
     explicit LineReader(const std::string& line) : line_(line) {}
@@ -64,6 +61,10 @@ class LineReader {
     std::size_t pos_ = 0;
 };
 
+namespace {
+
+constexpr char kRegisterRowIndent[] = "           "; // eleven blanks before the letter
+
 std::string ReadFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw ScriptError{"cannot read " + path};
@@ -107,145 +108,181 @@ void ScriptRunner::WriteNewNotice() {
     if (!notice.empty()) out_ << "notice " << Quote(notice) << '\n';
 }
 
+// One row a verb: its name and what it does with the rest of the line.
+struct ScriptRunner::Verb {
+    const char* name;
+    void (*run)(ScriptRunner& runner, LineReader& in);
+};
+
+std::span<const ScriptRunner::Verb> ScriptRunner::Verbs() {
+    using Host = ScriptedHost;
+    static const Verb kVerbs[] = {
+        {"press", [](ScriptRunner& r, LineReader& in) {
+             std::vector<int> ids;
+             do {
+                 const std::string caption = in.Word();
+                 const int id = ButtonIdForCaption(caption);
+                 if (id == 0) throw ScriptError{"no button " + caption};
+                 ids.push_back(id);
+             } while (!in.AtEnd());
+             for (const int id : ids)
+                 r.calculator_.dlg.OnButton(id);
+         }},
+        {"type", [](ScriptRunner& r, LineReader& in) {
+             const std::string text = in.Quoted();
+             in.ExpectEnd();
+             for (const char key : text)
+                 r.calculator_.Type(key);
+         }},
+        {"paste-file", [](ScriptRunner& r, LineReader& in) {
+             const std::string path = in.Word();
+             in.ExpectEnd();
+             r.calculator_.PasteIntoEmptyDisplay(ReadFile(path));
+         }},
+        {"pick", [](ScriptRunner& r, LineReader& in) {
+             const std::string row = in.Quoted();
+             in.ExpectEnd();
+             r.calculator_.Pick(row);
+         }},
+        {"store", [](ScriptRunner& r, LineReader& in) { r.PickRegister(IDC_STORE, in); }},
+        {"recall", [](ScriptRunner& r, LineReader& in) { r.PickRegister(IDC_RECALL, in); }},
+        {"menu", [](ScriptRunner& r, LineReader& in) {
+             const int id = in.Integer();
+             in.ExpectEnd();
+             r.calculator_.ChooseMenuCommand(id);
+         }},
+        {"spin", [](ScriptRunner& r, LineReader& in) {
+             const std::string which = in.Word();
+             const int value = in.Integer();
+             in.ExpectEnd();
+             ScriptedCalculator& calc = r.calculator_;
+             if (which != "width" && which != "decimals") throw ScriptError{"no spin button " + which};
+             const bool width = which == "width";
+             (width ? calc.widthSpin : calc.decimalSpin).SetValue(value);
+             calc.dlg.OnSpinChange(width ? IDC_WIDTH_SPIN : IDC_DECIMAL_SPIN);
+         }},
+        {"caret", [](ScriptRunner& r, LineReader& in) {
+             const int position = in.Integer();
+             in.ExpectEnd();
+             r.calculator_.display.SetSelStart(position);
+         }},
+        {"select", [](ScriptRunner& r, LineReader& in) {
+             const int start = in.Integer();
+             const int length = in.Integer();
+             in.ExpectEnd();
+             r.calculator_.display.SetSelStart(start);
+             r.calculator_.display.SetSelLength(length);
+         }},
+        {"clipboard", [](ScriptRunner& r, LineReader& in) {
+             const std::string text = in.Quoted();
+             in.ExpectEnd();
+             r.calculator_.host.SetClipboard(text);
+         }},
+        {"mouse-up", [](ScriptRunner& r, LineReader& in) {
+             const int button = in.Integer();
+             in.ExpectEnd();
+             r.calculator_.dlg.OnDisplayMouseUp(button, 0, 0);
+         }},
+        {"answer", [](ScriptRunner& r, LineReader& in) {
+             const std::string answer = in.Word();
+             in.ExpectEnd();
+             if (answer == "yes")
+                 r.calculator_.host.QueueAnswer(Host::Answer::Yes);
+             else if (answer == "no")
+                 r.calculator_.host.QueueAnswer(Host::Answer::No);
+             else if (answer == "ok")
+                 r.calculator_.host.QueueAnswer(Host::Answer::Ok);
+             else
+                 throw ScriptError{"no answer " + answer};
+         }},
+        {"input", [](ScriptRunner& r, LineReader& in) {
+             r.calculator_.host.QueueInput(in.Quoted());
+             in.ExpectEnd();
+         }},
+        {"input-escape", [](ScriptRunner& r, LineReader& in) {
+             in.ExpectEnd();
+             r.calculator_.host.QueueInput(std::nullopt);
+         }},
+        {"convert", [](ScriptRunner& r, LineReader& in) {
+             ConversionChoice choice;
+             choice.category = in.Quoted();
+             choice.from = in.Quoted();
+             choice.to = in.Quoted();
+             in.ExpectEnd();
+             r.calculator_.host.QueueConversion(std::move(choice));
+         }},
+        {"convert-cancel", [](ScriptRunner& r, LineReader& in) {
+             in.ExpectEnd();
+             r.calculator_.host.QueueConversion(std::nullopt);
+         }},
+        {"solve", [](ScriptRunner& r, LineReader& in) {
+             const std::string method = in.Word();
+             in.ExpectEnd();
+             if (method == "gauss")
+                 r.calculator_.host.QueueSolveMethod(SolveMethod::GaussJordan);
+             else if (method == "lu")
+                 r.calculator_.host.QueueSolveMethod(SolveMethod::Lu);
+             else if (method == "none")
+                 r.calculator_.host.QueueSolveMethod(SolveMethod::None);
+             else
+                 throw ScriptError{"no solve method " + method};
+         }},
+        {"solve-cancel", [](ScriptRunner& r, LineReader& in) {
+             in.ExpectEnd();
+             r.calculator_.host.QueueSolveMethod(std::nullopt);
+         }},
+        {"evaluator-input", [](ScriptRunner& r, LineReader& in) {
+             r.calculator_.host.QueueEvaluatorInput(in.Quoted());
+             in.ExpectEnd();
+         }},
+        {"file-dialog", [](ScriptRunner& r, LineReader& in) {
+             r.calculator_.host.QueueFileDialog(in.Quoted());
+             in.ExpectEnd();
+         }},
+        {"file-dialog-cancel", [](ScriptRunner& r, LineReader& in) {
+             in.ExpectEnd();
+             r.calculator_.host.QueueFileDialog(std::nullopt);
+         }},
+        {"print", [](ScriptRunner& r, LineReader& in) {
+             r.calculator_.host.QueuePrintDialog(in.Quoted());
+             in.ExpectEnd();
+         }},
+        {"print-cancel", [](ScriptRunner& r, LineReader& in) {
+             in.ExpectEnd();
+             r.calculator_.host.QueuePrintDialog(std::nullopt);
+         }},
+        {"show", [](ScriptRunner& r, LineReader& in) {
+             if (in.AtEnd()) {
+                 r.ShowState();
+             } else if (in.Word() == "matrix") {
+                 in.ExpectEnd();
+                 r.ShowMatrix();
+             } else {
+                 throw ScriptError{"show what?"};
+             }
+         }},
+    };
+    return kVerbs;
+}
+
+void ScriptRunner::PickRegister(int button, LineReader& in) {
+    const std::string row = RegisterRow(in.Word());
+    in.ExpectEnd();
+    calculator_.dlg.OnButton(button);
+    calculator_.Pick(row);
+}
+
 void ScriptRunner::RunCommandLine(const std::string& line) {
     LineReader in(line);
     if (in.AtEnd() || line[line.find_first_not_of(" \t")] == '#') return;
-    ScriptedCalculator& calc = calculator_;
     const std::string command = in.Word();
-
-    if (command == "press") {
-        std::vector<int> ids;
-        do {
-            const std::string caption = in.Word();
-            const int id = ButtonIdForCaption(caption);
-            if (id == 0) throw ScriptError{"no button " + caption};
-            ids.push_back(id);
-        } while (!in.AtEnd());
-        for (const int id : ids)
-            calc.dlg.OnButton(id);
-        return;
-    }
-    if (command == "type") {
-        const std::string text = in.Quoted();
-        in.ExpectEnd();
-        for (const char key : text)
-            calc.Type(key);
-    } else if (command == "paste-file") {
-        const std::string path = in.Word();
-        in.ExpectEnd();
-        calc.PasteIntoEmptyDisplay(ReadFile(path));
-    } else if (command == "pick") {
-        const std::string row = in.Quoted();
-        in.ExpectEnd();
-        calc.Pick(row);
-    } else if (command == "store" || command == "recall") {
-        const std::string row = RegisterRow(in.Word());
-        in.ExpectEnd();
-        calc.dlg.OnButton(command == "store" ? IDC_STORE : IDC_RECALL);
-        calc.Pick(row);
-    } else if (command == "menu") {
-        const int id = in.Integer();
-        in.ExpectEnd();
-        calc.ChooseMenuCommand(id);
-    } else if (command == "spin") {
-        const std::string which = in.Word();
-        const int value = in.Integer();
-        in.ExpectEnd();
-        if (which == "width") {
-            calc.widthSpin.SetValue(value);
-            calc.dlg.OnSpinChange(IDC_WIDTH_SPIN);
-        } else if (which == "decimals") {
-            calc.decimalSpin.SetValue(value);
-            calc.dlg.OnSpinChange(IDC_DECIMAL_SPIN);
-        } else {
-            throw ScriptError{"no spin button " + which};
+    for (const Verb& verb : Verbs()) {
+        if (command == verb.name) {
+            verb.run(*this, in);
+            return;
         }
-    } else if (command == "caret") {
-        const int position = in.Integer();
-        in.ExpectEnd();
-        calc.display.SetSelStart(position);
-    } else if (command == "select") {
-        const int start = in.Integer();
-        const int length = in.Integer();
-        in.ExpectEnd();
-        calc.display.SetSelStart(start);
-        calc.display.SetSelLength(length);
-    } else if (command == "clipboard") {
-        const std::string text = in.Quoted();
-        in.ExpectEnd();
-        calc.host.SetClipboard(text);
-    } else if (command == "mouse-up") {
-        const int button = in.Integer();
-        in.ExpectEnd();
-        calc.dlg.OnDisplayMouseUp(button, 0, 0);
-    } else if (command == "answer") {
-        const std::string answer = in.Word();
-        in.ExpectEnd();
-        if (answer == "yes")
-            calc.host.QueueAnswer(ScriptedHost::Answer::Yes);
-        else if (answer == "no")
-            calc.host.QueueAnswer(ScriptedHost::Answer::No);
-        else if (answer == "ok")
-            calc.host.QueueAnswer(ScriptedHost::Answer::Ok);
-        else
-            throw ScriptError{"no answer " + answer};
-    } else if (command == "input") {
-        calc.host.QueueInput(in.Quoted());
-        in.ExpectEnd();
-    } else if (command == "input-escape") {
-        in.ExpectEnd();
-        calc.host.QueueInput(std::nullopt);
-    } else if (command == "convert") {
-        ConversionChoice choice;
-        choice.category = in.Quoted();
-        choice.from = in.Quoted();
-        choice.to = in.Quoted();
-        in.ExpectEnd();
-        calc.host.QueueConversion(std::move(choice));
-    } else if (command == "convert-cancel") {
-        in.ExpectEnd();
-        calc.host.QueueConversion(std::nullopt);
-    } else if (command == "solve") {
-        const std::string method = in.Word();
-        in.ExpectEnd();
-        if (method == "gauss")
-            calc.host.QueueSolveMethod(SolveMethod::GaussJordan);
-        else if (method == "lu")
-            calc.host.QueueSolveMethod(SolveMethod::Lu);
-        else if (method == "none")
-            calc.host.QueueSolveMethod(SolveMethod::None);
-        else
-            throw ScriptError{"no solve method " + method};
-    } else if (command == "solve-cancel") {
-        in.ExpectEnd();
-        calc.host.QueueSolveMethod(std::nullopt);
-    } else if (command == "evaluator-input") {
-        calc.host.QueueEvaluatorInput(in.Quoted());
-        in.ExpectEnd();
-    } else if (command == "file-dialog") {
-        calc.host.QueueFileDialog(in.Quoted());
-        in.ExpectEnd();
-    } else if (command == "file-dialog-cancel") {
-        in.ExpectEnd();
-        calc.host.QueueFileDialog(std::nullopt);
-    } else if (command == "print") {
-        calc.host.QueuePrintDialog(in.Quoted());
-        in.ExpectEnd();
-    } else if (command == "print-cancel") {
-        in.ExpectEnd();
-        calc.host.QueuePrintDialog(std::nullopt);
-    } else if (command == "show") {
-        if (in.AtEnd()) {
-            ShowState();
-        } else if (in.Word() == "matrix") {
-            in.ExpectEnd();
-            ShowMatrix();
-        } else {
-            throw ScriptError{"show what?"};
-        }
-    } else {
-        throw ScriptError{"unknown command " + command};
     }
+    throw ScriptError{"unknown command " + command};
 }
 
 void ScriptRunner::Finish() const {

@@ -21,9 +21,12 @@
 //   show, show matrix         writes the state block or the current matrix
 
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "scripting/scripted_calculator.h"
+
+class LineReader;
 
 class ScriptRunner {
   public:
@@ -37,7 +40,11 @@ class ScriptRunner {
     void Finish() const;
 
   private:
+    struct Verb;
+    static std::span<const Verb> Verbs();
     void RunCommandLine(const std::string& line);
+    // Store or Recall, then the row of the register named next on the line.
+    void PickRegister(int button, LineReader& in);
     void ShowState();
     // A reading notice that a line brought is written as a "notice" line.
     void WriteNewNotice();

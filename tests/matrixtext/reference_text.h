@@ -1,7 +1,8 @@
 #pragma once
 // The matrix text readers and the fixed-decimal formatting as they were
-// before the single-pass reader and the integer fast path: the randomised
-// comparison checks the new ones against them byte for byte.
+// before the single-pass reader and the integer fast path, and a complex
+// reader written apart from the program's: the randomised comparison checks
+// the program's readers against them byte for byte.
 
 #include "platform/number_parse.h"
 
@@ -112,67 +113,69 @@ inline NEWMAT::Matrix ParseRealExponent(const std::string& text) {
     return FillRows(rows, values);
 }
 
+// Complex text read in two steps of its own: the text is cut into tokens
+// (parentheses and the words between delimiters), then the tokens are
+// grouped into elements. Inside parentheses two numbers make a pair and a
+// number alone when its outermost parenthesis closes is a real element;
+// outside them every number is a real element.
 inline NEWMAT::Matrix ParseComplex(const std::string& text) {
     const std::size_t rows = CountLines(text);
     if (rows == 0) return NEWMAT::Matrix();
 
-    // Complex elements as (re, im) in reading order.
-    std::vector<double> parts;
-    long long depth = 0;
-    bool realPending = false;
-    double pendingReal = 0;
-    const char* p = text.c_str();
-    const char* const end = p + text.size();
-    while (p < end) {
-        const char c = *p;
-        if (c == '(') {
-            ++depth;
-            ++p;
-            continue;
-        }
-        if (c == ')') {
-            if (depth > 0 && --depth == 0 && realPending) {
-                parts.push_back(pendingReal);
-                parts.push_back(0);
-                realPending = false;
-            }
-            ++p;
-            continue;
-        }
-        if (c == ',' || IsCSpace(c)) {
-            ++p;
-            continue;
-        }
-        const double value = NumberAt(p);
-        while (p < end && *p != '(' && *p != ')' && *p != ',' && !IsCSpace(*p))
-            ++p;
-        if (depth == 0) {
-            parts.push_back(value);
-            parts.push_back(0);
-        } else if (!realPending) {
-            pendingReal = value;
-            realPending = true;
+    struct Token {
+        char kind; // '(', ')' or 'n' for a number
+        double value;
+    };
+    std::vector<Token> tokens;
+    const auto isDelimiter = [](char c) { return c == '(' || c == ')' || c == ',' || IsCSpace(c); };
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (c == '(' || c == ')') {
+            tokens.push_back({c, 0});
+            ++i;
+        } else if (isDelimiter(c)) {
+            ++i;
         } else {
-            parts.push_back(pendingReal);
-            parts.push_back(value);
-            realPending = false;
+            std::size_t j = i;
+            while (j < text.size() && !isDelimiter(text[j]))
+                ++j;
+            tokens.push_back({'n', NumberAt(text.c_str() + i)});
+            i = j;
         }
-    }
-    if (realPending) {
-        parts.push_back(pendingReal);
-        parts.push_back(0);
     }
 
-    const std::size_t columns = parts.size() / 2 / rows;
-    NEWMAT::Matrix dual(static_cast<int>(rows), static_cast<int>(2 * columns));
-    double* row = dual.Store();
-    for (std::size_t r = 0; r < rows; ++r, row += 2 * columns) {
-        for (std::size_t c = 0; c < columns; ++c) {
-            const std::size_t k = 2 * (r * columns + c);
-            row[c] = parts[k];
-            row[columns + c] = parts[k + 1];
+    std::vector<std::pair<double, double>> elements;
+    long long depth = 0;
+    std::vector<double> open; // numbers waiting for their partner, at most one
+    for (const Token& token : tokens) {
+        if (token.kind == '(') {
+            ++depth;
+        } else if (token.kind == ')') {
+            if (depth == 0) continue;
+            --depth;
+            if (depth == 0 && !open.empty()) {
+                elements.emplace_back(open.back(), 0.0);
+                open.clear();
+            }
+        } else if (depth == 0) {
+            elements.emplace_back(token.value, 0.0);
+        } else if (open.empty()) {
+            open.push_back(token.value);
+        } else {
+            elements.emplace_back(open.back(), token.value);
+            open.clear();
         }
     }
+    if (!open.empty()) elements.emplace_back(open.back(), 0.0);
+
+    const std::size_t columns = elements.size() / rows;
+    NEWMAT::Matrix dual(static_cast<int>(rows), static_cast<int>(2 * columns));
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t c = 0; c < columns; ++c) {
+            const auto& [re, im] = elements[r * columns + c];
+            dual(static_cast<int>(r) + 1, static_cast<int>(c) + 1) = re;
+            dual(static_cast<int>(r) + 1, static_cast<int>(columns + c) + 1) = im;
+        }
     return dual;
 }
 
