@@ -166,7 +166,6 @@ class CCalculatorDlg {
     // Sets the pending flag; if there is a current matrix it becomes the first
     // operand and a non-null cue is written into the display.
     void BeginTwoOperand(PendingOperation operation, const char* cue);
-    bool IsPending(PendingOperation operation) const;
     // Clears every pending flag, then the calculator.
     void ClearPending();
     // What an "=" that cannot finish does: clears every pending flag and

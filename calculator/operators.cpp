@@ -104,10 +104,6 @@ bool CCalculatorDlg::ShowsOperatorCue() const {
     return tab > 0 && tab != std::string::npos && entryText_[tab] == '\t';
 }
 
-bool CCalculatorDlg::IsPending(PendingOperation operation) const {
-    return pending_[static_cast<int>(operation)];
-}
-
 void CCalculatorDlg::ClearPending() {
     for (bool& flag : pending_)
         flag = false;

@@ -187,7 +187,3 @@ std::optional<UnitConversion> FindUnitConversion(std::string_view categoryName, 
     return conversion;
 }
 
-double ConversionFactor(const std::string& category, const std::string& from, const std::string& to) {
-    const std::optional<UnitConversion> conversion = FindUnitConversion(category, from, to);
-    return conversion ? conversion->factor : -1.0;
-}

@@ -44,6 +44,3 @@ struct UnitConversion {
 std::optional<UnitConversion> FindUnitConversion(std::string_view category, std::string_view from,
                                                  std::string_view to);
 
-// value(to) / value(from) of the category's table; -1.0 marks a category or
-// pair that is not in the table (a conversion that is not implemented).
-double ConversionFactor(const std::string& category, const std::string& from, const std::string& to);

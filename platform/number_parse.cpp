@@ -119,24 +119,3 @@ double ParseLeadingDouble(const std::string& text) {
     const char* end = nullptr;
     return ReadCNumber(text.c_str(), &end);
 }
-
-int ParseLeadingInt(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsCSpace(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long magnitude = 0;
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude >= limit) {
-            magnitude = limit;
-            break;
-        }
-    }
-    return static_cast<int>(negative ? -magnitude : magnitude);
-}

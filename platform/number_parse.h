@@ -20,7 +20,3 @@ bool ReadShortDecimal(const char* text, double& value, const char** end);
 
 // atof: ReadCNumber of the whole text, 0 when no number starts it.
 double ParseLeadingDouble(const std::string& text);
-
-// atoi: optional white space and sign, then decimal digits; 0 when none. A
-// value beyond the int range saturates instead of being undefined.
-int ParseLeadingInt(const std::string& text);

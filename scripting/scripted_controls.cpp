@@ -96,7 +96,6 @@ void ScriptedCombo::SetText(const std::string& text) {
 }
 
 void ScriptedCombo::Pick(const std::string& row) {
-    droppedDown_ = false;
     SetText(row);
 }
 

@@ -63,10 +63,9 @@ class ScriptedCombo : public CMdcCombo {
     void SetSelStart(int position) override { selStart_ = position; }
     int SelLength() const override { return selLength_; }
     void SetSelLength(int length) override { selLength_ = length; }
-    void DropDown() override { droppedDown_ = true; }
+    void DropDown() override {}
 
     const std::vector<std::string>& Items() const { return items_; }
-    bool DroppedDown() const { return droppedDown_; }
     // Picking a row closes the list and puts the row's text into the field.
     void Pick(const std::string& row);
 
@@ -75,7 +74,6 @@ class ScriptedCombo : public CMdcCombo {
     std::string text_;
     int selStart_ = 0;
     int selLength_ = 0;
-    bool droppedDown_ = false;
 };
 
 class ScriptedSpin : public CSpinbutton {

@@ -91,11 +91,4 @@ TEST(ReadCNumber, AgreesWithStrtodOnRandomTexts) {
     }
 }
 
-TEST(ParseLeadingInt, SaturatesInsteadOfOverflowing) {
-    EXPECT_EQ(ParseLeadingInt(" -12abc"), -12);
-    EXPECT_EQ(ParseLeadingInt("+"), 0);
-    EXPECT_EQ(ParseLeadingInt("99999999999"), std::numeric_limits<int>::max());
-    EXPECT_EQ(ParseLeadingInt("-99999999999"), std::numeric_limits<int>::min());
-}
-
 } // namespace
