@@ -31,8 +31,8 @@ constexpr unsigned kButtonsMask = 0x0Fu;
 
 // A busy cursor would hide that a box, a menu or the console waits for the
 // user: while one is up the pointer is an arrow again. When it closes the
-// calculator window is made the active window again, as a window manager
-// would; without one the window's shortcuts would wait for a click on it.
+// calculator window is the active window again, as a window manager would
+// make it; without one the window's shortcuts would wait for a click on it.
 // The help window, when open, stays in view above it.
 class WhileAsking {
   public:

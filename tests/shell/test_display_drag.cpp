@@ -46,7 +46,10 @@ void Select(zentabl::DisplayBox& display, int from, int to) {
     display.SetSelLength(to - from);
 }
 
+// Ctrl+Z, the window's shortcut, once the window is active (offscreen, a
+// popup menu takes the activation until the events of its closing are seen).
 void Undo(WindowFixture& f) {
+    QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
     QTest::keyClick(&f.Display(), Qt::Key_Z, Qt::ControlModifier);
 }
 

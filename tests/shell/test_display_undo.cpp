@@ -39,7 +39,10 @@ bool UndoOffered(WindowFixture& f, bool choose = false) {
     return QTest::qWaitFor([&] { return f.Answers().Pending() == 0; }, 2000) && offered;
 }
 
+// Ctrl+Z, the window's shortcut, once the window is active (offscreen, a
+// popup menu takes the activation until the events of its closing are seen).
 void Undo(WindowFixture& f) {
+    QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
     QTest::keyClick(&f.Display(), Qt::Key_Z, Qt::ControlModifier);
 }
 
