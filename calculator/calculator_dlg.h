@@ -250,6 +250,10 @@ class CCalculatorDlg {
     void OnEditPaste();
     void OnEditDelete();
     void OnEditSelectAll();
+    // The display's text before a change the user made to it some other way
+    // (typing, editing keys, a drop, a key that rewrote it): Undo brings it
+    // back, as after Cut.
+    void KeepUndoText(const std::string& text);
 
     // ---- The matrix document: the full path it was last opened from or
     // saved to; empty until then.

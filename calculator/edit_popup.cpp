@@ -33,6 +33,11 @@ void CCalculatorDlg::OnEditUndo() {
     undoText_ = shown;
 }
 
+void CCalculatorDlg::KeepUndoText(const std::string& text) {
+    undoText_ = text;
+    ++undoCount_;
+}
+
 void CCalculatorDlg::SaveUndoText() {
     undoText_ = Display().Text();
     entryText_ = undoText_;

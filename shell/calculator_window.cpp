@@ -7,6 +7,7 @@
 #include "shell/artwork.h"
 #include "shell/command_list.h"
 #include "shell/display_box.h"
+#include "shell/display_undo.h"
 #include "shell/help_window.h"
 #include "shell/menu_builder.h"
 #include "shell/qt_host.h"
@@ -59,6 +60,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
         CalculatorControls{*display_, *status_, *commandList_, *widthBox_, *decimalBox_,
                            *widthSpin_, *decimalSpin_, *notice_},
         CalculatorCommandTables());
+    undo_ = std::make_unique<DisplayUndo>(*dlg_, *display_);
     BuildMenuBar();
     BindKeys();
     WireToCore();
@@ -72,6 +74,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
 
 CalculatorWindow::~CalculatorWindow() {
     // The dialog talks to the controls until it goes; it goes first.
+    undo_.reset();
     dlg_.reset();
 }
 
@@ -244,7 +247,7 @@ void CalculatorWindow::TintKeys() {
 void CalculatorWindow::BuildMenuBar() {
     FillMenuBar(*menuBar(), [this] { return BuildMenu(*FindMenu(IDR_MENU_BAR), *dlg_); });
     connect(menuBar(), &QMenuBar::triggered, this, [this](QAction* action) {
-        if (const int id = CommandIdOf(action)) dlg_->OnMenuCommand(id);
+        if (const int id = CommandIdOf(action)) Undoably([this, id] { dlg_->OnMenuCommand(id); });
     });
 }
 
@@ -256,14 +259,29 @@ void CalculatorWindow::BindKeys() {
         connect(shortcut, &QShortcut::activated, this, std::move(run));
     };
     for (const char* keys : {"Ctrl+Return", "Ctrl+Enter"})
-        bind(QKeySequence(QString::fromLatin1(keys)), [this] { dlg_->OnButton(IDC_SE); });
-    bind(ShortcutFor(ID_EDIT_UNDO), [this] { dlg_->OnMenuCommand(ID_EDIT_UNDO); });
+        bind(QKeySequence(QString::fromLatin1(keys)),
+             [this] { Undoably([this] { dlg_->OnButton(IDC_SE); }); });
+    bind(ShortcutFor(ID_EDIT_UNDO), [this] { Undo(); });
+}
+
+void CalculatorWindow::Undoably(const std::function<void()>& action) {
+    undo_->Run(UserEdit::Other, action);
+}
+
+// As Undo from the Edit popup, which the display's mouse-up ends: the text
+// brought back is being typed, not a set matrix.
+void CalculatorWindow::Undo() {
+    if (!dlg_->CanUndo()) return;
+    Undoably([this] { dlg_->OnMenuCommand(ID_EDIT_UNDO); });
+    dlg_->EnterEditingState();
+    display_->setFocus(Qt::ShortcutFocusReason);
 }
 
 void CalculatorWindow::WireToCore() {
     for (const ButtonRow& button : CalculatorButtons()) {
         const int id = button.id;
-        connect(Button(id), &QPushButton::clicked, this, [this, id] { dlg_->OnButton(id); });
+        connect(Button(id), &QPushButton::clicked, this,
+                [this, id] { Undoably([this, id] { dlg_->OnButton(id); }); });
     }
     for (const auto& [id, control] : controls_)
         if (const char* tip = ToolTipText(id)) control->setToolTip(QString::fromLatin1(tip));
@@ -271,13 +289,16 @@ void CalculatorWindow::WireToCore() {
     display_->onKeyPress = [this](char key) { return dlg_->OnKeyPress(key); };
     display_->onChange = [this] { dlg_->OnDisplayChange(); };
     display_->onMouseUp = [this](int button, int x, int y) {
-        dlg_->OnDisplayMouseUp(button, x, y);
+        Undoably([this, button, x, y] { dlg_->OnDisplayMouseUp(button, x, y); });
     };
     display_->dropsAllowed = [this] { return dlg_->DragDrop(); };
     display_->onDropText = [this](const std::string& text) { dlg_->OnDropText(text); };
-    commandList_->onClick = [this] { dlg_->OnCommandListClick(); };
-    widthSpin_->onChange = [this] { dlg_->OnSpinChange(IDC_WIDTH_SPIN); };
-    decimalSpin_->onChange = [this] { dlg_->OnSpinChange(IDC_DECIMAL_SPIN); };
+    display_->runEdit = [this](UserEdit kind, const std::function<void()>& edit) {
+        undo_->Run(kind, edit);
+    };
+    commandList_->onClick = [this] { Undoably([this] { dlg_->OnCommandListClick(); }); };
+    widthSpin_->onChange = [this] { Undoably([this] { dlg_->OnSpinChange(IDC_WIDTH_SPIN); }); };
+    decimalSpin_->onChange = [this] { Undoably([this] { dlg_->OnSpinChange(IDC_DECIMAL_SPIN); }); };
     widthBox_->onMouseMove = [this] { dlg_->OnBoxMouseMove(IDC_WIDTH_BOX); };
     decimalBox_->onMouseMove = [this] { dlg_->OnBoxMouseMove(IDC_DECIMAL_BOX); };
 }

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -17,6 +18,7 @@ namespace zentabl {
 
 class CommandList;
 class DisplayBox;
+class DisplayUndo;
 class QtHost;
 class SpinArrows;
 class StatusLine;
@@ -56,6 +58,10 @@ class CalculatorWindow : public QMainWindow {
     void TintKeys();
     void WireToCore();
     void Register(int controlId, QWidget* control);
+    // Runs what the user did outside the display's own editing, so that
+    // Undo can take back what it did to the display's text.
+    void Undoably(const std::function<void()>& action);
+    void Undo();
 
     DisplayBox* display_ = nullptr;
     StatusLine* status_ = nullptr;
@@ -68,6 +74,7 @@ class CalculatorWindow : public QMainWindow {
     std::map<int, QWidget*> controls_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<CCalculatorDlg> dlg_;
+    std::unique_ptr<DisplayUndo> undo_;
 };
 
 } // namespace zentabl

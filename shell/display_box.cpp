@@ -18,6 +18,7 @@
 #include <QScrollBar>
 
 #include <climits>
+#include <optional>
 
 namespace zentabl {
 
@@ -39,6 +40,45 @@ std::string BoxTextOf(QString text) {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
+}
+
+// The key as the core takes it: a printable character, or Enter as CR; 0
+// for any other key and for chords.
+char CoreKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.modifiers() & chords) return 0;
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return '\r';
+    if (event.text().size() != 1) return 0;
+    const char16_t typed = event.text().at(0).unicode();
+    return typed >= 0x20 && typed < 0x7f ? char(typed) : 0;
+}
+
+// What a key's edit changes in the text, if anything.
+std::optional<UserEdit> EditKindOf(DisplayEdit edit) {
+    switch (edit) {
+    case DisplayEdit::Type:
+    case DisplayEdit::NewLine:
+        return UserEdit::Typing;
+    case DisplayEdit::DeleteBack:
+    case DisplayEdit::DeleteForward:
+    case DisplayEdit::DeleteWordBack:
+    case DisplayEdit::DeleteWordForward:
+        return UserEdit::Deleting;
+    case DisplayEdit::Cut:
+    case DisplayEdit::Paste:
+        return UserEdit::Other;
+    case DisplayEdit::None:
+    case DisplayEdit::Move:
+    case DisplayEdit::SelectAll:
+    case DisplayEdit::Copy:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Marks the selection a box drags, so that only its own drop moves it.
+QString OwnDragFormat() {
+    return QStringLiteral("application/x-zentabl-display-selection");
 }
 
 } // namespace
@@ -333,31 +373,37 @@ void DisplayBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const DisplayKeyAction action = DisplayKeyActionFor(*event);
-    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (onKeyPress && !(event->modifiers() & chords)) {
-        char key = 0;
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            key = '\r';
-        } else if (event->text().size() == 1) {
-            const QChar typed = event->text().at(0);
-            if (typed.unicode() >= 0x20 && typed.unicode() < 0x7f) key = char(typed.unicode());
-        }
+    const char key = onKeyPress ? CoreKey(*event) : 0;
+    bool handled = false;
+    const auto edit = [&] {
         if (key != 0) {
             // A typed key replaces the selection, as in any text box; the core
             // then inserts the key where the selection was.
             if (SelLength() > 0) ReplaceSelection({});
-            if (onKeyPress(key)) {
-                event->accept();
-                return;
-            }
+            handled = onKeyPress(key);
         }
-    }
-    if (action.edit == DisplayEdit::None) {
+        if (!handled && action.edit != DisplayEdit::None) {
+            Apply(action, *event);
+            handled = true;
+        }
+    };
+    const std::optional<UserEdit> kind =
+        key != 0 ? std::optional(UserEdit::Typing) : EditKindOf(action.edit);
+    if (kind)
+        RunUserEdit(*kind, edit);
+    else
+        edit();
+    if (handled)
+        event->accept();
+    else
         QAbstractScrollArea::keyPressEvent(event);
-        return;
-    }
-    Apply(action, *event);
-    event->accept();
+}
+
+void DisplayBox::RunUserEdit(UserEdit kind, const std::function<void()>& edit) {
+    if (runEdit)
+        runEdit(kind, edit);
+    else
+        edit();
 }
 
 void DisplayBox::MeasureFont() {
@@ -452,8 +498,10 @@ void DisplayBox::paintEvent(QPaintEvent* event) {
         if (selectionFrom < selectionTo && selectionFrom <= end && selectionTo > start) {
             // A selected line break shows as one selected column.
             const int from = selectionFrom <= start ? 0 : lines_.ColumnOf(selectionFrom);
-            const int to = selectionTo > end ? lines_.ColumnOf(end) + 1 : lines_.ColumnOf(selectionTo);
-            const QRect selected(left + from * charWidth_, top, (to - from) * charWidth_, lineHeight_);
+            const int to =
+                selectionTo > end ? lines_.ColumnOf(end) + 1 : lines_.ColumnOf(selectionTo);
+            const QRect selected(left + from * charWidth_, top, (to - from) * charWidth_,
+                                 lineHeight_);
             painter.fillRect(selected, palette().highlight());
             painter.save();
             painter.setClipRect(selected);
@@ -462,11 +510,15 @@ void DisplayBox::paintEvent(QPaintEvent* event) {
             painter.restore();
         }
     }
-    const int caretRow = lines_.LineOf(caret_) - firstLine;
-    if (hasFocus() && caretShown_ && caretRow >= 0) {
-        const int x = left + lines_.ColumnOf(caret_) * charWidth_;
-        painter.fillRect(QRect(x, kMargin + caretRow * lineHeight_, 1, lineHeight_), textColour);
-    }
+    const auto drawCaret = [&](int position) {
+        const int row = lines_.LineOf(position) - firstLine;
+        if (row < 0) return;
+        const int x = left + lines_.ColumnOf(position) * charWidth_;
+        painter.fillRect(QRect(x, kMargin + row * lineHeight_, 1, lineHeight_), textColour);
+    };
+    if (hasFocus() && caretShown_) drawCaret(caret_);
+    // A drag over the box shows where its text would go.
+    if (dropAt_ >= 0) drawCaret(dropAt_);
 }
 
 void DisplayBox::resizeEvent(QResizeEvent* event) {
@@ -540,11 +592,11 @@ void DisplayBox::mouseMoveEvent(QMouseEvent* event) {
     if (mayDragOut_) {
         if ((at - pressedAt_).manhattanLength() < QApplication::startDragDistance()) return;
         mayDragOut_ = false;
-        auto* data = new QMimeData;
-        data->setText(selectedText());
         auto* drag = new QDrag(this);
-        drag->setMimeData(data);
-        drag->exec(Qt::CopyAction);
+        drag->setMimeData(SelectionDragData());
+        // The box moves its own text when it takes the drop; what another
+        // program takes is a copy, the display keeps its text.
+        drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
         return;
     }
     if (!selecting_) return;
@@ -593,7 +645,7 @@ void DisplayBox::mouseReleaseEvent(QMouseEvent* event) {
             const QString primary = QApplication::clipboard()->text(QClipboard::Selection);
             if (!primary.isEmpty()) {
                 PlaceCaret(PositionAt(event->position().toPoint()), false);
-                ReplaceSelection(BoxTextOf(primary));
+                RunUserEdit(UserEdit::Other, [&] { ReplaceSelection(BoxTextOf(primary)); });
             }
         }
         break;
@@ -605,37 +657,104 @@ void DisplayBox::mouseReleaseEvent(QMouseEvent* event) {
     if (onMouseUp) onMouseUp(button, at.x(), at.y());
 }
 
-// A drop is always taken as a copy: a move would make the source delete
-// the text the user dragged out of it.
-void DisplayBox::AcceptAsCopy(QDropEvent* event) {
+QMimeData* DisplayBox::SelectionDragData() {
+    auto* data = new QMimeData;
+    data->setText(selectedText());
+    data->setData(OwnDragFormat(), {});
+    dragged_ = data;
+    draggedFrom_ = SelStart();
+    draggedTo_ = SelStart() + SelLength();
+    return data;
+}
+
+bool DisplayBox::IsOwnDrag(const QMimeData* data) const {
+    return data && data == dragged_ && data->hasFormat(OwnDragFormat()) &&
+           draggedTo_ <= lines_.Size() && TextBetween(draggedFrom_, draggedTo_) == data->text();
+}
+
+// The box's own selection moves, or with Ctrl held is copied. Anything else
+// is taken as a copy: a move would make the source delete the text the user
+// dragged out of it.
+void DisplayBox::AcceptDrop(QDropEvent* event) {
+    const bool moves = IsOwnDrag(event->mimeData()) && !(event->modifiers() & Qt::ControlModifier);
+    const Qt::DropAction action = moves ? Qt::MoveAction : Qt::CopyAction;
     if (dropsAllowed && dropsAllowed() && CanReadDrop(event->mimeData()) &&
-        (event->possibleActions() & Qt::CopyAction)) {
-        event->setDropAction(Qt::CopyAction);
+        (event->possibleActions() & action)) {
+        event->setDropAction(action);
         event->accept();
     } else {
         event->ignore();
     }
 }
 
+void DisplayBox::ShowDropPoint(int position) {
+    dropAt_ = position;
+    viewport()->update();
+}
+
 void DisplayBox::dragEnterEvent(QDragEnterEvent* event) {
-    AcceptAsCopy(event);
+    dragMoveEvent(event);
 }
 
 void DisplayBox::dragMoveEvent(QDragMoveEvent* event) {
-    AcceptAsCopy(event);
+    AcceptDrop(event);
+    ShowDropPoint(event->isAccepted() ? PositionAt(event->position().toPoint()) : -1);
+}
+
+void DisplayBox::dragLeaveEvent(QDragLeaveEvent* event) {
+    ShowDropPoint(-1);
+    QAbstractScrollArea::dragLeaveEvent(event);
+}
+
+// A dropped file's text replaces the entry, as a document opened; dropped
+// text goes in at the drop point, as in any text box.
+std::optional<std::string> DisplayBox::DroppedText(QDropEvent& event, int& from, int& to) const {
+    const QMimeData* data = event.mimeData();
+    if (HoldsLocalFile(data)) {
+        const std::optional<std::string> file = ReadDrop(data);
+        if (!file) return std::nullopt;
+        return LineFeedText(*file);
+    }
+    std::string text = lines_.Text();
+    int at = PositionAt(event.position().toPoint());
+    std::string dropped;
+    if (IsOwnDrag(data)) {
+        dropped = text.substr(std::size_t(draggedFrom_), std::size_t(draggedTo_ - draggedFrom_));
+        if (event.dropAction() == Qt::MoveAction) {
+            // Dropped onto itself, the selection stays where it is.
+            if (at >= draggedFrom_ && at <= draggedTo_) return text;
+            text.erase(std::size_t(draggedFrom_), dropped.size());
+            if (at > draggedTo_) at -= int(dropped.size());
+        }
+    } else {
+        dropped = BoxTextOf(data->text());
+    }
+    text.insert(std::size_t(at), dropped);
+    from = at;
+    to = at + int(dropped.size());
+    return text;
 }
 
 void DisplayBox::dropEvent(QDropEvent* event) {
-    AcceptAsCopy(event);
+    ShowDropPoint(-1);
+    AcceptDrop(event);
     if (!event->isAccepted()) return;
-    const std::optional<std::string> text = ReadDrop(event->mimeData());
-    if (!text) {
+    int from = 0;
+    int to = 0;
+    const std::optional<std::string> dropped = DroppedText(*event, from, to);
+    if (!dropped) {
         event->ignore();
         return;
     }
+    const std::string& text = *dropped;
+    if (text == lines_.Text()) return;
     // Line breaks as the display writes them, so that caret positions agree
     // with the entry text whatever the file used.
-    if (onDropText) onDropText(CrLfText(*text));
+    RunUserEdit(UserEdit::Other, [&] {
+        if (onDropText) onDropText(CrLfText(text));
+    });
+    // As text boxes do, the dropped text is selected.
+    if (to > from && lines_.Text() == text) SelectRange(from, to);
 }
 
 } // namespace zentabl

@@ -10,14 +10,21 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QMimeData>
 #include <QPoint>
+#include <QPointer>
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace zentabl {
+
+// What kind of change an edit the user makes is: a run of typing, or of
+// deleting, is one change.
+enum class UserEdit { Typing, Deleting, Other };
 
 class DisplayBox : public QAbstractScrollArea, public CMdcText {
   public:
@@ -28,7 +35,12 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     // button 1 left, 2 right, 4 middle; x, y in the box's client coordinates
     std::function<void(int button, int x, int y)> onMouseUp;
     std::function<bool()> dropsAllowed;
+    // A drop: the whole text it leaves in the box, with CR LF line breaks.
     std::function<void(const std::string&)> onDropText;
+    // Runs each edit the user makes in the box (typing, editing keys,
+    // clipboard, drops), so that the window can offer to undo it; without
+    // it the box edits directly.
+    std::function<void(UserEdit kind, const std::function<void()>& edit)> runEdit;
 
     explicit DisplayBox(QWidget* parent = nullptr);
 
@@ -62,6 +74,10 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     int CharacterAt(QPoint viewportPoint) const;
     void ScrollIntoView(int position);
 
+    // The selection as drag data. Dropped back into this box it moves there
+    // (with Ctrl held it is copied); anywhere else it is copied.
+    QMimeData* SelectionDragData();
+
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -77,6 +93,7 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
@@ -102,7 +119,13 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     void NotifyReplaced(int at, const QString& removed, int insertedLength);
     int PositionAt(QPoint viewportPoint) const;
     void RestartBlink();
-    void AcceptAsCopy(QDropEvent* event);
+    void RunUserEdit(UserEdit kind, const std::function<void()>& edit);
+    void AcceptDrop(QDropEvent* event);
+    // Whether the data is the selection this box is dragging.
+    bool IsOwnDrag(const QMimeData* data) const;
+    // The box's text after the drop, and where the dropped text lies in it.
+    std::optional<std::string> DroppedText(QDropEvent& event, int& from, int& to) const;
+    void ShowDropPoint(int position);
 
     DisplayLines lines_;
     int lineHeight_ = 1;
@@ -122,6 +145,12 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     QPoint pressedAt_;
     QBasicTimer autoScroll_;
     QPoint pointer_;
+    // The selection being dragged, while its data lives.
+    QPointer<QMimeData> dragged_;
+    int draggedFrom_ = 0;
+    int draggedTo_ = 0;
+    // Where a drag over the box would drop its text, or -1.
+    int dropAt_ = -1;
 };
 
 } // namespace zentabl

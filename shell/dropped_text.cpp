@@ -17,7 +17,11 @@ QString FirstLocalFile(const QMimeData* data) {
 } // namespace
 
 bool CanReadDrop(const QMimeData* data) {
-    return !FirstLocalFile(data).isEmpty() || (data && data->hasText());
+    return HoldsLocalFile(data) || (data && data->hasText());
+}
+
+bool HoldsLocalFile(const QMimeData* data) {
+    return !FirstLocalFile(data).isEmpty();
 }
 
 std::optional<std::string> ReadTextFile(const QString& path) {

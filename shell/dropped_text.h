@@ -14,6 +14,8 @@ namespace zentabl {
 constexpr qint64 kLargestDroppedFile = 64ll * 1024 * 1024;
 
 bool CanReadDrop(const QMimeData* data);
+// Whether the drop brings a local file (whose text ReadDrop then reads).
+bool HoldsLocalFile(const QMimeData* data);
 std::optional<std::string> ReadDrop(const QMimeData* data);
 std::optional<std::string> ReadTextFile(const QString& path);
 

@@ -2,7 +2,10 @@
 
 #include "shell/version.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -30,6 +33,34 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBro
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(browser_);
     resize(640, 720);
+}
+
+QString HelpWindow::SectionOf(int context) {
+    switch (context) {
+    case kMachineFloatHelpContext:
+        return QStringLiteral("Unit conversion and constants");
+    case kSolveHelpContext:
+        return QStringLiteral("Solving linear systems");
+    default:
+        return {};
+    }
+}
+
+void HelpWindow::ShowContext(int context) {
+    show();
+    raise();
+    activateWindow();
+    const QString section = SectionOf(context);
+    QTextDocument* guide = browser_->document();
+    int top = 0;
+    for (QTextBlock block = guide->begin(); block.isValid() && !section.isEmpty();
+         block = block.next()) {
+        if (block.blockFormat().headingLevel() > 0 && block.text() == section) {
+            top = qRound(guide->documentLayout()->blockBoundingRect(block).top());
+            break;
+        }
+    }
+    browser_->verticalScrollBar()->setValue(top);
 }
 
 } // namespace zentabl

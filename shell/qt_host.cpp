@@ -30,23 +30,30 @@ constexpr int kSplashPauseMs = 1500;
 constexpr unsigned kButtonsMask = 0x0Fu;
 
 // A busy cursor would hide that a box, a menu or the console waits for the
-// user: while one is up the pointer is an arrow again.
-class ArrowWhileAsking {
+// user: while one is up the pointer is an arrow again. When it closes the
+// calculator window is the active window again, as a window manager would
+// make it; without one the window's shortcuts would wait for a click on it.
+// The help window, when open, stays in view above it.
+class WhileAsking {
   public:
-    explicit ArrowWhileAsking(int waitDepth) : busy_(waitDepth > 0) {
+    WhileAsking(const QtHost& host, QWidget& window, int waitDepth)
+        : host_(host), window_(window), busy_(waitDepth > 0) {
         if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
     }
-    ~ArrowWhileAsking() {
+    ~WhileAsking() {
         if (busy_) QApplication::restoreOverrideCursor();
+        window_.raise();
+        window_.activateWindow();
+        if (QWidget* help = host_.Help(); help && help->isVisible()) help->raise();
     }
-    ArrowWhileAsking(const ArrowWhileAsking&) = delete;
-    ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+    WhileAsking(const WhileAsking&) = delete;
+    WhileAsking& operator=(const WhileAsking&) = delete;
 
   private:
+    const QtHost& host_;
+    QWidget& window_;
     bool busy_;
 };
-
-constexpr int kMachineFloatHelpContext = 2520;
 } // namespace
 
 QtHost::QtHost(QWidget& window, std::function<QWidget*(int)> controlById)
@@ -76,7 +83,7 @@ int QtHost::MessageBox(const std::string& text, const std::string& caption, unsi
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    const ArrowWhileAsking arrow(waitDepth_);
+    const WhileAsking asking(*this, window_, waitDepth_);
     const int answer = box.exec();
     if (!yesNo) return IDOK;
     return answer == QMessageBox::Yes ? IDYES : IDNO;
@@ -84,7 +91,7 @@ int QtHost::MessageBox(const std::string& text, const std::string& caption, unsi
 
 std::optional<std::string> QtHost::Prompt(const std::string& label) {
     PromptBox box(ToQt(label), &window_);
-    const ArrowWhileAsking arrow(waitDepth_);
+    const WhileAsking asking(*this, window_, waitDepth_);
     const std::optional<QString> typed = box.Ask();
     if (!typed) return std::nullopt;
     return FromQt(*typed);
@@ -117,7 +124,7 @@ int QtHost::TrackPopupMenu(const PopupMenu& menu, int x, int y) {
     QMenu popup(&window_);
     popup.setTitle(ToQt(menu.title));
     FillMenu(popup, menu.items);
-    const ArrowWhileAsking arrow(waitDepth_);
+    const WhileAsking asking(*this, window_, waitDepth_);
     return CommandIdOf(popup.exec(QPoint(x, y)));
 }
 
@@ -137,7 +144,7 @@ ScreenPoint QtHost::ClientToScreen(int controlId, int x, int y) {
 
 EvaluatorRun QtHost::RunEvaluator() {
     ParseConsole console(&window_);
-    const ArrowWhileAsking arrow(waitDepth_);
+    const WhileAsking asking(*this, window_, waitDepth_);
     return console.Run();
 }
 
@@ -150,16 +157,13 @@ void QtHost::ShowSplash(int milliseconds) {
 
 void QtHost::ShowAboutBox() {
     AboutBox box(&window_);
-    const ArrowWhileAsking arrow(waitDepth_);
+    const WhileAsking asking(*this, window_, waitDepth_);
     box.exec();
 }
 
-// The guide is one page; every context opens it at the top.
-void QtHost::ShowHelp(int) {
+void QtHost::ShowHelp(int context) {
     if (!help_) help_ = new HelpWindow(&window_);
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    help_->ShowContext(context);
 }
 
 SplashWindow* QtHost::Splash() const {
@@ -175,6 +179,7 @@ void QtHost::CloseWindow() {
 }
 
 std::optional<std::string> QtHost::FileDialog(const FileDialogRequest& request) {
+    const WhileAsking asking(*this, window_, waitDepth_);
     QFileDialog dialog(&window_);
     dialog.setNameFilter(ToQt(request.filterName));
     dialog.setDefaultSuffix(ToQt(request.defaultExtension));
@@ -193,6 +198,7 @@ std::optional<std::string> QtHost::FileDialog(const FileDialogRequest& request) 
 
 std::unique_ptr<CPrinterDC> QtHost::PrintDialog() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const WhileAsking asking(*this, window_, waitDepth_);
     QPrintDialog dialog(printer.get(), &window_);
     // Every page is printed: the pages are laid out by the calculator.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -202,21 +208,21 @@ std::unique_ptr<CPrinterDC> QtHost::PrintDialog() {
 }
 
 std::optional<ConversionChoice> QtHost::ShowConversionDialog(const ConversionDialogContent& content) {
-    const ArrowWhileAsking arrow(waitDepth_);
+    const WhileAsking asking(*this, window_, waitDepth_);
     ConvertDialog dialog(content, &window_);
     return dialog.Ask();
 }
 
 // Help opens the user guide, as Help > Contents does.
 void QtHost::ShowMachineFloatDialog(const std::string& report) {
-    const ArrowWhileAsking arrow(waitDepth_);
+    const WhileAsking asking(*this, window_, waitDepth_);
     MachineFloatDialog dialog(ToQt(report), [this] { ShowHelp(kMachineFloatHelpContext); }, &window_);
     dialog.exec();
 }
 
 std::optional<SolveMethod> QtHost::ShowSolveDialog() {
-    const ArrowWhileAsking arrow(waitDepth_);
-    SolveDialog dialog(&window_);
+    const WhileAsking asking(*this, window_, waitDepth_);
+    SolveDialog dialog([this] { ShowHelp(kSolveHelpContext); }, &window_);
     return dialog.Ask();
 }
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zentabl {
@@ -14,6 +15,10 @@ namespace {
 constexpr double kLogicalUnitsPerInch = 100.0;
 // The frame's line, in logical units.
 constexpr double kFrameLineWidth = 1.0;
+// How far a text keeps inside the frame, in logical units: as far as the
+// matrix rows are laid out from it. The heading, laid out on the frame's
+// left edge, moves in to stand above the rows instead of over the line.
+constexpr double kTextClearance = 5.0;
 } // namespace
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
@@ -74,8 +79,11 @@ bool QtPrinter::PrintPages(const std::vector<PrintedPage>& pages, const PageFont
         const double inset = pen.widthF() / 2;
         painter.drawRect(QRectF(inset, inset, page.frameWidth * scale - 2 * inset,
                                 page.frameHeight * scale - 2 * inset));
-        for (const PageText& text : page.texts)
-            painter.drawText(QPointF(text.x * scale, -text.y * scale + ascent), ToQt(text.text));
+        for (const PageText& text : page.texts) {
+            const QPointF topLeft(std::max<double>(text.x, kTextClearance),
+                                  std::max<double>(-text.y, kTextClearance));
+            painter.drawText(topLeft * scale + QPointF(0, ascent), ToQt(text.text));
+        }
     }
     return painter.end();
 }

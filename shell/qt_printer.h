@@ -2,7 +2,7 @@
 // The printer the print dialog returns, drawing the core's pages with
 // QPainter. Logical units are 0.01 inch; the painter's origin is the top-left
 // corner of the printable area, so a logical (x, y) is at device
-// (x, -y) * resolution / 100.
+// (x, -y) * resolution / 100. Texts keep clear of the frame's line.
 
 #include "platform/printed_page.h"
 

@@ -27,10 +27,11 @@ const char* const kInstructions[] = {
 
 } // namespace
 
-SolveDialog::SolveDialog(QWidget* parent)
+SolveDialog::SolveDialog(std::function<void()> showHelp, QWidget* parent)
     : QDialog(parent),
       gaussJordan_(new QRadioButton(QStringLiteral("Gauss-Jordan Elimination"), this)),
-      lu_(new QRadioButton(QStringLiteral("Lower-Upper Decomposition"), this)) {
+      lu_(new QRadioButton(QStringLiteral("Lower-Upper Decomposition"), this)),
+      help_(new QPushButton(QStringLiteral("Help"), this)) {
     setWindowTitle(QStringLiteral("           Solve the Linear System  A x = b   "));
     setModal(true);
     gaussJordan_->setObjectName(QStringLiteral("gaussJordan"));
@@ -47,9 +48,10 @@ SolveDialog::SolveDialog(QWidget* parent)
     layout->addWidget(lu_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    buttons->addButton(help_, QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help_, &QPushButton::clicked, this, [showHelp = std::move(showHelp)] { showHelp(); });
     layout->addWidget(buttons);
 }
 

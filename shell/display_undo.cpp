@@ -1,0 +1,29 @@
+#include "shell/display_undo.h"
+
+#include "calculator/calculator_dlg.h"
+
+namespace zentabl {
+
+DisplayUndo::DisplayUndo(CCalculatorDlg& dlg, const CMdcText& display)
+    : dlg_(dlg), display_(display) {}
+
+void DisplayUndo::Run(UserEdit kind, const std::function<void()>& action) {
+    if (running_) {
+        action();
+        return;
+    }
+    running_ = true;
+    std::string before = display_.Text();
+    const int undoCount = dlg_.UndoCount();
+    action();
+    running_ = false;
+    std::string after = display_.Text();
+    if (after == before) return;
+    const bool continues = kind != UserEdit::Other && kind == lastKind_ && lastText_ == before;
+    // The popup's own Cut, Delete and Paste have kept the text already.
+    if (!continues && dlg_.UndoCount() == undoCount) dlg_.KeepUndoText(before);
+    lastKind_ = kind;
+    lastText_ = kind == UserEdit::Other ? std::nullopt : std::optional(std::move(after));
+}
+
+} // namespace zentabl
