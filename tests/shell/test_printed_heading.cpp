@@ -53,6 +53,7 @@ void PrintedHeadingTest::headingAndRowsStayInsideTheFrame() {
     f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
     f.Window().Dialog().SetDocumentPath(
         QDir::current().absoluteFilePath("Wide heading.mtx").toStdString());
+    f.Window().Dialog().ShowDocumentCaption("Wide heading.mtx");
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("page.pdf"));
     QRectF printable; // in points
     f.Answers().Next([&](QWidget* box) {
