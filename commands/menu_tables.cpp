@@ -3,6 +3,7 @@
 #include <string>
 
 #include "commands/dialog_members.h"
+#include "matrixlib/elements.h"
 #include "conversions/constants.h"
 #include "documents/document_commands.h"
 #include "documents/print_command.h"
@@ -57,7 +58,7 @@ void Insert(CCalculatorDlg& dlg) {
 }
 
 constexpr MenuRow kConstantRows[] = {
-    {"pi", 32802, Insert<3.141592653589793>},
+    {"pi", 32802, Insert<kPi>},
     {"e (Euler's constant)", 32803, Insert<2.718281828459045>},
     {"Avogadro const. [1/kmol]", 32796, Insert<6.02214076e+26>},
     {"Boltzmann constant [J/k]", 32797, Insert<1.380649e-23>},

@@ -14,7 +14,6 @@ using Result = std::optional<EvalError>;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 Matrix Scalar(double value) {
     Matrix M(1, 1);
@@ -31,12 +30,6 @@ template <double (*f)(double)> Result Elements(Matrix& M) {
     });
 }
 
-double Degrees(double v) {
-    return v * 180.0 / kPi;
-}
-double Radians(double v) {
-    return v * kPi / 180.0;
-}
 
 Result SquareRoots(Matrix& M) {
     return Replace(M, OperationUndefined, [&] {
@@ -126,8 +119,8 @@ const FunctionRow kFunctions[] = {
     {"log", FnLog, Elements<::log10>},
     {"ln", FnLn, Elements<::log>},
     {"exp", FnExp, Elements<::exp>},
-    {"deg", FnDeg, Elements<Degrees>},
-    {"rad", FnRad, Elements<Radians>},
+    {"deg", FnDeg, Elements<DegreesFromRadians>},
+    {"rad", FnRad, Elements<RadiansFromDegrees>},
     {"arcsin", FnArcsin, Elements<::asin>},
     {"arcos", FnArcos, Elements<::acos>},
     {"arctan", FnArctan, Elements<::atan>},

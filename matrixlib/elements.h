@@ -3,6 +3,18 @@
 
 #include <newmat.h>
 
+#include <numbers>
+
+// The one pi of the program, and the two angle conversions every element
+// function of both programs uses.
+inline constexpr double kPi = std::numbers::pi;
+inline double DegreesFromRadians(double radians) {
+    return radians * (180.0 / kPi);
+}
+inline double RadiansFromDegrees(double degrees) {
+    return degrees * (kPi / 180.0);
+}
+
 // Each element replaced by f(element), in reading order.
 void ApplyToElements(NEWMAT::Matrix& m, double (*f)(double));
 

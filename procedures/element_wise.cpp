@@ -18,17 +18,6 @@ void RunElementWise(CCalculatorDlg& dlg, double (*f)(double)) {
     });
 }
 
-void ScaleBy(CCalculatorDlg& dlg, double factor) {
-    RunProcedure(dlg, ComplexSupport::Supported, [factor](NEWMAT::Matrix& m) {
-        m = m * factor;
-        return true;
-    });
-}
-
-double Pi() {
-    return 4.0 * std::atan(1.0);
-}
-
 } // namespace
 
 void OnElementSin(CCalculatorDlg& dlg) {
@@ -96,9 +85,9 @@ void OnElementInteger(CCalculatorDlg& dlg) {
 }
 
 void OnElementToDegrees(CCalculatorDlg& dlg) {
-    ScaleBy(dlg, 180.0 / Pi());
+    RunElementWise(dlg, DegreesFromRadians);
 }
 
 void OnElementToRadians(CCalculatorDlg& dlg) {
-    ScaleBy(dlg, Pi() * (1.0 / 180.0));
+    RunElementWise(dlg, RadiansFromDegrees);
 }

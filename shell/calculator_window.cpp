@@ -218,8 +218,8 @@ void CalculatorWindow::ApplyFonts() {
     keyFont.setStyleHint(QFont::SansSerif);
     keyFont.setWeight(QFont::Weight(600));
     keyFont.setPointSize(10);
-    for (int id = IDC_KEY_1; id <= IDC_TRN; ++id)
-        if (QWidget* control = Control(id)) control->setFont(keyFont);
+    for (const ButtonRow& key : CalculatorButtons())
+        Control(key.id)->setFont(keyFont);
     for (int id : {IDC_OPTIONS_CAPTION, IDC_WIDTH_CAPTION, IDC_DECIMAL_CAPTION})
         Control(id)->setFont(keyFont);
 
