@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "calculator/control_ids.h"
+#include "platform/wait_cursor.h"
 #include "matrixlib/ztmath.h"
 
 namespace {
@@ -126,11 +127,7 @@ void CCalculatorDlg::ShowError(const std::string& text, const std::string& capti
 // Buttons, command-list rows and menu commands show the wait cursor for
 // their whole run, whatever they turn out to do.
 void CCalculatorDlg::RunWithWaitCursor(const std::function<void()>& command) {
-    struct WaitCursor {
-        explicit WaitCursor(CHost& host) : host(host) { host.BeginWaitCursor(); }
-        ~WaitCursor() { host.EndWaitCursor(); }
-        CHost& host;
-    } wait(host_);
+    const WaitCursor wait(host_);
     RunCommand(command);
 }
 

@@ -9,6 +9,7 @@
 #include "archive/register_file.h"
 #include "archive/register_names.h"
 #include "calculator/calculator_dlg.h"
+#include "platform/wait_cursor.h"
 
 namespace {
 
@@ -55,19 +56,23 @@ bool CCalculatorDlg::SaveRegisterFile(const std::string& name) {
 }
 
 bool CCalculatorDlg::SavePacked(const std::string& name, const Packed& packed) {
-    host_.BeginWaitCursor();
-    const RegisterFileResult result = WriteRegisterFile(name, packed);
-    host_.EndWaitCursor();
+    RegisterFileResult result;
+    {
+        const WaitCursor wait(host_);
+        result = WriteRegisterFile(name, packed);
+    }
     if (result == RegisterFileResult::Ok) return true;
     ReportFileError();
     return false;
 }
 
 bool CCalculatorDlg::LoadRegisterFile(const std::string& name) {
-    host_.BeginWaitCursor();
     Packed loaded;
-    const RegisterFileResult result = ReadRegisterFile(name, loaded);
-    host_.EndWaitCursor();
+    RegisterFileResult result;
+    {
+        const WaitCursor wait(host_);
+        result = ReadRegisterFile(name, loaded);
+    }
     if (result == RegisterFileResult::Ok) {
         current_ = std::move(loaded);
         ++currentChanges_;
