@@ -4,7 +4,7 @@
 #include "commands/command_dispatch.h"
 #include "commands/dialog_members.h"
 #include "commands/menu_tables.h"
-#include "conversions/convert_command.h"
+#include "operations/conversions/convert_command.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "commands/dialog_members.h"
 #include "matrixlib/elements.h"
-#include "conversions/constants.h"
-#include "documents/document_commands.h"
-#include "documents/print_command.h"
+#include "operations/conversions/constants.h"
+#include "operations/documents/document_commands.h"
+#include "operations/documents/print_command.h"
 
 namespace {
 

@@ -16,14 +16,14 @@
 #include <unistd.h>
 
 #include "calculator/calculator_dlg.h"
-#include "procedures/complex_procedures.h"
-#include "procedures/determinant_procedures.h"
-#include "procedures/extract_procedures.h"
-#include "procedures/norms_products.h"
-#include "procedures/pending_procedures.h"
-#include "procedures/rearrange_procedures.h"
-#include "procedures/row_operations.h"
-#include "procedures/set_radix.h"
+#include "operations/procedures/complex_procedures.h"
+#include "operations/procedures/determinant_procedures.h"
+#include "operations/procedures/extract_procedures.h"
+#include "operations/procedures/norms_products.h"
+#include "operations/procedures/pending_procedures.h"
+#include "operations/procedures/rearrange_procedures.h"
+#include "operations/procedures/row_operations.h"
+#include "operations/procedures/set_radix.h"
 #include "scripting/scripted_calculator.h"
 
 namespace {

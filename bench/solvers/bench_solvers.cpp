@@ -5,8 +5,8 @@
 #include "archive/matrix_file.h"
 #include "matrixlib/ztmath.h"
 #include "scripting/scripted_calculator.h"
-#include "solvers/simplex.h"
-#include "solvers/solve_command.h"
+#include "operations/solvers/simplex.h"
+#include "operations/solvers/solve_command.h"
 
 #include <algorithm>
 #include <chrono>

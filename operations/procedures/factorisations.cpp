@@ -1,0 +1,118 @@
+#include "operations/procedures/factorisations.h"
+
+#include <newmatap.h>
+
+#include "calculator/calculator_dlg.h"
+#include "matrixlib/ztmath.h"
+#include "operations/procedures/library_step.h"
+#include "operations/procedures/procedure_frame.h"
+
+namespace {
+
+const char* const kLuCaption = "LU Decomposition Error";
+const char* const kCholeskyCaption = "Cholesky Decomposition Error";
+const char* const kQrCaption = "QR Decomposition Error";
+const char* const kSvdCaption = "SVD Error";
+const char* const kJacobiCaption = "Jacobi Decomposition Error";
+const char* const kNotSymmetric = "Matrix must be symmetric";
+const char* const kNotPositiveDefinite = "Matrix must be positive definite";
+
+using NEWMAT::Matrix;
+
+enum class LuFactor { Lower, Upper };
+
+void RunLu(CCalculatorDlg& dlg, LuFactor factor) {
+    RunProcedure(dlg, ComplexSupport::Supported, [&dlg, factor](Matrix& m) {
+        // The library refuses a non-square or singular matrix before any
+        // factor is formed.
+        NEWMAT::RowVector index;
+        int parity = 0;
+        if (!RunLibraryStep(dlg, kLuCaption, [&] { LuDcmp(m, index, parity); })) return false;
+        m = factor == LuFactor::Lower ? GetLowerLu(m) : GetUpperLu(m);
+        return true;
+    });
+}
+
+enum class QrFactor { Q, R };
+
+void RunQr(CCalculatorDlg& dlg, QrFactor factor) {
+    RunProcedure(dlg, ComplexSupport::Supported, [&dlg, factor](Matrix& m) {
+        Matrix Q, R;
+        if (!RunLibraryStep(dlg, kQrCaption, [&] { QrFactors(m, Q, R); })) return false;
+        m = factor == QrFactor::Q ? Q : R;
+        return true;
+    });
+}
+
+enum class SvdFactor { D, U, V };
+
+Matrix DiagonalOf(const NEWMAT::ColumnVector& values) {
+    const int n = values.Nrows();
+    Matrix D(n, n);
+    D = 0.0;
+    for (int i = 1; i <= n; ++i)
+        D(i, i) = values(i);
+    return D;
+}
+
+void RunSvd(CCalculatorDlg& dlg, SvdFactor factor) {
+    RunProcedure(dlg, ComplexSupport::Supported, [&dlg, factor](Matrix& m) {
+        Matrix U, V;
+        NEWMAT::ColumnVector sigma;
+        if (!RunLibraryStep(dlg, kSvdCaption, [&] { SvdFactors(m, U, sigma, V); })) return false;
+        m = factor == SvdFactor::D ? DiagonalOf(sigma) : factor == SvdFactor::U ? U : V;
+        return true;
+    });
+}
+
+} // namespace
+
+void OnFactorLuLower(CCalculatorDlg& dlg) {
+    RunLu(dlg, LuFactor::Lower);
+}
+
+void OnFactorLuUpper(CCalculatorDlg& dlg) {
+    RunLu(dlg, LuFactor::Upper);
+}
+
+void OnFactorCholesky(CCalculatorDlg& dlg) {
+    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
+        if (!Symmetric(m)) return Refuse(dlg, kNotSymmetric, kCholeskyCaption);
+        if (!PositiveDefinite(m)) return Refuse(dlg, kNotPositiveDefinite, kCholeskyCaption);
+        NEWMAT::SymmetricMatrix s(m.Nrows());
+        s << m; // keeps the lower triangle
+        m = NEWMAT::Cholesky(s);
+        return true;
+    });
+}
+
+void OnFactorQrQ(CCalculatorDlg& dlg) {
+    RunQr(dlg, QrFactor::Q);
+}
+
+void OnFactorQrR(CCalculatorDlg& dlg) {
+    RunQr(dlg, QrFactor::R);
+}
+
+void OnFactorSvdD(CCalculatorDlg& dlg) {
+    RunSvd(dlg, SvdFactor::D);
+}
+
+void OnFactorSvdU(CCalculatorDlg& dlg) {
+    RunSvd(dlg, SvdFactor::U);
+}
+
+void OnFactorSvdV(CCalculatorDlg& dlg) {
+    RunSvd(dlg, SvdFactor::V);
+}
+
+void OnFactorJacobi(CCalculatorDlg& dlg) {
+    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
+        if (!Symmetric(m)) return Refuse(dlg, kNotSymmetric, kJacobiCaption);
+        Matrix U, V;
+        NEWMAT::ColumnVector sigma;
+        SvdFactors(m, U, sigma, V);
+        m = U;
+        return true;
+    });
+}
