@@ -78,7 +78,8 @@ constexpr CommandRow kDisplayRows[] = {
     {"Disable Keyboard", [](CCalculatorDlg& dlg) { dlg.SetKeyboardEntry(false); }},
 };
 
-// Store and Recall hand the picked text itself to the register operation.
+// Store and Recall hand the picked text itself to the register operation
+// (the group's runWithRowText).
 constexpr CommandRow kRegisterRows[] = {
     {"           A", nullptr}, {"           B", nullptr}, {"           C", nullptr},
     {"           D", nullptr}, {"           E", nullptr}, {"           F", nullptr},
@@ -194,17 +195,31 @@ constexpr CommandRow kFactorRows[] = {
     {"Factor:SVD->U", OnFactorSvdU},    {"Factor:SVD->V", OnFactorSvdV},    {"Factor:Jacobi", OnFactorJacobi},
 };
 
+void StoreRegister(CCalculatorDlg& dlg, const std::string& row) {
+    dlg.StoreRegister(row);
+}
+
+// A recalled matrix is no longer the document the caption named.
+void RecallRegister(CCalculatorDlg& dlg, const std::string& row) {
+    dlg.RecallRegister(row);
+    dlg.ResetCaption();
+}
+
+// clang-format off
 constexpr CommandGroup kGroups[] = {
-    {Tests, "MATRIX TESTS", true, kTestRows},
-    {MultiplyMode, nullptr, false, kMultiplyModeRows},
-    {DisplayOptions, "SET DISPLAY", true, kDisplayRows},
-    {Store, "    STORE", true, kRegisterRows},
-    {Recall, "    RECALL", true, kRegisterRows},
-    {Procedures, "   PROCEDURES", true, kProcedureRows},
-    {Mode, "   SET MODE", false, kModeRows},
-    {Create, "CREATE MATRIX", true, kCreateRows},
-    {Factor, "FACTOR MATRIX", true, kFactorRows},
+    //  kind           title             title    rows               row text        typed  set    kept
+    //                                   selected                                    first  matrix row
+    {Tests,          "MATRIX TESTS",    true,  kTestRows,         nullptr,        true,  false, false},
+    {MultiplyMode,   nullptr,           false, kMultiplyModeRows, nullptr,        false, false, false},
+    {DisplayOptions, "SET DISPLAY",     true,  kDisplayRows,      nullptr,        false, false, false},
+    {Store,          "    STORE",       true,  kRegisterRows,     StoreRegister,  true,  false, false},
+    {Recall,         "    RECALL",      true,  kRegisterRows,     RecallRegister, false, true,  false},
+    {Procedures,     "   PROCEDURES",   true,  kProcedureRows,    nullptr,        true,  false, false},
+    {Mode,           "   SET MODE",     false, kModeRows,         nullptr,        false, false, false},
+    {Create,         "CREATE MATRIX",   true,  kCreateRows,       nullptr,        false, true,  false},
+    {Factor,         "FACTOR MATRIX",   true,  kFactorRows,       nullptr,        true,  false, true},
 };
+// clang-format on
 
 const char* MultiplyModeTitle(MultiplyKind mode) {
     switch (mode) {

@@ -1,7 +1,6 @@
 #pragma once
-// The groups of the command list: title, rows in list order, and the
-// operation each row runs. A row whose operation is still to come has none
-// and is ignored when picked.
+// The groups of the command list: title, rows in list order, the operation
+// each row runs, and what the dispatch of a pick needs to know of the group.
 
 #include <span>
 #include <string>
@@ -10,9 +9,13 @@
 
 using CommandOperation = void (*)(CCalculatorDlg&);
 
+// An operation of a whole group that is given the picked row's text: the
+// register rows of Store and Recall name the register.
+using RowTextOperation = void (*)(CCalculatorDlg&, const std::string& rowText);
+
 struct CommandRow {
     const char* text;
-    CommandOperation run; // nullptr: listed, runs nothing yet
+    CommandOperation run; // nullptr where the group's runWithRowText runs
 };
 
 struct CommandGroup {
@@ -20,6 +23,16 @@ struct CommandGroup {
     const char* title; // nullptr: the title depends on the dialog's state
     bool titleSelected;
     std::span<const CommandRow> rows;
+    RowTextOperation runWithRowText = nullptr;
+    // Text typed over the shown matrix is set first (tests, procedures,
+    // factorisations, Store work on what the user sees).
+    bool setsTypedEntryFirst = false;
+    // The group brings a new matrix, shown as set (Recall, Create); a pick
+    // that changes nothing leaves the entry state as it was.
+    bool bringsSetMatrix = false;
+    // The picked row's text stays in the box (Factor) instead of the group
+    // being shown again.
+    bool keepsPickedRow = false;
 };
 
 // The group of this kind, or nullptr for a value that names none.
