@@ -1,6 +1,7 @@
 #include "commands/command_groups.h"
 
 #include "calculator/calculator_dlg.h"
+#include "commands/dialog_members.h"
 #include "operations/conversions/machine_float_command.h"
 #include "operations/documents/document_commands.h"
 #include "operations/procedures/complex_procedures.h"
@@ -22,18 +23,7 @@
 
 namespace {
 
-void SetMultiplyKronecker(CCalculatorDlg& dlg) {
-    dlg.SetMultiplyKronecker();
-}
-void SetMultiplyMatrix(CCalculatorDlg& dlg) {
-    dlg.SetMultiplyMatrix();
-}
-void SetMultiplyScalar(CCalculatorDlg& dlg) {
-    dlg.SetMultiplyScalar();
-}
-void SetMultiplySchur(CCalculatorDlg& dlg) {
-    dlg.SetMultiplySchur();
-}
+using D = CCalculatorDlg;
 
 constexpr CommandRow kTestRows[] = {
     {"Characteristic", OnCharacteristic},
@@ -58,24 +48,24 @@ constexpr CommandRow kTestRows[] = {
 };
 
 constexpr CommandRow kMultiplyModeRows[] = {
-    {"Kronecker", SetMultiplyKronecker},
-    {"Matrix", SetMultiplyMatrix},
-    {"Scalar", SetMultiplyScalar},
-    {"Schurr", SetMultiplySchur},
+    {"Kronecker", Run<&D::SetMultiplyKronecker>},
+    {"Matrix", Run<&D::SetMultiplyMatrix>},
+    {"Scalar", Run<&D::SetMultiplyScalar>},
+    {"Schurr", Run<&D::SetMultiplySchur>},
 };
 
 constexpr CommandRow kDisplayRows[] = {
-    {"Decimal", [](CCalculatorDlg& dlg) { dlg.DisplayDecimal(); }},
-    {"Engineering", [](CCalculatorDlg& dlg) { dlg.DisplayEngineering(); }},
-    {"Hexidecimal", [](CCalculatorDlg& dlg) { dlg.DisplayHexadecimal(); }},
-    {"Octal", [](CCalculatorDlg& dlg) { dlg.DisplayOctal(); }},
+    {"Decimal", Run<&D::DisplayDecimal>},
+    {"Engineering", Run<&D::DisplayEngineering>},
+    {"Hexidecimal", Run<&D::DisplayHexadecimal>},
+    {"Octal", Run<&D::DisplayOctal>},
     {"Set Radix", OnSetRadix},
-    {"Enable Tool Tips", [](CCalculatorDlg& dlg) { dlg.EnableToolTips(true); }},
-    {"Disable Tool Tips", [](CCalculatorDlg& dlg) { dlg.EnableToolTips(false); }},
-    {"Enable Drag Drop", [](CCalculatorDlg& dlg) { dlg.SetDragDrop(true); }},
-    {"Disable Drag Drop", [](CCalculatorDlg& dlg) { dlg.SetDragDrop(false); }},
-    {"Enable Keyboard", [](CCalculatorDlg& dlg) { dlg.SetKeyboardEntry(true); }},
-    {"Disable Keyboard", [](CCalculatorDlg& dlg) { dlg.SetKeyboardEntry(false); }},
+    {"Enable Tool Tips", Run<&D::EnableToolTips, true>},
+    {"Disable Tool Tips", Run<&D::EnableToolTips, false>},
+    {"Enable Drag Drop", Run<&D::SetDragDrop, true>},
+    {"Disable Drag Drop", Run<&D::SetDragDrop, false>},
+    {"Enable Keyboard", Run<&D::SetKeyboardEntry, true>},
+    {"Disable Keyboard", Run<&D::SetKeyboardEntry, false>},
 };
 
 // Store and Recall hand the picked text itself to the register operation
@@ -140,10 +130,10 @@ constexpr CommandRow kProcedureRows[] = {
     {"Matrix: exp(M)", OnMatrixExp},
     {"Matrix: Norm", OnMatrixNorm},
     {"Matrix: sin(M)", OnMatrixSin},
-    {"Set Multiply:Matrix", SetMultiplyMatrix},
-    {"Set Multiply:Kronecker", SetMultiplyKronecker},
-    {"Set Multiply:Scalar", SetMultiplyScalar},
-    {"Set Multiply:Schurr", SetMultiplySchur},
+    {"Set Multiply:Matrix", Run<&D::SetMultiplyMatrix>},
+    {"Set Multiply:Kronecker", Run<&D::SetMultiplyKronecker>},
+    {"Set Multiply:Scalar", Run<&D::SetMultiplyScalar>},
+    {"Set Multiply:Schurr", Run<&D::SetMultiplySchur>},
     {"Sort Ascending", OnSortAscending},
     {"Sort Descending", OnSortDescending},
     {"Vector:Dot Product", OnDotProduct},
@@ -168,8 +158,8 @@ constexpr CommandRow kProcedureRows[] = {
 };
 
 constexpr CommandRow kModeRows[] = {
-    {"Real", [](CCalculatorDlg& dlg) { dlg.SetRealMode(); }},
-    {"Complex", [](CCalculatorDlg& dlg) { dlg.SetComplexMode(); }},
+    {"Real", Run<&D::SetRealMode>},
+    {"Complex", Run<&D::SetComplexMode>},
 };
 
 constexpr CommandRow kCreateRows[] = {
