@@ -117,6 +117,11 @@ void CCalculatorDlg::RunCommand(const std::function<void()>& command) {
     showWhatChanged();
 }
 
+bool CCalculatorDlg::Refuse(const std::string& text, const std::string& caption) {
+    host_.MessageBox(text, caption, MB_OK | MB_ICONSTOP);
+    return false;
+}
+
 void CCalculatorDlg::ShowError(const std::string& text, const std::string& caption,
                                unsigned flags) {
     host_.MessageBox(text, caption, MB_OK | flags);

@@ -266,6 +266,11 @@ class CCalculatorDlg {
 
     double SeriesTolerance() const; // 1e-7, set when the dialog opens
 
+    // ---- Refusals: every command that refuses shows its text in a box with
+    // its caption and the stop icon, changing nothing. Returns false, so a
+    // compute step can end with `return dlg.Refuse(...)`.
+    bool Refuse(const std::string& text, const std::string& caption);
+
     // ---- The prompt box. An empty box gives 0, 0.0 or "". Escape or Cancel
     // throws PromptCancelled, which the command frame takes as the end of the
     // command: whatever the command did before asking stays done.

@@ -48,7 +48,7 @@ bool CCalculatorDlg::RecallRegister(const std::string& item) {
 }
 
 void CCalculatorDlg::ReportFileError() {
-    ShowError(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
+    Refuse(kUnableToOpen, kFileErrorCaption);
 }
 
 bool CCalculatorDlg::SaveRegisterFile(const std::string& name) {
@@ -94,5 +94,5 @@ void CCalculatorDlg::OnParse() {
     std::fflush(nullptr);
     const EvaluatorRun run = host_.RunEvaluator();
     if (!run.started)
-        ShowError("Error = " + std::to_string(run.errorNumber), kSystemErrorCaption, MB_ICONSTOP);
+        Refuse("Error = " + std::to_string(run.errorNumber), kSystemErrorCaption);
 }

@@ -119,7 +119,7 @@ void OnConvert(CCalculatorDlg& dlg) {
         const std::optional<UnitConversion> conversion =
             FindUnitConversion(choice.category, choice.from, choice.to);
         if (!conversion) {
-            dlg.Host().MessageBox(kNotImplemented, kConversionError, MB_OK | MB_ICONSTOP);
+            dlg.Refuse(kNotImplemented, kConversionError);
             return;
         }
         Convert(m, *conversion, dlg.IsComplexMode());

@@ -11,16 +11,12 @@ namespace {
 const char* const kNotComplexMode = "Not in complex mode";
 const char* const kCompositeToComplexCaption = "Composite to Complex Error";
 
-void ReportError(CCalculatorDlg& dlg, const char* text, const char* caption) {
-    dlg.Host().MessageBox(text, caption, MB_OK | MB_ICONSTOP);
-}
-
 } // namespace
 
 void OnComplexConjugate(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!dlg.IsComplexMode()) {
-            ReportError(dlg, kNotComplexMode, "Complex Conjugate Error");
+            dlg.Refuse(kNotComplexMode, "Complex Conjugate Error");
             return false;
         }
         m = Conjugate(m);
@@ -33,7 +29,7 @@ void OnComplexConjugate(CCalculatorDlg& dlg) {
 void OnComplexToComposite(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!dlg.IsComplexMode()) {
-            ReportError(dlg, kNotComplexMode, "Complex to Composite Error");
+            dlg.Refuse(kNotComplexMode, "Complex to Composite Error");
             return false;
         }
         dlg.SetCurrentMatrix(CplxToComposite(m));
@@ -45,11 +41,11 @@ void OnComplexToComposite(CCalculatorDlg& dlg) {
 void OnCompositeToComplex(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (dlg.IsComplexMode()) {
-            ReportError(dlg, "Not in real mode", kCompositeToComplexCaption);
+            dlg.Refuse("Not in real mode", kCompositeToComplexCaption);
             return false;
         }
         if (!IsComposite(m)) {
-            ReportError(dlg, "Not a composite format matrix", kCompositeToComplexCaption);
+            dlg.Refuse("Not a composite format matrix", kCompositeToComplexCaption);
             return false;
         }
         dlg.SetCurrentMatrix(DeCompositeToCplx(m));

@@ -45,7 +45,7 @@ double RealDeterminant(const Matrix& m) {
 // A determinant beyond the double range is no value to report or keep in t.
 bool RefuseOverflow(CCalculatorDlg& dlg, double det, const char* caption) {
     if (!std::isinf(det)) return false;
-    dlg.Host().MessageBox("Determinant overflows", caption, MB_OK | MB_ICONSTOP);
+    dlg.Refuse("Determinant overflows", caption);
     return true;
 }
 

@@ -67,7 +67,7 @@ void OnElementReciprocal(CCalculatorDlg& dlg) {
         const int count = m.Storage();
         for (int k = 0; k < count; ++k) {
             if (element[k] == 0.0) {
-                dlg.Host().MessageBox(kDivideByZeroText, kReciprocalCaption, MB_OK | MB_ICONSTOP);
+                dlg.Refuse(kDivideByZeroText, kReciprocalCaption);
                 return false;
             }
             element[k] = 1.0 / element[k];

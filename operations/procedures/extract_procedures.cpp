@@ -20,10 +20,6 @@ bool InRange(int value, int last) {
     return value >= 1 && value <= last;
 }
 
-void ReportError(CCalculatorDlg& dlg, const char* text) {
-    dlg.Host().MessageBox(text, kErrorCaption, MB_OK | MB_ICONSTOP);
-}
-
 int PromptAndBeep(CCalculatorDlg& dlg, const char* label) {
     const int value = dlg.PromptInt(label);
     dlg.Host().MessageBeep(kBeepDefault);
@@ -63,7 +59,7 @@ void OnGetRow(CCalculatorDlg& dlg) {
         const int row = PromptAndBeep(dlg, "Row No (1..n)");
         RunProcedure(dlg, ComplexSupport::Supported, [&dlg, row](Matrix& m) {
             if (!InRange(row, m.Nrows())) {
-                ReportError(dlg, kRangeBoundary);
+                dlg.Refuse(kRangeBoundary, kErrorCaption);
                 return false;
             }
             m = m.Row(row);
@@ -77,7 +73,7 @@ void OnGetColumn(CCalculatorDlg& dlg) {
         dlg.Host().MessageBox("Isolate a Column", "Get Column", MB_OK);
         const int column = PromptAndBeep(dlg, "Column No (1..n)");
         if (!InRange(column, UserColumns(dlg, m))) {
-            ReportError(dlg, kRangeBoundary);
+            dlg.Refuse(kRangeBoundary, kErrorCaption);
             return false;
         }
         if (dlg.IsComplexMode())
@@ -97,13 +93,13 @@ void OnGetSubmatrix(CCalculatorDlg& dlg) {
         const int firstColumn = PromptAndBeep(dlg, "First Col No:");
         const int lastColumn = PromptAndBeep(dlg, "Last Col No:");
         if (firstRow > lastRow || firstColumn > lastColumn) {
-            ReportError(dlg, "Invalid parameter range");
+            dlg.Refuse("Invalid parameter range", kErrorCaption);
             return false;
         }
         const int columns = UserColumns(dlg, m);
         if (!InRange(firstRow, m.Nrows()) || !InRange(lastRow, m.Nrows()) ||
             !InRange(firstColumn, columns) || !InRange(lastColumn, columns)) {
-            ReportError(dlg, "Matrix boundary range");
+            dlg.Refuse("Matrix boundary range", kErrorCaption);
             return false;
         }
         const auto cut = [&](const Matrix& half) {

@@ -77,8 +77,8 @@ void OnFactorLuUpper(CCalculatorDlg& dlg) {
 
 void OnFactorCholesky(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return Refuse(dlg, kNotSymmetric, kCholeskyCaption);
-        if (!PositiveDefinite(m)) return Refuse(dlg, kNotPositiveDefinite, kCholeskyCaption);
+        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetric, kCholeskyCaption);
+        if (!PositiveDefinite(m)) return dlg.Refuse(kNotPositiveDefinite, kCholeskyCaption);
         NEWMAT::SymmetricMatrix s(m.Nrows());
         s << m; // keeps the lower triangle
         m = NEWMAT::Cholesky(s);
@@ -108,7 +108,7 @@ void OnFactorSvdV(CCalculatorDlg& dlg) {
 
 void OnFactorJacobi(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return Refuse(dlg, kNotSymmetric, kJacobiCaption);
+        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetric, kJacobiCaption);
         Matrix U, V;
         NEWMAT::ColumnVector sigma;
         SvdFactors(m, U, sigma, V);

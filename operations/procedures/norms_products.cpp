@@ -24,7 +24,7 @@ void OnMatrixNorm(CCalculatorDlg& dlg) {
 void OnVectorNorm(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!IsVector(m)) {
-            dlg.Host().MessageBox("Selected object is not a vector", "Error", MB_OK | MB_ICONSTOP);
+            dlg.Refuse("Selected object is not a vector", "Error");
             return false;
         }
         if (dlg.IsComplexMode()) {

@@ -24,7 +24,7 @@ void BeginConcatenation(CCalculatorDlg& dlg, PendingOperation operation) {
 }
 
 EqualsOutcome Refuse(CCalculatorDlg& dlg, const char* text) {
-    dlg.Host().MessageBox(text, kError, MB_OK | MB_ICONSTOP);
+    dlg.Refuse(text, kError);
     return EqualsOutcome::Failed;
 }
 

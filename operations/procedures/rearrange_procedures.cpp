@@ -54,7 +54,7 @@ void OnReshape(CCalculatorDlg& dlg) {
         const int rows = dlg.PromptInt(kReshapeRowsLabel);
         const long count = static_cast<long>(m.Nrows()) * m.Ncols();
         if (rows < 1 || count % rows != 0) {
-            dlg.Host().MessageBox(kReshapeRefusal, kReshapeCaption, MB_OK | MB_ICONSTOP);
+            dlg.Refuse(kReshapeRefusal, kReshapeCaption);
             return false;
         }
         Shape(m, rows);

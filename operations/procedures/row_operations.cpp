@@ -13,7 +13,7 @@ const char* const kRowLabel = "Row";
 // Reports a row outside the matrix; true when the row is inside it.
 bool RowInRange(CCalculatorDlg& dlg, const Matrix& m, int row) {
     if (row >= 1 && row <= m.Nrows()) return true;
-    dlg.Host().MessageBox("Row boundary error", "Row Swap Error", MB_OK | MB_ICONSTOP);
+    dlg.Refuse("Row boundary error", "Row Swap Error");
     return false;
 }
 

@@ -21,7 +21,7 @@ void OnSetRadix(CCalculatorDlg& dlg) {
         const int radix = dlg.PromptInt("Radix:");
         dlg.Host().MessageBeep(kBeepDefault);
         if (radix < kLowestRadix || radix > kHighestRadix) {
-            dlg.Host().MessageBox("Out of Range (2 - 256)", "Radix Error", MB_OK | MB_ICONSTOP);
+            dlg.Refuse("Out of Range (2 - 256)", "Radix Error");
             return;
         }
         dlg.SetRadix(radix);

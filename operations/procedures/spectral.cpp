@@ -33,7 +33,7 @@ bool SymmetricEigen(CCalculatorDlg& dlg, const char* caption, Matrix& m, ColumnV
 }
 
 bool DiagonalizeReal(CCalculatorDlg& dlg, Matrix& m) {
-    if (!Symmetric(m)) return Refuse(dlg, "Not a symmetric matrix", kDiagonalizeCaption);
+    if (!Symmetric(m)) return dlg.Refuse("Not a symmetric matrix", kDiagonalizeCaption);
     const Matrix A = m;
     ColumnVector d;
     if (!SymmetricEigen(dlg, kDiagonalizeCaption, m, d)) return false;
@@ -49,7 +49,7 @@ bool DiagonalizeReal(CCalculatorDlg& dlg, Matrix& m) {
 
 bool DiagonalizeComplex(CCalculatorDlg& dlg, Matrix& m) {
     if (!OnTestHermitian(m, kHermitianTol))
-        return Refuse(dlg, "Not a Hermitian matrix", kDiagonalizeCaption);
+        return dlg.Refuse("Not a Hermitian matrix", kDiagonalizeCaption);
     Matrix K = CplxToComposite(m);
     ColumnVector d;
     Matrix V;
@@ -86,7 +86,7 @@ std::string SeriesMessage(int count) {
 void OnEigenvalues(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!Square(m))
-            return Refuse(dlg, "Not implemented for non-square matrices", kEigenvalueCaption);
+            return dlg.Refuse("Not implemented for non-square matrices", kEigenvalueCaption);
         ColumnVector wr, wi;
         if (!RunLibraryStep(dlg, kEigenvalueCaption, [&] {
                 balanc(m);
@@ -101,7 +101,7 @@ void OnEigenvalues(CCalculatorDlg& dlg) {
 
 void OnEigenvectors1(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return Refuse(dlg, kNotSymmetricProcedure, kEigenvectorCaption);
+        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetricProcedure, kEigenvectorCaption);
         ColumnVector d;
         Matrix V;
         int rotations = 0;
@@ -115,7 +115,7 @@ void OnEigenvectors1(CCalculatorDlg& dlg) {
 
 void OnEigenvectors2(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return Refuse(dlg, kNotSymmetricProcedure, kEigenvectorCaption);
+        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetricProcedure, kEigenvectorCaption);
         ColumnVector d;
         if (!SymmetricEigen(dlg, kEigenvectorCaption, m, d)) return false;
         dlg.SaveToTemporaryRegister(d);
@@ -131,7 +131,7 @@ void OnDiagonalize(CCalculatorDlg& dlg) {
 
 void OnHessenbergForm(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Square(m)) return Refuse(dlg, "Non-square Matrix", "Hessenberg Form Error");
+        if (!Square(m)) return dlg.Refuse("Non-square Matrix", "Hessenberg Form Error");
         elmhes(m);
         return true;
     });
@@ -139,7 +139,7 @@ void OnHessenbergForm(CCalculatorDlg& dlg) {
 
 void OnTriDiagonalForm(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return Refuse(dlg, kNotSymmetricProcedure, "TriDiagonal Form Error");
+        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetricProcedure, "TriDiagonal Form Error");
         const Matrix A = m;
         ColumnVector d, e;
         TridiagonalReduction(m, d, e);

@@ -24,7 +24,7 @@ std::optional<Matrix> RecallNamed(CCalculatorDlg& dlg, const char* label) {
         Matrix m = dlg.GetCurrentMatrix();
         if (Exist(m)) return m;
     }
-    dlg.Host().MessageBox(kMissingText, kMissingCaption, MB_OK | MB_ICONSTOP);
+    dlg.Refuse(kMissingText, kMissingCaption);
     return std::nullopt;
 }
 

@@ -42,7 +42,7 @@ MatrixSize PromptSize(CCalculatorDlg& dlg, const char* title) {
 }
 
 void ReportOutOfRange(CCalculatorDlg& dlg, const char* caption) {
-    dlg.Host().MessageBox("Out of range", caption, MB_OK | MB_ICONSTOP);
+    dlg.Refuse("Out of range", caption);
 }
 
 bool SizeInRange(CCalculatorDlg& dlg, long long rows, long long columns) {

@@ -87,7 +87,7 @@ void RunYesNoInEitherMode(CCalculatorDlg& dlg, int (*question)(const Matrix&),
 // In real mode the complex-only tests refuse; returns whether they did.
 bool RefusedInRealMode(CCalculatorDlg& dlg, const char* caption) {
     if (dlg.IsComplexMode()) return false;
-    dlg.Host().MessageBox(kNotComplexText, caption, MB_OK | MB_ICONSTOP);
+    dlg.Refuse(kNotComplexText, caption);
     return true;
 }
 

@@ -17,7 +17,7 @@ const char* const kSingularMatrix = "Singular Matrix";
 using Solver = void (*)(const NEWMAT::Matrix& A, NEWMAT::Matrix& B);
 
 void Refuse(CCalculatorDlg& dlg, const char* text) {
-    dlg.Host().MessageBox(text, kSolveCaption, MB_OK | MB_ICONSTOP);
+    dlg.Refuse(text, kSolveCaption);
 }
 
 // Recalls the register as the Recall command does and returns what it left
