@@ -2,7 +2,7 @@
 // and D, show x) and the simplex method on a dense 200 x 200 problem; each
 // figure is the median of five runs.
 
-#include "archive/matrix_file.h"
+#include "tests/support/matrix_files.h"
 #include "matrixlib/ztmath.h"
 #include "scripting/scripted_calculator.h"
 #include "operations/solvers/simplex.h"
