@@ -61,7 +61,7 @@ void CCalculatorDlg::OnInitDialog() {
         decimals_ = 2;
         truncationDigits_ = 12;
         radix_ = 10;
-        conversionMemory_ = {};
+        commandStates_.clear();
 
         host_.ShowSplash(kSplashMilliseconds);
         ResetCaption();

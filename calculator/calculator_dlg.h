@@ -19,9 +19,12 @@
 
 #include <newmat.h>
 
-#include <array>
+#include <any>
 #include <functional>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
+#include <unordered_map>
 #include <vector>
 
 #include "calculator/calculator_commands.h"
@@ -43,16 +46,6 @@ enum class NumberFormat { Default, Fixed, Exponential };
 // Thrown by the prompts when the user cancels; RunCommand ends the command
 // quietly.
 struct PromptCancelled {};
-
-// The conversion dialog's memory: entry 0 names the category to open with,
-// entries 1 ... 11 the pair last used with each category. Empty until the
-// conversion command first fills it.
-struct RememberedConversion {
-    std::string category;
-    std::string from;
-    std::string to;
-};
-using ConversionMemory = std::array<RememberedConversion, 12>;
 
 // The controls the dialog writes to, owned by the window.
 struct CalculatorControls {
@@ -255,14 +248,19 @@ class CCalculatorDlg {
     // back, as after Cut.
     void KeepUndoText(const std::string& text);
 
-    // ---- The matrix document: the full path it was last opened from or
-    // saved to; empty until then.
-    const std::string& DocumentPath() const { return documentPath_; }
-    void SetDocumentPath(const std::string& path) { documentPath_ = path; }
-    // Whether the window caption names the document (CE and Recall drop the
-    // name while the path stays).
+    // Whether the window caption names a document (ShowDocumentCaption; CE
+    // and Recall drop the name).
     bool CaptionNamesDocument() const { return captionNamesDocument_; }
-    ConversionMemory& RememberedConversions() { return conversionMemory_; }
+
+    // ---- What a command keeps between its runs (the conversion dialog's
+    // remembered choices, the document's path): the command's folder owns
+    // the type, the dialog keeps one value of each type for its lifetime,
+    // default-made at first use and made afresh by OnInitDialog.
+    template <class State> State& CommandState() {
+        std::any& slot = commandStates_[std::type_index(typeid(State))];
+        if (!slot.has_value()) slot = State{};
+        return std::any_cast<State&>(slot);
+    }
 
     double SeriesTolerance() const; // 1e-7, set when the dialog opens
 
@@ -353,9 +351,8 @@ class CCalculatorDlg {
     double seriesTolerance_ = 1e-7;
     int undoCount_ = 0;
     std::string undoText_;
-    std::string documentPath_;
     bool captionNamesDocument_ = false;
+    std::unordered_map<std::type_index, std::any> commandStates_;
     int caretPosition_ = 0;
     int commandList_ = 1;
-    ConversionMemory conversionMemory_;
 };

@@ -2,7 +2,9 @@
 
 #include <newmat.h>
 
+#include <array>
 #include <optional>
+#include <string>
 #include <span>
 
 #include "calculator/calculator_dlg.h"
@@ -34,10 +36,19 @@ constexpr FirstPair kFirstPairs[] = {
     {"Time", "hours", "minutes"},
     {"Volume", "gallons (US)", "liters"},
 };
+// The conversion dialog's memory: entry 0 names the category to open with,
+// entries 1 ... 11 the pair last used with each category. Empty until the
+// conversion command first fills it.
+struct RememberedConversion {
+    std::string category;
+    std::string from;
+    std::string to;
+};
+using ConversionMemory = std::array<RememberedConversion, 12>;
 static_assert(std::size(kFirstPairs) + 1 == std::tuple_size_v<ConversionMemory>);
 
 ConversionMemory& Memory(CCalculatorDlg& dlg) {
-    ConversionMemory& memory = dlg.RememberedConversions();
+    ConversionMemory& memory = dlg.CommandState<ConversionMemory>();
     if (memory[0].category.empty()) {
         memory[0] = {kFirstPairs[0].category, "", ""};
         for (std::size_t i = 0; i < std::size(kFirstPairs); ++i)

@@ -26,9 +26,13 @@ std::string NameWithoutFolder(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-void NameDocument(CCalculatorDlg& dlg, const std::string& path) {
-    dlg.SetDocumentPath(path);
-    dlg.ShowDocumentCaption(NameWithoutFolder(path));
+// The full path the document was last opened from or saved to.
+struct DocumentPath {
+    std::string path;
+};
+
+std::string& PathOf(CCalculatorDlg& dlg) {
+    return dlg.CommandState<DocumentPath>().path;
 }
 
 bool SaveReportingFailure(CCalculatorDlg& dlg, const std::string& path, const std::string& bytes) {
@@ -39,8 +43,13 @@ bool SaveReportingFailure(CCalculatorDlg& dlg, const std::string& path, const st
 
 } // namespace
 
-std::string DocumentName(const CCalculatorDlg& dlg) {
-    return dlg.CaptionNamesDocument() ? NameWithoutFolder(dlg.DocumentPath()) : std::string();
+void NameDocument(CCalculatorDlg& dlg, const std::string& path) {
+    PathOf(dlg) = path;
+    dlg.ShowDocumentCaption(NameWithoutFolder(path));
+}
+
+std::string DocumentName(CCalculatorDlg& dlg) {
+    return dlg.CaptionNamesDocument() ? NameWithoutFolder(PathOf(dlg)) : std::string();
 }
 
 bool ReadMatrixDocument(CCalculatorDlg& dlg, const std::string& path) {
@@ -86,11 +95,11 @@ void OnFileOpen(CCalculatorDlg& dlg) {
 // Save writes only to the document the caption names: after CE or a recall
 // the matrix on show is no longer that document, and Save asks for a name.
 void OnFileSave(CCalculatorDlg& dlg) {
-    if (dlg.DocumentPath().empty() || !dlg.CaptionNamesDocument()) {
+    if (PathOf(dlg).empty() || !dlg.CaptionNamesDocument()) {
         OnFileSaveAs(dlg);
         return;
     }
-    WriteMatrixDocument(dlg, dlg.DocumentPath());
+    WriteMatrixDocument(dlg, PathOf(dlg));
 }
 
 void OnFileSaveAs(CCalculatorDlg& dlg) {

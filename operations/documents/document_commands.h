@@ -1,18 +1,19 @@
 #pragma once
 // The File menu's document commands and "Save to Text File". A document is
-// the current matrix in a text file (documents/document_format.h); the
-// dialog remembers the document's full path, and the window caption and the
-// printed heading show its name without the folder.
+// the current matrix in a text file (document_format.h); the document's full
+// path is this folder's state in the dialog (CommandState), and the window
+// caption and the printed heading show its name without the folder.
 
 #include <string>
 
 class CCalculatorDlg;
 
-// Asks whether to proceed; on Yes the calculator is cleared (the document
-// keeps its name, so Save writes to it again).
+// Asks whether to proceed; on Yes the calculator and the pending operations
+// are cleared (the caption no longer names the document).
 void OnFileNew(CCalculatorDlg& dlg);
 void OnFileOpen(CCalculatorDlg& dlg);
-// Saves to the document's path without asking; with none yet, as Save As.
+// Saves to the document's path without asking while the caption names it;
+// otherwise as Save As.
 void OnFileSave(CCalculatorDlg& dlg);
 void OnFileSaveAs(CCalculatorDlg& dlg);
 // Asks for a path and writes the current matrix there as comma-separated text.
@@ -26,5 +27,9 @@ bool ReadMatrixDocument(CCalculatorDlg& dlg, const std::string& path);
 // and leaves any file there as it was.
 bool WriteMatrixDocument(CCalculatorDlg& dlg, const std::string& path);
 
-// The document's file name without its folder; empty when there is none.
-std::string DocumentName(const CCalculatorDlg& dlg);
+// The document's file name without its folder, while the caption names it;
+// empty otherwise.
+std::string DocumentName(CCalculatorDlg& dlg);
+
+// Makes `path` the document: remembered, and named in the caption.
+void NameDocument(CCalculatorDlg& dlg, const std::string& path);
