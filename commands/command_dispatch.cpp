@@ -12,8 +12,8 @@ void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind) {
     dlg.SetCurrentCommandList(kind);
     CMdcCombo& list = dlg.CommandList();
     list.Clear();
-    for (const CommandRow& row : group->rows)
-        list.AddItem(row.text);
+    for (const char* row : group->rows)
+        list.AddItem(row);
     const std::string title = CommandGroupTitle(*group, dlg);
     list.SetText(title);
     if (group->titleSelected) {
@@ -24,10 +24,10 @@ void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind) {
 
 namespace {
 
-const CommandRow* FindRow(const CommandGroup& group, const std::string& text) {
-    for (const CommandRow& row : group.rows)
-        if (text == row.text) return &row;
-    return nullptr;
+bool HasRow(const CommandGroup& group, const std::string& text) {
+    for (const char* row : group.rows)
+        if (text == row) return true;
+    return false;
 }
 
 } // namespace
@@ -38,7 +38,7 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
     if (!group) return;
     // Only a row of the group on show runs; for the registers this keeps any
     // other text in the box from becoming a file name.
-    const CommandRow* row = FindRow(*group, picked);
+    const bool row = HasRow(*group, picked);
     if (row && group->setsTypedEntryFirst && !dlg.SetTypedEntry()) return;
     const bool setBefore = dlg.IsSetState();
     const unsigned long changesBefore = dlg.CurrentMatrixChanges();
@@ -47,8 +47,8 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
         dlg.RunCommand([&] {
             if (group->runWithRowText)
                 group->runWithRowText(dlg, picked);
-            else
-                row->run(dlg);
+            else if (const CommandOperation run = FindCommandOperation(picked))
+                run(dlg);
         });
     }
     // A group that brings a matrix but left the current one as it was

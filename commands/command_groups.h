@@ -1,9 +1,12 @@
 #pragma once
-// The groups of the command list: title, rows in list order, the operation
-// each row runs, and what the dispatch of a pick needs to know of the group.
+// The groups of the command list: title, the rows in list order, and what
+// the dispatch of a pick needs to know of the group. A row runs the
+// operation exported under its text (FindCommandOperation): a member of the
+// dialog, or an operation of an operation file (NamedCommand).
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "commands/command_dispatch.h"
 
@@ -13,16 +16,11 @@ using CommandOperation = void (*)(CCalculatorDlg&);
 // register rows of Store and Recall name the register.
 using RowTextOperation = void (*)(CCalculatorDlg&, const std::string& rowText);
 
-struct CommandRow {
-    const char* text;
-    CommandOperation run; // nullptr where the group's runWithRowText runs
-};
-
 struct CommandGroup {
     CommandListKind kind;
     const char* title; // nullptr: the title depends on the dialog's state
     bool titleSelected;
-    std::span<const CommandRow> rows;
+    std::span<const char* const> rows;
     RowTextOperation runWithRowText = nullptr;
     // Text typed over the shown matrix is set first (tests, procedures,
     // factorisations, Store work on what the user sees).
@@ -34,6 +32,9 @@ struct CommandGroup {
     // being shown again.
     bool keepsPickedRow = false;
 };
+
+// The operation of the row with this text, or nullptr when none has it.
+CommandOperation FindCommandOperation(std::string_view text);
 
 // The group of this kind, or nullptr for a value that names none.
 const CommandGroup* FindCommandGroup(int kind);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bench/bench_timing.h"
+#include "commands/command_groups.h"
 #include "matrixlib/ztmath.h"
 #include "scripting/scripted_calculator.h"
 #include "operations/properties_creation/matrix_creation.h"
@@ -57,42 +58,42 @@ int main() {
     NEWMAT::Matrix a = Random(&seed, 500, 500, -1.0, 1.0);
     const NEWMAT::Matrix symmetric = a + a.t();
     TimeTests(calc, symmetric, false,
-              {{"Orthogonal", OnTestOrthogonal},
-               {"Positive Definite", OnTestPositiveDefinite},
-               {"Rank", OnTestRank},
-               {"Singular", OnTestSingular},
-               {"Size", OnTestSize},
-               {"Skew-Symmetric", OnTestSkewSymmetric},
-               {"Square", OnTestSquare},
-               {"Stochastic", OnTestStochastic},
-               {"Double Stochastic", OnTestDoubleStochastic},
-               {"Symmetric", OnTestSymmetric},
-               {"Condition Number", OnTestConditionNumber}});
+              {{"Orthogonal", FindCommandOperation("Orthogonal")},
+               {"Positive Definite", FindCommandOperation("Positive Definite")},
+               {"Rank", FindCommandOperation("Rank")},
+               {"Singular", FindCommandOperation("Singular")},
+               {"Size", FindCommandOperation("Size")},
+               {"Skew-Symmetric", FindCommandOperation("Skew-Symmetric")},
+               {"Square", FindCommandOperation("Square")},
+               {"Stochastic", FindCommandOperation("Stochastic")},
+               {"Double Stochastic", FindCommandOperation("Double Stochastic")},
+               {"Symmetric", FindCommandOperation("Symmetric")},
+               {"Condition Number", FindCommandOperation("Condition Number")}});
     // Matrices on the yes side, which the tests must look at in full.
     calc.dlg.SetCurrentMatrix(RandomOrthogonal(&seed, 500));
-    Report("500 x 500 orthogonal: Orthogonal", Seconds([&] { OnTestOrthogonal(calc.dlg); }));
+    Report("500 x 500 orthogonal: Orthogonal", Seconds([&] { FindCommandOperation("Orthogonal")(calc.dlg); }));
     NEWMAT::Matrix definite = a.t() * a;
     for (int i = 1; i <= 500; ++i)
         definite(i, i) += 1.0;
     calc.dlg.SetCurrentMatrix(definite);
     Report("500 x 500 definite: Positive Definite",
-           Seconds([&] { OnTestPositiveDefinite(calc.dlg); }));
+           Seconds([&] { FindCommandOperation("Positive Definite")(calc.dlg); }));
     NEWMAT::Matrix uniform(500, 500);
     uniform = 1.0 / 500;
     calc.dlg.SetCurrentMatrix(uniform);
     Report("500 x 500 all 1/500: Double Stochastic",
-           Seconds([&] { OnTestDoubleStochastic(calc.dlg); }));
+           Seconds([&] { FindCommandOperation("Double Stochastic")(calc.dlg); }));
 
     const NEWMAT::Matrix hermitian = RandomHermitian(500, 500, -1.0, 1.0);
     TimeTests(calc, hermitian, true,
-              {{"Hermitian", OnTestHermitian},
-               {"Unitary", OnTestUnitary},
-               {"Symmetric", OnTestSymmetric},
-               {"Rank", OnTestRank},
-               {"Condition Number", OnTestConditionNumber}});
+              {{"Hermitian", FindCommandOperation("Hermitian")},
+               {"Unitary", FindCommandOperation("Unitary")},
+               {"Symmetric", FindCommandOperation("Symmetric")},
+               {"Rank", FindCommandOperation("Rank")},
+               {"Condition Number", FindCommandOperation("Condition Number")}});
 
     calc.dlg.SetCurrentMatrix(RandomUnitary(500, 500, -1.0, 1.0));
-    Report("complex 500 x 500 unitary: Unitary", Seconds([&] { OnTestUnitary(calc.dlg); }));
+    Report("complex 500 x 500 unitary: Unitary", Seconds([&] { FindCommandOperation("Unitary")(calc.dlg); }));
 
     NEWMAT::Matrix made;
     Report("Random 2000 x 2000, library call",
@@ -100,13 +101,13 @@ int main() {
     Report("Random 2000 x 2000, stored as the current matrix",
            Seconds([&] { calc.dlg.SetCurrentMatrix(made); }));
     Report("Hilbert 2000 x 2000, library call", Seconds([&] { made = Hilbert(2000, 2000); }));
-    TimeCreation(calc, "Create Random", OnCreateRandom, {"2000", "2000", "0", "1"});
-    TimeCreation(calc, "Create Hilbert", OnCreateHilbert, {"2000", "2000"});
-    TimeCreation(calc, "Create Unit", OnCreateUnit, {"2000", "2000"});
-    TimeCreation(calc, "Create Prime", OnCreatePrime, {"2000", "2000"});
+    TimeCreation(calc, "Create Random", FindCommandOperation("Create Random"), {"2000", "2000", "0", "1"});
+    TimeCreation(calc, "Create Hilbert", FindCommandOperation("Create Hilbert"), {"2000", "2000"});
+    TimeCreation(calc, "Create Unit", FindCommandOperation("Create Unit"), {"2000", "2000"});
+    TimeCreation(calc, "Create Prime", FindCommandOperation("Create Prime"), {"2000", "2000"});
     calc.dlg.ClearCalculator();
     calc.host.QueueInput(std::string("500"));
     Report("Create Orthogonal 500 x 500, created and shown",
-           Seconds([&] { OnCreateOrthogonal(calc.dlg); }));
+           Seconds([&] { FindCommandOperation("Create Orthogonal")(calc.dlg); }));
     return 0;
 }

@@ -8,3 +8,10 @@ void OnMachineFloatingPoint(CCalculatorDlg& dlg) {
         dlg.Host().ShowMachineFloatDialog(MachineCharacteristicsReport(MeasureSinglePrecision()));
     });
 }
+
+std::span<const NamedCommand> MachineFloatCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Machine Floating Point", OnMachineFloatingPoint},
+    };
+    return kCommands;
+}

@@ -108,6 +108,7 @@ void OnFileSaveAs(CCalculatorDlg& dlg) {
     NameDocument(dlg, *path);
 }
 
+// Asks for a path and writes the current matrix there as comma-separated text.
 void SaveToTextFile(CCalculatorDlg& dlg) {
     const NEWMAT::Matrix matrix = dlg.GetCurrentMatrix();
     if (!Exist(matrix)) return;
@@ -118,4 +119,11 @@ void SaveToTextFile(CCalculatorDlg& dlg) {
         return;
     }
     SaveReportingFailure(dlg, path, MatrixExportText(matrix));
+}
+
+std::span<const NamedCommand> DocumentCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Save to Text File", SaveToTextFile},
+    };
+    return kCommands;
 }

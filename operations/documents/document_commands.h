@@ -4,7 +4,10 @@
 // path is this folder's state in the dialog (CommandState), and the window
 // caption and the printed heading show its name without the folder.
 
+#include <span>
 #include <string>
+
+#include "calculator/calculator_commands.h"
 
 class CCalculatorDlg;
 
@@ -16,8 +19,6 @@ void OnFileOpen(CCalculatorDlg& dlg);
 // otherwise as Save As.
 void OnFileSave(CCalculatorDlg& dlg);
 void OnFileSaveAs(CCalculatorDlg& dlg);
-// Asks for a path and writes the current matrix there as comma-separated text.
-void SaveToTextFile(CCalculatorDlg& dlg);
 
 // Reads the document at `path` into the current matrix (without showing it).
 // A file that cannot be read or whose header is refused is reported ("Unable
@@ -33,3 +34,7 @@ std::string DocumentName(CCalculatorDlg& dlg);
 
 // Makes `path` the document: remembered, and named in the caption.
 void NameDocument(CCalculatorDlg& dlg, const std::string& path);
+
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> DocumentCommands();

@@ -53,3 +53,12 @@ void OnCompositeToComplex(CCalculatorDlg& dlg) {
         return false;
     });
 }
+
+std::span<const NamedCommand> ComplexProceduresCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Complex Conjugate", OnComplexConjugate},
+        {"Complex to Composite", OnComplexToComposite},
+        {"Composite to Complex", OnCompositeToComplex},
+    };
+    return kCommands;
+}

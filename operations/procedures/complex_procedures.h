@@ -3,8 +3,12 @@
 // between the dual matrix of complex mode and the real composite format,
 // which switch the mode with them.
 
+#include <span>
+
+#include "calculator/calculator_commands.h"
+
 class CCalculatorDlg;
 
-void OnComplexConjugate(CCalculatorDlg& dlg);
-void OnComplexToComposite(CCalculatorDlg& dlg);
-void OnCompositeToComplex(CCalculatorDlg& dlg);
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> ComplexProceduresCommands();

@@ -117,6 +117,7 @@ void OnAdjugate(CCalculatorDlg& dlg) {
     });
 }
 
+// Both report one value and offer to save it to the register t.
 void OnDeterminant(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (dlg.IsComplexMode()) {
@@ -161,4 +162,13 @@ void OnTrace(CCalculatorDlg& dlg) {
         }
         return false;
     });
+}
+
+std::span<const NamedCommand> DeterminantProceduresCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Determinant", OnDeterminant},
+        {"Trace", OnTrace},
+        {"Adjugate", OnAdjugate},
+    };
+    return kCommands;
 }

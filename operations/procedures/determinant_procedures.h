@@ -4,6 +4,9 @@
 
 #include <newmat.h>
 
+#include <span>
+
+#include "calculator/calculator_commands.h"
 #include "matrixlib/scaled_product.h"
 
 class CCalculatorDlg;
@@ -18,7 +21,6 @@ ScaledProduct HermitianDeterminant(const NEWMAT::Matrix& m);
 // the library's LU rule (applied to its composite).
 bool HermitianAdjugate(const NEWMAT::Matrix& m, NEWMAT::Matrix& adjugate);
 
-void OnAdjugate(CCalculatorDlg& dlg);
-// Both report one value and offer to save it to the register t.
-void OnDeterminant(CCalculatorDlg& dlg);
-void OnTrace(CCalculatorDlg& dlg);
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> DeterminantProceduresCommands();

@@ -91,3 +91,27 @@ void OnElementToDegrees(CCalculatorDlg& dlg) {
 void OnElementToRadians(CCalculatorDlg& dlg) {
     RunElementWise(dlg, RadiansFromDegrees);
 }
+
+std::span<const NamedCommand> ElementWiseCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Element:Arccos", OnElementArccos},
+        {"Element:Arcsin", OnElementArcsin},
+        {"Element:Arctan", OnElementArctan},
+        {"Element:Cos", OnElementCos},
+        {"Element:Reciprocal", OnElementReciprocal},
+        {"Element:Sin", OnElementSin},
+        {"Element:Tan", OnElementTan},
+        {"Element:Square Root", OnElementSquareRoot},
+        {"Element:Negative", OnElementNegative},
+        {"Element:Absolute", OnElementAbsolute},
+        {"Element:Integer", OnElementInteger},
+        {"Integer", OnElementInteger},
+        {"Element:To Degrees", OnElementToDegrees},
+        {"Element:To Radians", OnElementToRadians},
+        {"Element:Log", OnElementLog},
+        {"Element:Log10", OnElementLog10},
+        {"Element:Exp", OnElementExp},
+        {"Element:Exp10", OnElementExp10},
+    };
+    return kCommands;
+}

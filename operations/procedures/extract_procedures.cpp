@@ -110,6 +110,7 @@ void OnGetSubmatrix(CCalculatorDlg& dlg) {
     });
 }
 
+// Every element off the main diagonal becomes 0; the shape stays.
 void OnGetDiagonal(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         m = dlg.IsComplexMode() ? CutDual(m, OffDiagonalZeroed) : OffDiagonalZeroed(m);
@@ -117,6 +118,7 @@ void OnGetDiagonal(CCalculatorDlg& dlg) {
     });
 }
 
+// The column of row sums.
 void OnRowSum(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         dlg.Host().MessageBox("Sums each row to a column vector element", "Row Sums", MB_OK);
@@ -140,4 +142,16 @@ void OnColumnSum(CCalculatorDlg& dlg) {
         m = sums;
         return true;
     });
+}
+
+std::span<const NamedCommand> ExtractProceduresCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Column:Sum", OnColumnSum},
+        {"Get Column", OnGetColumn},
+        {"Get Diagonal", OnGetDiagonal},
+        {"Get Row", OnGetRow},
+        {"Get Submatrix", OnGetSubmatrix},
+        {"Row:Sum", OnRowSum},
+    };
+    return kCommands;
 }

@@ -3,14 +3,12 @@
 // a column, a block, the diagonal, the row sums and the column sums. In
 // complex mode column numbers count complex columns.
 
+#include <span>
+
+#include "calculator/calculator_commands.h"
+
 class CCalculatorDlg;
 
-void OnGetRow(CCalculatorDlg& dlg);
-void OnGetColumn(CCalculatorDlg& dlg);
-void OnGetSubmatrix(CCalculatorDlg& dlg);
-// Every element off the main diagonal becomes 0; the shape stays.
-void OnGetDiagonal(CCalculatorDlg& dlg);
-// The column of row sums.
-void OnRowSum(CCalculatorDlg& dlg);
-// The row of column sums.
-void OnColumnSum(CCalculatorDlg& dlg);
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> ExtractProceduresCommands();

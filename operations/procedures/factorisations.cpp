@@ -67,6 +67,9 @@ void RunSvd(CCalculatorDlg& dlg, SvdFactor factor) {
 
 } // namespace
 
+// L (unit diagonal) and U of the LU decomposition with partial pivoting,
+// so L·U is the matrix with its rows permuted. A singular matrix (a pivot
+// at or below n·eps·max|a_ij|) is refused, nothing stored.
 void OnFactorLuLower(CCalculatorDlg& dlg) {
     RunLu(dlg, LuFactor::Lower);
 }
@@ -75,6 +78,7 @@ void OnFactorLuUpper(CCalculatorDlg& dlg) {
     RunLu(dlg, LuFactor::Upper);
 }
 
+// L with M = L·Lᵀ for a symmetric positive definite matrix.
 void OnFactorCholesky(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!Symmetric(m)) return dlg.Refuse(kNotSymmetric, kCholeskyCaption);
@@ -86,6 +90,8 @@ void OnFactorCholesky(CCalculatorDlg& dlg) {
     });
 }
 
+// Q (rows × cols, orthonormal columns) and R (cols × cols, upper
+// triangular) with M = Q·R; fewer rows than columns are refused.
 void OnFactorQrQ(CCalculatorDlg& dlg) {
     RunQr(dlg, QrFactor::Q);
 }
@@ -94,6 +100,8 @@ void OnFactorQrR(CCalculatorDlg& dlg) {
     RunQr(dlg, QrFactor::R);
 }
 
+// The factors of M = U·D·Vᵀ, singular values descending on D's diagonal;
+// fewer rows than columns are refused.
 void OnFactorSvdD(CCalculatorDlg& dlg) {
     RunSvd(dlg, SvdFactor::D);
 }
@@ -106,6 +114,8 @@ void OnFactorSvdV(CCalculatorDlg& dlg) {
     RunSvd(dlg, SvdFactor::V);
 }
 
+// U of the singular value decomposition of a symmetric matrix (its
+// eigenvectors when it is positive definite).
 void OnFactorJacobi(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!Symmetric(m)) return dlg.Refuse(kNotSymmetric, kJacobiCaption);
@@ -115,4 +125,19 @@ void OnFactorJacobi(CCalculatorDlg& dlg) {
         m = U;
         return true;
     });
+}
+
+std::span<const NamedCommand> FactorisationsCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Factor:LU->Lower", OnFactorLuLower},
+        {"Factor:LU->Upper", OnFactorLuUpper},
+        {"Factor:Cholesky", OnFactorCholesky},
+        {"Factor:QR->Q", OnFactorQrQ},
+        {"Factor:QR->R", OnFactorQrR},
+        {"Factor:SVD->D", OnFactorSvdD},
+        {"Factor:SVD->U", OnFactorSvdU},
+        {"Factor:SVD->V", OnFactorSvdV},
+        {"Factor:Jacobi", OnFactorJacobi},
+    };
+    return kCommands;
 }

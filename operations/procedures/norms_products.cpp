@@ -14,6 +14,7 @@ const char* const kSaveQuestion = "\n Save value to Tempory(t) Register?";
 
 } // namespace
 
+// The Frobenius norm, reported with the offer to save it to t.
 void OnMatrixNorm(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Refused, [&dlg](Matrix& m) {
         ReportValue(dlg, "  Matrix Norm = ", RNorm(m), kSaveQuestion, "Matrix Norm");
@@ -21,6 +22,7 @@ void OnMatrixNorm(CCalculatorDlg& dlg) {
     });
 }
 
+// The Euclidean length of a row or column, reported likewise.
 void OnVectorNorm(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!IsVector(m)) {
@@ -36,6 +38,8 @@ void OnVectorNorm(CCalculatorDlg& dlg) {
     });
 }
 
+// Replaces the matrix by the 1 x 1 product of its diagonal (a complex
+// number in complex mode).
 void OnDiagProduct(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (dlg.IsComplexMode()) {
@@ -49,4 +53,14 @@ void OnDiagProduct(CCalculatorDlg& dlg) {
         m(1, 1) = product;
         return true;
     });
+}
+
+std::span<const NamedCommand> NormsProductsCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Matrix Norm", OnMatrixNorm},
+        {"Matrix: Norm", OnMatrixNorm},
+        {"Matrix: Diag Product", OnDiagProduct},
+        {"Vector:Norm", OnVectorNorm},
+    };
+    return kCommands;
 }

@@ -2,12 +2,12 @@
 // Procedures that reduce the current matrix to a number: the matrix and
 // vector norms and the product of the diagonal.
 
+#include <span>
+
+#include "calculator/calculator_commands.h"
+
 class CCalculatorDlg;
 
-// The Frobenius norm, reported with the offer to save it to t.
-void OnMatrixNorm(CCalculatorDlg& dlg);
-// The Euclidean length of a row or column, reported likewise.
-void OnVectorNorm(CCalculatorDlg& dlg);
-// Replaces the matrix by the 1 x 1 product of its diagonal (a complex
-// number in complex mode).
-void OnDiagProduct(CCalculatorDlg& dlg);
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> NormsProductsCommands();

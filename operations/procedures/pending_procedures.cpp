@@ -121,6 +121,7 @@ EqualsOutcome FinishPendingProcedure(CCalculatorDlg& dlg, PendingOperation opera
     return EqualsOutcome::Skipped;
 }
 
+// The rows that begin them. A concatenation writes its cue into the display.
 void OnConcatDiagonal(CCalculatorDlg& dlg) {
     BeginConcatenation(dlg, PendingOperation::ConcatDiagonal);
 }
@@ -137,4 +138,15 @@ void OnDotProduct(CCalculatorDlg& dlg) {
 }
 void OnCrossProduct(CCalculatorDlg& dlg) {
     dlg.BeginTwoOperand(PendingOperation::CrossProduct, nullptr);
+}
+
+std::span<const NamedCommand> PendingProceduresCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Concat Diag", OnConcatDiagonal},
+        {"Concat Horiz", OnConcatHorizontal},
+        {"Concat Vert", OnConcatVertical},
+        {"Vector:Dot Product", OnDotProduct},
+        {"Vector:Cross Product", OnCrossProduct},
+    };
+    return kCommands;
 }

@@ -5,6 +5,8 @@
 
 #include <newmat.h>
 
+#include <span>
+
 #include "calculator/calculator_commands.h"
 
 // The second half of a pending procedure: a the first operand, b the
@@ -14,9 +16,6 @@ EqualsOutcome FinishPendingProcedure(CCalculatorDlg& dlg, PendingOperation opera
                                      const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
                                      NEWMAT::Matrix& result);
 
-// The rows that begin them. A concatenation writes its cue into the display.
-void OnConcatDiagonal(CCalculatorDlg& dlg);
-void OnConcatHorizontal(CCalculatorDlg& dlg);
-void OnConcatVertical(CCalculatorDlg& dlg);
-void OnDotProduct(CCalculatorDlg& dlg);
-void OnCrossProduct(CCalculatorDlg& dlg);
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> PendingProceduresCommands();

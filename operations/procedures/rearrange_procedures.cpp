@@ -48,6 +48,8 @@ void OnRotateRight(CCalculatorDlg& dlg) {
     });
 }
 
+// Asks for the new row count; one that does not divide the element count
+// is refused and nothing changes.
 void OnReshape(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Refused, [&dlg](Matrix& m) {
         dlg.Host().MessageBox(kReshapeExplanation, kReshapeCaption, MB_OK);
@@ -85,6 +87,7 @@ void OnRowSort(CCalculatorDlg& dlg) {
     });
 }
 
+// Reduced row echelon form.
 void OnGaussElimination(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Refused, [](Matrix& m) {
         DoGauss(m);
@@ -92,10 +95,27 @@ void OnGaussElimination(CCalculatorDlg& dlg) {
     });
 }
 
+// Balances a square matrix that is not symmetric; leaves others unchanged.
 void OnBalance(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Refused, [](Matrix& m) {
         if (!Square(m) || Symmetric(m)) return false;
         balanc(m);
         return true;
     });
+}
+
+std::span<const NamedCommand> RearrangeProceduresCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Balance", OnBalance},
+        {"Flip", OnFlip},
+        {"Flop", OnFlop},
+        {"Gauss Elimination", OnGaussElimination},
+        {"Sort Ascending", OnSortAscending},
+        {"Sort Descending", OnSortDescending},
+        {"Reshape", OnReshape},
+        {"Rotate Left", OnRotateLeft},
+        {"Rotate Right", OnRotateRight},
+        {"Row:Sort", OnRowSort},
+    };
+    return kCommands;
 }

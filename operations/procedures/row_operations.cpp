@@ -29,6 +29,7 @@ void OnRowSwap(CCalculatorDlg& dlg) {
     });
 }
 
+// Adds the first row asked for into the second.
 void OnRowAdd(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         const int from = dlg.PromptInt(kRowLabel);
@@ -40,6 +41,7 @@ void OnRowAdd(CCalculatorDlg& dlg) {
     });
 }
 
+// Divides a row by its first nonzero element; a zero row stays as it is.
 void OnRowPivot(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Refused, [&dlg](Matrix& m) {
         const int row = dlg.PromptInt("Row:");
@@ -64,4 +66,14 @@ void OnRowScalarMult(CCalculatorDlg& dlg) {
             m(row, j) *= scalar;
         return true;
     });
+}
+
+std::span<const NamedCommand> RowOperationsCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Row:Add", OnRowAdd},
+        {"Row:Pivot", OnRowPivot},
+        {"Row:Scalar Mult", OnRowScalarMult},
+        {"Row:Swap", OnRowSwap},
+    };
+    return kCommands;
 }

@@ -4,11 +4,12 @@
 // nothing changes. Rows of a dual (complex) matrix are complex rows, so the
 // operations need no complex branch.
 
+#include <span>
+
+#include "calculator/calculator_commands.h"
+
 class CCalculatorDlg;
 
-void OnRowSwap(CCalculatorDlg& dlg);
-// Adds the first row asked for into the second.
-void OnRowAdd(CCalculatorDlg& dlg);
-// Divides a row by its first nonzero element; a zero row stays as it is.
-void OnRowPivot(CCalculatorDlg& dlg);
-void OnRowScalarMult(CCalculatorDlg& dlg);
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> RowOperationsCommands();

@@ -31,3 +31,10 @@ void OnSetRadix(CCalculatorDlg& dlg) {
         dlg.ShowCurrentMatrix();
     });
 }
+
+std::span<const NamedCommand> SetRadixCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Set Radix", OnSetRadix},
+    };
+    return kCommands;
+}

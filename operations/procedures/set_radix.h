@@ -1,7 +1,11 @@
 #pragma once
 
+#include <span>
+
+#include "calculator/calculator_commands.h"
+
 class CCalculatorDlg;
 
-// After a warning and a prompt, shows the elements as integers in a radix
-// from 2 to 256; the fractional parts are dropped.
-void OnSetRadix(CCalculatorDlg& dlg);
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> SetRadixCommands();

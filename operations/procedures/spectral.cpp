@@ -83,6 +83,8 @@ std::string SeriesMessage(int count) {
     return text;
 }
 
+// The n × 2 matrix [real parts | imaginary parts] of the eigenvalues (by
+// balancing, Hessenberg reduction and the shifted QR iteration).
 void OnEigenvalues(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!Square(m))
@@ -99,6 +101,8 @@ void OnEigenvalues(CCalculatorDlg& dlg) {
     });
 }
 
+// Eigenvectors of a symmetric matrix, one per column, by Jacobi rotations;
+// the eigenvalues go to t.
 void OnEigenvectors1(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!Symmetric(m)) return dlg.Refuse(kNotSymmetricProcedure, kEigenvectorCaption);
@@ -113,6 +117,8 @@ void OnEigenvectors1(CCalculatorDlg& dlg) {
     });
 }
 
+// The same by Householder tridiagonal reduction and the implicit QL
+// iteration.
 void OnEigenvectors2(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!Symmetric(m)) return dlg.Refuse(kNotSymmetricProcedure, kEigenvectorCaption);
@@ -123,6 +129,9 @@ void OnEigenvectors2(CCalculatorDlg& dlg) {
     });
 }
 
+// Real mode: Pᵀ·A·P for the orthonormal eigenvectors P of the symmetric A.
+// Complex mode: Uᴴ·M·U for the unitary eigenvectors U of the Hermitian M,
+// with the eigenvalues of its composite form in t.
 void OnDiagonalize(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         return dlg.IsComplexMode() ? DiagonalizeComplex(dlg, m) : DiagonalizeReal(dlg, m);
@@ -137,6 +146,7 @@ void OnHessenbergForm(CCalculatorDlg& dlg) {
     });
 }
 
+// Qᵀ·A·Q, tridiagonal, for the Householder reduction Q of the symmetric A.
 void OnTriDiagonalForm(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
         if (!Symmetric(m)) return dlg.Refuse(kNotSymmetricProcedure, "TriDiagonal Form Error");
@@ -148,6 +158,7 @@ void OnTriDiagonalForm(CCalculatorDlg& dlg) {
     });
 }
 
+// One row: the coefficients of det(λI − M), highest power first.
 void OnCharacteristic(CCalculatorDlg& dlg) {
     RunProcedure(dlg, ComplexSupport::Refused, [&dlg](Matrix& m) {
         // A non-square matrix is refused by the library ("Non-Square Matrix")
@@ -168,4 +179,20 @@ void OnMatrixSin(CCalculatorDlg& dlg) {
 
 void OnMatrixCos(CCalculatorDlg& dlg) {
     RunSeries(dlg, &cosMatrix, "Analytic cos(M) series");
+}
+
+std::span<const NamedCommand> SpectralCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Characteristic", OnCharacteristic},
+        {"Eigenvalues", OnEigenvalues},
+        {"Diagonalize", OnDiagonalize},
+        {"Eigenvectors1", OnEigenvectors1},
+        {"Eigenvectors2", OnEigenvectors2},
+        {"Hessenberg Form", OnHessenbergForm},
+        {"Matrix: cos(M)", OnMatrixCos},
+        {"Matrix: exp(M)", OnMatrixExp},
+        {"Matrix: sin(M)", OnMatrixSin},
+        {"TriDiagonal Form", OnTriDiagonalForm},
+    };
+    return kCommands;
 }

@@ -68,3 +68,10 @@ void OnCompare(CCalculatorDlg& dlg) {
                               kComparisonCaption, MB_OK);
     });
 }
+
+std::span<const NamedCommand> CompareRegistersCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Compare", OnCompare},
+    };
+    return kCommands;
+}

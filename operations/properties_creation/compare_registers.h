@@ -3,7 +3,10 @@
 // hold identical matrices. The second register stays the current matrix.
 
 #include <optional>
+#include <span>
 #include <string>
+
+#include "calculator/calculator_commands.h"
 
 class CCalculatorDlg;
 
@@ -12,4 +15,6 @@ class CCalculatorDlg;
 // so no typed text ever becomes part of a file name.
 std::optional<char> RegisterNamedBy(const std::string& answer);
 
-void OnCompare(CCalculatorDlg& dlg);
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> CompareRegistersCommands();

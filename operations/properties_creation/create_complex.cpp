@@ -37,3 +37,11 @@ void OnCreateHermitian(CCalculatorDlg& dlg) {
 void OnCreateUnitary(CCalculatorDlg& dlg) {
     CreateComplex(dlg, "Unitary Matrix", RandomUnitary);
 }
+
+std::span<const NamedCommand> CreateComplexCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Create Hermitian", OnCreateHermitian},
+        {"Create Unitary", OnCreateUnitary},
+    };
+    return kCommands;
+}

@@ -45,3 +45,12 @@ void OnCreateToeplitz(CCalculatorDlg& dlg) {
 void OnCreateVandermonde(CCalculatorDlg& dlg) {
     CreateFromBase(dlg, " Vandermonde Matrix Error", Vandermonde);
 }
+
+std::span<const NamedCommand> CreateFromVectorCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Create Companion", OnCreateCompanion},
+        {"Create Toeplitz", OnCreateToeplitz},
+        {"Create Vandermonde", OnCreateVandermonde},
+    };
+    return kCommands;
+}

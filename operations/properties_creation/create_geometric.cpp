@@ -55,3 +55,12 @@ void OnCreateReflection(CCalculatorDlg& dlg) {
 void OnCreateRotation(CCalculatorDlg& dlg) {
     CreateByAngle(dlg, "Enter Angle of Rotation in Degrees", PlaneRotation);
 }
+
+std::span<const NamedCommand> CreateGeometricCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Create Orthogonal", OnCreateOrthogonal},
+        {"Create Reflection", OnCreateReflection},
+        {"Create Rotation", OnCreateRotation},
+    };
+    return kCommands;
+}

@@ -72,3 +72,15 @@ void OnCreateRandom(CCalculatorDlg& dlg) {
         return Random(nullptr, size.rows, size.columns, lower, upper);
     });
 }
+
+std::span<const NamedCommand> CreateSizedCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Create Hilbert", OnCreateHilbert},
+        {"Create Identity", OnCreateIdentity},
+        {"Create Null", OnCreateNull},
+        {"Create Prime", OnCreatePrime},
+        {"Create Random", OnCreateRandom},
+        {"Create Unit", OnCreateUnit},
+    };
+    return kCommands;
+}

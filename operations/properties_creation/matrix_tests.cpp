@@ -118,6 +118,7 @@ void OnTestStochastic(CCalculatorDlg& dlg) {
     RunYesNo(dlg, Stochastic, kStochastic);
 }
 
+// Stochastic, and so is its transpose.
 void OnTestDoubleStochastic(CCalculatorDlg& dlg) {
     RunTest(dlg, [&](const Matrix& m) {
         const Matrix transposed = m.t();
@@ -160,6 +161,8 @@ void OnTestConditionNumber(CCalculatorDlg& dlg) {
     });
 }
 
+// Hermitian and Unitary: complex mode only; refused with "Not in complex
+// mode" in real mode.
 void OnTestHermitian(CCalculatorDlg& dlg) {
     RunTest(dlg, [&](const Matrix& m) {
         if (RefusedInRealMode(dlg, "Hermitian Test")) return;
@@ -176,4 +179,23 @@ void OnTestUnitary(CCalculatorDlg& dlg) {
         }
         Answer(dlg, ::OnTestUnitary(m, kComplexTolerance) != 0, kUnitary);
     });
+}
+
+std::span<const NamedCommand> MatrixTestsCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Condition Number", OnTestConditionNumber},
+        {"Double Stochastic", OnTestDoubleStochastic},
+        {"Hermitian", OnTestHermitian},
+        {"Orthogonal", OnTestOrthogonal},
+        {"Positive Definite", OnTestPositiveDefinite},
+        {"Rank", OnTestRank},
+        {"Singular", OnTestSingular},
+        {"Size", OnTestSize},
+        {"Skew-Symmetric", OnTestSkewSymmetric},
+        {"Square", OnTestSquare},
+        {"Stochastic", OnTestStochastic},
+        {"Symmetric", OnTestSymmetric},
+        {"Unitary", OnTestUnitary},
+    };
+    return kCommands;
 }

@@ -8,20 +8,12 @@
 // its composite form, whose rank is twice the complex rank); the other tests
 // look at the stored real numbers.
 
+#include <span>
+
+#include "calculator/calculator_commands.h"
+
 class CCalculatorDlg;
 
-void OnTestOrthogonal(CCalculatorDlg& dlg);
-void OnTestPositiveDefinite(CCalculatorDlg& dlg);
-void OnTestRank(CCalculatorDlg& dlg);
-void OnTestSingular(CCalculatorDlg& dlg);
-void OnTestSize(CCalculatorDlg& dlg);
-void OnTestSkewSymmetric(CCalculatorDlg& dlg);
-void OnTestSquare(CCalculatorDlg& dlg);
-void OnTestStochastic(CCalculatorDlg& dlg);
-// Stochastic, and so is its transpose.
-void OnTestDoubleStochastic(CCalculatorDlg& dlg);
-void OnTestSymmetric(CCalculatorDlg& dlg);
-void OnTestConditionNumber(CCalculatorDlg& dlg);
-// Complex mode only; refused with "Not in complex mode" in real mode.
-void OnTestHermitian(CCalculatorDlg& dlg);
-void OnTestUnitary(CCalculatorDlg& dlg);
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> MatrixTestsCommands();

@@ -96,3 +96,10 @@ void OnSimplex(CCalculatorDlg& dlg) {
         dlg.ShowCurrentMatrix();
     });
 }
+
+std::span<const NamedCommand> SimplexCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Simplex", OnSimplex},
+    };
+    return kCommands;
+}

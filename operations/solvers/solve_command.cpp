@@ -74,3 +74,10 @@ void OnSolveLinearSystem(CCalculatorDlg& dlg) {
             SolveLu(dlg);
     });
 }
+
+std::span<const NamedCommand> SolveCommands() {
+    static constexpr NamedCommand kCommands[] = {
+        {"Solve Ax = b", OnSolveLinearSystem},
+    };
+    return kCommands;
+}

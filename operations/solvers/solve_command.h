@@ -3,8 +3,15 @@
 // register B, stores the solution in register C and the check product A x
 // in register D, and leaves the solution as the current matrix.
 
+#include <span>
+
+#include "calculator/calculator_commands.h"
+
 class CCalculatorDlg;
 
-void OnSolveLinearSystem(CCalculatorDlg& dlg);
 void SolveGaussJordan(CCalculatorDlg& dlg);
 void SolveLu(CCalculatorDlg& dlg);
+
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> SolveCommands();

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "operations/procedures/complex_procedures.h"
+#include "commands/command_groups.h"
 #include "operations/procedures/determinant_procedures.h"
 #include "operations/procedures/extract_procedures.h"
 #include "operations/procedures/norms_products.h"
@@ -25,11 +26,11 @@ constexpr int kSteps = 1500;
 
 // clang-format off
 const Procedure kProcedures[] = {
-    OnFlip, OnFlop, OnRotateLeft, OnRotateRight, OnReshape, OnSortAscending, OnSortDescending,
-    OnRowSort, OnGetRow, OnGetColumn, OnGetSubmatrix, OnGetDiagonal, OnRowSum, OnColumnSum,
-    OnRowSwap, OnRowAdd, OnRowPivot, OnRowScalarMult, OnGaussElimination, OnBalance, OnAdjugate,
-    OnDeterminant, OnTrace, OnMatrixNorm, OnVectorNorm, OnDiagProduct, OnComplexConjugate,
-    OnComplexToComposite, OnCompositeToComplex};
+    FindCommandOperation("Flip"), FindCommandOperation("Flop"), FindCommandOperation("Rotate Left"), FindCommandOperation("Rotate Right"), FindCommandOperation("Reshape"), FindCommandOperation("Sort Ascending"), FindCommandOperation("Sort Descending"),
+    FindCommandOperation("Row:Sort"), FindCommandOperation("Get Row"), FindCommandOperation("Get Column"), FindCommandOperation("Get Submatrix"), FindCommandOperation("Get Diagonal"), FindCommandOperation("Row:Sum"), FindCommandOperation("Column:Sum"),
+    FindCommandOperation("Row:Swap"), FindCommandOperation("Row:Add"), FindCommandOperation("Row:Pivot"), FindCommandOperation("Row:Scalar Mult"), FindCommandOperation("Gauss Elimination"), FindCommandOperation("Balance"), FindCommandOperation("Adjugate"),
+    FindCommandOperation("Determinant"), FindCommandOperation("Trace"), FindCommandOperation("Matrix Norm"), FindCommandOperation("Vector:Norm"), FindCommandOperation("Matrix: Diag Product"), FindCommandOperation("Complex Conjugate"),
+    FindCommandOperation("Complex to Composite"), FindCommandOperation("Composite to Complex")};
 // clang-format on
 
 const char* const kAnswers[] = {"",      "abc", "0",           "1",          "2",
@@ -93,7 +94,7 @@ class RandomPromptsTest : public CalculatorFixture, public ::testing::WithParamI
         const Matrix before = calc.dlg.GetCurrentMatrix();
         const bool complexBefore = calc.dlg.IsComplexMode();
         Procedure procedure = kProcedures[Below(std::size(kProcedures))];
-        if (Below(20) == 0) procedure = OnSetRadix;
+        if (Below(20) == 0) procedure = FindCommandOperation("Set Radix");
         procedure(calc.dlg);
         const std::string said = TakeTranscript();
         const bool unchanged =
@@ -101,7 +102,7 @@ class RandomPromptsTest : public CalculatorFixture, public ::testing::WithParamI
             said.find("icon=info") != std::string::npos ||
             said.find("-> escape") != std::string::npos ||
             said.find("Singular or Non-Square") != std::string::npos ||
-            (said.find("buttons=yesno") != std::string::npos && procedure != OnSetRadix);
+            (said.find("buttons=yesno") != std::string::npos && procedure != FindCommandOperation("Set Radix"));
         const Matrix after = calc.dlg.GetCurrentMatrix();
         if (unchanged && !SameBits(before, after)) ADD_FAILURE() << "changed after:\n" << said;
         if (calc.dlg.IsComplexMode() && complexBefore && after.Ncols() % 2 != 0 &&

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator/control_ids.h"
+#include "commands/command_groups.h"
 #include "tests/support/calculator_fixture.h"
 #include "operations/properties_creation/matrix_tests.h"
 
@@ -14,7 +15,7 @@ using EmptyMatrixTest = CalculatorFixture;
 
 TEST_F(EmptyMatrixTest, ATestWithoutAMatrixReturnsTheFocusToTheDisplay) {
     calc.host.SetFocusTo(IDC_OPTIONS_CAPTION);
-    OnTestOrthogonal(calc.dlg);
+    FindCommandOperation("Orthogonal")(calc.dlg);
     EXPECT_EQ(TakeTranscript(), "");
     EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
 }

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "scripting/scripted_calculator.h"
+#include "commands/command_groups.h"
 #include "tests/support/scratch_directory.h"
 #include "operations/properties_creation/compare_registers.h"
 #include "operations/properties_creation/matrix_creation.h"
@@ -44,9 +45,9 @@ const char* const kOutcomes[] = {
 
 using Command = void (*)(CCalculatorDlg&);
 const Command kCommands[] = {
-    OnCreateCompanion,  OnCreateHermitian, OnCreateHilbert, OnCreateIdentity,    OnCreateNull,
-    OnCreateOrthogonal, OnCreatePrime,     OnCreateRandom,  OnCreateReflection,  OnCreateRotation,
-    OnCreateToeplitz,   OnCreateUnit,      OnCreateUnitary, OnCreateVandermonde,
+    FindCommandOperation("Create Companion"),  FindCommandOperation("Create Hermitian"), FindCommandOperation("Create Hilbert"), FindCommandOperation("Create Identity"),    FindCommandOperation("Create Null"),
+    FindCommandOperation("Create Orthogonal"), FindCommandOperation("Create Prime"),     FindCommandOperation("Create Random"),  FindCommandOperation("Create Reflection"),  FindCommandOperation("Create Rotation"),
+    FindCommandOperation("Create Toeplitz"),   FindCommandOperation("Create Unit"),      FindCommandOperation("Create Unitary"), FindCommandOperation("Create Vandermonde"),
 };
 
 class RandomAnswersTest : public ::testing::TestWithParam<unsigned> {
@@ -93,7 +94,7 @@ TEST_P(RandomAnswersTest, NeverCrashesNorTouchesOtherFiles) {
 
     for (int step = 0; step < kSteps; ++step) {
         // One step in three compares, so that both prompts often name a register.
-        const Command command = below(3) == 0 ? OnCompare : kCommands[below(std::size(kCommands))];
+        const Command command = below(3) == 0 ? FindCommandOperation("Compare") : kCommands[below(std::size(kCommands))];
         if (calc.dlg.GetCurrentMatrix().Storage() > kLargestMatrix) calc.dlg.ClearCalculator();
         if (below(8) == 0) {
             if (calc.dlg.IsComplexMode())
