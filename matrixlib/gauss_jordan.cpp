@@ -21,54 +21,42 @@ void SwapRows(View& v, int a, int b, int cols) {
 
 } // namespace
 
+// One tolerance for the whole matrix, from the input: a column whose
+// remaining elements are all within it has no pivot, and those elements are
+// rounding residue of the rows above (or exact zeros), never multipliers.
 Matrix DoGauss(Matrix& M) {
     const int rows = M.Nrows();
     const int cols = M.Ncols();
     if (Count(M) == 0) return M;
     if (!AllFinite(M)) nrerror(kNonFinite);
-    // Each row carries the magnitude its entries were computed from: rounding
-    // residue is tiny relative to that, whatever the scale of the row. A
-    // pivot row divided by its pivot takes the scale along, so a matrix of
-    // large (or small) elements still reduces to entries of order 1.
-    const double eps = std::max(rows, cols) * std::numeric_limits<double>::epsilon();
-    std::vector<double> scale(rows, 0.0);
+    const double tol =
+        std::max(rows, cols) * std::numeric_limits<double>::epsilon() * InfinityNorm(M);
     View m(M);
-    for (int i = 1; i <= rows; ++i)
-        for (int j = 1; j <= cols; ++j)
-            scale[i - 1] = std::max(scale[i - 1], std::fabs(m(i, j)));
-    auto negligible = [&](int i, double x) { return std::fabs(x) <= eps * scale[i - 1]; };
     int r = 1;
     for (int c = 1; c <= cols && r <= rows; ++c) {
-        int p = 0;
-        for (int i = r; i <= rows; ++i)
-            if (!negligible(i, m(i, c)) && (p == 0 || std::fabs(m(i, c)) > std::fabs(m(p, c))))
-                p = i;
-        if (p == 0) {
+        int p = r;
+        for (int i = r + 1; i <= rows; ++i)
+            if (std::fabs(m(i, c)) > std::fabs(m(p, c))) p = i;
+        if (!(std::fabs(m(p, c)) > tol)) {
             for (int i = r; i <= rows; ++i)
                 m(i, c) = 0.0;
             continue;
         }
         SwapRows(m, p, r, cols);
-        std::swap(scale[p - 1], scale[r - 1]);
         const double pivot = m(r, c);
-        for (int j = c; j <= cols; ++j)
+        for (int j = c + 1; j <= cols; ++j)
             m(r, j) /= pivot;
         m(r, c) = 1.0;
-        scale[r - 1] /= std::fabs(pivot);
         for (int i = 1; i <= rows; ++i) {
             if (i == r) continue;
             const double f = m(i, c);
             if (f == 0.0) continue;
-            for (int j = c; j <= cols; ++j)
+            for (int j = c + 1; j <= cols; ++j)
                 m(i, j) -= f * m(r, j);
             m(i, c) = 0.0;
-            scale[i - 1] = std::max(scale[i - 1], std::fabs(f) * scale[r - 1]);
         }
         ++r;
     }
-    for (int i = 1; i <= rows; ++i)
-        for (int j = 1; j <= cols; ++j)
-            if (negligible(i, m(i, j))) m(i, j) = 0.0;
     return M;
 }
 

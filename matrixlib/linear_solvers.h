@@ -7,8 +7,10 @@ using NEWMAT::Matrix;
 using NEWMAT::RowVector;
 
 // Reduced row echelon form by Gauss-Jordan elimination with partial
-// pivoting; entries zero up to rounding become exactly 0. M holds the
-// result, which is also returned.
+// pivoting and one tolerance, max(rows, cols)·eps·‖M‖∞ of the input: a
+// column whose remaining elements are all within it is set to zero there
+// and has no pivot. M holds the result, which is also returned; a
+// non-finite element → nrerror("Matrix has non-finite elements").
 Matrix DoGauss(Matrix& M);
 // Singular below means the one singularity rule of the library's LU with
 // partial pivoting: a non-finite element, or a pivot p with
