@@ -1,7 +1,7 @@
 // Gauss-Jordan elimination: row echelon form and linear systems.
 
 #include "matrixlib/linear_solvers.h"
-#include "matrixlib/lu_internal.h"
+#include "matrixlib/lu_factors.h"
 #include "matrixlib/matrix_view.h"
 #include "matrixlib/zt_error.h"
 
@@ -66,8 +66,10 @@ void GetGaussJSolVec(const Matrix& A, Matrix& B) {
     if (B.Nrows() != n) nrerror(kSizeMismatch);
     if (n == 0) return;
     if (!AllFinite(A)) nrerror(kNonFinite);
+    // The library's one singularity rule decides, from an LU of A; the
+    // elimination below then meets the same pivots.
+    if (LuFactors(A).Singular()) nrerror(kSingular);
     const int m = B.Ncols();
-    const double tiny = PivotTolerance(A);
     Matrix W = A;
     // B is replaced only once the solve has succeeded.
     Matrix X = B;
@@ -77,7 +79,7 @@ void GetGaussJSolVec(const Matrix& A, Matrix& B) {
         int p = k;
         for (int i = k + 1; i <= n; ++i)
             if (std::fabs(a(i, k)) > std::fabs(a(p, k))) p = i;
-        if (!(std::fabs(a(p, k)) > tiny)) nrerror(kSingular);
+        if (a(p, k) == 0.0) nrerror(kSingular);
         if (p != k) {
             SwapRows(a, p, k, n);
             SwapRows(b, p, k, m);

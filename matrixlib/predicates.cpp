@@ -1,8 +1,8 @@
 #include "matrixlib/predicates.h"
 
+#include "matrixlib/lu_factors.h"
 #include "matrixlib/matrix_product.h"
 #include "matrixlib/matrix_view.h"
-#include "matrixlib/measures.h"
 
 #include <cmath>
 
@@ -43,9 +43,7 @@ int SkewSymmetric(const Matrix& M) {
 int Singular(const Matrix& M) {
     if (!Exist(M)) return 0;
     if (M.Nrows() != M.Ncols()) return 1;
-    // A matrix with a non-finite element has no usable inverse.
-    if (!AllFinite(M)) return 1;
-    return Rank(M) < M.Nrows() ? 1 : 0;
+    return LuFactors(M).Singular() ? 1 : 0;
 }
 
 int PositiveDefinite(const Matrix& M) {
