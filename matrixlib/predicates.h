@@ -18,7 +18,8 @@ int SkewSymmetric(const Matrix& M);
 // non-finite element, an exactly zero LU pivot or a 1-norm reciprocal
 // condition number below n·eps); an empty matrix is not singular.
 int Singular(const Matrix& M);
-// Symmetric and a Cholesky factorisation succeeds with every pivot > 0.
+// Symmetric, a Cholesky factorisation succeeds with every pivot above
+// n·eps·max|m_ii|, and not singular by the rule of Singular.
 int PositiveDefinite(const Matrix& M);
 // Square and every element of MᵀM − I within 1e-10.
 int Orthogonal(const Matrix& M);
