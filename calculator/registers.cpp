@@ -3,12 +3,15 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <new>
 #include <utility>
 
 #include "archive/packed_matrix.h"
 #include "archive/register_file.h"
 #include "archive/register_names.h"
 #include "calculator/calculator_dlg.h"
+
+#include <new>
 
 namespace {
 
@@ -69,11 +72,15 @@ bool CCalculatorDlg::LoadRegisterFile(const std::string& name) {
     const RegisterFileResult result = ReadRegisterFile(name, loaded);
     host_.EndWaitCursor();
     if (result == RegisterFileResult::Ok) {
+        KeepCurrentForRollback();
         current_ = std::move(loaded);
         ++currentChanges_;
         return true;
     }
-    // A damaged file is refused like a missing one: the current matrix stays.
+    // A matrix too large for the memory left is memory running out, which
+    // the command frame reports; a damaged file is refused like a missing
+    // one. The current matrix stays either way.
+    if (result == RegisterFileResult::TooLarge) throw std::bad_alloc();
     ReportFileError();
     return false;
 }

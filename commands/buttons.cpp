@@ -134,7 +134,7 @@ int ButtonIdForCaption(std::string_view caption) {
 
 void PressButton(CCalculatorDlg& dlg, int controlId) {
     const ButtonRow* button = FindButton(controlId);
-    if (button && button->press) button->press(dlg);
+    if (button && button->press) dlg.RunCommand([&] { button->press(dlg); }, button->caption);
 }
 
 const char* ToolTipText(int controlId) {

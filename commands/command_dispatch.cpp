@@ -46,16 +46,16 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
     const unsigned long changesBefore = dlg.CurrentMatrixChanges();
     switch (kind) {
     case Store:
-        if (row) dlg.RunCommand([&] { dlg.StoreRegister(picked); });
+        if (row) dlg.RunCommand([&] { dlg.StoreRegister(picked); }, "Store");
         break;
     case Recall:
         dlg.EnterSetState();
-        if (row) dlg.RunCommand([&] { dlg.RecallRegister(picked); });
+        if (row) dlg.RunCommand([&] { dlg.RecallRegister(picked); }, "Recall");
         dlg.ResetCaption();
         break;
     default:
         if (kind == Create) dlg.EnterSetState();
-        if (row && row->run) dlg.RunCommand([&] { row->run(dlg); });
+        if (row && row->run) dlg.RunCommand([&] { row->run(dlg); }, row->text);
         break;
     }
     if ((kind == Recall || kind == Create) && dlg.CurrentMatrixChanges() == changesBefore)
