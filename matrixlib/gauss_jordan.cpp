@@ -47,13 +47,18 @@ Matrix DoGauss(Matrix& M) {
         for (int j = c + 1; j <= cols; ++j)
             m(r, j) /= pivot;
         m(r, c) = 1.0;
+        // Each other row takes f times the rest of the pivot row, a loop
+        // over two plain arrays.
+        const double* const pivotRest = &m(r, c) + 1;
+        const int rest = cols - c;
         for (int i = 1; i <= rows; ++i) {
             if (i == r) continue;
-            const double f = m(i, c);
+            double* const row = &m(i, c);
+            const double f = row[0];
             if (f == 0.0) continue;
-            for (int j = c + 1; j <= cols; ++j)
-                m(i, j) -= f * m(r, j);
-            m(i, c) = 0.0;
+            for (int j = 0; j < rest; ++j)
+                row[j + 1] -= f * pivotRest[j];
+            row[0] = 0.0;
         }
         ++r;
     }
