@@ -21,6 +21,7 @@
 
 #include <any>
 #include <functional>
+#include <optional>
 #include <string>
 #include <typeindex>
 #include <typeinfo>
@@ -90,10 +91,14 @@ class CCalculatorDlg {
     // in the editing state.
     bool OnDropText(const std::string& text);
 
-    // Runs a command: newmat's exceptions, the matrix library's numerical
-    // error and std::bad_alloc are shown in an "Error" box (stop icon). A
-    // command stores its result last, so a failed one has stored nothing.
-    void RunCommand(const std::function<void()>& command);
+    // Runs a command: newmat's exceptions and the matrix library's numerical
+    // error are shown in an "Error" box (stop icon). A command stores its
+    // result last, so a failed one has stored nothing. Memory running out
+    // (std::bad_alloc, newmat's Bad_alloc), even while the result is shown,
+    // is "Not enough memory" under `caption` (the command's name; "Error"
+    // when empty), and the current matrix is put back as it was before the
+    // outermost frame began.
+    void RunCommand(const std::function<void()>& command, const std::string& caption = {});
 
     // ---- Current matrix and display cycle
     NEWMAT::Matrix GetCurrentMatrix() const;
@@ -317,6 +322,10 @@ class CCalculatorDlg {
     void WriteWidthControls(int width);
     void SaveUndoText();
     bool SavePacked(const std::string& name, const Packed& packed);
+    // Inside a command frame, the first change of the current matrix keeps
+    // the one it replaces, so a frame that runs out of memory can put it back.
+    void KeepCurrentForRollback();
+    void RollBackCurrent();
 
     CHost& host_;
     CalculatorControls controls_;
@@ -344,6 +353,9 @@ class CCalculatorDlg {
     unsigned long currentChanges_ = 0;
     unsigned long shownChanges_ = 0;
     std::size_t shownTextHash_ = 0; // of the text the last show wrote
+    int frameDepth_ = 0;
+    std::optional<Packed> currentBeforeFrame_;
+    unsigned long changesBeforeFrame_ = 0;
     int width_ = 4;
     int decimals_ = 2;
     int truncationDigits_ = 12;

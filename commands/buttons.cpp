@@ -147,7 +147,7 @@ void PressButton(CCalculatorDlg& dlg, int controlId) {
     const ButtonRow* button = FindButton(controlId);
     if (!button || !button->press) return;
     if (ActsOnShownMatrix(*button) && !dlg.SetTypedEntry()) return;
-    button->press(dlg);
+    dlg.RunCommand([&] { button->press(dlg); }, button->caption);
 }
 
 const char* ToolTipText(int controlId) {

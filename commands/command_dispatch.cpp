@@ -44,12 +44,15 @@ void DispatchCommandListClick(CCalculatorDlg& dlg) {
     const unsigned long changesBefore = dlg.CurrentMatrixChanges();
     if (group->bringsSetMatrix) dlg.EnterSetState();
     if (row) {
-        dlg.RunCommand([&] {
-            if (group->runWithRowText)
-                group->runWithRowText(dlg, picked);
-            else if (const CommandOperation run = FindCommandOperation(picked))
-                run(dlg);
-        });
+        const std::string caption = group->failureCaption ? group->failureCaption : picked;
+        dlg.RunCommand(
+            [&] {
+                if (group->runWithRowText)
+                    group->runWithRowText(dlg, picked);
+                else if (const CommandOperation run = FindCommandOperation(picked))
+                    run(dlg);
+            },
+            caption);
     }
     // A group that brings a matrix but left the current one as it was
     // leaves the entry state as it was too.

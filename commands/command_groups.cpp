@@ -270,13 +270,13 @@ constexpr std::span<const NamedCommand> (*kOperationCommands[])() = {
 
 // clang-format off
 constexpr CommandGroup kGroups[] = {
-    //  kind           title             title    rows               row text        typed  set    kept
-    //                                   selected                                    first  matrix row
+    //  kind           title             title    rows               row text        typed  set    kept   failure
+    //                                   selected                                    first  matrix row    caption
     {Tests,          "MATRIX TESTS",    true,  kTestRows,         nullptr,        true,  false, false},
     {MultiplyMode,   nullptr,           false, kMultiplyModeRows, nullptr,        false, false, false},
     {DisplayOptions, "SET DISPLAY",     true,  kDisplayRows,      nullptr,        false, false, false},
-    {Store,          "    STORE",       true,  kRegisterRows,     StoreRegister,  true,  false, false},
-    {Recall,         "    RECALL",      true,  kRegisterRows,     RecallRegister, false, true,  false},
+    {Store,          "    STORE",       true,  kRegisterRows,     StoreRegister,  true,  false, false, "Store"},
+    {Recall,         "    RECALL",      true,  kRegisterRows,     RecallRegister, false, true,  false, "Recall"},
     {Procedures,     "   PROCEDURES",   true,  kProcedureRows,    nullptr,        true,  false, false},
     {Mode,           "   SET MODE",     false, kModeRows,         nullptr,        false, false, false},
     {Create,         "CREATE MATRIX",   true,  kCreateRows,       nullptr,        false, true,  false},

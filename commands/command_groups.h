@@ -31,6 +31,9 @@ struct CommandGroup {
     // The picked row's text stays in the box (Factor) instead of the group
     // being shown again.
     bool keepsPickedRow = false;
+    // The caption of the box that reports a failure such as "Not enough
+    // memory"; nullptr: the picked row's text.
+    const char* failureCaption = nullptr;
 };
 
 // The operation of the row with this text, or nullptr when none has it.

@@ -41,8 +41,9 @@ void OnElementArctan(CCalculatorDlg& dlg) {
 void OnElementExp(CCalculatorDlg& dlg) {
     RunElementWise(dlg, [](double x) { return std::exp(x); });
 }
+// x to the tenth power: x is the base, 10 the exponent.
 void OnElementExp10(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::pow(10.0, x); });
+    RunElementWise(dlg, [](double x) { return std::pow(x, 10.0); });
 }
 // A zero gives -infinity like any other pole of the logarithm.
 void OnElementLog(CCalculatorDlg& dlg) {

@@ -1,5 +1,8 @@
 #include "operations/solvers/simplex.h"
 
+#include "matrixlib/rearrange.h"
+
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -300,4 +303,61 @@ void SimplexExchange(NEWMAT::Matrix& matrix, int i1, int k1, int ip, int kp) {
 
 SimplexResult Simplex(NEWMAT::Matrix& a, int m, int n, int m1, int m2, int m3) {
     return SimplexRun(a, m, n, m1, m2, m3).Run();
+}
+
+namespace {
+
+enum class RowKind { LessOrEqual, GreaterOrEqual, Equal };
+
+RowKind StatedKind(int row, int m1, int m2) {
+    if (row <= m1) return RowKind::LessOrEqual;
+    return row <= m1 + m2 ? RowKind::GreaterOrEqual : RowKind::Equal;
+}
+
+} // namespace
+
+StatedSolution SolveStated(const NEWMAT::Matrix& T, int m1, int m2, int m3) {
+    StatedSolution solution;
+    const int m = T.Nrows() - 1;
+    const int n = T.Ncols() - 1;
+    if (m1 < 0 || m2 < 0 || m3 < 0 || m != m1 + m2 + m3) return solution;
+    // Each constraint row with its kind once its right-hand side is made
+    // non-negative; a stable sort by kind keeps the user's order within a
+    // group, and original[i] remembers where internal row i came from.
+    std::vector<std::pair<RowKind, int>> rows;
+    for (int row = 1; row <= m; ++row) {
+        RowKind kind = StatedKind(row, m1, m2);
+        if (T(row + 1, 1) < 0.0 && kind != RowKind::Equal)
+            kind = kind == RowKind::LessOrEqual ? RowKind::GreaterOrEqual : RowKind::LessOrEqual;
+        rows.emplace_back(kind, row);
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    NEWMAT::Matrix a(m + 2, n + 1);
+    a = 0.0;
+    a.Row(1) = T.Row(1);
+    int counts[3] = {0, 0, 0};
+    std::vector<int> original(m + 1, 0);
+    for (int i = 1; i <= m; ++i) {
+        const int row = rows[i - 1].second;
+        original[i] = row;
+        ++counts[static_cast<int>(rows[i - 1].first)];
+        a.Row(i + 1) = T.Row(row + 1) * (T(row + 1, 1) < 0.0 ? -1.0 : 1.0);
+    }
+    const SimplexResult result = Simplex(a, m, n, counts[0], counts[1], counts[2]);
+    solution.outcome = result.outcome;
+    if (result.outcome != SimplexOutcome::Optimal) return solution;
+
+    solution.tableau = a.Rows(1, m + 1);
+    solution.x.ReSize(n);
+    solution.x = 0.0;
+    NEWMAT::Matrix order(m + 1, 1);
+    order = 0.0;
+    for (int i = 1; i <= m; ++i) {
+        const int basic = result.iposv[i - 1];
+        if (basic <= n) solution.x(basic) = solution.tableau(i + 1, 1);
+        order(i + 1, 1) = basic <= n ? basic : n + original[basic - n];
+    }
+    SetRowOrder(solution.tableau, order);
+    return solution;
 }

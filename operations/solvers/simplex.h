@@ -48,6 +48,21 @@ void SimplexPivotRow(const NEWMAT::Matrix& a, int n, const std::vector<int>& l2,
 // columns 1 ... k1+1.
 void SimplexExchange(NEWMAT::Matrix& a, int i1, int k1, int ip, int kp);
 
+// The problem as the user states it: T is the input tableau (m + 1 rows,
+// rows 2 ... m+1 grouped m1 <=, m2 >=, m3 =), a right-hand side may be
+// negative. Such a row is multiplied by -1 and its kind swapped (<= and >=;
+// an = stays one), the rows are regrouped as the method needs, and the
+// answer is given back in the user's terms.
+struct StatedSolution {
+    SimplexOutcome outcome = SimplexOutcome::BadCounts;
+    // The optimal values of x1 ... xn (when Optimal).
+    NEWMAT::RowVector x;
+    // The final tableau, m + 1 rows, the constraint rows ordered by their
+    // basic variable, a slack or artificial numbered n + (the user's row).
+    NEWMAT::Matrix tableau;
+};
+StatedSolution SolveStated(const NEWMAT::Matrix& T, int m1, int m2, int m3);
+
 // Runs the method on a (changed in place). After 50 consecutive pivots that
 // leave the objective unchanged it switches to the smallest-index rule,
 // which cannot cycle; after 50 (m + n) pivots in all it gives up.

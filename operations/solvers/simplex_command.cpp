@@ -7,7 +7,6 @@
 
 #include "calculator/calculator_dlg.h"
 #include "matrixlib/predicates.h"
-#include "matrixlib/rearrange.h"
 #include "operations/procedures/procedure_frame.h"
 #include "operations/solvers/simplex.h"
 
@@ -17,15 +16,12 @@ const char* const kSimplexError = "Simplex Error";
 const char* const kSimplexCaption = "Linear Optimization Using Simplex";
 const char* const kBadTableau = "Bad input tableau in simplex";
 
-// A tableau needs a variable and a constraint, finite entries and right-hand
-// sides that are not negative.
+// A tableau needs a variable, a constraint and finite entries.
 bool UsableTableau(const NEWMAT::Matrix& T) {
     if (T.Nrows() < 2 || T.Ncols() < 2) return false;
     const double* element = T.Store();
     for (int i = 0; i < T.Nrows() * T.Ncols(); ++i)
         if (!std::isfinite(element[i])) return false;
-    for (int r = 2; r <= T.Nrows(); ++r)
-        if (T(r, 1) < 0.0) return false;
     return true;
 }
 
@@ -49,23 +45,23 @@ void OnSimplex(CCalculatorDlg& dlg) {
         const NEWMAT::Matrix T = dlg.GetCurrentMatrix();
         if (!Exist(T)) return;
         if (!UsableTableau(T)) {
-            dlg.Host().MessageBox(kBadTableau, kSimplexError, MB_OK | MB_ICONSTOP);
+            dlg.Refuse(kBadTableau, kSimplexError);
             return;
         }
         const int m = T.Nrows() - 1;
-        const int n = T.Ncols() - 1;
         const int m1 = dlg.PromptInt("No <=");
         const int m2 = dlg.PromptInt("No >=");
         const int m3 = dlg.PromptInt("No =");
         if (m1 < 0 || m2 < 0 || m3 < 0 || static_cast<long long>(m1) + m2 + m3 != m) {
-            dlg.Host().MessageBox("Bad constraint numbers", kSimplexError, MB_OK | MB_ICONSTOP);
+            dlg.Refuse("Bad constraint numbers", kSimplexError);
             return;
         }
 
-        NEWMAT::Matrix a(m + 2, n + 1);
-        a = 0.0;
-        a.Rows(1, m + 1) = T;
-        const SimplexResult result = Simplex(a, m, n, m1, m2, m3);
+        // A negative right-hand side is announced once per row; the problem
+        // is then solved as stated.
+        for (int row = 2; row <= m + 1; ++row)
+            if (T(row, 1) < 0.0) dlg.Host().MessageBox(kBadTableau, kApplicationTitle, MB_OK);
+        const StatedSolution result = SolveStated(T, m1, m2, m3);
         switch (result.outcome) {
         case SimplexOutcome::Optimal:
             break;
@@ -79,20 +75,9 @@ void OnSimplex(CCalculatorDlg& dlg) {
             return; // the counts were checked above
         }
 
-        NEWMAT::Matrix R = a.Rows(1, m + 1);
-        NEWMAT::RowVector x(n);
-        x = 0.0;
-        NEWMAT::Matrix order(m + 1, 1);
-        order = 0.0;
-        for (int i = 1; i <= m; ++i) {
-            const int basic = result.iposv[i - 1];
-            if (basic <= n) x(basic) = R(i + 1, 1);
-            order(i + 1, 1) = basic;
-        }
-        SetRowOrder(R, order);
-        if (dlg.Host().MessageBox(OptimumText(dlg, x), kSimplexCaption, MB_YESNO) == IDYES)
-            dlg.SaveToTemporaryRegister(x);
-        dlg.SetCurrentMatrix(R);
+        if (dlg.Host().MessageBox(OptimumText(dlg, result.x), kSimplexCaption, MB_YESNO) == IDYES)
+            dlg.SaveToTemporaryRegister(result.x);
+        dlg.SetCurrentMatrix(result.tableau);
         dlg.ShowCurrentMatrix();
     });
 }

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <random>
 #include <vector>
 
@@ -32,8 +33,13 @@ struct Solution {
     std::vector<double> x;
 };
 
-// Builds the tableau (<= rows first, then >=, then =) and runs the method.
-Solution Solve(const Problem& p) {
+int Count(const Problem& p, Kind kind) {
+    return int(std::count_if(p.rows.begin(), p.rows.end(),
+                             [kind](const Constraint& row) { return row.kind == kind; }));
+}
+
+// The tableau (<= rows first, then >=, then =) with the working row below.
+NEWMAT::Matrix Tableau(const Problem& p) {
     const int n = int(p.c.size());
     std::vector<const Constraint*> ordered;
     for (Kind kind : {Le, Ge, Eq})
@@ -49,14 +55,32 @@ Solution Solve(const Problem& p) {
         for (int k = 0; k < n; ++k)
             a(i + 2, k + 2) = -ordered[i]->a[k];
     }
-    auto count = [&](Kind kind) {
-        return int(std::count_if(p.rows.begin(), p.rows.end(),
-                                 [kind](const Constraint& row) { return row.kind == kind; }));
-    };
-    const SimplexResult result = Simplex(a, m, n, count(Le), count(Ge), count(Eq));
+    return a;
+}
+
+// Runs the method on the tableau; every b must be >= 0.
+Solution Solve(const Problem& p) {
+    const int n = int(p.c.size());
+    const int m = int(p.rows.size());
+    NEWMAT::Matrix a = Tableau(p);
+    const SimplexResult result = Simplex(a, m, n, Count(p, Le), Count(p, Ge), Count(p, Eq));
     Solution s{result.outcome, a(1, 1), std::vector<double>(n, 0.0)};
     for (int i = 0; i < m; ++i)
         if (result.iposv[i] <= n) s.x[result.iposv[i] - 1] = a(i + 2, 1);
+    return s;
+}
+
+// Solves the problem as typed, whatever the signs of b; z is read from the
+// final tableau.
+Solution SolveAsTyped(const Problem& p) {
+    const int m = int(p.rows.size());
+    const StatedSolution stated =
+        SolveStated(Tableau(p).Rows(1, m + 1), Count(p, Le), Count(p, Ge), Count(p, Eq));
+    Solution s{stated.outcome, 0.0, {}};
+    if (stated.outcome != SimplexOutcome::Optimal) return s;
+    EXPECT_EQ(stated.tableau.Nrows(), m + 1);
+    s.z = stated.tableau(1, 1);
+    s.x.assign(stated.x.Store(), stated.x.Store() + stated.x.Ncols());
     return s;
 }
 
@@ -113,6 +137,56 @@ std::optional<double> BestVertex(const Problem& p) {
     return best;
 }
 
+
+// n = 2 ... 4 variables, 1 ... 3 rows of random kinds with b drawn from
+// lowestRhs ... 12, and a box that keeps the problem bounded.
+Problem RandomBoxedProblem(std::mt19937& random, int trial, int lowestRhs) {
+    std::uniform_int_distribution<int> coefficient(-5, 5);
+    std::uniform_int_distribution<int> rhs(lowestRhs, 12);
+    const int n = 2 + trial % 3;
+    Problem p;
+    for (int k = 0; k < n; ++k)
+        p.c.push_back(coefficient(random));
+    const int extra = 1 + trial % 3;
+    for (int i = 0; i < extra; ++i) {
+        Constraint row{{}, Kind(random() % 3), double(rhs(random))};
+        for (int k = 0; k < n; ++k)
+            row.a.push_back(coefficient(random));
+        p.rows.push_back(row);
+    }
+    for (int k = 0; k < n; ++k) {
+        Constraint bound{std::vector<double>(n, 0.0), Le, 10};
+        bound.a[k] = 1;
+        p.rows.push_back(bound);
+    }
+    return p;
+}
+
+// Each random problem against the best of its vertices; returns how many
+// were optimal and how many infeasible.
+std::pair<int, int> ExpectBestVertices(std::mt19937& random, int lowestRhs,
+                                       Solution (*solve)(const Problem&)) {
+    int optimal = 0;
+    int infeasible = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        const Problem p = RandomBoxedProblem(random, trial, lowestRhs);
+        const Solution s = solve(p);
+        const std::optional<double> best = BestVertex(p);
+        if (!best) {
+            EXPECT_EQ(s.outcome, SimplexOutcome::Infeasible) << "trial " << trial;
+            ++infeasible;
+            continue;
+        }
+        EXPECT_EQ(s.outcome, SimplexOutcome::Optimal) << "trial " << trial;
+        if (s.outcome != SimplexOutcome::Optimal) continue;
+        EXPECT_NEAR(s.z, *best, 1e-7 * std::max(1.0, std::fabs(*best))) << "trial " << trial;
+        EXPECT_TRUE(Feasible(p, s.x, 1e-7)) << "trial " << trial;
+        EXPECT_NEAR(Objective(p, s.x), s.z, 1e-7) << "trial " << trial;
+        ++optimal;
+    }
+    return {optimal, infeasible};
+}
+
 } // namespace
 
 // Mixed kinds, nothing to gain and infeasible problems are decided by the
@@ -148,41 +222,26 @@ TEST(Simplex, TextbookProblemsReachTheirKnownOptima) {
 
 TEST(Simplex, RandomBoundedProblemsMatchTheBestVertex) {
     std::mt19937 random(20261206);
-    std::uniform_int_distribution<int> coefficient(-5, 5);
-    std::uniform_int_distribution<int> rhs(0, 12);
-    int optimal = 0;
-    int infeasible = 0;
-    for (int trial = 0; trial < 400; ++trial) {
-        const int n = 2 + trial % 3;
-        Problem p;
-        for (int k = 0; k < n; ++k)
-            p.c.push_back(coefficient(random));
-        const int extra = 1 + trial % 3;
-        for (int i = 0; i < extra; ++i) {
-            Constraint row{{}, Kind(random() % 3), double(rhs(random))};
-            for (int k = 0; k < n; ++k)
-                row.a.push_back(coefficient(random));
-            p.rows.push_back(row);
-        }
-        // A box keeps every problem bounded.
-        for (int k = 0; k < n; ++k) {
-            Constraint bound{std::vector<double>(n, 0.0), Le, 10};
-            bound.a[k] = 1;
-            p.rows.push_back(bound);
-        }
-        const Solution s = Solve(p);
-        const std::optional<double> best = BestVertex(p);
-        if (!best) {
-            EXPECT_EQ(s.outcome, SimplexOutcome::Infeasible) << "trial " << trial;
-            ++infeasible;
-            continue;
-        }
-        ASSERT_EQ(s.outcome, SimplexOutcome::Optimal) << "trial " << trial;
-        EXPECT_NEAR(s.z, *best, 1e-7 * std::max(1.0, std::fabs(*best))) << "trial " << trial;
-        EXPECT_TRUE(Feasible(p, s.x, 1e-7)) << "trial " << trial;
-        EXPECT_NEAR(Objective(p, s.x), s.z, 1e-7) << "trial " << trial;
-        ++optimal;
-    }
+    const auto [optimal, infeasible] = ExpectBestVertices(random, 0, Solve);
     EXPECT_GT(optimal, 100);
     EXPECT_GT(infeasible, 20);
+}
+
+// A negative b: the row is turned round inside (its kind swapped, its group
+// changed), the answer is that of the problem as typed.
+TEST(Simplex, NegativeRightHandSidesAreSolvedAsTyped) {
+    std::mt19937 random(24);
+    const auto [optimal, infeasible] = ExpectBestVertices(random, -12, SolveAsTyped);
+    EXPECT_GT(optimal, 100);
+    EXPECT_GT(infeasible, 20);
+    // max x1 + 2 x2 with x1 + x2 <= 4 and -x1 <= -1: 7 at (1, 3), the final
+    // tableau's rows ordered by their basic variables x1, x2.
+    NEWMAT::Matrix t(3, 3);
+    t << 0 << 1 << 2 << 4 << -1 << -1 << -1 << 1 << 0;
+    const StatedSolution s = SolveStated(t, 2, 0, 0);
+    ASSERT_EQ(s.outcome, SimplexOutcome::Optimal);
+    EXPECT_NEAR(s.tableau(1, 1), 7.0, 1e-12);
+    EXPECT_NEAR(s.tableau(2, 1), 1.0, 1e-12);
+    EXPECT_NEAR(s.tableau(3, 1), 3.0, 1e-12);
+    EXPECT_EQ(SolveStated(t, 1, 0, 0).outcome, SimplexOutcome::BadCounts);
 }

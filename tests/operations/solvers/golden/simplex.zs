@@ -61,11 +61,28 @@ input "1"
 input-escape
 pick "Simplex"
 show matrix
-# A negative right-hand side, and tableaus without a variable or a constraint.
+# A negative right-hand side is announced once per such row, after the
+# counts, and the problem is solved as stated: x1 <= -1 has no solution;
+# max x1 + x2 with x1 + x2 <= 4, -x1 <= -1 and -x2 = -3 is 4 at (1, 3).
 press CE
 type "0 1\n-1 -1"
 press SE Proc
+input "1"
+input "0"
+input "0"
 pick "Simplex"
+press CE
+type "0 1 1\n4 -1 -1\n-1 1 0\n-3 0 1"
+press SE Proc
+input "2"
+input "0"
+input "1"
+answer ok
+answer ok
+answer no
+pick "Simplex"
+show matrix
+# Tableaus without a variable or a constraint.
 press CE
 type "0\n1"
 press SE Proc
