@@ -41,7 +41,7 @@ int ClampSpin(int value) {
 
 } // namespace
 
-CCalculatorDlg::CCalculatorDlg(CHost& host, const CalculatorControls& controls,
+CCalculatorDlg::CCalculatorDlg(CalculatorHost& host, const CalculatorControls& controls,
                                CalculatorCommands& commands)
     : host_(host), controls_(controls), commands_(commands) {}
 

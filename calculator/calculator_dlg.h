@@ -62,7 +62,7 @@ struct CalculatorControls {
 
 class CCalculatorDlg {
   public:
-    CCalculatorDlg(CHost& host, const CalculatorControls& controls, CalculatorCommands& commands);
+    CCalculatorDlg(CalculatorHost& host, const CalculatorControls& controls, CalculatorCommands& commands);
     CCalculatorDlg(const CCalculatorDlg&) = delete;
     CCalculatorDlg& operator=(const CCalculatorDlg&) = delete;
 
@@ -282,7 +282,7 @@ class CCalculatorDlg {
     std::string PromptText(const std::string& label);
 
     // ---- The host and the controls
-    CHost& Host() { return host_; }
+    CalculatorHost& Host() { return host_; }
     CMdcText& Display() { return controls_.display; }
     CMdcCombo& CommandList() { return controls_.commandList; }
     CLabelControl& StatusLabel() { return controls_.status; }
@@ -327,7 +327,7 @@ class CCalculatorDlg {
     void KeepCurrentForRollback();
     void RollBackCurrent();
 
-    CHost& host_;
+    CalculatorHost& host_;
     CalculatorControls controls_;
     CalculatorCommands& commands_;
 

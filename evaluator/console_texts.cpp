@@ -67,7 +67,7 @@ void ClearScreen(std::ostream& out) {
         out << blankLine << "\n";
 }
 
-void Pause(CLineInput& input, std::ostream& out, const char* prompt) {
+void Pause(LineInput& input, std::ostream& out, const char* prompt) {
     out << prompt << std::flush;
     input.ReadCharacter();
 }
@@ -82,7 +82,7 @@ void PrintBanner(std::ostream& out) {
     out << "  help=help, (ex)it=to exit, dec n=n decimal digits, A-Z=matrix, a-z=numbers\n\n";
 }
 
-void ShowHelp(CLineInput& input, std::ostream& out) {
+void ShowHelp(LineInput& input, std::ostream& out) {
     ClearScreen(out);
     int lineOnPage = 1;
     for (const char* line : kHelpLines) {

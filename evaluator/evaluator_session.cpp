@@ -44,8 +44,8 @@ void SetDecimals(const std::string& line, std::ostream& out, int& digits) {
 
 // A register that could not be read at start-up and was not assigned is left
 // on disk as it is; saving the empty register in its place would destroy it.
-void SaveRegisters(const CEvaluatorVariables& variables, std::ostream& out) {
-    for (const CEvaluatorVariables::Unsaved& file : variables.SaveAll()) {
+void SaveRegisters(const EvaluatorVariables& variables, std::ostream& out) {
+    for (const EvaluatorVariables::Unsaved& file : variables.SaveAll()) {
         out << "\n";
         if (file.skipReason) {
             const std::string name = file.fileName.substr(sizeof kRegisterFilePrefix - 1);
@@ -79,19 +79,19 @@ void PrintResult(std::ostream& out, const NEWMAT::Matrix& M, int digits) {
 }
 
 int RunEvaluator(std::istream& in, std::ostream& out, const std::filesystem::path& folder) {
-    CStreamLineInput input(in, out);
+    StreamLineInput input(in, out);
     return RunEvaluator(input, out, folder);
 }
 
-int RunEvaluator(CLineInput& input, std::ostream& out, const std::filesystem::path& folder) {
+int RunEvaluator(LineInput& input, std::ostream& out, const std::filesystem::path& folder) {
     int digits = kDefaultDigits;
-    CEvaluatorVariables variables(folder);
+    EvaluatorVariables variables(folder);
     variables.LoadAll();
     NEWMAT::Matrix result(1, 1);
     result = -1.0;
     PrintBanner(out);
 
-    CExpressionParser parser(variables, out);
+    ExpressionParser parser(variables, out);
     while (true) {
         const std::optional<std::string> typed = input.ReadLine("Enter expression: ");
         if (!typed) break;
@@ -105,7 +105,7 @@ int RunEvaluator(CLineInput& input, std::ostream& out, const std::filesystem::pa
         // Memory may also run out outside the operations: storing the value
         // in its variable, or writing a large result.
         try {
-            const CExpressionParser::LineOutcome outcome = parser.EvaluateLine(line, result);
+            const ExpressionParser::LineOutcome outcome = parser.EvaluateLine(line, result);
             for (EvalError code : outcome.errors)
                 out << ErrorLine(code) << "\n";
             if (outcome.showResult) PrintResult(out, result, digits);

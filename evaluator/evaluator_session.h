@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <iosfwd>
 
-class CLineInput;
+class LineInput;
 
 // Prints `M` one row per line, each element in fixed point with `digits`
 // decimals followed by two blanks, and one more line end after the last row.
@@ -18,4 +18,4 @@ void PrintResult(std::ostream& out, const NEWMAT::Matrix& M, int digits);
 // Returns the program's exit status.
 int RunEvaluator(std::istream& in, std::ostream& out, const std::filesystem::path& folder = {});
 // The same run on lines from `input`.
-int RunEvaluator(CLineInput& input, std::ostream& out, const std::filesystem::path& folder = {});
+int RunEvaluator(LineInput& input, std::ostream& out, const std::filesystem::path& folder = {});

@@ -35,39 +35,39 @@ const char* LoadFailure(RegisterFileResult result) {
 
 } // namespace
 
-CEvaluatorVariables::CEvaluatorVariables(std::filesystem::path folder)
-    : m_folder(std::move(folder)) {
-    m_registers.fill(kEmptyPacked);
+EvaluatorVariables::EvaluatorVariables(std::filesystem::path folder)
+    : folder_(std::move(folder)) {
+    registers_.fill(kEmptyPacked);
 }
 
-std::string CEvaluatorVariables::FilePath(const std::string& fileName) const {
-    return m_folder.empty() ? fileName : (m_folder / fileName).string();
+std::string EvaluatorVariables::FilePath(const std::string& fileName) const {
+    return folder_.empty() ? fileName : (folder_ / fileName).string();
 }
 
-void CEvaluatorVariables::LoadAll() {
-    m_registers.fill(kEmptyPacked);
-    m_numbersLoadFailure =
-        LoadFailure(LoadNumericVariables(m_numbers, FilePath(kNumericVariablesFile)));
+void EvaluatorVariables::LoadAll() {
+    registers_.fill(kEmptyPacked);
+    numbersLoadFailure_ =
+        LoadFailure(LoadNumericVariables(numbers_, FilePath(kNumericVariablesFile)));
     for (int index = 0; index < 26; ++index) {
         // Read straight into the register: a large one is held once.
         const std::string file = FilePath(RegisterFileName(static_cast<char>('A' + index)));
-        m_loadFailures[index] = LoadFailure(ReadRegisterFile(file, m_registers[index]));
+        loadFailures_[index] = LoadFailure(ReadRegisterFile(file, registers_[index]));
     }
 }
 
-std::vector<CEvaluatorVariables::Unsaved> CEvaluatorVariables::SaveAll() const {
+std::vector<EvaluatorVariables::Unsaved> EvaluatorVariables::SaveAll() const {
     std::vector<Unsaved> unsaved;
-    if (m_numbersLoadFailure) {
-        unsaved.push_back({kNumericVariablesFile, m_numbersLoadFailure});
-    } else if (SaveNumericVariables(m_numbers, FilePath(kNumericVariablesFile)) !=
+    if (numbersLoadFailure_) {
+        unsaved.push_back({kNumericVariablesFile, numbersLoadFailure_});
+    } else if (SaveNumericVariables(numbers_, FilePath(kNumericVariablesFile)) !=
                RegisterFileResult::Ok) {
         unsaved.push_back({kNumericVariablesFile, nullptr});
     }
     for (int index = 0; index < 26; ++index) {
         const std::string fileName = RegisterFileName(static_cast<char>('A' + index));
-        if (m_loadFailures[index]) {
-            unsaved.push_back({fileName, m_loadFailures[index]});
-        } else if (WriteRegisterFile(FilePath(fileName), m_registers[index]) !=
+        if (loadFailures_[index]) {
+            unsaved.push_back({fileName, loadFailures_[index]});
+        } else if (WriteRegisterFile(FilePath(fileName), registers_[index]) !=
                    RegisterFileResult::Ok) {
             unsaved.push_back({fileName, nullptr});
         }
@@ -75,34 +75,34 @@ std::vector<CEvaluatorVariables::Unsaved> CEvaluatorVariables::SaveAll() const {
     return unsaved;
 }
 
-NEWMAT::Matrix CEvaluatorVariables::GetMatrixVar(const std::string& name) const {
+NEWMAT::Matrix EvaluatorVariables::GetMatrixVar(const std::string& name) const {
     NEWMAT::Matrix matrix;
     const int index = RegisterIndex(name);
-    if (index >= 0) matrix = UnpackMatrix(m_registers[index]);
+    if (index >= 0) matrix = UnpackMatrix(registers_[index]);
     // Read straight into the matrix returned: assigning a loaded one would
     // copy every element again.
     if (!Exist(matrix)) ReadRegisterMatrix(FilePath(RegisterFileName(name)), matrix);
     return matrix;
 }
 
-void CEvaluatorVariables::StoreMatrixVar(const NEWMAT::Matrix& matrix, const std::string& name) {
+void EvaluatorVariables::StoreMatrixVar(const NEWMAT::Matrix& matrix, const std::string& name) {
     const int index = RegisterIndex(name);
     if (index < 0) return;
-    PackMatrix(matrix, m_registers[index]);
+    PackMatrix(matrix, registers_[index]);
     // Every line that starts with a register stores its value straight back;
     // for a register whose file could not be read that is the empty matrix,
     // which must not count as giving it a value to save.
-    if (matrix.Storage() > 0) m_loadFailures[index] = nullptr;
+    if (matrix.Storage() > 0) loadFailures_[index] = nullptr;
 }
 
-double CEvaluatorVariables::Number(char letter) const {
+double EvaluatorVariables::Number(char letter) const {
     const int index = LetterIndex(letter);
-    return index >= 0 ? m_numbers[index] : 0.0;
+    return index >= 0 ? numbers_[index] : 0.0;
 }
 
-void CEvaluatorVariables::SetNumber(char letter, double value) {
+void EvaluatorVariables::SetNumber(char letter, double value) {
     const int index = LetterIndex(letter);
     if (index < 0) return;
-    m_numbers[index] = value;
-    m_numbersLoadFailure = nullptr;
+    numbers_[index] = value;
+    numbersLoadFailure_ = nullptr;
 }

@@ -12,9 +12,9 @@
 
 // The evaluator's 26 matrix registers A-Z and 26 numeric variables a-z,
 // and their register files in one folder (the working directory by default).
-class CEvaluatorVariables {
+class EvaluatorVariables {
   public:
-    explicit CEvaluatorVariables(std::filesystem::path folder = {});
+    explicit EvaluatorVariables(std::filesystem::path folder = {});
 
     // A register file SaveAll did not write.
     struct Unsaved {
@@ -52,10 +52,10 @@ class CEvaluatorVariables {
   private:
     std::string FilePath(const std::string& fileName) const;
 
-    std::filesystem::path m_folder;
-    std::array<PackedMatrix, 26> m_registers;
+    std::filesystem::path folder_;
+    std::array<PackedMatrix, 26> registers_;
     // Per register, why its file must not be overwritten (nullptr: it may).
-    std::array<const char*, 26> m_loadFailures{};
-    NumericVariables m_numbers{};
-    const char* m_numbersLoadFailure = nullptr;
+    std::array<const char*, 26> loadFailures_{};
+    NumericVariables numbers_{};
+    const char* numbersLoadFailure_ = nullptr;
 };

@@ -22,19 +22,19 @@ Matrix Scalar(double value) {
 
 } // namespace
 
-CExpressionParser::CExpressionParser(CEvaluatorVariables& variables, std::ostream& out)
-    : m_variables(variables), m_out(out) {}
+ExpressionParser::ExpressionParser(EvaluatorVariables& variables, std::ostream& out)
+    : variables_(variables), out_(out) {}
 
-CExpressionParser::LineOutcome CExpressionParser::EvaluateLine(const std::string& line,
+ExpressionParser::LineOutcome ExpressionParser::EvaluateLine(const std::string& line,
                                                                Matrix& result) {
-    m_scanner.Reset(line);
-    m_errors.clear();
-    m_assignment.reset();
-    m_nesting = 0;
-    m_scanner.GetToken();
-    if (m_scanner.AtEnd()) {
+    scanner_.Reset(line);
+    errors_.clear();
+    assignment_.reset();
+    nesting_ = 0;
+    scanner_.GetToken();
+    if (scanner_.AtEnd()) {
         ReportError(NoExpression);
-        return {m_errors};
+        return {errors_};
     }
     // The operations catch their own failures; what is left (memory running
     // out while copying an operand) must still not end the program.
@@ -47,90 +47,90 @@ CExpressionParser::LineOutcome CExpressionParser::EvaluateLine(const std::string
     } catch (const RBD_COMMON::BaseException&) {
         ReportError(OperationUndefined);
     }
-    if (!m_scanner.AtEnd()) ReportError(SyntaxError);
-    if (!m_assignment) return {m_errors};
+    if (!scanner_.AtEnd()) ReportError(SyntaxError);
+    if (!assignment_) return {errors_};
     // A value that went wrong somewhere is no value: the variable keeps
     // what it held.
-    if (!m_errors.empty()) return {m_errors, false};
-    const Token& target = m_assignment->target;
+    if (!errors_.empty()) return {errors_, false};
+    const Token& target = assignment_->target;
     if (target.type == MatrixVariableToken)
-        m_variables.StoreMatrixVar(m_assignment->value, target.text);
+        variables_.StoreMatrixVar(assignment_->value, target.text);
     else
-        m_variables.SetNumber(target.text[0], m_assignment->value(1, 1));
-    result = std::move(m_assignment->value);
-    m_assignment.reset();
-    return {m_errors};
+        variables_.SetNumber(target.text[0], assignment_->value(1, 1));
+    result = std::move(assignment_->value);
+    assignment_.reset();
+    return {errors_};
 }
 
-void CExpressionParser::ReportError(EvalError code) {
-    if (std::find(m_errors.begin(), m_errors.end(), code) == m_errors.end()) {
-        m_errors.push_back(code);
+void ExpressionParser::ReportError(EvalError code) {
+    if (std::find(errors_.begin(), errors_.end(), code) == errors_.end()) {
+        errors_.push_back(code);
     }
 }
 
-void CExpressionParser::Report(const std::optional<EvalError>& code) {
+void ExpressionParser::Report(const std::optional<EvalError>& code) {
     if (code) ReportError(*code);
 }
 
-Matrix CExpressionParser::ReadMatrixOperand(const std::string& name) {
-    Matrix M = m_variables.GetMatrixVar(name);
+Matrix ExpressionParser::ReadMatrixOperand(const std::string& name) {
+    Matrix M = variables_.GetMatrixVar(name);
     if (!Exist(M)) ReportError(MatrixDoesNotExist);
     return M;
 }
 
 // "=" counts only directly after the first token of a line. The value of an
 // assignment is kept aside; EvaluateLine decides whether it is assigned.
-void CExpressionParser::ParseAssignment(Matrix& M) {
-    const Token first = m_scanner.Current();
+void ExpressionParser::ParseAssignment(Matrix& M) {
+    const Token first = scanner_.Current();
     if (first.type == MatrixVariableToken) {
         // The old value is the accumulator the right side starts from; a
         // register that does not exist yet is no error when it is assigned.
-        Matrix value = m_variables.GetMatrixVar(first.text);
-        m_variables.StoreMatrixVar(value, first.text);
-        m_scanner.GetToken();
-        if (m_scanner.IsDelimiter('=')) {
-            m_scanner.GetToken();
+        Matrix value = variables_.GetMatrixVar(first.text);
+        variables_.StoreMatrixVar(value, first.text);
+        scanner_.GetToken();
+        if (scanner_.IsDelimiter('=')) {
+            scanner_.GetToken();
             ParseAddSub(value);
-            m_assignment = Assignment{first, std::move(value)};
+            assignment_ = Assignment{first, std::move(value)};
             return;
         }
-        m_scanner.PutBack();
-        m_scanner.Restore(first);
+        scanner_.PutBack();
+        scanner_.Restore(first);
     } else if (first.type == NumericVariableToken) {
-        m_scanner.GetToken();
-        if (m_scanner.IsDelimiter('=')) {
-            m_scanner.GetToken();
-            Matrix value = Scalar(ReadLeadingNumber(m_scanner.Current().text));
+        scanner_.GetToken();
+        if (scanner_.IsDelimiter('=')) {
+            scanner_.GetToken();
+            Matrix value = Scalar(ReadLeadingNumber(scanner_.Current().text));
             ParseAddSub(value);
             if (!Exist(value)) ReportError(MatrixDoesNotExist);
-            m_assignment = Assignment{first, std::move(value)};
+            assignment_ = Assignment{first, std::move(value)};
             return;
         }
-        m_scanner.PutBack();
-        m_scanner.Restore(first);
+        scanner_.PutBack();
+        scanner_.Restore(first);
     }
     ParseAddSub(M);
 }
 
-void CExpressionParser::ParseAddSub(Matrix& M) {
-    ParseBinaryLevel(M, "+-", &CExpressionParser::ParseMulDiv);
+void ExpressionParser::ParseAddSub(Matrix& M) {
+    ParseBinaryLevel(M, "+-", &ExpressionParser::ParseMulDiv);
 }
 
-void CExpressionParser::ParseMulDiv(Matrix& M) {
-    ParseBinaryLevel(M, "*/%", &CExpressionParser::ParsePower);
+void ExpressionParser::ParseMulDiv(Matrix& M) {
+    ParseBinaryLevel(M, "*/%", &ExpressionParser::ParsePower);
 }
 
-void CExpressionParser::ParseBinaryLevel(Matrix& M, const char* operators,
-                                         void (CExpressionParser::*next)(Matrix&)) {
+void ExpressionParser::ParseBinaryLevel(Matrix& M, const char* operators,
+                                         void (ExpressionParser::*next)(Matrix&)) {
     const auto atOperator = [&] {
         for (const char* op = operators; *op; ++op)
-            if (m_scanner.IsDelimiter(*op)) return true;
+            if (scanner_.IsDelimiter(*op)) return true;
         return false;
     };
     (this->*next)(M);
     while (atOperator()) {
-        const char op = m_scanner.Current().text[0];
-        m_scanner.GetToken();
+        const char op = scanner_.Current().text[0];
+        scanner_.GetToken();
         Matrix right;
         (this->*next)(right);
         Report(CombineOperands(M, op, right));
@@ -139,18 +139,18 @@ void CExpressionParser::ParseBinaryLevel(Matrix& M, const char* operators,
 
 // a ^ b ^ c groups as a ^ (b ^ c). The chain is gathered first and raised
 // from the right, so a long chain needs no deeper stack.
-void CExpressionParser::ParsePower(Matrix& M) {
+void ExpressionParser::ParsePower(Matrix& M) {
     ParseUnary(M);
     std::deque<Matrix> exponents;
-    while (m_scanner.IsDelimiter('^')) {
+    while (scanner_.IsDelimiter('^')) {
         Matrix& base = exponents.empty() ? M : exponents.back();
-        m_scanner.GetToken();
-        if (m_scanner.Current().type == MatrixVariableToken) {
+        scanner_.GetToken();
+        if (scanner_.Current().type == MatrixVariableToken) {
             ReportError(MeaninglessExpression);
             base = -1.0;
             break;
         }
-        exponents.push_back(Scalar(ReadLeadingNumber(m_scanner.Current().text)));
+        exponents.push_back(Scalar(ReadLeadingNumber(scanner_.Current().text)));
         ParseUnary(exponents.back());
     }
     while (!exponents.empty()) {
@@ -162,26 +162,26 @@ void CExpressionParser::ParsePower(Matrix& M) {
 }
 
 // The sign sits below the power, so -2 ^ 2 is 4.
-void CExpressionParser::ParseUnary(Matrix& M) {
+void ExpressionParser::ParseUnary(Matrix& M) {
     char sign = 0;
-    if (m_scanner.IsDelimiter('+') || m_scanner.IsDelimiter('-')) {
-        sign = m_scanner.Current().text[0];
-        m_scanner.GetToken();
+    if (scanner_.IsDelimiter('+') || scanner_.IsDelimiter('-')) {
+        sign = scanner_.Current().text[0];
+        scanner_.GetToken();
     }
     ParseFunction(M);
     if (sign == '-') M = M * -1.0;
 }
 
-void CExpressionParser::ParseFunction(Matrix& M) {
-    if (m_scanner.Current().type != FunctionToken) {
+void ExpressionParser::ParseFunction(Matrix& M) {
+    if (scanner_.Current().type != FunctionToken) {
         ParseParen(M);
         return;
     }
     // The scanner makes a function token only of a function's name.
-    const FunctionRow& function = *LookupFunction(m_scanner.Current().text);
-    m_out << "op = " << static_cast<int>(function.code) << "\n";
-    m_scanner.GetToken();
-    if (!m_scanner.IsDelimiter('(')) {
+    const FunctionRow& function = *LookupFunction(scanner_.Current().text);
+    out_ << "op = " << static_cast<int>(function.code) << "\n";
+    scanner_.GetToken();
+    if (!scanner_.IsDelimiter('(')) {
         ReportError(SyntaxError);
         return;
     }
@@ -189,29 +189,29 @@ void CExpressionParser::ParseFunction(Matrix& M) {
     Report(ApplyFunction(function, M));
 }
 
-void CExpressionParser::ParseParen(Matrix& M) {
-    if (!m_scanner.IsDelimiter('(')) {
+void ExpressionParser::ParseParen(Matrix& M) {
+    if (!scanner_.IsDelimiter('(')) {
         ParseAtom(M);
         return;
     }
-    if (m_nesting >= kMaxNesting) {
+    if (nesting_ >= kMaxNesting) {
         ReportError(UnbalancedParentheses);
-        m_scanner.SkipToEnd();
+        scanner_.SkipToEnd();
         return;
     }
-    ++m_nesting;
-    m_scanner.GetToken();
+    ++nesting_;
+    scanner_.GetToken();
     ParseAddSub(M);
-    if (!m_scanner.IsDelimiter(')')) ReportError(UnbalancedParentheses);
-    m_scanner.GetToken();
-    --m_nesting;
+    if (!scanner_.IsDelimiter(')')) ReportError(UnbalancedParentheses);
+    scanner_.GetToken();
+    --nesting_;
 }
 
-void CExpressionParser::ParseAtom(Matrix& M) {
-    const Token& token = m_scanner.Current();
+void ExpressionParser::ParseAtom(Matrix& M) {
+    const Token& token = scanner_.Current();
     switch (token.type) {
     case NumericVariableToken:
-        M = Scalar(m_variables.Number(token.text[0]));
+        M = Scalar(variables_.Number(token.text[0]));
         break;
     case NumberToken:
         M = Scalar(ReadLeadingNumber(token.text));
@@ -223,5 +223,5 @@ void CExpressionParser::ParseAtom(Matrix& M) {
         ReportError(SyntaxError);
         return;
     }
-    m_scanner.GetToken();
+    scanner_.GetToken();
 }

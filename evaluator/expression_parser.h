@@ -15,14 +15,14 @@
 // precedence, each working on the accumulator matrix it is given. Problems
 // never stop the parse: the level that meets one raises a code, leaves its
 // accumulator as it was and the levels above carry on.
-class CExpressionParser {
+class ExpressionParser {
   public:
     // Parentheses (and function calls) nested deeper than this raise
     // "Unbalanced Parentheses" rather than exhaust the stack.
     static constexpr int kMaxNesting = 256;
 
     // `out` receives the "op = " line of every function call.
-    CExpressionParser(CEvaluatorVariables& variables, std::ostream& out);
+    ExpressionParser(EvaluatorVariables& variables, std::ostream& out);
 
     struct LineOutcome {
         std::vector<EvalError> errors; // each code once, in the order raised
@@ -49,7 +49,7 @@ class CExpressionParser {
     // One left-associative level: operands parsed by `next`, joined by any of
     // the operator characters in `operators`.
     void ParseBinaryLevel(NEWMAT::Matrix& M, const char* operators,
-                          void (CExpressionParser::*next)(NEWMAT::Matrix&));
+                          void (ExpressionParser::*next)(NEWMAT::Matrix&));
     void ParsePower(NEWMAT::Matrix& M);
     void ParseUnary(NEWMAT::Matrix& M);
     void ParseFunction(NEWMAT::Matrix& M);
@@ -60,10 +60,10 @@ class CExpressionParser {
     void ReportError(EvalError code);
     void Report(const std::optional<EvalError>& code);
 
-    CEvaluatorVariables& m_variables;
-    std::ostream& m_out;
-    CExpressionScanner m_scanner;
-    std::vector<EvalError> m_errors;
-    std::optional<Assignment> m_assignment;
-    int m_nesting = 0;
+    EvaluatorVariables& variables_;
+    std::ostream& out_;
+    ExpressionScanner scanner_;
+    std::vector<EvalError> errors_;
+    std::optional<Assignment> assignment_;
+    int nesting_ = 0;
 };

@@ -31,57 +31,57 @@ bool IsDigit(char c) {
 
 } // namespace
 
-void CExpressionScanner::Reset(std::string line) {
-    m_line = std::move(line);
-    m_pos = 0;
-    m_token = Token{};
+void ExpressionScanner::Reset(std::string line) {
+    line_ = std::move(line);
+    pos_ = 0;
+    token_ = Token{};
 }
 
-void CExpressionScanner::GetToken() {
-    m_token = Token{};
-    while (m_pos < m_line.size() && IsBlank(m_line[m_pos]))
-        ++m_pos;
-    m_token.start = m_pos;
-    if (m_pos >= m_line.size()) return;
+void ExpressionScanner::GetToken() {
+    token_ = Token{};
+    while (pos_ < line_.size() && IsBlank(line_[pos_]))
+        ++pos_;
+    token_.start = pos_;
+    if (pos_ >= line_.size()) return;
 
-    const char first = m_line[m_pos];
+    const char first = line_[pos_];
     if (IsOperatorChar(first)) {
-        m_token.type = DelimiterToken;
-        m_token.text.assign(1, first);
-        ++m_pos;
+        token_.type = DelimiterToken;
+        token_.text.assign(1, first);
+        ++pos_;
         return;
     }
     if (IsLower(first)) {
-        m_token.type = NameToken;
+        token_.type = NameToken;
     } else if (IsDigit(first)) {
-        m_token.type = NumberToken;
+        token_.type = NumberToken;
     } else if (IsUpper(first)) {
-        m_token.type = MatrixVariableToken;
+        token_.type = MatrixVariableToken;
     } else {
         return;
     }
-    while (m_pos < m_line.size() && !EndsWord(m_line[m_pos])) {
-        if (m_token.text.size() < kMaxWordLength) m_token.text += m_line[m_pos];
-        ++m_pos;
+    while (pos_ < line_.size() && !EndsWord(line_[pos_])) {
+        if (token_.text.size() < kMaxWordLength) token_.text += line_[pos_];
+        ++pos_;
     }
-    if (m_token.type == NameToken) {
-        for (char& c : m_token.text) {
+    if (token_.type == NameToken) {
+        for (char& c : token_.text) {
             if (IsUpper(c)) c = static_cast<char>(c - 'A' + 'a');
         }
-        m_token.type = LookupFunction(m_token.text) ? FunctionToken : NumericVariableToken;
+        token_.type = LookupFunction(token_.text) ? FunctionToken : NumericVariableToken;
     }
 }
 
-void CExpressionScanner::PutBack() {
-    if (!m_token.text.empty()) m_pos = m_token.start;
+void ExpressionScanner::PutBack() {
+    if (!token_.text.empty()) pos_ = token_.start;
 }
 
-void CExpressionScanner::SkipToEnd() {
-    m_pos = m_line.size();
-    m_token = Token{};
-    m_token.start = m_pos;
+void ExpressionScanner::SkipToEnd() {
+    pos_ = line_.size();
+    token_ = Token{};
+    token_.start = pos_;
 }
 
-bool CExpressionScanner::IsDelimiter(char c) const {
-    return m_token.type == DelimiterToken && m_token.text.size() == 1 && m_token.text[0] == c;
+bool ExpressionScanner::IsDelimiter(char c) const {
+    return token_.type == DelimiterToken && token_.text.size() == 1 && token_.text[0] == c;
 }

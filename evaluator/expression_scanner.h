@@ -21,7 +21,7 @@ struct Token {
 
 // Splits one typed line into tokens. Words keep at most kMaxWordLength
 // characters; the rest of a longer word is passed over.
-class CExpressionScanner {
+class ExpressionScanner {
   public:
     static constexpr std::size_t kMaxWordLength = 79;
 
@@ -35,17 +35,17 @@ class CExpressionScanner {
     void PutBack();
 
     // Makes a token read earlier the current one without moving.
-    void Restore(const Token& token) { m_token = token; }
+    void Restore(const Token& token) { token_ = token; }
 
     // Abandons the rest of the line: the current token becomes the empty one.
     void SkipToEnd();
 
-    const Token& Current() const { return m_token; }
+    const Token& Current() const { return token_; }
     bool IsDelimiter(char c) const;
-    bool AtEnd() const { return m_token.text.empty(); }
+    bool AtEnd() const { return token_.text.empty(); }
 
   private:
-    std::string m_line;
-    std::size_t m_pos = 0;
-    Token m_token;
+    std::string line_;
+    std::size_t pos_ = 0;
+    Token token_;
 };

@@ -76,11 +76,11 @@ Result Reshape(Matrix& M, int rows, int cols) {
     });
 }
 
-Result RowVector(Matrix& M) {
+Result AsRowVector(Matrix& M) {
     return Reshape(M, 1, M.Nrows() * M.Ncols());
 }
 
-Result ColumnVector(Matrix& M) {
+Result AsColumnVector(Matrix& M) {
     return Reshape(M, M.Nrows() * M.Ncols(), 1);
 }
 
@@ -128,8 +128,8 @@ const FunctionRow kFunctions[] = {
     {"trans", FnTrans, Transpose},
     {"inv", FnInv, InverseOf},
     {"trace", FnTrace, Trace},
-    {"rowvec", FnRowvec, RowVector},
-    {"colvec", FnColvec, ColumnVector},
+    {"rowvec", FnRowvec, AsRowVector},
+    {"colvec", FnColvec, AsColumnVector},
     {"adj", FnAdj, AdjugateOf},
     {"rref", FnRref, ReducedRowEchelon},
     {"norm", FnNorm, Norm},

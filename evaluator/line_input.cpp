@@ -3,14 +3,14 @@
 #include <istream>
 #include <ostream>
 
-std::optional<std::string> CStreamLineInput::ReadLine(const std::string& prompt) {
-    m_out << prompt << std::flush;
+std::optional<std::string> StreamLineInput::ReadLine(const std::string& prompt) {
+    out_ << prompt << std::flush;
     std::string line;
-    if (!std::getline(m_in, line)) return std::nullopt;
+    if (!std::getline(in_, line)) return std::nullopt;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
 }
 
-int CStreamLineInput::ReadCharacter() {
-    return m_in.get();
+int StreamLineInput::ReadCharacter() {
+    return in_.get();
 }

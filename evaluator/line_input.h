@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-class CLineInput {
+class LineInput {
   public:
-    virtual ~CLineInput() = default;
+    virtual ~LineInput() = default;
     // Shows the prompt and reads one line without its line end; nothing at
     // the end of the input.
     virtual std::optional<std::string> ReadLine(const std::string& prompt) = 0;
@@ -19,31 +19,31 @@ class CLineInput {
 };
 
 // Reads `in` byte by byte as it comes; the prompt is written to `out`.
-class CStreamLineInput : public CLineInput {
+class StreamLineInput : public LineInput {
   public:
-    CStreamLineInput(std::istream& in, std::ostream& out) : m_in(in), m_out(out) {}
+    StreamLineInput(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
     std::optional<std::string> ReadLine(const std::string& prompt) override;
     int ReadCharacter() override;
 
   private:
-    std::istream& m_in;
-    std::ostream& m_out;
+    std::istream& in_;
+    std::ostream& out_;
 };
 
 // A terminal: lines are edited in place (arrows, Home, End, erasing) and
 // earlier lines come back with Up and Down. Everything the evaluator writes
 // goes through `out`, which is flushed before each read.
-class CTerminalLineInput : public CLineInput {
+class TerminalLineInput : public LineInput {
   public:
-    CTerminalLineInput(FILE* terminalIn, FILE* terminalOut, std::ostream& out);
-    ~CTerminalLineInput() override;
-    CTerminalLineInput(const CTerminalLineInput&) = delete;
-    CTerminalLineInput& operator=(const CTerminalLineInput&) = delete;
+    TerminalLineInput(FILE* terminalIn, FILE* terminalOut, std::ostream& out);
+    ~TerminalLineInput() override;
+    TerminalLineInput(const TerminalLineInput&) = delete;
+    TerminalLineInput& operator=(const TerminalLineInput&) = delete;
 
     std::optional<std::string> ReadLine(const std::string& prompt) override;
     int ReadCharacter() override;
 
   private:
-    FILE* m_in;
-    std::ostream& m_out;
+    FILE* in_;
+    std::ostream& out_;
 };

@@ -10,7 +10,7 @@
 // file they are read exactly as they come.
 int main() {
     if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
-        CTerminalLineInput input(stdin, stdout, std::cout);
+        TerminalLineInput input(stdin, stdout, std::cout);
         return RunEvaluator(input, std::cout);
     }
     return RunEvaluator(std::cin, std::cout);

@@ -12,8 +12,8 @@ constexpr int kHistoryLines = 1000;
 
 } // namespace
 
-CTerminalLineInput::CTerminalLineInput(FILE* terminalIn, FILE* terminalOut, std::ostream& out)
-    : m_in(terminalIn), m_out(out) {
+TerminalLineInput::TerminalLineInput(FILE* terminalIn, FILE* terminalOut, std::ostream& out)
+    : in_(terminalIn), out_(out) {
     // The help pauses read single characters beside the line editor: an
     // unbuffered stream leaves the rest of a typed line to the next read.
     std::setvbuf(terminalIn, nullptr, _IONBF, 0);
@@ -23,12 +23,12 @@ CTerminalLineInput::CTerminalLineInput(FILE* terminalIn, FILE* terminalOut, std:
     stifle_history(kHistoryLines);
 }
 
-CTerminalLineInput::~CTerminalLineInput() {
+TerminalLineInput::~TerminalLineInput() {
     clear_history();
 }
 
-std::optional<std::string> CTerminalLineInput::ReadLine(const std::string& prompt) {
-    m_out << std::flush;
+std::optional<std::string> TerminalLineInput::ReadLine(const std::string& prompt) {
+    out_ << std::flush;
     char* typed = readline(prompt.c_str());
     if (!typed) return std::nullopt;
     std::string line = typed;
@@ -37,7 +37,7 @@ std::optional<std::string> CTerminalLineInput::ReadLine(const std::string& promp
     return line;
 }
 
-int CTerminalLineInput::ReadCharacter() {
-    m_out << std::flush;
-    return std::fgetc(m_in);
+int TerminalLineInput::ReadCharacter() {
+    out_ << std::flush;
+    return std::fgetc(in_);
 }

@@ -20,7 +20,7 @@ enum : unsigned {
 };
 enum : int { IDOK = 1, IDYES = 6, IDNO = 7 };
 
-// Argument of CHost::MessageBeep used by the calculator.
+// Argument of CalculatorHost::MessageBeep used by the calculator.
 constexpr unsigned kBeepDefault = 1;
 
 // Controls report only what the user does: a value set by the core through
@@ -134,9 +134,9 @@ struct ConversionDialogContent {
 enum class SolveMethod { None = 0, GaussJordan = 1018, Lu = 1019 };
 
 // Everything modal or global that the calculator asks of its window.
-class CHost {
+class CalculatorHost {
   public:
-    virtual ~CHost() = default;
+    virtual ~CalculatorHost() = default;
 
     // Returns IDOK, IDYES or IDNO. flags: MB_OK or MB_YESNO, plus an icon.
     virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
@@ -172,7 +172,7 @@ class CHost {
     virtual std::optional<std::string> FileDialog(const FileDialogRequest& request) = 0;
     // The print dialog: the chosen printer, or nullptr after Cancel or when
     // the dialog was closed without a usable printer.
-    virtual std::unique_ptr<CPrinterDC> PrintDialog() = 0;
+    virtual std::unique_ptr<PrinterDevice> PrintDialog() = 0;
     // The conversion dialog: choosing a category refills both unit boxes with
     // its units and its remembered pair. The chosen texts after OK, nullopt
     // after Cancel.

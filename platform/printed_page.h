@@ -29,9 +29,9 @@ struct PrintedPage {
 };
 
 // The printer the print dialog was closed with, ready for one job.
-class CPrinterDC {
+class PrinterDevice {
   public:
-    virtual ~CPrinterDC() = default;
+    virtual ~PrinterDevice() = default;
     // The printable area in logical units.
     virtual int PrintableWidth() const = 0;
     virtual int PrintableHeight() const = 0;

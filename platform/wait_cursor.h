@@ -6,11 +6,11 @@
 
 class WaitCursor {
   public:
-    explicit WaitCursor(CHost& host) : host_(host) { host_.BeginWaitCursor(); }
+    explicit WaitCursor(CalculatorHost& host) : host_(host) { host_.BeginWaitCursor(); }
     ~WaitCursor() { host_.EndWaitCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
   private:
-    CHost& host_;
+    CalculatorHost& host_;
 };

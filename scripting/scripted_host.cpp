@@ -14,7 +14,7 @@ constexpr int kScriptedCharWidth = 8;
 
 // Writes each page to the transcript: "page W H", the frame as
 // "rect X1 Y1 X2 Y2", then one "text X Y "TEXT"" per text.
-class ScriptedPrinter : public CPrinterDC {
+class ScriptedPrinter : public PrinterDevice {
   public:
     explicit ScriptedPrinter(std::ostream& out) : out_(out) {}
     int PrintableWidth() const override { return kScriptedPageWidth; }
@@ -204,7 +204,7 @@ std::optional<std::string> ScriptedHost::FileDialog(const FileDialogRequest& req
     return TakeDialogAnswer(out_, fileDialogs_, name);
 }
 
-std::unique_ptr<CPrinterDC> ScriptedHost::PrintDialog() {
+std::unique_ptr<PrinterDevice> ScriptedHost::PrintDialog() {
     const std::optional<std::string> path = TakeDialogAnswer(out_, printDialogs_, "print");
     if (!path || path->empty()) return nullptr;
     return std::make_unique<ScriptedPrinter>(out_);

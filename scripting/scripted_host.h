@@ -11,7 +11,7 @@
 
 #include "platform/host.h"
 
-class ScriptedHost : public CHost {
+class ScriptedHost : public CalculatorHost {
   public:
     explicit ScriptedHost(std::ostream& transcript) : out_(transcript) {}
 
@@ -61,7 +61,7 @@ class ScriptedHost : public CHost {
     const std::string& Clipboard() const { return clipboard_; }
     void SetClipboard(const std::string& text) { clipboard_ = text; }
 
-    // ---- CHost
+    // ---- CalculatorHost
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::optional<std::string> Prompt(const std::string& label) override;
     void MessageBeep(unsigned type) override;
@@ -79,7 +79,7 @@ class ScriptedHost : public CHost {
     void ShowHelp(int context) override;
     void CloseWindow() override;
     std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
-    std::unique_ptr<CPrinterDC> PrintDialog() override;
+    std::unique_ptr<PrinterDevice> PrintDialog() override;
     std::optional<ConversionChoice> ShowConversionDialog(
         const ConversionDialogContent& content) override;
     void ShowMachineFloatDialog(const std::string& report) override;

@@ -196,7 +196,7 @@ std::optional<std::string> QtHost::FileDialog(const FileDialogRequest& request) 
     return std::string(path.constData(), std::size_t(path.size()));
 }
 
-std::unique_ptr<CPrinterDC> QtHost::PrintDialog() {
+std::unique_ptr<PrinterDevice> QtHost::PrintDialog() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const WhileAsking asking(*this, window_, waitDepth_);
     QPrintDialog dialog(printer.get(), &window_);

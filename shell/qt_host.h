@@ -17,7 +17,7 @@ namespace zentabl {
 class HelpWindow;
 class SplashWindow;
 
-class QtHost : public CHost {
+class QtHost : public CalculatorHost {
   public:
     // window owns every box shown; controlById finds a control by its id.
     QtHost(QWidget& window, std::function<QWidget*(int)> controlById);
@@ -40,7 +40,7 @@ class QtHost : public CHost {
     void ShowHelp(int context) override;
     void CloseWindow() override;
     std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
-    std::unique_ptr<CPrinterDC> PrintDialog() override;
+    std::unique_ptr<PrinterDevice> PrintDialog() override;
     std::optional<ConversionChoice> ShowConversionDialog(
         const ConversionDialogContent& content) override;
     void ShowMachineFloatDialog(const std::string& report) override;

@@ -14,7 +14,7 @@ class QPrinter;
 
 namespace zentabl {
 
-class QtPrinter : public CPrinterDC {
+class QtPrinter : public PrinterDevice {
   public:
     explicit QtPrinter(std::unique_ptr<QPrinter> printer);
     ~QtPrinter() override;

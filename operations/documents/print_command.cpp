@@ -12,7 +12,7 @@ constexpr char kPrintedCaption[] = "Print status";
 } // namespace
 
 bool PrintMatrix(CCalculatorDlg& dlg) {
-    const std::unique_ptr<CPrinterDC> printer = dlg.Host().PrintDialog();
+    const std::unique_ptr<PrinterDevice> printer = dlg.Host().PrintDialog();
     if (!printer) return false;
     const PageFont& font = PrintFont();
     PageMetrics metrics;

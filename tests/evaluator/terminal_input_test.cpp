@@ -54,7 +54,7 @@ TEST(TerminalInput, UpRecallsAnEarlierLineAndLeftEditsIt) {
     terminal.Type("6 * 7\r\x1b[A\r\x1b[A\x1b[D1\rquit\rn");
     std::ostringstream out;
     {
-        CTerminalLineInput input(terminal.in, terminal.out, out);
+        TerminalLineInput input(terminal.in, terminal.out, out);
         EXPECT_EQ(RunEvaluator(input, out, folder.path), 0);
     }
     const std::string answers = out.str();
