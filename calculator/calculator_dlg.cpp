@@ -66,8 +66,8 @@ void CCalculatorDlg::OnInitDialog() {
         host_.ShowSplash(kSplashMilliseconds);
         ResetCaption();
 
-        UpdateStatusLine(1, 1);
-        UpdateStatusLine(5, 0);
+        UpdateStatusLine(status::Mode, status::RealMode);
+        UpdateStatusLine(status::Radix, status::Unused);
         SetMultiplyMatrix();
         commands_.ShowCommandList(*this, Tests);
 

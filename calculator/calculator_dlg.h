@@ -48,6 +48,14 @@ enum class NumberFormat { Default, Fixed, Exponential };
 // quietly.
 struct PromptCancelled {};
 
+// The segments of the status line and the values UpdateStatusLine takes for
+// them; the multiply segment takes a MultiplyKind, the radix segment reads
+// the radix itself.
+namespace status {
+enum Segment : int { Mode = 1, Register = 2, Multiply = 3, Radix = 5 };
+enum Value : int { Cleared = 0, RegisterLetter = 1, RealMode = 1, ComplexMode = 2, Unused = 0 };
+} // namespace status
+
 // The controls the dialog writes to, owned by the window.
 struct CalculatorControls {
     CMdcText& display;        // 1009

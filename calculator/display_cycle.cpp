@@ -181,7 +181,7 @@ void CCalculatorDlg::ClearCalculator() {
     SetCurrentMatrix(NEWMAT::Matrix());
     entryText_.clear();
     Display().SetText(entryText_);
-    UpdateStatusLine(2, 0);
+    UpdateStatusLine(status::Register, status::Cleared);
     ResetCaption();
     EnterEditingState();
     Display().SetFocus();
@@ -295,17 +295,18 @@ void CCalculatorDlg::ReportEntryFault(int index, std::size_t at) {
 
 void CCalculatorDlg::UpdateStatusLine(int segment, int value) {
     switch (segment) {
-    case 1:
-        statusSegments_[0] = value == 2 ? kComplexModeSegment : kRealModeSegment;
+    case status::Mode:
+        statusSegments_[0] = value == status::ComplexMode ? kComplexModeSegment : kRealModeSegment;
         break;
-    case 2:
+    case status::Register:
         statusSegments_[1] =
-            value == 0 ? kClearedRegisterSegment : kRegisterSegment + RegisterLetter(registerName_);
+            value == status::Cleared ? kClearedRegisterSegment
+                                     : kRegisterSegment + RegisterLetter(registerName_);
         break;
-    case 3:
+    case status::Multiply:
         if (value >= 1 && value <= 4) statusSegments_[2] = kMultiplySegments[value - 1];
         break;
-    case 5:
+    case status::Radix:
         statusSegments_[4] = kRadixSegment + std::to_string(radix_);
         break;
     default:

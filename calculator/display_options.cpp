@@ -50,7 +50,7 @@ void CCalculatorDlg::SetExponentFlag(bool on) {
 
 void CCalculatorDlg::SetRadix(int radix) {
     radix_ = radix;
-    UpdateStatusLine(5, 0);
+    UpdateStatusLine(status::Radix, status::Unused);
 }
 
 void CCalculatorDlg::WriteDecimalControls(int decimals) {
@@ -65,13 +65,13 @@ void CCalculatorDlg::WriteWidthControls(int width) {
 
 void CCalculatorDlg::SetRealMode() {
     complexMode_ = false;
-    UpdateStatusLine(1, 1);
+    UpdateStatusLine(status::Mode, status::RealMode);
     ShowCurrentMatrix();
 }
 
 void CCalculatorDlg::SetComplexMode() {
     complexMode_ = true;
-    UpdateStatusLine(1, 2);
+    UpdateStatusLine(status::Mode, status::ComplexMode);
     ShowCurrentMatrix();
 }
 

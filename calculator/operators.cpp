@@ -155,7 +155,7 @@ MultiplyKind CCalculatorDlg::GetMultiplyMode() const {
 
 void CCalculatorDlg::SetMultiply(MultiplyKind mode) {
     multiplyMode_ = mode;
-    UpdateStatusLine(3, static_cast<int>(mode));
+    UpdateStatusLine(status::Multiply, static_cast<int>(mode));
 }
 
 // ---- "="

@@ -39,14 +39,14 @@ const std::string& CCalculatorDlg::RegisterName() const {
 void CCalculatorDlg::StoreRegister(const std::string& item) {
     registerName_ = RegisterFileName(item);
     SaveRegisterFile(registerName_);
-    UpdateStatusLine(2, 1);
+    UpdateStatusLine(status::Register, status::RegisterLetter);
 }
 
 bool CCalculatorDlg::RecallRegister(const std::string& item) {
     registerName_ = RegisterFileName(item);
     const bool loaded = LoadRegisterFile(registerName_);
     ShowCurrentMatrix();
-    UpdateStatusLine(2, 1);
+    UpdateStatusLine(status::Register, status::RegisterLetter);
     return loaded;
 }
 

@@ -87,7 +87,7 @@ void OnFileOpen(CCalculatorDlg& dlg) {
         return;
     }
     NameDocument(dlg, *path);
-    dlg.UpdateStatusLine(2, 0);
+    dlg.UpdateStatusLine(status::Register, status::Cleared);
     dlg.EnterSetState();
     dlg.ShowCurrentMatrix();
 }
