@@ -245,7 +245,6 @@ class CCalculatorDlg {
 
     // ---- Edit popup of the display, with its one-level undo
     int UndoCount() const;
-    const std::string& UndoText() const;
     bool CanUndo() const;             // Undo greyed when false
     bool DisplayHasSelection() const; // Cut, Copy, Delete greyed when false
     bool DisplaySelectsAll() const;   // Select All greyed when true

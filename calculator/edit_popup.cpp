@@ -5,9 +5,6 @@
 int CCalculatorDlg::UndoCount() const {
     return undoCount_;
 }
-const std::string& CCalculatorDlg::UndoText() const {
-    return undoText_;
-}
 bool CCalculatorDlg::CanUndo() const {
     return undoCount_ >= 1;
 }

@@ -1,6 +1,7 @@
 #include "evaluator/expression_parser.h"
 
 #include "evaluator/function_table.h"
+#include "evaluator/operation_result.h"
 #include "evaluator/leading_number.h"
 #include "evaluator/matrix_operations.h"
 #include "matrixlib/predicates.h"
@@ -11,16 +12,6 @@
 #include <ostream>
 
 using NEWMAT::Matrix;
-
-namespace {
-
-Matrix Scalar(double value) {
-    Matrix M(1, 1);
-    M(1, 1) = value;
-    return M;
-}
-
-} // namespace
 
 ExpressionParser::ExpressionParser(EvaluatorVariables& variables, std::ostream& out)
     : variables_(variables), out_(out) {}
@@ -100,7 +91,7 @@ void ExpressionParser::ParseAssignment(Matrix& M) {
         scanner_.GetToken();
         if (scanner_.IsDelimiter('=')) {
             scanner_.GetToken();
-            Matrix value = Scalar(ReadLeadingNumber(scanner_.Current().text));
+            Matrix value = ScalarMatrix(ReadLeadingNumber(scanner_.Current().text));
             ParseAddSub(value);
             if (!Exist(value)) ReportError(MatrixDoesNotExist);
             assignment_ = Assignment{first, std::move(value)};
@@ -150,7 +141,7 @@ void ExpressionParser::ParsePower(Matrix& M) {
             base = -1.0;
             break;
         }
-        exponents.push_back(Scalar(ReadLeadingNumber(scanner_.Current().text)));
+        exponents.push_back(ScalarMatrix(ReadLeadingNumber(scanner_.Current().text)));
         ParseUnary(exponents.back());
     }
     while (!exponents.empty()) {
@@ -211,10 +202,10 @@ void ExpressionParser::ParseAtom(Matrix& M) {
     const Token& token = scanner_.Current();
     switch (token.type) {
     case NumericVariableToken:
-        M = Scalar(variables_.Number(token.text[0]));
+        M = ScalarMatrix(variables_.Number(token.text[0]));
         break;
     case NumberToken:
-        M = Scalar(ReadLeadingNumber(token.text));
+        M = ScalarMatrix(ReadLeadingNumber(token.text));
         break;
     case MatrixVariableToken:
         M = ReadMatrixOperand(token.text);

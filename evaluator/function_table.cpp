@@ -15,12 +15,6 @@ using Result = std::optional<EvalError>;
 namespace {
 
 
-Matrix Scalar(double value) {
-    Matrix M(1, 1);
-    M(1, 1) = value;
-    return M;
-}
-
 // Each element replaced by f(element).
 template <double (*f)(double)> Result Elements(Matrix& M) {
     return Replace(M, OperationUndefined, [&] {
@@ -41,7 +35,7 @@ Result SquareRoots(Matrix& M) {
 
 Result DeterminantOf(Matrix& M) {
     if (!Square(M)) return SingularMatrix;
-    return Replace(M, SingularMatrix, [&] { return Scalar(Determinant(M)); });
+    return Replace(M, SingularMatrix, [&] { return ScalarMatrix(Determinant(M)); });
 }
 
 Result InverseOf(Matrix& M) {
@@ -55,11 +49,11 @@ Result AdjugateOf(Matrix& M) {
 }
 
 Result Trace(Matrix& M) {
-    return Replace(M, OperationUndefined, [&] { return Scalar(Tr(M)); });
+    return Replace(M, OperationUndefined, [&] { return ScalarMatrix(Tr(M)); });
 }
 
 Result Norm(Matrix& M) {
-    return Replace(M, OperationUndefined, [&] { return Scalar(RNorm(M)); });
+    return Replace(M, OperationUndefined, [&] { return ScalarMatrix(RNorm(M)); });
 }
 
 Result Transpose(Matrix& M) {

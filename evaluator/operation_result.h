@@ -10,6 +10,13 @@
 #include "evaluator/eval_errors.h"
 #include "matrixlib/zt_error.h"
 
+// The 1 x 1 matrix an expression's number becomes.
+inline NEWMAT::Matrix ScalarMatrix(double value) {
+    NEWMAT::Matrix M(1, 1);
+    M(1, 1) = value;
+    return M;
+}
+
 // Runs `compute`, which builds the new value of M; M is only replaced when
 // it succeeds. The checks before each call keep the libraries' own failures
 // for the cases they cannot foresee (a pivot that vanishes in rounding):
