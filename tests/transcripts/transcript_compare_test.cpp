@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/transcripts/tools/transcript_compare.h"
+#include "tools/transcripts/transcript_compare.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/transcripts/tools/transcript_compare.h"
+#include "tools/transcripts/transcript_compare.h"
 
 namespace {
 

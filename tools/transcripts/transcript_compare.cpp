@@ -1,4 +1,4 @@
-#include "tests/transcripts/tools/transcript_compare.h"
+#include "tools/transcripts/transcript_compare.h"
 
 #include <algorithm>
 #include <cctype>
