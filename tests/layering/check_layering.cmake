@@ -19,6 +19,7 @@ foreach(dir IN LISTS _commands)
 endforeach()
 set(_may_scripting ${_foundation} calculator ${_commands} scripting)
 set(_may_shell ${_foundation} calculator ${_commands} shell)
+set(_may_fuzz ${_foundation} evaluator calculator ${_commands} scripting fuzz)
 
 set(_faults 0)
 file(GLOB_RECURSE _files RELATIVE ${ROOT} ${ROOT}/*.h ${ROOT}/*.cpp)

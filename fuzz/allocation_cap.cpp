@@ -1,0 +1,41 @@
+// Linked into the targets whose inputs may ask for matrices by size (a
+// creation prompt answered "20000"): every allocation above kLargestBlock
+// fails with std::bad_alloc, as it would on a machine without the memory.
+// The program must report "Not enough memory" and carry on; the fuzzer never
+// spends seconds building a matrix the user legitimately asked for.
+//
+// The replacements are the plain and array forms of operator new and delete,
+// each with its nothrow form, so that no block is freed by an allocator that
+// did not make it.
+
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+constexpr std::size_t kLargestBlock = 512 * 1024;
+
+void* Allocate(std::size_t size) noexcept {
+    if (size > kLargestBlock) return nullptr;
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+void* AllocateOrThrow(std::size_t size) {
+    void* block = Allocate(size);
+    if (block == nullptr) throw std::bad_alloc();
+    return block;
+}
+
+} // namespace
+
+void* operator new(std::size_t size) { return AllocateOrThrow(size); }
+void* operator new[](std::size_t size) { return AllocateOrThrow(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
