@@ -1,12 +1,8 @@
-// Linked into the targets whose inputs may ask for matrices by size (a
-// creation prompt answered "20000"): every allocation above kLargestBlock
-// fails with std::bad_alloc, as it would on a machine without the memory.
-// The program must report "Not enough memory" and carry on; the fuzzer never
-// spends seconds building a matrix the user legitimately asked for.
-//
-// The replacements are the plain and array forms of operator new and delete,
+// The cap replaces the plain and array forms of operator new and delete,
 // each with its nothrow form, so that no block is freed by an allocator that
 // did not make it.
+
+#include "fuzz/allocation_cap.h"
 
 #include <cstddef>
 #include <cstdlib>
@@ -16,8 +12,10 @@ namespace {
 
 constexpr std::size_t kLargestBlock = 512 * 1024;
 
+bool capped = false;
+
 void* Allocate(std::size_t size) noexcept {
-    if (size > kLargestBlock) return nullptr;
+    if (capped && size > kLargestBlock) return nullptr;
     return std::malloc(size == 0 ? 1 : size);
 }
 
@@ -28,6 +26,14 @@ void* AllocateOrThrow(std::size_t size) {
 }
 
 } // namespace
+
+AllocationCap::AllocationCap() {
+    capped = true;
+}
+
+AllocationCap::~AllocationCap() {
+    capped = false;
+}
 
 void* operator new(std::size_t size) { return AllocateOrThrow(size); }
 void* operator new[](std::size_t size) { return AllocateOrThrow(size); }

@@ -3,8 +3,10 @@
 // verbs that name files anywhere on the disk are left out: file-dialog,
 // print and paste-file. A script that is wrong ends at its wrong line, as
 // zenscript ends it; any other exception escaping a line is a fault, since
-// the calculator reports its errors itself.
+// the calculator reports its errors itself. Allocations are capped
+// (allocation_cap.h) while the script runs.
 
+#include "fuzz/allocation_cap.h"
 #include "fuzz/fuzz_target.h"
 #include "fuzz/scratch_folder.h"
 #include "scripting/script_error.h"
@@ -29,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool inScratch = (std::filesystem::current_path(ScratchFolder()), true);
     (void)inScratch;
     EmptyScratchFolder();
+    const AllocationCap cap;
 
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream transcript;
