@@ -1,4 +1,5 @@
-// The complex matrix text as SE reads it. The complex writer has no exact
+// The complex matrix text as SE reads it: a valid text as ParseComplex reads
+// it, with the validator's fault otherwise. The complex writer has no exact
 // format, so the invariant is that its text is stable: written, read and
 // written again, a matrix gives the same text.
 
@@ -25,8 +26,13 @@ void CheckStableText(const NEWMAT::Matrix& dual, int decimals, ColumnLayout layo
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const EntryReading entry = ReadEntryText(text, true);
-    CheckInvariant(entry.fault.index == kEntryValid || entry.fault.at <= text.size(),
+    CheckInvariant(entry.fault.index == ValidateEntryText(text, true),
+                   "SE finds the fault the validator finds in a complex text");
+    CheckInvariant(entry.fault.index == kEntryValid || entry.fault.at < text.size(),
                    "the fault of a complex entry lies inside the text");
+    if (entry.fault.index == kEntryValid)
+        CheckInvariant(SameMatrix(entry.matrix, ParseComplex(text)),
+                       "SE reads a valid complex text as ParseComplex does");
     CheckStableText(entry.matrix, 4, ColumnLayout::AsWritten);
     CheckStableText(entry.matrix, 9, ColumnLayout::Aligned);
     CheckStableText(ParseComplex(text), 2, ColumnLayout::Aligned);
