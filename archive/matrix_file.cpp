@@ -3,18 +3,6 @@
 #include <algorithm>
 #include <new>
 
-NEWMAT::Matrix LoadMatrixFile(const std::string& fileName) {
-    NEWMAT::Matrix matrix;
-    ReadRegisterMatrix(fileName, matrix);
-    return matrix;
-}
-
-RegisterFileResult SaveMatrixFile(const NEWMAT::Matrix& matrix, const std::string& fileName) {
-    PackedMatrix packed;
-    PackMatrix(matrix, packed);
-    return WriteRegisterFile(fileName, packed);
-}
-
 RegisterFileResult LoadNumericVariables(NumericVariables& variables, const std::string& fileName) {
     PackedMatrix packed;
     const RegisterFileResult result = ReadRegisterFile(fileName, packed);

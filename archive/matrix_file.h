@@ -1,5 +1,5 @@
 #pragma once
-// Loading and saving whole matrices as register files, as the evaluator does.
+// The evaluator's numeric variables in their register file "RegNum".
 
 #include "archive/register_file.h"
 #include "archive/register_names.h"
@@ -8,15 +8,6 @@
 
 #include <array>
 #include <string>
-
-// The matrix held in register file `fileName`. A file that cannot be opened,
-// is damaged or too large for memory gives the empty 0 x 0 matrix; nothing is
-// reported.
-NEWMAT::Matrix LoadMatrixFile(const std::string& fileName);
-
-// Packs `matrix` and writes it to register file `fileName` through the one
-// save routine. Ok or CannotCreate.
-RegisterFileResult SaveMatrixFile(const NEWMAT::Matrix& matrix, const std::string& fileName);
 
 // The evaluator's numeric variables a..z, index 0 = a.
 using NumericVariables = std::array<double, 26>;

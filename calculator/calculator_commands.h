@@ -9,6 +9,14 @@
 
 class CCalculatorDlg;
 
+// A command-list operation under the name its row shows. Each operation
+// file exports its own (a function returning their span), and the group
+// tables of commands/ name them by these names.
+struct NamedCommand {
+    const char* name;
+    void (*run)(CCalculatorDlg& dlg);
+};
+
 // The groups of the command list. The values are stored and compared by the
 // dialog, so they are fixed.
 enum CommandListKind {

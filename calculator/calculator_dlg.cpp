@@ -13,7 +13,7 @@
 namespace {
 
 constexpr char kErrorCaption[] = "Error";
-constexpr char kOutOfMemory[] = "Not enough memory for this operation";
+constexpr char kOutOfMemory[] = "Not enough memory";
 constexpr char kMatrixError[] = "Matrix operation failed";
 constexpr int kSplashMilliseconds = 2500;
 constexpr int kRightButton = 2;
@@ -61,7 +61,7 @@ void CCalculatorDlg::OnInitDialog() {
         decimals_ = 2;
         truncationDigits_ = 12;
         radix_ = 10;
-        conversionMemory_ = {};
+        commandStates_.clear();
 
         host_.ShowSplash(kSplashMilliseconds);
         ResetCaption();
@@ -88,13 +88,21 @@ void CCalculatorDlg::OnInitDialog() {
     });
 }
 
-void CCalculatorDlg::RunCommand(const std::function<void()>& command) {
+void CCalculatorDlg::RunCommand(const std::function<void()>& command, const std::string& caption) {
     // Whatever a command stored is what the display shows afterwards.
     const auto showWhatChanged = [this] {
         if (shownChanges_ != currentChanges_) ShowCurrentMatrix();
         UpdateNotice();
     };
+    struct Depth {
+        explicit Depth(CCalculatorDlg& dlg) : dlg(dlg) { ++dlg.frameDepth_; }
+        ~Depth() {
+            if (--dlg.frameDepth_ == 0) dlg.currentBeforeFrame_.reset();
+        }
+        CCalculatorDlg& dlg;
+    } depth(*this);
     std::string message;
+    bool outOfMemory = false;
     try {
         command();
         showWhatChanged();
@@ -103,18 +111,34 @@ void CCalculatorDlg::RunCommand(const std::function<void()>& command) {
         showWhatChanged();
         return;
     } catch (const RBD_COMMON::Bad_alloc&) {
-        message = kOutOfMemory;
+        outOfMemory = true;
     } catch (const RBD_COMMON::BaseException&) {
         message = NewmatMessage();
     } catch (const std::bad_alloc&) {
-        message = kOutOfMemory;
+        outOfMemory = true;
     } catch (const ztmath::MathError& error) {
         message = error.what();
     } catch (const std::exception& error) {
         message = error.what();
     }
-    host_.MessageBox(message, kErrorCaption, MB_OK | MB_ICONSTOP);
-    showWhatChanged();
+    if (outOfMemory) {
+        RollBackCurrent();
+        host_.MessageBox(kOutOfMemory, caption.empty() ? kErrorCaption : caption,
+                         MB_OK | MB_ICONSTOP);
+    } else {
+        host_.MessageBox(message, kErrorCaption, MB_OK | MB_ICONSTOP);
+    }
+    // Showing may run out of memory in its turn; the box above has said so.
+    try {
+        showWhatChanged();
+    } catch (const std::bad_alloc&) {
+    } catch (const RBD_COMMON::BaseException&) {
+    }
+}
+
+bool CCalculatorDlg::Refuse(const std::string& text, const std::string& caption) {
+    host_.MessageBox(text, caption, MB_OK | MB_ICONSTOP);
+    return false;
 }
 
 void CCalculatorDlg::ShowError(const std::string& text, const std::string& caption,

@@ -19,9 +19,13 @@
 
 #include <newmat.h>
 
-#include <array>
+#include <any>
 #include <functional>
+#include <optional>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
+#include <unordered_map>
 #include <vector>
 
 #include "calculator/calculator_commands.h"
@@ -43,16 +47,6 @@ enum class NumberFormat { Default, Fixed, Exponential };
 // Thrown by the prompts when the user cancels; RunCommand ends the command
 // quietly.
 struct PromptCancelled {};
-
-// The conversion dialog's memory: entry 0 names the category to open with,
-// entries 1 ... 11 the pair last used with each category. Empty until the
-// conversion command first fills it.
-struct RememberedConversion {
-    std::string category;
-    std::string from;
-    std::string to;
-};
-using ConversionMemory = std::array<RememberedConversion, 12>;
 
 // The controls the dialog writes to, owned by the window.
 struct CalculatorControls {
@@ -97,10 +91,14 @@ class CCalculatorDlg {
     // in the editing state.
     bool OnDropText(const std::string& text);
 
-    // Runs a command: newmat's exceptions, the matrix library's numerical
-    // error and std::bad_alloc are shown in an "Error" box (stop icon). A
-    // command stores its result last, so a failed one has stored nothing.
-    void RunCommand(const std::function<void()>& command);
+    // Runs a command: newmat's exceptions and the matrix library's numerical
+    // error are shown in an "Error" box (stop icon). A command stores its
+    // result last, so a failed one has stored nothing. Memory running out
+    // (std::bad_alloc, newmat's Bad_alloc), even while the result is shown,
+    // is "Not enough memory" under `caption` (the command's name; "Error"
+    // when empty), and the current matrix is put back as it was before the
+    // outermost frame began.
+    void RunCommand(const std::function<void()>& command, const std::string& caption = {});
 
     // ---- Current matrix and display cycle
     NEWMAT::Matrix GetCurrentMatrix() const;
@@ -255,16 +253,26 @@ class CCalculatorDlg {
     // back, as after Cut.
     void KeepUndoText(const std::string& text);
 
-    // ---- The matrix document: the full path it was last opened from or
-    // saved to; empty until then.
-    const std::string& DocumentPath() const { return documentPath_; }
-    void SetDocumentPath(const std::string& path) { documentPath_ = path; }
-    // Whether the window caption names the document (CE and Recall drop the
-    // name while the path stays).
+    // Whether the window caption names a document (ShowDocumentCaption; CE
+    // and Recall drop the name).
     bool CaptionNamesDocument() const { return captionNamesDocument_; }
-    ConversionMemory& RememberedConversions() { return conversionMemory_; }
+
+    // ---- What a command keeps between its runs (the conversion dialog's
+    // remembered choices, the document's path): the command's folder owns
+    // the type, the dialog keeps one value of each type for its lifetime,
+    // default-made at first use and made afresh by OnInitDialog.
+    template <class State> State& CommandState() {
+        std::any& slot = commandStates_[std::type_index(typeid(State))];
+        if (!slot.has_value()) slot = State{};
+        return std::any_cast<State&>(slot);
+    }
 
     double SeriesTolerance() const; // 1e-7, set when the dialog opens
+
+    // ---- Refusals: every command that refuses shows its text in a box with
+    // its caption and the stop icon, changing nothing. Returns false, so a
+    // compute step can end with `return dlg.Refuse(...)`.
+    bool Refuse(const std::string& text, const std::string& caption);
 
     // ---- The prompt box. An empty box gives 0, 0.0 or "". Escape or Cancel
     // throws PromptCancelled, which the command frame takes as the end of the
@@ -314,6 +322,10 @@ class CCalculatorDlg {
     void WriteWidthControls(int width);
     void SaveUndoText();
     bool SavePacked(const std::string& name, const Packed& packed);
+    // Inside a command frame, the first change of the current matrix keeps
+    // the one it replaces, so a frame that runs out of memory can put it back.
+    void KeepCurrentForRollback();
+    void RollBackCurrent();
 
     CHost& host_;
     CalculatorControls controls_;
@@ -341,6 +353,9 @@ class CCalculatorDlg {
     unsigned long currentChanges_ = 0;
     unsigned long shownChanges_ = 0;
     std::size_t shownTextHash_ = 0; // of the text the last show wrote
+    int frameDepth_ = 0;
+    std::optional<Packed> currentBeforeFrame_;
+    unsigned long changesBeforeFrame_ = 0;
     int width_ = 4;
     int decimals_ = 2;
     int truncationDigits_ = 12;
@@ -348,9 +363,8 @@ class CCalculatorDlg {
     double seriesTolerance_ = 1e-7;
     int undoCount_ = 0;
     std::string undoText_;
-    std::string documentPath_;
     bool captionNamesDocument_ = false;
+    std::unordered_map<std::type_index, std::any> commandStates_;
     int caretPosition_ = 0;
     int commandList_ = 1;
-    ConversionMemory conversionMemory_;
 };

@@ -72,8 +72,28 @@ NEWMAT::Matrix CCalculatorDlg::GetCurrentMatrix() const {
 }
 
 void CCalculatorDlg::SetCurrentMatrix(const NEWMAT::Matrix& matrix) {
+    KeepCurrentForRollback();
     PackMatrix(matrix, current_);
     ++currentChanges_;
+}
+
+void CCalculatorDlg::KeepCurrentForRollback() {
+    if (frameDepth_ == 0 || currentBeforeFrame_) return;
+    changesBeforeFrame_ = currentChanges_;
+    currentBeforeFrame_ = std::move(current_);
+    current_ = Packed{0.0, 0.0};
+}
+
+// While the display still shows the old matrix the counter goes back with
+// it; once the new one was shown it moves past both, so the frame shows the
+// old one again.
+void CCalculatorDlg::RollBackCurrent() {
+    if (!currentBeforeFrame_) return;
+    current_ = std::move(*currentBeforeFrame_);
+    currentBeforeFrame_.reset();
+    currentChanges_ = shownChanges_ == changesBeforeFrame_
+                          ? changesBeforeFrame_
+                          : std::max(currentChanges_, shownChanges_) + 1;
 }
 
 unsigned long CCalculatorDlg::CurrentMatrixChanges() const {

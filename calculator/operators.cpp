@@ -336,12 +336,12 @@ void CCalculatorDlg::OnPower() {
     if (Exist(m)) {
         const bool square = complexMode_ ? m.Nrows() == m.Ncols() / 2 : m.Nrows() == m.Ncols();
         if (!square) {
-            ShowError(kNonSquare, kError, MB_ICONSTOP);
+            Refuse(kNonSquare, kError);
             return;
         }
         const std::optional<int> exponent = WholePower(PromptText(kPowerLabel));
         if (!exponent) {
-            ShowError(kWholePowerOnly, kPowerError, MB_ICONSTOP);
+            Refuse(kWholePowerOnly, kPowerError);
             return;
         }
         host_.MessageBeep(kBeepDefault);

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <new>
 #include <utility>
 
 #include "archive/packed_matrix.h"
@@ -10,6 +11,8 @@
 #include "archive/register_names.h"
 #include "calculator/calculator_dlg.h"
 #include "platform/wait_cursor.h"
+
+#include <new>
 
 namespace {
 
@@ -48,7 +51,7 @@ bool CCalculatorDlg::RecallRegister(const std::string& item) {
 }
 
 void CCalculatorDlg::ReportFileError() {
-    ShowError(kUnableToOpen, kFileErrorCaption, MB_ICONSTOP);
+    Refuse(kUnableToOpen, kFileErrorCaption);
 }
 
 bool CCalculatorDlg::SaveRegisterFile(const std::string& name) {
@@ -74,11 +77,15 @@ bool CCalculatorDlg::LoadRegisterFile(const std::string& name) {
         result = ReadRegisterFile(name, loaded);
     }
     if (result == RegisterFileResult::Ok) {
+        KeepCurrentForRollback();
         current_ = std::move(loaded);
         ++currentChanges_;
         return true;
     }
-    // A damaged file is refused like a missing one: the current matrix stays.
+    // A matrix too large for the memory left is memory running out, which
+    // the command frame reports; a damaged file is refused like a missing
+    // one. The current matrix stays either way.
+    if (result == RegisterFileResult::TooLarge) throw std::bad_alloc();
     ReportFileError();
     return false;
 }
@@ -94,5 +101,5 @@ void CCalculatorDlg::OnParse() {
     std::fflush(nullptr);
     const EvaluatorRun run = host_.RunEvaluator();
     if (!run.started)
-        ShowError("Error = " + std::to_string(run.errorNumber), kSystemErrorCaption, MB_ICONSTOP);
+        Refuse("Error = " + std::to_string(run.errorNumber), kSystemErrorCaption);
 }

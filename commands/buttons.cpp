@@ -4,7 +4,7 @@
 #include "commands/command_dispatch.h"
 #include "commands/dialog_members.h"
 #include "commands/menu_tables.h"
-#include "conversions/convert_command.h"
+#include "operations/conversions/convert_command.h"
 
 namespace {
 
@@ -147,7 +147,7 @@ void PressButton(CCalculatorDlg& dlg, int controlId) {
     const ButtonRow* button = FindButton(controlId);
     if (!button || !button->press) return;
     if (ActsOnShownMatrix(*button) && !dlg.SetTypedEntry()) return;
-    button->press(dlg);
+    dlg.RunCommand([&] { button->press(dlg); }, button->caption);
 }
 
 const char* ToolTipText(int controlId) {

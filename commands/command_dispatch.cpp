@@ -12,8 +12,8 @@ void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind) {
     dlg.SetCurrentCommandList(kind);
     CMdcCombo& list = dlg.CommandList();
     list.Clear();
-    for (const CommandRow& row : group->rows)
-        list.AddItem(row.text);
+    for (const char* row : group->rows)
+        list.AddItem(row);
     const std::string title = CommandGroupTitle(*group, dlg);
     list.SetText(title);
     if (group->titleSelected) {
@@ -24,47 +24,40 @@ void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind) {
 
 namespace {
 
-const CommandRow* FindRow(int kind, const std::string& text) {
-    const CommandGroup* group = FindCommandGroup(kind);
-    if (!group) return nullptr;
-    for (const CommandRow& row : group->rows)
-        if (text == row.text) return &row;
-    return nullptr;
+bool HasRow(const CommandGroup& group, const std::string& text) {
+    for (const char* row : group.rows)
+        if (text == row) return true;
+    return false;
 }
 
 } // namespace
 
 void DispatchCommandListClick(CCalculatorDlg& dlg) {
     const std::string picked = dlg.CommandList().Text();
-    const int kind = dlg.CurrentCommandList();
+    const CommandGroup* group = FindCommandGroup(dlg.CurrentCommandList());
+    if (!group) return;
     // Only a row of the group on show runs; for the registers this keeps any
     // other text in the box from becoming a file name.
-    const CommandRow* row = FindRow(kind, picked);
-    // A test, a procedure, a factor or a store works on what the user sees.
-    const bool onCurrentMatrix = kind == Tests || kind == Procedures || kind == Factor || kind == Store;
-    if (row && onCurrentMatrix && !dlg.SetTypedEntry()) return;
-    // Recall and the creations show their matrix as set; one that leaves the
-    // current matrix as it was leaves the entry state as it was too.
+    const bool row = HasRow(*group, picked);
+    if (row && group->setsTypedEntryFirst && !dlg.SetTypedEntry()) return;
     const bool setBefore = dlg.IsSetState();
     const unsigned long changesBefore = dlg.CurrentMatrixChanges();
-    switch (kind) {
-    case Store:
-        if (row) dlg.RunCommand([&] { dlg.StoreRegister(picked); });
-        break;
-    case Recall:
-        dlg.EnterSetState();
-        if (row) dlg.RunCommand([&] { dlg.RecallRegister(picked); });
-        dlg.ResetCaption();
-        break;
-    default:
-        if (kind == Create) dlg.EnterSetState();
-        if (row && row->run) dlg.RunCommand([&] { row->run(dlg); });
-        break;
+    if (group->bringsSetMatrix) dlg.EnterSetState();
+    if (row) {
+        const std::string caption = group->failureCaption ? group->failureCaption : picked;
+        dlg.RunCommand(
+            [&] {
+                if (group->runWithRowText)
+                    group->runWithRowText(dlg, picked);
+                else if (const CommandOperation run = FindCommandOperation(picked))
+                    run(dlg);
+            },
+            caption);
     }
-    if ((kind == Recall || kind == Create) && dlg.CurrentMatrixChanges() == changesBefore)
+    // A group that brings a matrix but left the current one as it was
+    // leaves the entry state as it was too.
+    if (group->bringsSetMatrix && dlg.CurrentMatrixChanges() == changesBefore)
         setBefore ? dlg.EnterSetState() : dlg.EnterEditingState();
-    // A factorisation leaves its name in the box; every other group is shown
-    // again, ready for the next choice.
-    if (kind != Factor) ShowCommandList(dlg, static_cast<CommandListKind>(kind));
+    if (!group->keepsPickedRow) ShowCommandList(dlg, group->kind);
     dlg.Host().SetFocusTo(IDC_OPTIONS_CAPTION);
 }

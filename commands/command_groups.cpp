@@ -1,210 +1,288 @@
 #include "commands/command_groups.h"
 
 #include "calculator/calculator_dlg.h"
-#include "conversions/machine_float_command.h"
-#include "documents/document_commands.h"
-#include "procedures/complex_procedures.h"
-#include "procedures/determinant_procedures.h"
-#include "procedures/element_wise.h"
-#include "procedures/extract_procedures.h"
-#include "procedures/factorisations.h"
-#include "procedures/norms_products.h"
-#include "procedures/pending_procedures.h"
-#include "procedures/rearrange_procedures.h"
-#include "procedures/row_operations.h"
-#include "procedures/set_radix.h"
-#include "procedures/spectral.h"
-#include "solvers/simplex_command.h"
-#include "solvers/solve_command.h"
-#include "testscreate/compare_registers.h"
-#include "testscreate/matrix_creation.h"
-#include "testscreate/matrix_tests.h"
+#include "commands/dialog_members.h"
+#include "operations/conversions/machine_float_command.h"
+#include "operations/documents/document_commands.h"
+#include "operations/procedures/complex_procedures.h"
+#include "operations/procedures/determinant_procedures.h"
+#include "operations/procedures/element_wise.h"
+#include "operations/procedures/extract_procedures.h"
+#include "operations/procedures/factorisations.h"
+#include "operations/procedures/norms_products.h"
+#include "operations/procedures/pending_procedures.h"
+#include "operations/procedures/rearrange_procedures.h"
+#include "operations/procedures/row_operations.h"
+#include "operations/procedures/set_radix.h"
+#include "operations/procedures/spectral.h"
+#include "operations/solvers/simplex_command.h"
+#include "operations/solvers/solve_command.h"
+#include "operations/properties_creation/compare_registers.h"
+#include "operations/properties_creation/matrix_creation.h"
+#include "operations/properties_creation/matrix_tests.h"
 
 namespace {
 
-void SetMultiplyKronecker(CCalculatorDlg& dlg) {
-    dlg.SetMultiplyKronecker();
+using D = CCalculatorDlg;
+
+constexpr const char* kTestRows[] = {
+    "Characteristic",
+    "Compare",
+    "Condition Number",
+    "Double Stochastic",
+    "Determinant",
+    "Eigenvalues",
+    "Hermitian",
+    "Matrix Norm",
+    "Orthogonal",
+    "Positive Definite",
+    "Rank",
+    "Singular",
+    "Size",
+    "Skew-Symmetric",
+    "Square",
+    "Stochastic",
+    "Symmetric",
+    "Trace",
+    "Unitary",
+};
+
+constexpr const char* kMultiplyModeRows[] = {
+    "Kronecker",
+    "Matrix",
+    "Scalar",
+    "Schurr",
+};
+
+constexpr const char* kDisplayRows[] = {
+    "Decimal",
+    "Engineering",
+    "Hexidecimal",
+    "Octal",
+    "Set Radix",
+    "Enable Tool Tips",
+    "Disable Tool Tips",
+    "Enable Drag Drop",
+    "Disable Drag Drop",
+    "Enable Keyboard",
+    "Disable Keyboard",
+};
+
+// Store and Recall hand the picked text itself to the register operation
+// (the group's runWithRowText).
+constexpr const char* kRegisterRows[] = {
+    "           A",
+    "           B",
+    "           C",
+    "           D",
+    "           E",
+    "           F",
+    "           G",
+    "           H",
+    "           I",
+    "           J",
+    "           K",
+    "           L",
+    "           M",
+    "           N",
+    "           O",
+    "           P",
+    "           Q",
+    "           R",
+    "           S",
+    "           T",
+    "           U",
+    "           V",
+    "           W",
+    "           X",
+    "           Y",
+    "           Z",
+    "           t",
+};
+
+constexpr const char* kProcedureRows[] = {
+    "Adjugate",
+    "Balance",
+    "Characteristic",
+    "Column:Sum",
+    "Compare",
+    "Complex Conjugate",
+    "Complex to Composite",
+    "Composite to Complex",
+    "Concat Diag",
+    "Concat Horiz",
+    "Concat Vert",
+    "Determinant",
+    "Diagonalize",
+    "Eigenvalues",
+    "Eigenvectors1",
+    "Eigenvectors2",
+    "Element:Arccos",
+    "Element:Arcsin",
+    "Element:Arctan",
+    "Element:Cos",
+    "Element:Reciprocal",
+    "Element:Sin",
+    "Element:Tan",
+    "Element:Square Root",
+    "Element:Negative",
+    "Element:Absolute",
+    "Element:Integer",
+    "Element:To Degrees",
+    "Element:To Radians",
+    "Element:Log",
+    "Element:Log10",
+    "Element:Exp",
+    "Element:Exp10",
+    "Flip",
+    "Flop",
+    "Gauss Elimination",
+    "Get Column",
+    "Get Diagonal",
+    "Get Row",
+    "Get Submatrix",
+    "Hessenberg Form",
+    "Integer",
+    "Matrix: cos(M)",
+    "Matrix: Diag Product",
+    "Matrix: exp(M)",
+    "Matrix: Norm",
+    "Matrix: sin(M)",
+    "Set Multiply:Matrix",
+    "Set Multiply:Kronecker",
+    "Set Multiply:Scalar",
+    "Set Multiply:Schurr",
+    "Sort Ascending",
+    "Sort Descending",
+    "Vector:Dot Product",
+    "Vector:Cross Product",
+    "Vector:Norm",
+    "Reshape",
+    "Rotate Left",
+    "Rotate Right",
+    "Row:Add",
+    "Row:Pivot",
+    "Row:Scalar Mult",
+    "Row:Sort",
+    "Row:Sum",
+    "Row:Swap",
+    "Save to Text File",
+    "Set Radix",
+    "Simplex",
+    "Solve Ax = b",
+    "Trace",
+    "TriDiagonal Form",
+    "Machine Floating Point",
+};
+
+constexpr const char* kModeRows[] = {
+    "Real",
+    "Complex",
+};
+
+constexpr const char* kCreateRows[] = {
+    "Create Companion",
+    "Create Hermitian",
+    "Create Hilbert",
+    "Create Identity",
+    "Create Null",
+    "Create Orthogonal",
+    "Create Prime",
+    "Create Random",
+    "Create Reflection",
+    "Create Rotation",
+    "Create Toeplitz",
+    "Create Unit",
+    "Create Unitary",
+    "Create Vandermonde",
+};
+
+constexpr const char* kFactorRows[] = {
+    "Factor:LU->Lower",
+    "Factor:LU->Upper",
+    "Factor:Cholesky",
+    "Factor:QR->Q",
+    "Factor:QR->R",
+    "Factor:SVD->D",
+    "Factor:SVD->U",
+    "Factor:SVD->V",
+    "Factor:Jacobi",
+};
+
+void StoreRegister(CCalculatorDlg& dlg, const std::string& row) {
+    dlg.StoreRegister(row);
 }
-void SetMultiplyMatrix(CCalculatorDlg& dlg) {
-    dlg.SetMultiplyMatrix();
-}
-void SetMultiplyScalar(CCalculatorDlg& dlg) {
-    dlg.SetMultiplyScalar();
-}
-void SetMultiplySchur(CCalculatorDlg& dlg) {
-    dlg.SetMultiplySchur();
+
+// A recalled matrix is no longer the document the caption named.
+void RecallRegister(CCalculatorDlg& dlg, const std::string& row) {
+    dlg.RecallRegister(row);
+    dlg.ResetCaption();
 }
 
-constexpr CommandRow kTestRows[] = {
-    {"Characteristic", OnCharacteristic},
-    {"Compare", OnCompare},
-    {"Condition Number", OnTestConditionNumber},
-    {"Double Stochastic", OnTestDoubleStochastic},
-    {"Determinant", OnDeterminant},
-    {"Eigenvalues", OnEigenvalues},
-    {"Hermitian", OnTestHermitian},
-    {"Matrix Norm", OnMatrixNorm},
-    {"Orthogonal", OnTestOrthogonal},
-    {"Positive Definite", OnTestPositiveDefinite},
-    {"Rank", OnTestRank},
-    {"Singular", OnTestSingular},
-    {"Size", OnTestSize},
-    {"Skew-Symmetric", OnTestSkewSymmetric},
-    {"Square", OnTestSquare},
-    {"Stochastic", OnTestStochastic},
-    {"Symmetric", OnTestSymmetric},
-    {"Trace", OnTrace},
-    {"Unitary", OnTestUnitary},
+// The rows that run a member of the dialog itself.
+constexpr NamedCommand kDialogCommands[] = {
+    {"Kronecker", Run<&D::SetMultiplyKronecker>},
+    {"Matrix", Run<&D::SetMultiplyMatrix>},
+    {"Scalar", Run<&D::SetMultiplyScalar>},
+    {"Schurr", Run<&D::SetMultiplySchur>},
+    {"Decimal", Run<&D::DisplayDecimal>},
+    {"Engineering", Run<&D::DisplayEngineering>},
+    {"Hexidecimal", Run<&D::DisplayHexadecimal>},
+    {"Octal", Run<&D::DisplayOctal>},
+    {"Enable Tool Tips", Run<&D::EnableToolTips, true>},
+    {"Disable Tool Tips", Run<&D::EnableToolTips, false>},
+    {"Enable Drag Drop", Run<&D::SetDragDrop, true>},
+    {"Disable Drag Drop", Run<&D::SetDragDrop, false>},
+    {"Enable Keyboard", Run<&D::SetKeyboardEntry, true>},
+    {"Disable Keyboard", Run<&D::SetKeyboardEntry, false>},
+    {"Set Multiply:Matrix", Run<&D::SetMultiplyMatrix>},
+    {"Set Multiply:Kronecker", Run<&D::SetMultiplyKronecker>},
+    {"Set Multiply:Scalar", Run<&D::SetMultiplyScalar>},
+    {"Set Multiply:Schurr", Run<&D::SetMultiplySchur>},
+    {"Real", Run<&D::SetRealMode>},
+    {"Complex", Run<&D::SetComplexMode>},
 };
 
-constexpr CommandRow kMultiplyModeRows[] = {
-    {"Kronecker", SetMultiplyKronecker},
-    {"Matrix", SetMultiplyMatrix},
-    {"Scalar", SetMultiplyScalar},
-    {"Schurr", SetMultiplySchur},
+// Every operation file's rows.
+constexpr std::span<const NamedCommand> (*kOperationCommands[])() = {
+    CompareRegistersCommands,
+    ComplexProceduresCommands,
+    CreateComplexCommands,
+    CreateFromVectorCommands,
+    CreateGeometricCommands,
+    CreateSizedCommands,
+    DeterminantProceduresCommands,
+    DocumentCommands,
+    ElementWiseCommands,
+    ExtractProceduresCommands,
+    FactorisationsCommands,
+    MachineFloatCommands,
+    MatrixTestsCommands,
+    NormsProductsCommands,
+    PendingProceduresCommands,
+    RearrangeProceduresCommands,
+    RowOperationsCommands,
+    SetRadixCommands,
+    SimplexCommands,
+    SolveCommands,
+    SpectralCommands,
 };
 
-constexpr CommandRow kDisplayRows[] = {
-    {"Decimal", [](CCalculatorDlg& dlg) { dlg.DisplayDecimal(); }},
-    {"Engineering", [](CCalculatorDlg& dlg) { dlg.DisplayEngineering(); }},
-    {"Hexidecimal", [](CCalculatorDlg& dlg) { dlg.DisplayHexadecimal(); }},
-    {"Octal", [](CCalculatorDlg& dlg) { dlg.DisplayOctal(); }},
-    {"Set Radix", OnSetRadix},
-    {"Enable Tool Tips", [](CCalculatorDlg& dlg) { dlg.EnableToolTips(true); }},
-    {"Disable Tool Tips", [](CCalculatorDlg& dlg) { dlg.EnableToolTips(false); }},
-    {"Enable Drag Drop", [](CCalculatorDlg& dlg) { dlg.SetDragDrop(true); }},
-    {"Disable Drag Drop", [](CCalculatorDlg& dlg) { dlg.SetDragDrop(false); }},
-    {"Enable Keyboard", [](CCalculatorDlg& dlg) { dlg.SetKeyboardEntry(true); }},
-    {"Disable Keyboard", [](CCalculatorDlg& dlg) { dlg.SetKeyboardEntry(false); }},
-};
-
-// Store and Recall hand the picked text itself to the register operation.
-constexpr CommandRow kRegisterRows[] = {
-    {"           A", nullptr}, {"           B", nullptr}, {"           C", nullptr},
-    {"           D", nullptr}, {"           E", nullptr}, {"           F", nullptr},
-    {"           G", nullptr}, {"           H", nullptr}, {"           I", nullptr},
-    {"           J", nullptr}, {"           K", nullptr}, {"           L", nullptr},
-    {"           M", nullptr}, {"           N", nullptr}, {"           O", nullptr},
-    {"           P", nullptr}, {"           Q", nullptr}, {"           R", nullptr},
-    {"           S", nullptr}, {"           T", nullptr}, {"           U", nullptr},
-    {"           V", nullptr}, {"           W", nullptr}, {"           X", nullptr},
-    {"           Y", nullptr}, {"           Z", nullptr}, {"           t", nullptr},
-};
-
-constexpr CommandRow kProcedureRows[] = {
-    {"Adjugate", OnAdjugate},
-    {"Balance", OnBalance},
-    {"Characteristic", OnCharacteristic},
-    {"Column:Sum", OnColumnSum},
-    {"Compare", OnCompare},
-    {"Complex Conjugate", OnComplexConjugate},
-    {"Complex to Composite", OnComplexToComposite},
-    {"Composite to Complex", OnCompositeToComplex},
-    {"Concat Diag", OnConcatDiagonal},
-    {"Concat Horiz", OnConcatHorizontal},
-    {"Concat Vert", OnConcatVertical},
-    {"Determinant", OnDeterminant},
-    {"Diagonalize", OnDiagonalize},
-    {"Eigenvalues", OnEigenvalues},
-    {"Eigenvectors1", OnEigenvectors1},
-    {"Eigenvectors2", OnEigenvectors2},
-    {"Element:Arccos", OnElementArccos},
-    {"Element:Arcsin", OnElementArcsin},
-    {"Element:Arctan", OnElementArctan},
-    {"Element:Cos", OnElementCos},
-    {"Element:Reciprocal", OnElementReciprocal},
-    {"Element:Sin", OnElementSin},
-    {"Element:Tan", OnElementTan},
-    {"Element:Square Root", OnElementSquareRoot},
-    {"Element:Negative", OnElementNegative},
-    {"Element:Absolute", OnElementAbsolute},
-    {"Element:Integer", OnElementInteger},
-    {"Element:To Degrees", OnElementToDegrees},
-    {"Element:To Radians", OnElementToRadians},
-    {"Element:Log", OnElementLog},
-    {"Element:Log10", OnElementLog10},
-    {"Element:Exp", OnElementExp},
-    {"Element:Exp10", OnElementExp10},
-    {"Flip", OnFlip},
-    {"Flop", OnFlop},
-    {"Gauss Elimination", OnGaussElimination},
-    {"Get Column", OnGetColumn},
-    {"Get Diagonal", OnGetDiagonal},
-    {"Get Row", OnGetRow},
-    {"Get Submatrix", OnGetSubmatrix},
-    {"Hessenberg Form", OnHessenbergForm},
-    {"Integer", OnElementInteger},
-    {"Matrix: cos(M)", OnMatrixCos},
-    {"Matrix: Diag Product", OnDiagProduct},
-    {"Matrix: exp(M)", OnMatrixExp},
-    {"Matrix: Norm", OnMatrixNorm},
-    {"Matrix: sin(M)", OnMatrixSin},
-    {"Set Multiply:Matrix", SetMultiplyMatrix},
-    {"Set Multiply:Kronecker", SetMultiplyKronecker},
-    {"Set Multiply:Scalar", SetMultiplyScalar},
-    {"Set Multiply:Schurr", SetMultiplySchur},
-    {"Sort Ascending", OnSortAscending},
-    {"Sort Descending", OnSortDescending},
-    {"Vector:Dot Product", OnDotProduct},
-    {"Vector:Cross Product", OnCrossProduct},
-    {"Vector:Norm", OnVectorNorm},
-    {"Reshape", OnReshape},
-    {"Rotate Left", OnRotateLeft},
-    {"Rotate Right", OnRotateRight},
-    {"Row:Add", OnRowAdd},
-    {"Row:Pivot", OnRowPivot},
-    {"Row:Scalar Mult", OnRowScalarMult},
-    {"Row:Sort", OnRowSort},
-    {"Row:Sum", OnRowSum},
-    {"Row:Swap", OnRowSwap},
-    {"Save to Text File", SaveToTextFile},
-    {"Set Radix", OnSetRadix},
-    {"Simplex", OnSimplex},
-    {"Solve Ax = b", OnSolveLinearSystem},
-    {"Trace", OnTrace},
-    {"TriDiagonal Form", OnTriDiagonalForm},
-    {"Machine Floating Point", OnMachineFloatingPoint},
-};
-
-constexpr CommandRow kModeRows[] = {
-    {"Real", [](CCalculatorDlg& dlg) { dlg.SetRealMode(); }},
-    {"Complex", [](CCalculatorDlg& dlg) { dlg.SetComplexMode(); }},
-};
-
-constexpr CommandRow kCreateRows[] = {
-    {"Create Companion", OnCreateCompanion},
-    {"Create Hermitian", OnCreateHermitian},
-    {"Create Hilbert", OnCreateHilbert},
-    {"Create Identity", OnCreateIdentity},
-    {"Create Null", OnCreateNull},
-    {"Create Orthogonal", OnCreateOrthogonal},
-    {"Create Prime", OnCreatePrime},
-    {"Create Random", OnCreateRandom},
-    {"Create Reflection", OnCreateReflection},
-    {"Create Rotation", OnCreateRotation},
-    {"Create Toeplitz", OnCreateToeplitz},
-    {"Create Unit", OnCreateUnit},
-    {"Create Unitary", OnCreateUnitary},
-    {"Create Vandermonde", OnCreateVandermonde},
-};
-
-constexpr CommandRow kFactorRows[] = {
-    {"Factor:LU->Lower", OnFactorLuLower}, {"Factor:LU->Upper", OnFactorLuUpper}, {"Factor:Cholesky", OnFactorCholesky},
-    {"Factor:QR->Q", OnFactorQrQ},     {"Factor:QR->R", OnFactorQrR},     {"Factor:SVD->D", OnFactorSvdD},
-    {"Factor:SVD->U", OnFactorSvdU},    {"Factor:SVD->V", OnFactorSvdV},    {"Factor:Jacobi", OnFactorJacobi},
-};
-
+// clang-format off
 constexpr CommandGroup kGroups[] = {
-    {Tests, "MATRIX TESTS", true, kTestRows},
-    {MultiplyMode, nullptr, false, kMultiplyModeRows},
-    {DisplayOptions, "SET DISPLAY", true, kDisplayRows},
-    {Store, "    STORE", true, kRegisterRows},
-    {Recall, "    RECALL", true, kRegisterRows},
-    {Procedures, "   PROCEDURES", true, kProcedureRows},
-    {Mode, "   SET MODE", false, kModeRows},
-    {Create, "CREATE MATRIX", true, kCreateRows},
-    {Factor, "FACTOR MATRIX", true, kFactorRows},
+    //  kind           title             title    rows               row text        typed  set    kept   failure
+    //                                   selected                                    first  matrix row    caption
+    {Tests,          "MATRIX TESTS",    true,  kTestRows,         nullptr,        true,  false, false},
+    {MultiplyMode,   nullptr,           false, kMultiplyModeRows, nullptr,        false, false, false},
+    {DisplayOptions, "SET DISPLAY",     true,  kDisplayRows,      nullptr,        false, false, false},
+    {Store,          "    STORE",       true,  kRegisterRows,     StoreRegister,  true,  false, false, "Store"},
+    {Recall,         "    RECALL",      true,  kRegisterRows,     RecallRegister, false, true,  false, "Recall"},
+    {Procedures,     "   PROCEDURES",   true,  kProcedureRows,    nullptr,        true,  false, false},
+    {Mode,           "   SET MODE",     false, kModeRows,         nullptr,        false, false, false},
+    {Create,         "CREATE MATRIX",   true,  kCreateRows,       nullptr,        false, true,  false},
+    {Factor,         "FACTOR MATRIX",   true,  kFactorRows,       nullptr,        true,  false, true},
 };
+// clang-format on
 
 const char* MultiplyModeTitle(MultiplyKind mode) {
     switch (mode) {
@@ -225,6 +303,15 @@ const char* MultiplyModeTitle(MultiplyKind mode) {
 const CommandGroup* FindCommandGroup(int kind) {
     for (const CommandGroup& group : kGroups)
         if (group.kind == kind) return &group;
+    return nullptr;
+}
+
+CommandOperation FindCommandOperation(std::string_view name) {
+    for (const NamedCommand& command : kDialogCommands)
+        if (name == command.name) return command.run;
+    for (const auto commands : kOperationCommands)
+        for (const NamedCommand& command : commands())
+            if (name == command.name) return command.run;
     return nullptr;
 }
 

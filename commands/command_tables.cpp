@@ -3,7 +3,7 @@
 #include "commands/buttons.h"
 #include "commands/command_dispatch.h"
 #include "commands/menu_tables.h"
-#include "procedures/pending_procedures.h"
+#include "operations/procedures/pending_procedures.h"
 
 namespace {
 

@@ -1,12 +1,20 @@
 #pragma once
-// Rows of the command tables name the dialog's members through these, so a
-// row stays one line: Run<&CCalculatorDlg::OnAdd>, Not<&CCalculatorDlg::CanUndo>.
+// Rows of the command tables name the dialog's members through these, and
+// only through these, so a row stays one line: Run<&CCalculatorDlg::OnAdd>,
+// Run<&CCalculatorDlg::EnableToolTips, true>, Not<&CCalculatorDlg::CanUndo>.
 
 #include "calculator/calculator_dlg.h"
 
-template <void (CCalculatorDlg::*member)()>
+// The member called with the arguments written in the row, if any.
+template <auto member, auto... arguments>
 void Run(CCalculatorDlg& dlg) {
-    (dlg.*member)();
+    (dlg.*member)(arguments...);
+}
+
+// The member called with the number of a numbered menu item.
+template <auto member>
+void RunWithNumber(CCalculatorDlg& dlg, int number) {
+    (dlg.*member)(number);
 }
 
 template <bool (CCalculatorDlg::*member)() const>

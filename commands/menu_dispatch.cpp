@@ -15,10 +15,14 @@ void DispatchMenuCommand(CCalculatorDlg& dlg, int id) {
         const MenuItemFound found = FindMenuItem(FindMenu(resource)->rows, id);
         if (!found.row) continue;
         const MenuRow& row = *found.row;
-        if (row.numbers)
-            row.numbers->run(dlg, found.number);
-        else if (row.run && !(row.greyed && row.greyed(dlg)))
-            row.run(dlg);
+        dlg.RunCommand(
+            [&] {
+                if (row.numbers)
+                    row.numbers->run(dlg, found.number);
+                else if (row.run && !(row.greyed && row.greyed(dlg)))
+                    row.run(dlg);
+            },
+            row.text ? row.text : "");
         return;
     }
 }

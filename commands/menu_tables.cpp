@@ -4,9 +4,9 @@
 
 #include "commands/dialog_members.h"
 #include "matrixlib/elements.h"
-#include "conversions/constants.h"
-#include "documents/document_commands.h"
-#include "documents/print_command.h"
+#include "operations/conversions/constants.h"
+#include "operations/documents/document_commands.h"
+#include "operations/documents/print_command.h"
 
 namespace {
 
@@ -28,13 +28,13 @@ bool ExponentialInForce(const CCalculatorDlg& dlg) {
 }
 
 constexpr NumberedItems kFixedItems{
-    [](CCalculatorDlg& dlg, int decimals) { dlg.OnFormatFixed(decimals); },
+    RunWithNumber<&D::OnFormatFixed>,
     {{1, 12, 32784}, {13, 16, 32821}}};
 constexpr NumberedItems kExponentialItems{
-    [](CCalculatorDlg& dlg, int decimals) { dlg.OnFormatExponential(decimals); },
+    RunWithNumber<&D::OnFormatExponential>,
     {{1, 12, 32772}, {13, 16, 32825}}};
 constexpr NumberedItems kTruncateItems{
-    [](CCalculatorDlg& dlg, int digits) { dlg.OnFormatTruncate(digits); },
+    RunWithNumber<&D::OnFormatTruncate>,
     {{0, 8, 32812}, {9, 12, 32842}}};
 
 constexpr MenuRow kFormatRows[] = {

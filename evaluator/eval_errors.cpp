@@ -6,7 +6,7 @@ const char* const kErrorTexts[] = {
     "Syntax Error",          "Unbalanced Parentheses", "No Expression Present",
     "Matrix Does Not Exist", "Unable to Open File",    "Incompatible Dimensions",
     "Product not defined",   "Singular Matrix",        "Meaningless Expression",
-    "Operation Undefined",
+    "Operation Undefined",   "Not enough memory",
 };
 
 } // namespace

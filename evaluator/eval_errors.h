@@ -15,6 +15,7 @@ enum EvalError {
     SingularMatrix = 7,
     MeaninglessExpression = 8,
     OperationUndefined = 9,
+    NotEnoughMemory = 10,
 };
 
 // The text shown for a code.

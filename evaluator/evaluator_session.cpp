@@ -8,8 +8,11 @@
 #include "evaluator/leading_number.h"
 #include "evaluator/line_input.h"
 
+#include <myexcept.h>
+
 #include <cstdio>
 #include <istream>
+#include <new>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -99,10 +102,18 @@ int RunEvaluator(CLineInput& input, std::ostream& out, const std::filesystem::pa
             continue;
         }
         if (StartsWith(line, "hel")) ShowHelp(input, out);
-        const CExpressionParser::LineOutcome outcome = parser.EvaluateLine(line, result);
-        for (EvalError code : outcome.errors)
-            out << ErrorLine(code) << "\n";
-        if (outcome.showResult) PrintResult(out, result, digits);
+        // Memory may also run out outside the operations: storing the value
+        // in its variable, or writing a large result.
+        try {
+            const CExpressionParser::LineOutcome outcome = parser.EvaluateLine(line, result);
+            for (EvalError code : outcome.errors)
+                out << ErrorLine(code) << "\n";
+            if (outcome.showResult) PrintResult(out, result, digits);
+        } catch (const std::bad_alloc&) {
+            out << "\n" << ErrorLine(NotEnoughMemory) << "\n";
+        } catch (const RBD_COMMON::Bad_alloc&) {
+            out << "\n" << ErrorLine(NotEnoughMemory) << "\n";
+        }
     }
 
     out << "\nDo you wish to save your work (y/n) ?" << std::flush;

@@ -41,7 +41,9 @@ CExpressionParser::LineOutcome CExpressionParser::EvaluateLine(const std::string
     try {
         ParseAssignment(result);
     } catch (const std::bad_alloc&) {
-        ReportError(OperationUndefined);
+        ReportError(NotEnoughMemory);
+    } catch (const RBD_COMMON::Bad_alloc&) {
+        ReportError(NotEnoughMemory);
     } catch (const RBD_COMMON::BaseException&) {
         ReportError(OperationUndefined);
     }

@@ -13,8 +13,8 @@
 // Runs `compute`, which builds the new value of M; M is only replaced when
 // it succeeds. The checks before each call keep the libraries' own failures
 // for the cases they cannot foresee (a pivot that vanishes in rounding):
-// those raise `onLibraryError`. Running out of memory raises "Operation
-// Undefined".
+// those raise `onLibraryError`. Running out of memory raises "Not enough
+// memory".
 template <typename Compute>
 std::optional<EvalError> Replace(NEWMAT::Matrix& M, EvalError onLibraryError, Compute compute) {
     try {
@@ -23,10 +23,12 @@ std::optional<EvalError> Replace(NEWMAT::Matrix& M, EvalError onLibraryError, Co
         return std::nullopt;
     } catch (const ztmath::MathError&) {
         return onLibraryError;
+    } catch (const RBD_COMMON::Bad_alloc&) {
+        return NotEnoughMemory;
     } catch (const RBD_COMMON::BaseException&) {
         return onLibraryError;
     } catch (const std::bad_alloc&) {
-        return OperationUndefined;
+        return NotEnoughMemory;
     }
 }
 

@@ -1,7 +1,7 @@
 // Matrix documents from anywhere. A document that reads is written and read
 // again: the same matrix, and the same bytes when written a second time.
 
-#include "documents/document_format.h"
+#include "operations/documents/document_format.h"
 #include "fuzz/fuzz_target.h"
 #include "fuzz/invariants.h"
 

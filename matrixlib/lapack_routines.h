@@ -8,6 +8,8 @@
 
 extern "C" {
 void dgetrf_(const int* m, const int* n, double* a, const int* lda, int* ipiv, int* info);
+void dgecon_(const char* norm, const int* n, const double* a, const int* lda, const double* anorm,
+             double* rcond, double* work, int* iwork, int* info, unsigned long normLength);
 void dgetri_(const int* n, double* a, const int* lda, const int* ipiv, double* work,
              const int* lwork, int* info);
 void dgetrs_(const char* trans, const int* n, const int* nrhs, const double* a, const int* lda,

@@ -7,12 +7,15 @@ using NEWMAT::Matrix;
 using NEWMAT::RowVector;
 
 // Reduced row echelon form by Gauss-Jordan elimination with partial
-// pivoting; entries zero up to rounding become exactly 0. M holds the
-// result, which is also returned.
+// pivoting and one tolerance, max(rows, cols)·eps·‖M‖∞ of the input: a
+// column whose remaining elements are all within it is set to zero there
+// and has no pivot. M holds the result, which is also returned; a
+// non-finite element → nrerror("Matrix has non-finite elements").
 Matrix DoGauss(Matrix& M);
 // Singular below means the one singularity rule of the library's LU with
-// partial pivoting: a non-finite element, or a pivot p with
-// |p| ≤ n·eps·max|a_ij|. Not square → nrerror("Non-Square Matrix").
+// partial pivoting (lu_factors.h): a non-finite element, an exactly zero
+// pivot, or a 1-norm reciprocal condition number estimated from the
+// factors below n·eps. Not square → nrerror("Non-Square Matrix").
 
 // In place, the compact LU of a row permutation of square M by partial
 // pivoting (L unit lower below the diagonal, U upper); index(i) the row

@@ -2,23 +2,13 @@
 
 #include "matrixlib/linear_solvers.h"
 #include "matrixlib/lu_factors.h"
-#include "matrixlib/lu_internal.h"
 #include "matrixlib/matrix_view.h"
 #include "matrixlib/zt_error.h"
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 using namespace ztmath::detail;
-
-namespace ztmath::detail {
-
-double PivotTolerance(const Matrix& A) {
-    return A.Nrows() * std::numeric_limits<double>::epsilon() * MaxAbs(A);
-}
-
-} // namespace ztmath::detail
 
 void LuDcmp(Matrix& M, RowVector& index, int& parity) {
     const LuFactors factors(M);

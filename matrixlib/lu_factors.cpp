@@ -1,12 +1,13 @@
 #include "matrixlib/lu_factors.h"
 
 #include "matrixlib/lapack_routines.h"
-#include "matrixlib/lu_internal.h"
 #include "matrixlib/matrix_view.h"
 #include "matrixlib/zt_error.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 
 namespace ztmath::detail {
 
@@ -34,12 +35,40 @@ LuFactors::LuFactors(const Matrix& A) : n_(A.Nrows()) {
     pivots_.resize(n_);
     int info = 0;
     dgetrf_(&n_, &n_, lu_.data(), &n_, pivots_.data(), &info);
-    // LAPACK goes on past a small pivot; the first one at or below the
-    // tolerance decides, as it would stop an elimination that checks as it
-    // goes. A NaN produced after such a pivot is caught by the same test.
-    const double tiny = PivotTolerance(A);
-    for (int k = 0; k < n_ && !singular_; ++k)
-        singular_ = !(std::fabs(lu_[static_cast<size_t>(k) * n_ + k]) > tiny);
+    // An exactly zero pivot (info > 0) is singular outright. Otherwise the
+    // condition number decides: rounding leaves an exactly singular matrix
+    // of decimals with a small but non-zero last pivot, which no pivot
+    // threshold tells from a small pivot of a well-conditioned matrix.
+    const double rcond = info > 0 ? 0.0 : ReciprocalCondition(A);
+    singular_ = !(rcond >= n_ * std::numeric_limits<double>::epsilon());
+}
+
+double LuFactors::ReciprocalCondition(const Matrix& A) const {
+    // Elements far from 1 would take the norm or the estimate of ‖A⁻¹‖
+    // out of the double range: then U and A are scaled by the same power of
+    // two (L does not change), which leaves the ratio as it is.
+    int exponent = 0;
+    std::frexp(MaxAbs(A), &exponent);
+    const double* factors = lu_.data();
+    std::vector<double> scaledFactors;
+    double norm = 0.0;
+    if (std::abs(exponent) > 256) {
+        const double scale = std::ldexp(1.0, -exponent);
+        norm = OneNorm(A * scale);
+        scaledFactors = lu_;
+        for (int j = 0; j < n_; ++j)
+            for (int i = 0; i <= j; ++i)
+                scaledFactors[static_cast<size_t>(j) * n_ + i] *= scale;
+        factors = scaledFactors.data();
+    } else {
+        norm = OneNorm(A);
+    }
+    double rcond = 0.0;
+    int info = 0;
+    std::vector<double> work(static_cast<size_t>(4) * n_);
+    std::vector<int> iwork(static_cast<size_t>(n_));
+    dgecon_("1", &n_, factors, &n_, &norm, &rcond, work.data(), iwork.data(), &info, 1);
+    return rcond;
 }
 
 int LuFactors::Parity() const {

@@ -17,8 +17,9 @@ class LuFactors {
     // Not square → nrerror("Non-Square Matrix").
     explicit LuFactors(const NEWMAT::Matrix& A);
 
-    // The one singularity rule: a non-finite element, or a pivot p with
-    // |p| ≤ n·eps·max|a_ij|.
+    // The one singularity rule: a non-finite element, an exactly zero
+    // pivot, or a reciprocal condition number in the 1-norm, estimated from
+    // the factors (O(n²)), below n·eps.
     bool Singular() const { return singular_; }
     // ±1: the parity of the row exchanges.
     int Parity() const;
@@ -38,6 +39,8 @@ class LuFactors {
 
   private:
     void RequireRegular() const;
+    // 1 / (‖A‖₁·‖A⁻¹‖₁) as LAPACK estimates it from the factors.
+    double ReciprocalCondition(const NEWMAT::Matrix& A) const;
 
     int n_;
     std::vector<double> lu_;  // column-major

@@ -15,19 +15,6 @@ namespace {
 
 constexpr int kMaxTerms = 100;
 
-// Largest absolute column sum (the matrix 1-norm).
-double OneNorm(const Matrix& M) {
-    ConstView m(M);
-    double best = 0.0;
-    for (int j = 1; j <= M.Ncols(); ++j) {
-        double s = 0.0;
-        for (int i = 1; i <= M.Nrows(); ++i)
-            s += std::fabs(m(i, j));
-        best = std::max(best, s);
-    }
-    return best;
-}
-
 // Number of halvings s that bring the norm to at most 1/2; X = M / 2^s.
 int ScaleDown(const Matrix& M, Matrix& X) {
     const double norm = OneNorm(M);

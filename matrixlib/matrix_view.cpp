@@ -2,7 +2,9 @@
 
 #include "matrixlib/zt_error.h"
 
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace ztmath::detail {
 
@@ -22,6 +24,31 @@ bool AllFinite(const Matrix& m) {
     for (long k = 0; k < Count(m); ++k)
         if (!std::isfinite(p[k])) return false;
     return true;
+}
+
+double OneNorm(const Matrix& m) {
+    // Row by row through the store, one running sum per column.
+    std::vector<double> sums(static_cast<size_t>(m.Ncols()), 0.0);
+    const double* p = m.Store();
+    for (int i = 0; i < m.Nrows(); ++i)
+        for (int j = 0; j < m.Ncols(); ++j)
+            sums[j] += std::fabs(*p++);
+    double best = 0.0;
+    for (double s : sums)
+        best = std::max(best, s);
+    return best;
+}
+
+double InfinityNorm(const Matrix& m) {
+    const double* p = m.Store();
+    double best = 0.0;
+    for (int i = 0; i < m.Nrows(); ++i) {
+        double s = 0.0;
+        for (int j = 0; j < m.Ncols(); ++j)
+            s += std::fabs(*p++);
+        best = std::max(best, s);
+    }
+    return best;
 }
 
 Matrix Sized(long long rows, long long cols) {

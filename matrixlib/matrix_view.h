@@ -52,6 +52,10 @@ inline long Count(const Matrix& m) {
 // Largest absolute element (NaN when one element is NaN); 0 when empty.
 double MaxAbs(const Matrix& m);
 bool AllFinite(const Matrix& m);
+// Largest absolute column sum (the matrix 1-norm) and largest absolute row
+// sum (the infinity norm); 0 when empty.
+double OneNorm(const Matrix& m);
+double InfinityNorm(const Matrix& m);
 Matrix Identity(int n);
 // A rows × cols matrix; sizes whose element count does not fit newmat's int
 // arithmetic → nrerror("Matrix too large") instead of a wrapped-around size.

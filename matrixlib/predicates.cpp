@@ -1,10 +1,12 @@
 #include "matrixlib/predicates.h"
 
+#include "matrixlib/lu_factors.h"
 #include "matrixlib/matrix_product.h"
 #include "matrixlib/matrix_view.h"
-#include "matrixlib/measures.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace ztmath::detail;
 
@@ -43,27 +45,31 @@ int SkewSymmetric(const Matrix& M) {
 int Singular(const Matrix& M) {
     if (!Exist(M)) return 0;
     if (M.Nrows() != M.Ncols()) return 1;
-    // A matrix with a non-finite element has no usable inverse.
-    if (!AllFinite(M)) return 1;
-    return Rank(M) < M.Nrows() ? 1 : 0;
+    return LuFactors(M).Singular() ? 1 : 0;
 }
 
 int PositiveDefinite(const Matrix& M) {
     if (!Symmetric(M)) return 0;
     const int n = M.Nrows();
-    // Cholesky on the lower triangle: L·Lᵀ = M, each pivot must be positive.
-    // Scaled by a power of four so that the squares cannot overflow: the
-    // square roots of the pivots then scale exactly and every pivot keeps its
-    // sign and its rounding.
+    // Cholesky on the lower triangle: L·Lᵀ = M, each pivot must exceed
+    // n·eps·max|m_ii|. A singular semidefinite matrix leaves rounding residue
+    // of either sign as its last pivots, so a pivot merely above zero proves
+    // nothing. Scaled by a power of four so that the squares cannot
+    // overflow: the square roots of the pivots then scale exactly and every
+    // pivot keeps its sign and its rounding.
     int exponent = 0;
     std::frexp(MaxAbs(M), &exponent);
     Matrix L = M * std::ldexp(1.0, -2 * (exponent / 2));
     View l(L);
+    double largestDiagonal = 0.0;
+    for (int j = 1; j <= n; ++j)
+        largestDiagonal = std::max(largestDiagonal, std::fabs(l(j, j)));
+    const double threshold = n * std::numeric_limits<double>::epsilon() * largestDiagonal;
     for (int j = 1; j <= n; ++j) {
         double pivot = l(j, j);
         for (int k = 1; k < j; ++k)
             pivot -= l(j, k) * l(j, k);
-        if (!(pivot > 0.0) || !std::isfinite(pivot)) return 0;
+        if (!(pivot > threshold) || !std::isfinite(pivot)) return 0;
         const double root = std::sqrt(pivot);
         l(j, j) = root;
         for (int i = j + 1; i <= n; ++i) {
@@ -73,7 +79,10 @@ int PositiveDefinite(const Matrix& M) {
             l(i, j) = s / root;
         }
     }
-    return 1;
+    // An exactly singular matrix whose other eigenvalues are themselves far
+    // apart can leave its last pivot above that bound; the singularity rule
+    // still finds it, and a singular matrix is never definite.
+    return LuFactors(M).Singular() ? 0 : 1;
 }
 
 int Orthogonal(const Matrix& M) {

@@ -14,10 +14,12 @@ int Square(const Matrix& M);
 int Symmetric(const Matrix& M);
 // Square and |m_ij + m_ji| ≤ tol·max|m| for all i, j.
 int SkewSymmetric(const Matrix& M);
-// Exist and (not square, or Rank < order, or a non-finite element);
-// an empty matrix is not singular.
+// Exist and (not square, or singular by the library's one rule: a
+// non-finite element, an exactly zero LU pivot or a 1-norm reciprocal
+// condition number below n·eps); an empty matrix is not singular.
 int Singular(const Matrix& M);
-// Symmetric and a Cholesky factorisation succeeds with every pivot > 0.
+// Symmetric, a Cholesky factorisation succeeds with every pivot above
+// n·eps·max|m_ii|, and not singular by the rule of Singular.
 int PositiveDefinite(const Matrix& M);
 // Square and every element of MᵀM − I within 1e-10.
 int Orthogonal(const Matrix& M);

@@ -35,9 +35,14 @@ std::string CrLfText(std::string_view text) {
     out.reserve(text.size() + text.size() / 16);
     const char* p = text.data();
     const char* const end = p + text.size();
+    // The next LF is looked for again only once it has been passed: a text
+    // of lone CRs would otherwise be searched to its end at every CR.
+    const char* lf = nullptr;
     while (p < end) {
-        const char* lf = Find(p, end, '\n');
-        if (!lf) lf = end;
+        if (!lf || lf < p) {
+            lf = Find(p, end, '\n');
+            if (!lf) lf = end;
+        }
         const char* cr = Find(p, lf, '\r');
         const char* brk = cr ? cr : lf;
         out.append(p, brk);

@@ -2,9 +2,9 @@
 // Run from a writable directory: it writes and removes "bench.mtx" there.
 
 #include "archive/safe_save.h"
-#include "documents/document_format.h"
-#include "documents/print_layout.h"
-#include "documents/text_export.h"
+#include "operations/documents/document_format.h"
+#include "operations/documents/print_layout.h"
+#include "operations/documents/text_export.h"
 #include "bench/bench_timing.h"
 
 #include <algorithm>

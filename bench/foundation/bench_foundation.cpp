@@ -2,7 +2,7 @@
 // file saves and loads. Run from a writable directory: it writes and removes
 // "RegBench" there.
 
-#include "archive/matrix_file.h"
+#include "tests/support/matrix_files.h"
 #include "archive/register_file.h"
 #include "matrixtext/matrix_text.h"
 #include "bench/bench_timing.h"

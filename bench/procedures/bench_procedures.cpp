@@ -16,14 +16,15 @@
 #include <unistd.h>
 
 #include "calculator/calculator_dlg.h"
-#include "procedures/complex_procedures.h"
-#include "procedures/determinant_procedures.h"
-#include "procedures/extract_procedures.h"
-#include "procedures/norms_products.h"
-#include "procedures/pending_procedures.h"
-#include "procedures/rearrange_procedures.h"
-#include "procedures/row_operations.h"
-#include "procedures/set_radix.h"
+#include "commands/command_groups.h"
+#include "operations/procedures/complex_procedures.h"
+#include "operations/procedures/determinant_procedures.h"
+#include "operations/procedures/extract_procedures.h"
+#include "operations/procedures/norms_products.h"
+#include "operations/procedures/pending_procedures.h"
+#include "operations/procedures/rearrange_procedures.h"
+#include "operations/procedures/row_operations.h"
+#include "operations/procedures/set_radix.h"
 #include "scripting/scripted_calculator.h"
 
 namespace {
@@ -61,13 +62,19 @@ Matrix RandomHermitian(int n, std::mt19937& random) {
 }
 
 // A join begun and finished at once: the matrix joined with itself.
-template <Procedure begin> void WithItself(CCalculatorDlg& dlg) {
-    begin(dlg);
+void JoinedWithItself(CCalculatorDlg& dlg, const char* join) {
+    FindCommandOperation(join)(dlg);
     dlg.OnEquals();
 }
-constexpr Procedure ConcatDiagonalWithItself = WithItself<OnConcatDiagonal>;
-constexpr Procedure ConcatHorizontalWithItself = WithItself<OnConcatHorizontal>;
-constexpr Procedure ConcatVerticalWithItself = WithItself<OnConcatVertical>;
+void ConcatDiagonalWithItself(CCalculatorDlg& dlg) {
+    JoinedWithItself(dlg, "Concat Diag");
+}
+void ConcatHorizontalWithItself(CCalculatorDlg& dlg) {
+    JoinedWithItself(dlg, "Concat Horiz");
+}
+void ConcatVerticalWithItself(CCalculatorDlg& dlg) {
+    JoinedWithItself(dlg, "Concat Vert");
+}
 
 void Time(const char* label, const Matrix& m, bool complex, const Case& c, std::ostream& sink) {
     ScriptedCalculator calc(sink);
@@ -98,32 +105,32 @@ int main() {
 
     const Matrix real = RandomMatrix(500, 500, random);
     const std::vector<Case> realCases = {
-        {"Flip", OnFlip, {}},
-        {"Flop", OnFlop, {}},
-        {"Rotate Left", OnRotateLeft, {}},
-        {"Rotate Right", OnRotateRight, {}},
-        {"Reshape", OnReshape, {"250"}},
-        {"Sort Ascending", OnSortAscending, {}},
-        {"Sort Descending", OnSortDescending, {}},
-        {"Row:Sort", OnRowSort, {}},
-        {"Get Row", OnGetRow, {"250"}},
-        {"Get Column", OnGetColumn, {"250"}},
-        {"Get Submatrix", OnGetSubmatrix, {"1", "400", "1", "400"}},
-        {"Get Diagonal", OnGetDiagonal, {}},
-        {"Row:Sum", OnRowSum, {}},
-        {"Column:Sum", OnColumnSum, {}},
-        {"Row:Swap", OnRowSwap, {"1", "500"}},
-        {"Row:Add", OnRowAdd, {"1", "500"}},
-        {"Row:Pivot", OnRowPivot, {"7"}},
-        {"Row:Scalar Mult", OnRowScalarMult, {"7", "2.5"}},
-        {"Gauss Elimination", OnGaussElimination, {}},
-        {"Balance", OnBalance, {}},
-        {"Adjugate", OnAdjugate, {}},
-        {"Determinant", OnDeterminant, {}, true},
-        {"Trace", OnTrace, {}, true},
-        {"Matrix Norm", OnMatrixNorm, {}, true},
-        {"Matrix: Diag Product", OnDiagProduct, {}},
-        {"Set Radix", OnSetRadix, {"16"}, true},
+        {"Flip", FindCommandOperation("Flip"), {}},
+        {"Flop", FindCommandOperation("Flop"), {}},
+        {"Rotate Left", FindCommandOperation("Rotate Left"), {}},
+        {"Rotate Right", FindCommandOperation("Rotate Right"), {}},
+        {"Reshape", FindCommandOperation("Reshape"), {"250"}},
+        {"Sort Ascending", FindCommandOperation("Sort Ascending"), {}},
+        {"Sort Descending", FindCommandOperation("Sort Descending"), {}},
+        {"Row:Sort", FindCommandOperation("Row:Sort"), {}},
+        {"Get Row", FindCommandOperation("Get Row"), {"250"}},
+        {"Get Column", FindCommandOperation("Get Column"), {"250"}},
+        {"Get Submatrix", FindCommandOperation("Get Submatrix"), {"1", "400", "1", "400"}},
+        {"Get Diagonal", FindCommandOperation("Get Diagonal"), {}},
+        {"Row:Sum", FindCommandOperation("Row:Sum"), {}},
+        {"Column:Sum", FindCommandOperation("Column:Sum"), {}},
+        {"Row:Swap", FindCommandOperation("Row:Swap"), {"1", "500"}},
+        {"Row:Add", FindCommandOperation("Row:Add"), {"1", "500"}},
+        {"Row:Pivot", FindCommandOperation("Row:Pivot"), {"7"}},
+        {"Row:Scalar Mult", FindCommandOperation("Row:Scalar Mult"), {"7", "2.5"}},
+        {"Gauss Elimination", FindCommandOperation("Gauss Elimination"), {}},
+        {"Balance", FindCommandOperation("Balance"), {}},
+        {"Adjugate", FindCommandOperation("Adjugate"), {}},
+        {"Determinant", FindCommandOperation("Determinant"), {}, true},
+        {"Trace", FindCommandOperation("Trace"), {}, true},
+        {"Matrix Norm", FindCommandOperation("Matrix Norm"), {}, true},
+        {"Matrix: Diag Product", FindCommandOperation("Matrix: Diag Product"), {}},
+        {"Set Radix", FindCommandOperation("Set Radix"), {"16"}, true},
         {"Concat Diag =", ConcatDiagonalWithItself, {}},
         {"Concat Horiz =", ConcatHorizontalWithItself, {}},
         {"Concat Vert =", ConcatVerticalWithItself, {}},
@@ -133,15 +140,15 @@ int main() {
 
     const Matrix complex = RandomMatrix(500, 1000, random);
     const std::vector<Case> complexCases = {
-        {"Flop", OnFlop, {}},
-        {"Get Column", OnGetColumn, {"250"}},
-        {"Get Submatrix", OnGetSubmatrix, {"1", "400", "1", "400"}},
-        {"Get Diagonal", OnGetDiagonal, {}},
-        {"Row:Sum", OnRowSum, {}},
-        {"Complex Conjugate", OnComplexConjugate, {}},
-        {"Complex to Composite", OnComplexToComposite, {}},
-        {"Trace", OnTrace, {}, true},
-        {"Matrix: Diag Product", OnDiagProduct, {}},
+        {"Flop", FindCommandOperation("Flop"), {}},
+        {"Get Column", FindCommandOperation("Get Column"), {"250"}},
+        {"Get Submatrix", FindCommandOperation("Get Submatrix"), {"1", "400", "1", "400"}},
+        {"Get Diagonal", FindCommandOperation("Get Diagonal"), {}},
+        {"Row:Sum", FindCommandOperation("Row:Sum"), {}},
+        {"Complex Conjugate", FindCommandOperation("Complex Conjugate"), {}},
+        {"Complex to Composite", FindCommandOperation("Complex to Composite"), {}},
+        {"Trace", FindCommandOperation("Trace"), {}, true},
+        {"Matrix: Diag Product", FindCommandOperation("Matrix: Diag Product"), {}},
         {"Concat Diag =", ConcatDiagonalWithItself, {}},
         {"Concat Horiz =", ConcatHorizontalWithItself, {}},
     };
@@ -150,8 +157,8 @@ int main() {
 
     const Matrix hermitian = RandomHermitian(100, random);
     const std::vector<Case> hermitianCases = {
-        {"Determinant", OnDeterminant, {}, true},
-        {"Adjugate", OnAdjugate, {}},
+        {"Determinant", FindCommandOperation("Determinant"), {}, true},
+        {"Adjugate", FindCommandOperation("Adjugate"), {}},
     };
     for (const Case& c : hermitianCases)
         Time("Hermitian 100 x 100", hermitian, true, c, sink);

@@ -4,7 +4,7 @@
 // instead sets a 2000 x 2000 text once and prints the rise of the peak
 // resident size and the text and matrix sizes, in bytes.
 
-#include "archive/matrix_file.h"
+#include "tests/support/matrix_files.h"
 #include "evaluator/function_table.h"
 #include "evaluator/matrix_operations.h"
 #include "matrixlib/ztmath.h"

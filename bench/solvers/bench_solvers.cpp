@@ -2,11 +2,12 @@
 // and D, show x) and the simplex method on a dense 200 x 200 problem; each
 // figure is the median of five runs.
 
-#include "archive/matrix_file.h"
+#include "tests/support/matrix_files.h"
+#include "commands/command_groups.h"
 #include "matrixlib/ztmath.h"
 #include "scripting/scripted_calculator.h"
-#include "solvers/simplex.h"
-#include "solvers/solve_command.h"
+#include "operations/solvers/simplex.h"
+#include "operations/solvers/solve_command.h"
 
 #include <algorithm>
 #include <chrono>
@@ -36,7 +37,7 @@ void BenchSolve(SolveMethod method, const char* name) {
     ScriptedCalculator calc(transcript);
     const double seconds = MedianSeconds([&] {
         calc.host.QueueSolveMethod(method);
-        OnSolveLinearSystem(calc.dlg);
+        FindCommandOperation("Solve Ax = b")(calc.dlg);
     });
     const NEWMAT::Matrix residual = LoadMatrixFile("RegD") - LoadMatrixFile("RegB");
     std::printf("Solve Ax = b, %-13s 1000 x 1000, 10 columns %8.3f s   |AX - B| %.3g\n", name,

@@ -1,5 +1,6 @@
 #include "allocation_watch.h"
 #include "archive/matrix_file.h"
+#include "tests/support/matrix_files.h"
 #include "file_test_support.h"
 
 #include <sys/stat.h>

@@ -14,7 +14,7 @@ TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {
     calc.dlg.OnButton(IDC_PARSE); // Parse that cannot start
     EXPECT_EQ(TakeTranscript(),
               "message \"Error\" \"Matrix is singular\" icon=stop buttons=ok -> ok\n"
-              "message \"Error\" \"Not enough memory for this operation\" icon=stop "
+              "message \"Error\" \"Not enough memory\" icon=stop "
               "buttons=ok -> ok\n"
               "message \"System Error\" \"Error = 2\" icon=stop buttons=ok -> ok\n");
     EXPECT_EQ(calc.dlg.GetCurrentMatrix().AsScalar(), 1.0);

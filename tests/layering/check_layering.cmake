@@ -6,7 +6,6 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(_foundation platform matrixlib archive matrixtext)
-set(_commands commands procedures testscreate conversions documents solvers)
 
 set(_may_platform platform)
 set(_may_matrixlib platform matrixlib)
@@ -14,12 +13,13 @@ set(_may_archive platform matrixlib archive)
 set(_may_matrixtext ${_foundation})
 set(_may_evaluator ${_foundation} evaluator)
 set(_may_calculator ${_foundation} calculator)
-foreach(dir IN LISTS _commands)
-  set(_may_${dir} ${_foundation} calculator ${_commands})
-endforeach()
-set(_may_scripting ${_foundation} calculator ${_commands} scripting)
-set(_may_shell ${_foundation} calculator ${_commands} shell)
-set(_may_fuzz ${_foundation} evaluator calculator ${_commands} scripting fuzz)
+# The operation folders under operations/ never reach the tables of
+# commands/, which name them.
+set(_may_operations ${_foundation} calculator operations)
+set(_may_commands ${_foundation} calculator operations commands)
+set(_may_scripting ${_foundation} calculator operations commands scripting)
+set(_may_shell ${_foundation} calculator operations commands shell)
+set(_may_fuzz ${_foundation} evaluator calculator operations commands scripting fuzz)
 
 set(_faults 0)
 file(GLOB_RECURSE _files RELATIVE ${ROOT} ${ROOT}/*.h ${ROOT}/*.cpp)

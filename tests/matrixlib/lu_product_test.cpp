@@ -47,8 +47,9 @@ TEST(LuKernels, OneSingularityRule) {
         bool singular;
     } cases[] = {
         {Mat({{1, 2}, {2, 4}}), true},
-        // The last pivot is 4.4e-16, below 2·eps·max|a| = 1.8e-15: singular
-        // by the rule although its determinant is not exactly 0.
+        // The last pivot is 4.4e-16 and the reciprocal condition number
+        // about 2.5e-17, below 2·eps: singular by the rule although its
+        // determinant is not exactly 0.
         {Mat({{1, 2}, {2, kAboveFour}}), true},
         {Mat({{1, 2}, {2, 4 + 1e-12}}), false},
         {Mat({{0, 0}, {0, 0}}), true},

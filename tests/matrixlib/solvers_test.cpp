@@ -92,16 +92,17 @@ TEST(LinearSolvers, RefuseSingularAndMismatchedSystems) {
 TEST(GaussJordan, ReducedRowEchelonForm) {
     const Matrix reduced = Mat({{1, 0, -1}, {0, 1, 2}, {0, 0, 0}});
     // [A | b] gives [I | x]; a zero column is skipped, not pivoted on; rounding
-    // residue is judged against each row's own magnitude, so the scale of the
-    // matrix, or of one row, leaves the reduced form alone, and decimal rows
-    // that are dependent only up to rounding leave rows of exact zeros.
+    // residue is judged against the norm of the whole matrix, so its scale
+    // leaves the reduced form alone, a row far smaller than the rest counts
+    // as zero, and decimal rows that are dependent only up to rounding leave
+    // rows of exact zeros.
     const struct {
         Matrix in, out;
     } cases[] = {
         {Mat({{2, 1, -1, 8}, {-3, -1, 2, -11}, {-2, 1, 2, -3}}),
          Mat({{1, 0, 0, 2}, {0, 1, 0, 3}, {0, 0, 1, -1}})},
         {Mat({{0, 2, 4}, {0, 1, 1}}), Mat({{0, 1, 0}, {0, 0, 1}})},
-        {Mat({{1e-20, 2e-20}, {3, 4}}), Eye(2)},
+        {Mat({{1e-20, 2e-20}, {3, 4}}), Mat({{1, 4.0 / 3}, {0, 0}})},
         {Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}) * 1e-200, reduced},
         {Mat({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}) * 1e200, reduced},
         {Mat({{0.1, 0.2, 0.3}, {0.4, 0.5, 0.6}, {0.7, 0.8, 0.9}}), reduced},

@@ -4,11 +4,13 @@
 // stray bytes the other readers and the writers must not crash either.
 
 #include "matrixtext/matrix_text.h"
+#include "platform/line_breaks.h"
 #include "tests/matrixtext/reference_text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -39,7 +41,8 @@ std::string RandomText(std::mt19937& random) {
 }
 
 // Rows of numbers as people type and paste them: ragged rows, runs of
-// blanks, CR LF or LF, signs, points, exponents and pairs now and then.
+// blanks, CR LF, LF or lone CRs, signs, points, exponents and pairs now
+// and then.
 std::string RandomMatrixText(std::mt19937& random, bool complex) {
     std::uniform_int_distribution<int> count(0, 6);
     std::uniform_int_distribution<int> digit(0, 9);
@@ -70,7 +73,9 @@ std::string RandomMatrixText(std::mt19937& random, bool complex) {
             }
             text += std::string(1 + (choice(random) < 2 ? count(random) : 0), ' ');
         }
-        text += choice(random) < 5 ? "\r\n" : "\n";
+        // Mostly CR LF or LF; now and then a lone CR, or a run of them.
+        const int brk = choice(random);
+        text += brk < 5 ? "\r\n" : brk < 9 ? "\n" : std::string(1 + count(random), '\r');
     }
     if (choice(random) < 3) text.pop_back();
     return text;
@@ -155,4 +160,32 @@ TEST(ReaderComparison, FixedFormatWritesAsBefore) {
         EXPECT_EQ(FormatFixed(m, width, d, 10), reference::FormatFixedDecimals(m, width, d))
             << "decimals " << d;
     }
+}
+
+// A pasted text of lone CRs takes each step of setting it (the display's
+// CR LF text, the check, the reader) in time linear in its length: eight
+// times the text may take eight times as long, with room for noise, not
+// the sixty-four times of a quadratic step.
+TEST(ReaderComparison, LoneCarriageReturnsTakeLinearTime) {
+    const auto setTime = [](std::size_t returns) {
+        std::string pasted(returns + 2, '\r');
+        pasted.front() = '1';
+        pasted.back() = '2';
+        double best = 1e9;
+        for (int run = 0; run < 3; ++run) {
+            const auto start = std::chrono::steady_clock::now();
+            const std::string shown = CrLfText(pasted);
+            EXPECT_FALSE(HasOnlyCrLf(pasted));
+            EXPECT_EQ(LineFeedText(pasted).size(), pasted.size());
+            EXPECT_EQ(FindEntryFault(shown, false).index, kEntryValid);
+            ReadEntryText(shown, false);
+            best = std::min(best, std::chrono::duration<double>(
+                                      std::chrono::steady_clock::now() - start)
+                                      .count());
+        }
+        return std::max(best, 1e-3);
+    };
+    const double small = setTime(256 * 1024);
+    const double large = setTime(2 * 1024 * 1024);
+    EXPECT_LT(large, 24 * small) << small << " s, then " << large << " s";
 }

@@ -4,6 +4,7 @@
 #include "window_fixture.h"
 
 #include "commands/menu_tables.h"
+#include "operations/documents/document_commands.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -90,8 +91,7 @@ void DocumentsWindowTest::printsEveryElementToAPdf() {
         for (int j = 1; j <= kColumns; ++j)
             m(i, j) = (i % 2 ? -1 : 1) * (i * 100 + j);
     f.Window().Dialog().SetCurrentMatrix(m);
-    f.Window().Dialog().SetDocumentPath(QDir::current().absoluteFilePath("big.mtx").toStdString());
-    f.Window().Dialog().ShowDocumentCaption("big.mtx");
+    NameDocument(f.Window().Dialog(), QDir::current().absoluteFilePath("big.mtx").toStdString());
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("matrix.pdf"));
     f.Answers().Next([&](QWidget* box) { // the PDF printer, writing to `pdf`
         auto* dialog = qobject_cast<QPrintDialog*>(box);

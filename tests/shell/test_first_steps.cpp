@@ -36,6 +36,7 @@ class FirstStepsTest : public QObject {
     void decimalBoxFollowsInt();
     void noticeTellsReadingsAndPendingOperations();
     void spreadsheetRowsPowerAndMessageValues();
+    void saveAsksOnceTheCaptionNamesNoDocument();
 };
 
 void FirstStepsTest::inverseTimesTypedIdentity() {
@@ -150,6 +151,40 @@ void FirstStepsTest::spreadsheetRowsPowerAndMessageValues() {
     });
     QVERIFY(f.Pick(QStringLiteral("Determinant")));
     QVERIFY2(determinant.contains(QStringLiteral("Determinant = 1.000000e-003")), qPrintable(determinant));
+}
+
+// Saved as m.mtx, cleared and replaced: Ctrl+S asks for a name instead of
+// writing over the file the caption no longer names.
+void FirstStepsTest::saveAsksOnceTheCaptionNamesNoDocument() {
+    WindowFixture f;
+    const QString path = QDir::current().absoluteFilePath(QStringLiteral("m.mtx"));
+    f.Click(QStringLiteral("1 > 2 SE"));
+    f.Answers().Next([&](QWidget* box) {
+        auto* dialog = qobject_cast<QFileDialog*>(box);
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    MenuItem(f.Window().menuBar(), ID_FILE_SAVE_AS)->trigger();
+    QCOMPARE(f.Window().windowTitle(), QStringLiteral(" Zentabl - m.mtx"));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+
+    f.Click(QStringLiteral("CE 7 > 7 SE"));
+    QCOMPARE(f.Window().windowTitle(), QStringLiteral(" Zentabl"));
+    bool asked = false;
+    f.Answers().Next([&](QWidget* box) {
+        asked = qobject_cast<QFileDialog*>(box) != nullptr;
+        QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
+    });
+    f.Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Window()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(asked);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), before);
 }
 
 QTEST_MAIN(FirstStepsTest)

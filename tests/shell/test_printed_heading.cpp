@@ -4,6 +4,7 @@
 #include "window_fixture.h"
 
 #include "commands/menu_tables.h"
+#include "operations/documents/document_commands.h"
 
 #include <QTest>
 #include <QtPrintSupport>
@@ -51,9 +52,8 @@ QList<Word> PrintedWords(const QString& pdf) {
 void PrintedHeadingTest::headingAndRowsStayInsideTheFrame() {
     WindowFixture f;
     f.Click(QStringLiteral("1 > 2 v 3 > 4 SE"));
-    f.Window().Dialog().SetDocumentPath(
-        QDir::current().absoluteFilePath("Wide heading.mtx").toStdString());
-    f.Window().Dialog().ShowDocumentCaption("Wide heading.mtx");
+    NameDocument(f.Window().Dialog(),
+                 QDir::current().absoluteFilePath("Wide heading.mtx").toStdString());
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("page.pdf"));
     QRectF printable; // in points
     f.Answers().Next([&](QWidget* box) {

@@ -1,1 +1,1 @@
-#include "solvers/simplex.h"
+#include "operations/solvers/simplex.h"

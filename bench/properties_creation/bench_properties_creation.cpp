@@ -1,0 +1,113 @@
+// Times every matrix test on a 500 x 500 matrix (complex tests on a 500 x 500
+// complex matrix) and the creation of 2000 x 2000 random and Hilbert
+// matrices, with and without showing them. Prints one line per case.
+
+#include <cstdio>
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "bench/bench_timing.h"
+#include "commands/command_groups.h"
+#include "matrixlib/ztmath.h"
+#include "scripting/scripted_calculator.h"
+#include "operations/properties_creation/matrix_creation.h"
+#include "operations/properties_creation/matrix_tests.h"
+
+namespace {
+
+
+void Report(const std::string& what, double seconds) {
+    std::printf("%-52s %8.3f s\n", what.c_str(), seconds);
+}
+
+struct TestCase {
+    const char* name;
+    void (*test)(CCalculatorDlg&);
+};
+
+void TimeTests(ScriptedCalculator& calc, const NEWMAT::Matrix& m, bool complex,
+               std::initializer_list<TestCase> tests) {
+    if (complex)
+        calc.dlg.SetComplexMode();
+    else
+        calc.dlg.SetRealMode();
+    calc.dlg.SetCurrentMatrix(m);
+    for (const TestCase& t : tests)
+        Report(std::string(complex ? "complex 500 x 500: " : "500 x 500: ") + t.name,
+               Seconds([&] { t.test(calc.dlg); }));
+}
+
+void TimeCreation(ScriptedCalculator& calc, const char* name, void (*creation)(CCalculatorDlg&),
+                  std::initializer_list<const char*> inputs) {
+    calc.dlg.SetRealMode();
+    calc.dlg.ClearCalculator();
+    for (const char* input : inputs)
+        calc.host.QueueInput(std::string(input));
+    Report(std::string(name) + " 2000 x 2000, created and shown",
+           Seconds([&] { creation(calc.dlg); }));
+}
+
+} // namespace
+
+int main() {
+    std::ostream sink(nullptr);
+    ScriptedCalculator calc(sink);
+
+    int seed = -500;
+    NEWMAT::Matrix a = Random(&seed, 500, 500, -1.0, 1.0);
+    const NEWMAT::Matrix symmetric = a + a.t();
+    TimeTests(calc, symmetric, false,
+              {{"Orthogonal", FindCommandOperation("Orthogonal")},
+               {"Positive Definite", FindCommandOperation("Positive Definite")},
+               {"Rank", FindCommandOperation("Rank")},
+               {"Singular", FindCommandOperation("Singular")},
+               {"Size", FindCommandOperation("Size")},
+               {"Skew-Symmetric", FindCommandOperation("Skew-Symmetric")},
+               {"Square", FindCommandOperation("Square")},
+               {"Stochastic", FindCommandOperation("Stochastic")},
+               {"Double Stochastic", FindCommandOperation("Double Stochastic")},
+               {"Symmetric", FindCommandOperation("Symmetric")},
+               {"Condition Number", FindCommandOperation("Condition Number")}});
+    // Matrices on the yes side, which the tests must look at in full.
+    calc.dlg.SetCurrentMatrix(RandomOrthogonal(&seed, 500));
+    Report("500 x 500 orthogonal: Orthogonal", Seconds([&] { FindCommandOperation("Orthogonal")(calc.dlg); }));
+    NEWMAT::Matrix definite = a.t() * a;
+    for (int i = 1; i <= 500; ++i)
+        definite(i, i) += 1.0;
+    calc.dlg.SetCurrentMatrix(definite);
+    Report("500 x 500 definite: Positive Definite",
+           Seconds([&] { FindCommandOperation("Positive Definite")(calc.dlg); }));
+    NEWMAT::Matrix uniform(500, 500);
+    uniform = 1.0 / 500;
+    calc.dlg.SetCurrentMatrix(uniform);
+    Report("500 x 500 all 1/500: Double Stochastic",
+           Seconds([&] { FindCommandOperation("Double Stochastic")(calc.dlg); }));
+
+    const NEWMAT::Matrix hermitian = RandomHermitian(500, 500, -1.0, 1.0);
+    TimeTests(calc, hermitian, true,
+              {{"Hermitian", FindCommandOperation("Hermitian")},
+               {"Unitary", FindCommandOperation("Unitary")},
+               {"Symmetric", FindCommandOperation("Symmetric")},
+               {"Rank", FindCommandOperation("Rank")},
+               {"Condition Number", FindCommandOperation("Condition Number")}});
+
+    calc.dlg.SetCurrentMatrix(RandomUnitary(500, 500, -1.0, 1.0));
+    Report("complex 500 x 500 unitary: Unitary", Seconds([&] { FindCommandOperation("Unitary")(calc.dlg); }));
+
+    NEWMAT::Matrix made;
+    Report("Random 2000 x 2000, library call",
+           Seconds([&] { made = Random(&seed, 2000, 2000, 0, 1); }));
+    Report("Random 2000 x 2000, stored as the current matrix",
+           Seconds([&] { calc.dlg.SetCurrentMatrix(made); }));
+    Report("Hilbert 2000 x 2000, library call", Seconds([&] { made = Hilbert(2000, 2000); }));
+    TimeCreation(calc, "Create Random", FindCommandOperation("Create Random"), {"2000", "2000", "0", "1"});
+    TimeCreation(calc, "Create Hilbert", FindCommandOperation("Create Hilbert"), {"2000", "2000"});
+    TimeCreation(calc, "Create Unit", FindCommandOperation("Create Unit"), {"2000", "2000"});
+    TimeCreation(calc, "Create Prime", FindCommandOperation("Create Prime"), {"2000", "2000"});
+    calc.dlg.ClearCalculator();
+    calc.host.QueueInput(std::string("500"));
+    Report("Create Orthogonal 500 x 500, created and shown",
+           Seconds([&] { FindCommandOperation("Create Orthogonal")(calc.dlg); }));
+    return 0;
+}

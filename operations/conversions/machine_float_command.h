@@ -1,0 +1,13 @@
+#pragma once
+// "Machine Floating Point": shows the characteristics of the machine's
+// single-precision arithmetic.
+
+#include <span>
+
+#include "calculator/calculator_commands.h"
+
+class CCalculatorDlg;
+
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> MachineFloatCommands();

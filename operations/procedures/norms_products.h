@@ -1,0 +1,13 @@
+#pragma once
+// Procedures that reduce the current matrix to a number: the matrix and
+// vector norms and the product of the diagonal.
+
+#include <span>
+
+#include "calculator/calculator_commands.h"
+
+class CCalculatorDlg;
+
+// The command-list operations of this file, under the names their rows
+// show (for the tables of commands/).
+std::span<const NamedCommand> NormsProductsCommands();

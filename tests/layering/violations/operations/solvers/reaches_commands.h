@@ -1,0 +1,2 @@
+// An operation reaching the tables that name it.
+#include "commands/command_tables.h"

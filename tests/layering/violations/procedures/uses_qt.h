@@ -1,3 +1,0 @@
-#include <QString>
-#include "calculator/calculator_dlg.h"
-#include "testscreate/compare_registers.h"
