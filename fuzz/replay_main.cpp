@@ -31,21 +31,28 @@ std::vector<std::filesystem::path> InputFiles(const std::filesystem::path& path)
 } // namespace
 
 int main(int argc, char** argv) {
-    int replayed = 0;
+    // Every file is found before the first input runs: a target may change
+    // the working directory (zenscript's runs in its scratch folder).
+    std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
         if (!std::filesystem::exists(argv[i])) {
             std::fprintf(stderr, "no such input: %s\n", argv[i]);
             return 1;
         }
-        for (const std::filesystem::path& file : InputFiles(argv[i])) {
-            std::ifstream in(file, std::ios::binary);
-            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-            std::printf("%s\n", file.c_str());
-            std::fflush(stdout);
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-            ++replayed;
-        }
+        for (const std::filesystem::path& file : InputFiles(std::filesystem::absolute(argv[i])))
+            files.push_back(file);
     }
-    std::printf("%d inputs replayed\n", replayed);
+    for (const std::filesystem::path& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "cannot read %s\n", file.c_str());
+            return 1;
+        }
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        std::printf("%s\n", file.c_str());
+        std::fflush(stdout);
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
+    std::printf("%zu inputs replayed\n", files.size());
     return 0;
 }
