@@ -52,27 +52,22 @@ constexpr MenuRow kFormatRows[] = {
 
 // The value each item inserts: CODATA 2018, SI units (Avogadro per
 // kilomole); pi and e to full double precision.
-template <double value>
-void Insert(CCalculatorDlg& dlg) {
-    InsertConstant(dlg, value);
-}
-
 constexpr MenuRow kConstantRows[] = {
-    {"pi", 32802, Insert<kPi>},
-    {"e (Euler's constant)", 32803, Insert<2.718281828459045>},
-    {"Avogadro const. [1/kmol]", 32796, Insert<6.02214076e+26>},
-    {"Boltzmann constant [J/k]", 32797, Insert<1.380649e-23>},
-    {"Electron classical radius [m]", 32798, Insert<2.8179403262e-15>},
-    {"Electron mass [kg]", 32799, Insert<9.1093837015e-31>},
-    {"Elementary charge [C]", 32800, Insert<1.602176634e-19>},
-    {"Gravity Constant [N.m2/kg2]", 32801, Insert<6.6743e-11>},
-    {"Muon mass [kg]", 32811, Insert<1.883531627e-28>},
-    {"Planck const; h [J.s]", 32804, Insert<6.62607015e-34>},
-    {"Proton mass [kg]", 32805, Insert<1.67262192369e-27>},
-    {"Rydberg constant [1/m]", 32806, Insert<10973731.56816>},
-    {"Speed of light [m/s]", 32807, Insert<299792458.0>},
-    {"Vacuum permeability [N/A2]", 32810, Insert<1.25663706212e-06>},
-    {"Vacuum permittivity [F/m]", 32809, Insert<8.8541878128e-12>},
+    {"pi", 32802, [](D& dlg) { InsertConstant(dlg, kPi); }},
+    {"e (Euler's constant)", 32803, [](D& dlg) { InsertConstant(dlg, 2.718281828459045); }},
+    {"Avogadro const. [1/kmol]", 32796, [](D& dlg) { InsertConstant(dlg, 6.02214076e+26); }},
+    {"Boltzmann constant [J/k]", 32797, [](D& dlg) { InsertConstant(dlg, 1.380649e-23); }},
+    {"Electron classical radius [m]", 32798, [](D& dlg) { InsertConstant(dlg, 2.8179403262e-15); }},
+    {"Electron mass [kg]", 32799, [](D& dlg) { InsertConstant(dlg, 9.1093837015e-31); }},
+    {"Elementary charge [C]", 32800, [](D& dlg) { InsertConstant(dlg, 1.602176634e-19); }},
+    {"Gravity Constant [N.m2/kg2]", 32801, [](D& dlg) { InsertConstant(dlg, 6.6743e-11); }},
+    {"Muon mass [kg]", 32811, [](D& dlg) { InsertConstant(dlg, 1.883531627e-28); }},
+    {"Planck const; h [J.s]", 32804, [](D& dlg) { InsertConstant(dlg, 6.62607015e-34); }},
+    {"Proton mass [kg]", 32805, [](D& dlg) { InsertConstant(dlg, 1.67262192369e-27); }},
+    {"Rydberg constant [1/m]", 32806, [](D& dlg) { InsertConstant(dlg, 10973731.56816); }},
+    {"Speed of light [m/s]", 32807, [](D& dlg) { InsertConstant(dlg, 299792458.0); }},
+    {"Vacuum permeability [N/A2]", 32810, [](D& dlg) { InsertConstant(dlg, 1.25663706212e-06); }},
+    {"Vacuum permittivity [F/m]", 32809, [](D& dlg) { InsertConstant(dlg, 8.8541878128e-12); }},
 };
 
 // ---- Edit (140)

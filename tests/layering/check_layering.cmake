@@ -19,6 +19,7 @@ set(_may_operations ${_foundation} calculator operations)
 set(_may_commands ${_foundation} calculator operations commands)
 set(_may_scripting ${_foundation} calculator operations commands scripting)
 set(_may_shell ${_foundation} calculator operations commands shell)
+set(_may_fuzz ${_foundation} evaluator calculator operations commands scripting fuzz)
 
 set(_faults 0)
 file(GLOB_RECURSE _files RELATIVE ${ROOT} ${ROOT}/*.h ${ROOT}/*.cpp)

@@ -1,0 +1,43 @@
+// The real matrix text as SE reads it, and each reader on its own. SE's
+// one-pass reading of a valid text gives what the reader for its kind of
+// text gives, and its fault is the validator's. A matrix read, written with
+// 17 significant digits and read again is the same matrix, in both column
+// layouts.
+
+#include "fuzz/fuzz_target.h"
+#include "fuzz/invariants.h"
+#include "matrixtext/matrix_text.h"
+
+#include <string>
+
+namespace {
+
+void CheckRereads(const NEWMAT::Matrix& read, ColumnLayout layout) {
+    if (read.Nrows() == 0 || read.Ncols() == 0) return;
+    const std::string written = FormatExponential(read, 2, 16, layout);
+    CheckInvariant(SameMatrix(ParseRealExponent(written), read),
+                   "a real matrix written with exponents reads back the same");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const EntryReading entry = ReadEntryText(text, false);
+    CheckInvariant(entry.fault.index == ValidateEntryText(text, false),
+                   "SE finds the fault the validator finds in a real text");
+    CheckInvariant(entry.fault.index == kEntryValid || entry.fault.at < text.size(),
+                   "the fault of a real entry lies inside the text");
+    if (entry.fault.index == kEntryValid) {
+        const bool exponent = text.find_first_of("eE") != std::string::npos;
+        CheckInvariant(entry.exponent == exponent, "SE tells a text with exponents");
+        CheckInvariant(SameMatrix(entry.matrix, exponent ? ParseRealExponent(text) : ParseReal(text)),
+                       "SE reads a real text as the reader of its kind does");
+    }
+    CheckRereads(entry.matrix, ColumnLayout::AsWritten);
+    CheckRereads(entry.matrix, ColumnLayout::Aligned);
+    // SE picks one reader by the text; these see every text.
+    CheckRereads(ParseReal(text), ColumnLayout::AsWritten);
+    CheckRereads(ParseRealExponent(text), ColumnLayout::Aligned);
+    return 0;
+}
