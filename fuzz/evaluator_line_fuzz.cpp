@@ -48,7 +48,7 @@ void WriteRegisterFiles() {
     WriteBytes("RegHuge", SerializePacked({1e9, 1e9, 1.0}));
 }
 
-void StoreRegisters(CEvaluatorVariables& variables) {
+void StoreRegisters(EvaluatorVariables& variables) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     variables.StoreMatrixVar(Filled(3, 3, {2, 1, 0, 1, 3, 1, 0, 1, 4}), "A");
@@ -69,15 +69,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool filesWritten = (WriteRegisterFiles(), true);
     (void)filesWritten;
 
-    CEvaluatorVariables variables(ScratchFolder());
+    EvaluatorVariables variables(ScratchFolder());
     StoreRegisters(variables);
     std::ostringstream out;
-    CExpressionParser parser(variables, out);
+    ExpressionParser parser(variables, out);
     NEWMAT::Matrix result(1, 1);
     result = -1.0;
 
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    CStreamLineInput lines(in, out);
+    StreamLineInput lines(in, out);
     while (const std::optional<std::string> line = lines.ReadLine("")) {
         out.str({});
         if (parser.EvaluateLine(*line, result).showResult) PrintResult(out, result, 4);
