@@ -93,18 +93,7 @@ void DocumentsWindowTest::printsEveryElementToAPdf() {
     f.Window().Dialog().SetCurrentMatrix(m);
     NameDocument(f.Window().Dialog(), QDir::current().absoluteFilePath("big.mtx").toStdString());
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("matrix.pdf"));
-    f.Answers().Next([&](QWidget* box) { // the PDF printer, writing to `pdf`
-        auto* dialog = qobject_cast<QPrintDialog*>(box);
-        QVERIFY2(dialog, qPrintable(box->metaObject()->className()));
-        for (QComboBox* printers : dialog->findChildren<QComboBox*>(QStringLiteral("printers"))) {
-            const int pdfPrinter = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
-            if (pdfPrinter >= 0) printers->setCurrentIndex(pdfPrinter);
-        }
-        QLineEdit* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-        QVERIFY(file);
-        file->setText(pdf);
-        ClickButton(box, QStringLiteral("Print"));
-    });
+    f.Answers().Next(PrintToPdf(pdf));
     f.Answers().Next([](QWidget* box) {
         QCOMPARE(box->windowTitle(), QStringLiteral("Print status"));
         ClickButton(box, QStringLiteral("OK"));

@@ -56,19 +56,7 @@ void PrintedHeadingTest::headingAndRowsStayInsideTheFrame() {
                  QDir::current().absoluteFilePath("Wide heading.mtx").toStdString());
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("page.pdf"));
     QRectF printable; // in points
-    f.Answers().Next([&](QWidget* box) {
-        auto* dialog = qobject_cast<QPrintDialog*>(box);
-        QVERIFY(dialog);
-        for (QComboBox* printers : dialog->findChildren<QComboBox*>(QStringLiteral("printers"))) {
-            const int pdfPrinter = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
-            if (pdfPrinter >= 0) printers->setCurrentIndex(pdfPrinter);
-        }
-        QLineEdit* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-        QVERIFY(file);
-        file->setText(pdf);
-        ClickButton(box, QStringLiteral("Print"));
-        printable = dialog->printer()->pageLayout().paintRectPoints();
-    });
+    f.Answers().Next(PrintToPdf(pdf, &printable));
     f.Answers().Next([](QWidget* box) { ClickButton(box, QStringLiteral("OK")); });
     MenuItem(f.Window().menuBar(), ID_FILE_PRINT)->trigger();
     QVERIFY(!printable.isEmpty());

@@ -4,7 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTest>
 
 WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
@@ -48,4 +53,20 @@ QAction* MenuItem(QObject* menus, int id) {
     for (QAction* action : menus->findChildren<QAction*>())
         if (!action->menu() && action->data().toInt() == id) return action;
     return nullptr;
+}
+
+ModalAnswers::Answer PrintToPdf(const QString& pdf, QRectF* printable) {
+    return [pdf, printable](QWidget* box) {
+        auto* dialog = qobject_cast<QPrintDialog*>(box);
+        QVERIFY2(dialog, qPrintable(box->metaObject()->className()));
+        for (QComboBox* printers : dialog->findChildren<QComboBox*>(QStringLiteral("printers"))) {
+            const int pdfPrinter = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
+            if (pdfPrinter >= 0) printers->setCurrentIndex(pdfPrinter);
+        }
+        QLineEdit* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        QVERIFY(file);
+        file->setText(pdf);
+        ClickButton(box, QStringLiteral("Print"));
+        if (printable) *printable = dialog->printer()->pageLayout().paintRectPoints();
+    };
 }

@@ -11,6 +11,7 @@
 #include "shell/display_box.h"
 
 #include <QPushButton>
+#include <QRectF>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -39,6 +40,10 @@ class WindowFixture {
     ModalAnswers answers_;
     std::unique_ptr<zentabl::CalculatorWindow> window_;
 };
+
+// The answer to the print dialog that prints to the PDF file `pdf`; the
+// printable area, in points, goes to `printable` when it is given.
+ModalAnswers::Answer PrintToPdf(const QString& pdf, QRectF* printable = nullptr);
 
 // The item with this command id in a menu bar or menu, submenus included.
 QAction* MenuItem(QObject* menus, int id);
