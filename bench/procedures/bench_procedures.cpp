@@ -11,30 +11,23 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <unistd.h>
 
 #include "calculator/calculator_dlg.h"
 #include "commands/command_groups.h"
-#include "operations/procedures/complex_procedures.h"
-#include "operations/procedures/determinant_procedures.h"
-#include "operations/procedures/extract_procedures.h"
-#include "operations/procedures/norms_products.h"
-#include "operations/procedures/pending_procedures.h"
-#include "operations/procedures/rearrange_procedures.h"
-#include "operations/procedures/row_operations.h"
-#include "operations/procedures/set_radix.h"
 #include "scripting/scripted_calculator.h"
 
 namespace {
 
 using NEWMAT::Matrix;
-using Procedure = void (*)(CCalculatorDlg&);
 
+// A command by its row text; a text ending in " =" is a join begun and
+// finished at once, the matrix joined with itself.
 struct Case {
     const char* name;
-    Procedure procedure;
     std::vector<std::optional<std::string>> inputs;
     bool yes = false; // answers a Yes/No question with Yes
 };
@@ -61,19 +54,11 @@ Matrix RandomHermitian(int n, std::mt19937& random) {
     return h;
 }
 
-// A join begun and finished at once: the matrix joined with itself.
-void JoinedWithItself(CCalculatorDlg& dlg, const char* join) {
-    FindCommandOperation(join)(dlg);
-    dlg.OnEquals();
-}
-void ConcatDiagonalWithItself(CCalculatorDlg& dlg) {
-    JoinedWithItself(dlg, "Concat Diag");
-}
-void ConcatHorizontalWithItself(CCalculatorDlg& dlg) {
-    JoinedWithItself(dlg, "Concat Horiz");
-}
-void ConcatVerticalWithItself(CCalculatorDlg& dlg) {
-    JoinedWithItself(dlg, "Concat Vert");
+void Run(CCalculatorDlg& dlg, std::string_view name) {
+    const bool joined = name.ends_with(" =");
+    if (joined) name.remove_suffix(2);
+    FindCommandOperation(name)(dlg);
+    if (joined) dlg.OnEquals();
 }
 
 void Time(const char* label, const Matrix& m, bool complex, const Case& c, std::ostream& sink) {
@@ -87,7 +72,7 @@ void Time(const char* label, const Matrix& m, bool complex, const Case& c, std::
     // Value reports and Set Radix ask Yes/No; other boxes take OK.
     calc.host.Improvise({[&c] { return c.yes; }, [] { return std::nullopt; }});
     const auto start = std::chrono::steady_clock::now();
-    c.procedure(calc.dlg);
+    Run(calc.dlg, c.name);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%-28s %-24s %8.3f s\n", label, c.name, seconds);
@@ -105,60 +90,60 @@ int main() {
 
     const Matrix real = RandomMatrix(500, 500, random);
     const std::vector<Case> realCases = {
-        {"Flip", FindCommandOperation("Flip"), {}},
-        {"Flop", FindCommandOperation("Flop"), {}},
-        {"Rotate Left", FindCommandOperation("Rotate Left"), {}},
-        {"Rotate Right", FindCommandOperation("Rotate Right"), {}},
-        {"Reshape", FindCommandOperation("Reshape"), {"250"}},
-        {"Sort Ascending", FindCommandOperation("Sort Ascending"), {}},
-        {"Sort Descending", FindCommandOperation("Sort Descending"), {}},
-        {"Row:Sort", FindCommandOperation("Row:Sort"), {}},
-        {"Get Row", FindCommandOperation("Get Row"), {"250"}},
-        {"Get Column", FindCommandOperation("Get Column"), {"250"}},
-        {"Get Submatrix", FindCommandOperation("Get Submatrix"), {"1", "400", "1", "400"}},
-        {"Get Diagonal", FindCommandOperation("Get Diagonal"), {}},
-        {"Row:Sum", FindCommandOperation("Row:Sum"), {}},
-        {"Column:Sum", FindCommandOperation("Column:Sum"), {}},
-        {"Row:Swap", FindCommandOperation("Row:Swap"), {"1", "500"}},
-        {"Row:Add", FindCommandOperation("Row:Add"), {"1", "500"}},
-        {"Row:Pivot", FindCommandOperation("Row:Pivot"), {"7"}},
-        {"Row:Scalar Mult", FindCommandOperation("Row:Scalar Mult"), {"7", "2.5"}},
-        {"Gauss Elimination", FindCommandOperation("Gauss Elimination"), {}},
-        {"Balance", FindCommandOperation("Balance"), {}},
-        {"Adjugate", FindCommandOperation("Adjugate"), {}},
-        {"Determinant", FindCommandOperation("Determinant"), {}, true},
-        {"Trace", FindCommandOperation("Trace"), {}, true},
-        {"Matrix Norm", FindCommandOperation("Matrix Norm"), {}, true},
-        {"Matrix: Diag Product", FindCommandOperation("Matrix: Diag Product"), {}},
-        {"Set Radix", FindCommandOperation("Set Radix"), {"16"}, true},
-        {"Concat Diag =", ConcatDiagonalWithItself, {}},
-        {"Concat Horiz =", ConcatHorizontalWithItself, {}},
-        {"Concat Vert =", ConcatVerticalWithItself, {}},
+        {"Flip", {}},
+        {"Flop", {}},
+        {"Rotate Left", {}},
+        {"Rotate Right", {}},
+        {"Reshape", {"250"}},
+        {"Sort Ascending", {}},
+        {"Sort Descending", {}},
+        {"Row:Sort", {}},
+        {"Get Row", {"250"}},
+        {"Get Column", {"250"}},
+        {"Get Submatrix", {"1", "400", "1", "400"}},
+        {"Get Diagonal", {}},
+        {"Row:Sum", {}},
+        {"Column:Sum", {}},
+        {"Row:Swap", {"1", "500"}},
+        {"Row:Add", {"1", "500"}},
+        {"Row:Pivot", {"7"}},
+        {"Row:Scalar Mult", {"7", "2.5"}},
+        {"Gauss Elimination", {}},
+        {"Balance", {}},
+        {"Adjugate", {}},
+        {"Determinant", {}, true},
+        {"Trace", {}, true},
+        {"Matrix Norm", {}, true},
+        {"Matrix: Diag Product", {}},
+        {"Set Radix", {"16"}, true},
+        {"Concat Diag =", {}},
+        {"Concat Horiz =", {}},
+        {"Concat Vert =", {}},
     };
     for (const Case& c : realCases)
         Time("real 500 x 500", real, false, c, sink);
 
     const Matrix complex = RandomMatrix(500, 1000, random);
     const std::vector<Case> complexCases = {
-        {"Flop", FindCommandOperation("Flop"), {}},
-        {"Get Column", FindCommandOperation("Get Column"), {"250"}},
-        {"Get Submatrix", FindCommandOperation("Get Submatrix"), {"1", "400", "1", "400"}},
-        {"Get Diagonal", FindCommandOperation("Get Diagonal"), {}},
-        {"Row:Sum", FindCommandOperation("Row:Sum"), {}},
-        {"Complex Conjugate", FindCommandOperation("Complex Conjugate"), {}},
-        {"Complex to Composite", FindCommandOperation("Complex to Composite"), {}},
-        {"Trace", FindCommandOperation("Trace"), {}, true},
-        {"Matrix: Diag Product", FindCommandOperation("Matrix: Diag Product"), {}},
-        {"Concat Diag =", ConcatDiagonalWithItself, {}},
-        {"Concat Horiz =", ConcatHorizontalWithItself, {}},
+        {"Flop", {}},
+        {"Get Column", {"250"}},
+        {"Get Submatrix", {"1", "400", "1", "400"}},
+        {"Get Diagonal", {}},
+        {"Row:Sum", {}},
+        {"Complex Conjugate", {}},
+        {"Complex to Composite", {}},
+        {"Trace", {}, true},
+        {"Matrix: Diag Product", {}},
+        {"Concat Diag =", {}},
+        {"Concat Horiz =", {}},
     };
     for (const Case& c : complexCases)
         Time("complex 500 x 500", complex, true, c, sink);
 
     const Matrix hermitian = RandomHermitian(100, random);
     const std::vector<Case> hermitianCases = {
-        {"Determinant", FindCommandOperation("Determinant"), {}, true},
-        {"Adjugate", FindCommandOperation("Adjugate"), {}},
+        {"Determinant", {}, true},
+        {"Adjugate", {}},
     };
     for (const Case& c : hermitianCases)
         Time("Hermitian 100 x 100", hermitian, true, c, sink);

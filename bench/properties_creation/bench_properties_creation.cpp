@@ -11,8 +11,6 @@
 #include "commands/command_groups.h"
 #include "matrixlib/ztmath.h"
 #include "scripting/scripted_calculator.h"
-#include "operations/properties_creation/matrix_creation.h"
-#include "operations/properties_creation/matrix_tests.h"
 
 namespace {
 
@@ -21,31 +19,27 @@ void Report(const std::string& what, double seconds) {
     std::printf("%-52s %8.3f s\n", what.c_str(), seconds);
 }
 
-struct TestCase {
-    const char* name;
-    void (*test)(CCalculatorDlg&);
-};
-
+// Each test run by its row text.
 void TimeTests(ScriptedCalculator& calc, const NEWMAT::Matrix& m, bool complex,
-               std::initializer_list<TestCase> tests) {
+               std::initializer_list<const char*> tests) {
     if (complex)
         calc.dlg.SetComplexMode();
     else
         calc.dlg.SetRealMode();
     calc.dlg.SetCurrentMatrix(m);
-    for (const TestCase& t : tests)
-        Report(std::string(complex ? "complex 500 x 500: " : "500 x 500: ") + t.name,
-               Seconds([&] { t.test(calc.dlg); }));
+    for (const char* test : tests)
+        Report(std::string(complex ? "complex 500 x 500: " : "500 x 500: ") + test,
+               Seconds([&] { FindCommandOperation(test)(calc.dlg); }));
 }
 
-void TimeCreation(ScriptedCalculator& calc, const char* name, void (*creation)(CCalculatorDlg&),
+void TimeCreation(ScriptedCalculator& calc, const char* name,
                   std::initializer_list<const char*> inputs) {
     calc.dlg.SetRealMode();
     calc.dlg.ClearCalculator();
     for (const char* input : inputs)
         calc.host.QueueInput(std::string(input));
     Report(std::string(name) + " 2000 x 2000, created and shown",
-           Seconds([&] { creation(calc.dlg); }));
+           Seconds([&] { FindCommandOperation(name)(calc.dlg); }));
 }
 
 } // namespace
@@ -58,17 +52,17 @@ int main() {
     NEWMAT::Matrix a = Random(&seed, 500, 500, -1.0, 1.0);
     const NEWMAT::Matrix symmetric = a + a.t();
     TimeTests(calc, symmetric, false,
-              {{"Orthogonal", FindCommandOperation("Orthogonal")},
-               {"Positive Definite", FindCommandOperation("Positive Definite")},
-               {"Rank", FindCommandOperation("Rank")},
-               {"Singular", FindCommandOperation("Singular")},
-               {"Size", FindCommandOperation("Size")},
-               {"Skew-Symmetric", FindCommandOperation("Skew-Symmetric")},
-               {"Square", FindCommandOperation("Square")},
-               {"Stochastic", FindCommandOperation("Stochastic")},
-               {"Double Stochastic", FindCommandOperation("Double Stochastic")},
-               {"Symmetric", FindCommandOperation("Symmetric")},
-               {"Condition Number", FindCommandOperation("Condition Number")}});
+              {"Orthogonal",
+               "Positive Definite",
+               "Rank",
+               "Singular",
+               "Size",
+               "Skew-Symmetric",
+               "Square",
+               "Stochastic",
+               "Double Stochastic",
+               "Symmetric",
+               "Condition Number"});
     // Matrices on the yes side, which the tests must look at in full.
     calc.dlg.SetCurrentMatrix(RandomOrthogonal(&seed, 500));
     Report("500 x 500 orthogonal: Orthogonal", Seconds([&] { FindCommandOperation("Orthogonal")(calc.dlg); }));
@@ -86,11 +80,11 @@ int main() {
 
     const NEWMAT::Matrix hermitian = RandomHermitian(500, 500, -1.0, 1.0);
     TimeTests(calc, hermitian, true,
-              {{"Hermitian", FindCommandOperation("Hermitian")},
-               {"Unitary", FindCommandOperation("Unitary")},
-               {"Symmetric", FindCommandOperation("Symmetric")},
-               {"Rank", FindCommandOperation("Rank")},
-               {"Condition Number", FindCommandOperation("Condition Number")}});
+              {"Hermitian",
+               "Unitary",
+               "Symmetric",
+               "Rank",
+               "Condition Number"});
 
     calc.dlg.SetCurrentMatrix(RandomUnitary(500, 500, -1.0, 1.0));
     Report("complex 500 x 500 unitary: Unitary", Seconds([&] { FindCommandOperation("Unitary")(calc.dlg); }));
@@ -101,10 +95,10 @@ int main() {
     Report("Random 2000 x 2000, stored as the current matrix",
            Seconds([&] { calc.dlg.SetCurrentMatrix(made); }));
     Report("Hilbert 2000 x 2000, library call", Seconds([&] { made = Hilbert(2000, 2000); }));
-    TimeCreation(calc, "Create Random", FindCommandOperation("Create Random"), {"2000", "2000", "0", "1"});
-    TimeCreation(calc, "Create Hilbert", FindCommandOperation("Create Hilbert"), {"2000", "2000"});
-    TimeCreation(calc, "Create Unit", FindCommandOperation("Create Unit"), {"2000", "2000"});
-    TimeCreation(calc, "Create Prime", FindCommandOperation("Create Prime"), {"2000", "2000"});
+    TimeCreation(calc, "Create Random", {"2000", "2000", "0", "1"});
+    TimeCreation(calc, "Create Hilbert", {"2000", "2000"});
+    TimeCreation(calc, "Create Unit", {"2000", "2000"});
+    TimeCreation(calc, "Create Prime", {"2000", "2000"});
     calc.dlg.ClearCalculator();
     calc.host.QueueInput(std::string("500"));
     Report("Create Orthogonal 500 x 500, created and shown",
