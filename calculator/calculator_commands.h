@@ -2,19 +2,20 @@
 // What the calculator dialog reaches above itself: the tables that say what a
 // button, a command-list row or a menu item runs, and the procedures that
 // finish at "=". The dialog is handed one of these when it is built and knows
-// nothing else of commands/ or procedures/; commands/ supplies the one the
-// programs use (CalculatorCommandTables).
+// nothing else of commands/ or operations/; it passes itself as the
+// Calculator interface. commands/ supplies the one the programs use
+// (CalculatorCommandTables).
 
 #include <newmat.h>
 
-class CCalculatorDlg;
+class Calculator;
 
 // A command-list operation under the name its row shows. Each operation
 // file exports its own (a function returning their span), and the group
 // tables of commands/ name them by these names.
 struct NamedCommand {
     const char* name;
-    void (*run)(CCalculatorDlg& dlg);
+    void (*run)(Calculator& calculator);
 };
 
 // The groups of the command list. The values are stored and compared by the
@@ -55,17 +56,17 @@ class CalculatorCommands {
     virtual ~CalculatorCommands() = default;
 
     // Each runs inside the dialog's command frame.
-    virtual void PressButton(CCalculatorDlg& dlg, int controlId) = 0;
+    virtual void PressButton(Calculator& calculator, int controlId) = 0;
     // The row on show in the command list was picked.
-    virtual void PickCommandListRow(CCalculatorDlg& dlg) = 0;
-    virtual void RunMenuCommand(CCalculatorDlg& dlg, int id) = 0;
+    virtual void PickCommandListRow(Calculator& calculator) = 0;
+    virtual void RunMenuCommand(Calculator& calculator, int id) = 0;
     // The display's Edit popup at the screen point (x, y).
-    virtual void ShowEditMenu(CCalculatorDlg& dlg, int x, int y) = 0;
+    virtual void ShowEditMenu(Calculator& calculator, int x, int y) = 0;
     // Fills the command list with the group and writes its title.
-    virtual void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind) = 0;
+    virtual void ShowCommandList(Calculator& calculator, CommandListKind kind) = 0;
     // "=" for an operation a procedure began: a the first operand, b the
     // current matrix.
-    virtual EqualsOutcome FinishPending(CCalculatorDlg& dlg, PendingOperation operation,
+    virtual EqualsOutcome FinishPending(Calculator& calculator, PendingOperation operation,
                                         const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
                                         NEWMAT::Matrix& result) = 0;
 };

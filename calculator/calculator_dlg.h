@@ -7,15 +7,14 @@
 // entry point here, such as OnButton(id) or OnCommandListClick(). The entry
 // point runs inside the command frame, RunCommand, and hands the click to the
 // CalculatorCommands it was built with: commands/ finds the row of the button,
-// the list or the menu and runs its handler, a procedure taking the dialog.
-// The procedure reads the current matrix, calls the matrix library
-// (matrixlib/), stores the result with SetCurrentMatrix and redraws the
-// display with ShowCurrentMatrix; a failure anywhere on the way becomes the
-// frame's "Error" box and nothing is stored.
+// the list or the menu and runs its handler, a procedure taking the
+// Calculator interface (calculator.h), which the dialog implements. The
+// procedure reads the current matrix, calls the matrix library (matrixlib/),
+// stores the result with SetCurrentMatrix and redraws the display with
+// ShowCurrentMatrix; a failure anywhere on the way becomes the frame's
+// "Error" box and nothing is stored.
 //
-// Commands in commands/, procedures/ and later folders are functions that take
-// the dialog and use only this public interface; the dialog knows none of
-// them.
+// The dialog knows no command; the commands know only the interface.
 
 #include <newmat.h>
 
@@ -24,37 +23,15 @@
 #include <optional>
 #include <string>
 #include <typeindex>
-#include <typeinfo>
 #include <unordered_map>
 #include <vector>
 
-#include "calculator/calculator_commands.h"
+#include "calculator/calculator.h"
 #include "platform/host.h"
-
-// The caption of boxes that speak for the calculator as a whole.
-constexpr char kApplicationTitle[] = "Zentabl";
 
 // OLE colours of the display text; they double as the entry state.
 constexpr unsigned kEditingColor = 0xC0C0C0; // grey: text is being typed
 constexpr unsigned kSetColor = 0x00FFFF;     // yellow: a set matrix is shown
-
-// Values as the status line numbers them (segment 3).
-enum class MultiplyKind { Scalar = 1, Kronecker = 2, Matrix = 3, Schur = 4 };
-
-// Which Format choice is in force; the Format popup checks the matching item.
-enum class NumberFormat { Default, Fixed, Exponential };
-
-// Thrown by the prompts when the user cancels; RunCommand ends the command
-// quietly.
-struct PromptCancelled {};
-
-// The segments of the status line and the values UpdateStatusLine takes for
-// them; the multiply segment takes a MultiplyKind, the radix segment reads
-// the radix itself.
-namespace status {
-enum Segment : int { Mode = 1, Register = 2, Multiply = 3, Radix = 5 };
-enum Value : int { Cleared = 0, RegisterLetter = 1, RealMode = 1, ComplexMode = 2, Unused = 0 };
-} // namespace status
 
 // The controls the dialog writes to, owned by the window.
 struct CalculatorControls {
@@ -68,9 +45,10 @@ struct CalculatorControls {
     CLabelControl& notice;    // 1015: what a reading dropped, what is pending
 };
 
-class CCalculatorDlg {
+class CCalculatorDlg final : public Calculator {
   public:
-    CCalculatorDlg(CalculatorHost& host, const CalculatorControls& controls, CalculatorCommands& commands);
+    CCalculatorDlg(CalculatorHost& host, const CalculatorControls& controls,
+                   CalculatorCommands& commands);
     CCalculatorDlg(const CCalculatorDlg&) = delete;
     CCalculatorDlg& operator=(const CCalculatorDlg&) = delete;
 
@@ -98,44 +76,12 @@ class CCalculatorDlg {
     // drag-drop setting is off; otherwise the text replaces the entry text,
     // in the editing state.
     bool OnDropText(const std::string& text);
+    // The display's text before a change the user made to it some other way
+    // (typing, editing keys, a drop, a key that rewrote it): Undo brings it
+    // back, as after Cut.
+    void KeepUndoText(const std::string& text);
 
-    // Runs a command: newmat's exceptions and the matrix library's numerical
-    // error are shown in an "Error" box (stop icon). A command stores its
-    // result last, so a failed one has stored nothing. Memory running out
-    // (std::bad_alloc, newmat's Bad_alloc), even while the result is shown,
-    // is "Not enough memory" under `caption` (the command's name; "Error"
-    // when empty), and the current matrix is put back as it was before the
-    // outermost frame began.
-    void RunCommand(const std::function<void()>& command, const std::string& caption = {});
-
-    // ---- Current matrix and display cycle
-    NEWMAT::Matrix GetCurrentMatrix() const;
-    // Stores without redrawing; the command frame redraws a matrix that a
-    // command stored and did not show.
-    void SetCurrentMatrix(const NEWMAT::Matrix& matrix);
-    // How many times the current matrix has been stored, so a caller can
-    // tell whether a command changed it.
-    unsigned long CurrentMatrixChanges() const;
-    bool HasCurrentMatrix() const;
-    // Redraws the display from the current matrix. A matrix emptied since it
-    // was last shown empties the display (editing state); otherwise an empty
-    // or, in complex mode, odd-columned matrix leaves the display as it was.
-    void ShowCurrentMatrix();
-    void ClearCalculator();   // CE
-    void InsertKey(char key); // at the display's caret
-    void InsertNextRow();     // a line break at the caret
-    // Appends text to the end of the entry text (not at the caret) and shows
-    // it in the editing state with the keyboard focus on the display. After a
-    // two-operand key the text starts the second operand instead of following
-    // the operator's cue.
-    void AppendToEntryText(const std::string& text);
-    void Backspace();         // "<": drops the last character
-    void SetEntry();          // SE
-    // Before an operator, a procedure, a test or Store: text the user typed
-    // (the editing state, not a cue, not merely the shown matrix clicked
-    // into) is the matrix meant, and is set first as SE sets it. False when
-    // it does not read; the syntax error has been shown then.
-    bool SetTypedEntry();
+    // ---- What the window and the scripts read
     const std::string& EntryText() const;
     // What the last SE did to the text, while its matrix is the current one:
     // "Read as R x C; N numbers ignored" or "Read as R x C from rows of
@@ -143,21 +89,69 @@ class CCalculatorDlg {
     const std::string& ReadingNotice() const { return readingNotice_; }
     // The operations "=" will carry out, in its order: "Pending: + *".
     std::string PendingNotice() const;
-    bool IsSetState() const; // the display is yellow
-    void EnterSetState();     // yellow: a set matrix is shown
-    void EnterEditingState(); // grey: text is being typed
-    // Focus to the "Options" caption in the set state, to the display
-    // otherwise and while an operator's cue is shown.
-    void MoveFocusByEntryState();
-    // segment 1: 1 real, 2 complex; 2: 0 cleared, 1 register letter;
-    // 3: the MultiplyKind value; 5: the radix (value ignored).
-    void UpdateStatusLine(int segment, int value);
-    // Sets the window caption back to " Zentabl".
-    void ResetCaption();
-    // Sets the window caption to " Zentabl - " followed by the name.
-    void ShowDocumentCaption(const std::string& documentName);
+    const std::string& RegisterName() const;
+    int TruncationDigits() const;
+    bool KeyboardEntry() const;
+    bool DragDrop() const;
+    int UndoCount() const;
+    // "           C" -> "RegC", "           t" -> "Regtmp".
+    static std::string RegisterFileName(const std::string& item);
 
-    // ---- Operators and "="
+  private:
+    using Packed = std::vector<double>;
+
+    // ---- Calculator
+    void RunCommand(const std::function<void()>& command, const std::string& caption = {}) override;
+    NEWMAT::Matrix GetCurrentMatrix() const override;
+    void SetCurrentMatrix(const NEWMAT::Matrix& matrix) override;
+    bool HasCurrentMatrix() const override;
+    unsigned long CurrentMatrixChanges() const override;
+    void ShowCurrentMatrix() override;
+    void StoreRegister(const std::string& item) override;
+    bool RecallRegister(const std::string& item) override;
+    void SaveToTemporaryRegister(const NEWMAT::Matrix& value) override;
+    void Press(CalculatorKey key, int number = 0) override;
+    bool SetTypedEntry() override;
+    void AppendToEntryText(const std::string& text) override;
+    bool IsSetState() const override;
+    void EnterSetState() override;
+    void EnterEditingState() override;
+    void FocusDisplay() override;
+    void MoveFocusByEntryState() override;
+    bool CanUndo() const override;
+    bool DisplayHasSelection() const override;
+    bool DisplayCanPaste() const override;
+    bool DisplaySelectsAll() const override;
+    void BeginTwoOperand(PendingOperation operation, const char* cue) override;
+    void ClearPending() override;
+    bool IsComplexMode() const override;
+    MultiplyKind GetMultiplyMode() const override;
+    NumberFormat FormatInForce() const override;
+    int Width() const override;
+    int Decimals() const override;
+    int Radix() const override;
+    bool ExponentFlag() const override;
+    bool AlignColumns() const override { return alignColumns_; }
+    double SeriesTolerance() const override;
+    void SetDecimals(int decimals) override;
+    void SetRadix(int radix) override;
+    void SetExponentFlag(bool on) override;
+    int CurrentCommandList() const override;
+    void SetCurrentCommandList(int kind) override;
+    CMdcCombo& CommandList() override { return controls_.commandList; }
+    void UpdateStatusLine(int segment, int value) override;
+    void ShowDocumentCaption(const std::string& documentName) override;
+    void ResetCaption() override;
+    bool CaptionNamesDocument() const override { return captionNamesDocument_; }
+    bool Refuse(const std::string& text, const std::string& caption) override;
+    void ReportFileError() override;
+    int PromptInt(const std::string& label) override;
+    double PromptReal(const std::string& label) override;
+    std::string PromptText(const std::string& label) override;
+    CalculatorHost& Host() override { return host_; }
+    std::any& CommandStateSlot(std::type_index type) override { return commandStates_[type]; }
+
+    // ---- The keys Press runs
     void OnAdd();
     void OnSubtract();
     void OnMultiply();
@@ -169,137 +163,53 @@ class CCalculatorDlg {
     void OnInverse();
     void OnTranspose();
     void OnPower();
-    // Sets the pending flag; if there is a current matrix it becomes the first
-    // operand and a non-null cue is written into the display.
-    void BeginTwoOperand(PendingOperation operation, const char* cue);
-    // Clears every pending flag, then the calculator.
-    void ClearPending();
-    // What an "=" that cannot finish does: clears every pending flag and
-    // shows the current matrix in the set state.
-    void AbandonPending();
-    void SetMultiplyScalar();
-    void SetMultiplyKronecker();
-    void SetMultiplyMatrix();
-    void SetMultiplySchur();
-    MultiplyKind GetMultiplyMode() const;
-
-    // ---- Modes and number formats
-    bool IsRealMode() const;
-    bool IsComplexMode() const;
-    void SetRealMode();
-    void SetComplexMode();
-    int Width() const;
-    int Decimals() const;
-    int TruncationDigits() const;
-    int Radix() const;
-    bool ExponentFlag() const;
-    NumberFormat FormatInForce() const;
-    // Setters for procedures; they neither redraw nor touch the controls.
-    void SetDecimals(int decimals);
-    void SetRadix(int radix); // also refreshes status segment 5
-    void SetExponentFlag(bool on);
-    // Writes the value into the Decimal box and the decimals spin.
-    void WriteDecimalControls(int decimals);
+    void ClearCalculator();   // CE
+    void InsertKey(char key); // at the display's caret
+    void InsertNextRow();     // a line break at the caret
+    void Backspace();         // "<": drops the last character
+    void SetEntry();          // SE
+    void OnParse();
     void OnFormatDefault();
     void OnFormatFixed(int decimals);       // 1 ... 16
     void OnFormatExponential(int decimals); // 1 ... 16
     void OnFormatTruncate(int digits);      // 0 ... 12
-    // Whether the display pads elements so that columns line up (off at
-    // start). Only the display is affected; files keep their formats.
-    bool AlignColumns() const { return alignColumns_; }
-    void OnViewAlignColumns(); // switches it and redraws a set matrix
+    void OnViewAlignColumns();              // switches it and redraws a set matrix
     void DisplayDecimal();
     void DisplayEngineering();
     void DisplayHexadecimal();
     void DisplayOctal();
-
-    // ---- Registers
-    // "           C" -> "RegC", "           t" -> "Regtmp".
-    static std::string RegisterFileName(const std::string& item);
-    void StoreRegister(const std::string& item);
-    // Returns whether the register file was read.
-    bool RecallRegister(const std::string& item);
-    // Write or read the current matrix; a failure is reported
-    // ("Unable to open file", "File Error") and changes nothing.
-    bool SaveRegisterFile(const std::string& name);
-    bool LoadRegisterFile(const std::string& name);
-    // "Unable to open file" in a "File Error" box: the report of every file
-    // the calculator cannot read or write.
-    void ReportFileError();
-    const std::string& RegisterName() const;
-    // Writes the value (1 x 1, 1 x 2 dual, or a column) to the register t;
-    // the current matrix, the display and the register name stay.
-    void SaveToTemporaryRegister(const NEWMAT::Matrix& value);
-    void OnParse();
-
-    // ---- Settings switched by the SET DISPLAY group
-    bool KeyboardEntry() const;
+    void SetRealMode();
+    void SetComplexMode();
+    void SetMultiplyScalar();
+    void SetMultiplyKronecker();
+    void SetMultiplyMatrix();
+    void SetMultiplySchur();
     void SetKeyboardEntry(bool on);
-    bool DragDrop() const;
     void SetDragDrop(bool on);
     void EnableToolTips(bool on);
-
-    // ---- Command list (the CommandListKind of commands/ as an int)
-    int CurrentCommandList() const;
-    void SetCurrentCommandList(int kind);
-
-    // ---- Edit popup of the display, with its one-level undo
-    int UndoCount() const;
-    bool CanUndo() const;             // Undo greyed when false
-    bool DisplayHasSelection() const; // Cut, Copy, Delete greyed when false
-    bool DisplaySelectsAll() const;   // Select All greyed when true
-    bool DisplayCanPaste() const;     // Paste greyed when false
     void OnEditUndo();
     void OnEditCut();
     void OnEditCopy();
     void OnEditPaste();
     void OnEditDelete();
     void OnEditSelectAll();
-    // The display's text before a change the user made to it some other way
-    // (typing, editing keys, a drop, a key that rewrote it): Undo brings it
-    // back, as after Cut.
-    void KeepUndoText(const std::string& text);
 
-    // Whether the window caption names a document (ShowDocumentCaption; CE
-    // and Recall drop the name).
-    bool CaptionNamesDocument() const { return captionNamesDocument_; }
-
-    // ---- What a command keeps between its runs (the conversion dialog's
-    // remembered choices, the document's path): the command's folder owns
-    // the type, the dialog keeps one value of each type for its lifetime,
-    // default-made at first use and made afresh by OnInitDialog.
-    template <class State> State& CommandState() {
-        std::any& slot = commandStates_[std::type_index(typeid(State))];
-        if (!slot.has_value()) slot = State{};
-        return std::any_cast<State&>(slot);
-    }
-
-    double SeriesTolerance() const; // 1e-7, set when the dialog opens
-
-    // ---- Refusals: every command that refuses shows its text in a box with
-    // its caption and the stop icon, changing nothing. Returns false, so a
-    // compute step can end with `return dlg.Refuse(...)`.
-    bool Refuse(const std::string& text, const std::string& caption);
-
-    // ---- The prompt box. An empty box gives 0, 0.0 or "". Escape or Cancel
-    // throws PromptCancelled, which the command frame takes as the end of the
-    // command: whatever the command did before asking stays done.
-    int PromptInt(const std::string& label);
-    double PromptReal(const std::string& label);
-    std::string PromptText(const std::string& label);
-
-    // ---- The host and the controls
-    CalculatorHost& Host() { return host_; }
+    // ---- Inside the dialog
+    // What an "=" that cannot finish does: clears every pending flag and
+    // shows the current matrix in the set state.
+    void AbandonPending();
+    // Write or read the current matrix; a failure is reported
+    // ("Unable to open file", "File Error") and changes nothing.
+    bool SaveRegisterFile(const std::string& name);
+    bool LoadRegisterFile(const std::string& name);
+    // Writes the value into the Decimal box and the decimals spin.
+    void WriteDecimalControls(int decimals);
     CMdcText& Display() { return controls_.display; }
-    CMdcCombo& CommandList() { return controls_.commandList; }
     CLabelControl& StatusLabel() { return controls_.status; }
     CMdcText& WidthBox() { return controls_.widthBox; }
     CMdcText& DecimalBox() { return controls_.decimalBox; }
     CSpinbutton& WidthSpin() { return controls_.widthSpin; }
     CSpinbutton& DecimalSpin() { return controls_.decimalSpin; }
-
-  private:
-    using Packed = std::vector<double>;
 
     static std::string RegisterLetter(const std::string& fileName);
     void ShowError(const std::string& text, const std::string& caption, unsigned flags);
@@ -333,6 +243,8 @@ class CCalculatorDlg {
     // the one it replaces, so a frame that runs out of memory can put it back.
     void KeepCurrentForRollback();
     void RollBackCurrent();
+    // The notice line: the reading notice and the pending queue.
+    void UpdateNotice();
 
     CalculatorHost& host_;
     CalculatorControls controls_;
@@ -345,9 +257,6 @@ class CCalculatorDlg {
     bool keyboardEntry_ = true;
     bool dragDrop_ = true;
     bool exponentFlag_ = false;
-    // The notice line: the reading notice and the pending queue.
-    void UpdateNotice();
-
     bool alignColumns_ = false;
     std::string readingNotice_;
     unsigned long readingNoticeChanges_ = 0;

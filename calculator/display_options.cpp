@@ -15,9 +15,6 @@ constexpr int kOctalRadix = 8;
 
 } // namespace
 
-bool CCalculatorDlg::IsRealMode() const {
-    return !complexMode_;
-}
 bool CCalculatorDlg::IsComplexMode() const {
     return complexMode_;
 }

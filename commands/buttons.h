@@ -9,9 +9,9 @@
 
 #include "calculator/control_ids.h"
 
-class CCalculatorDlg;
+class Calculator;
 
-using ButtonHandler = void (*)(CCalculatorDlg&);
+using ButtonHandler = void (*)(Calculator&);
 
 // The three key groups of the window, left to right.
 enum class KeyGroup { Keypad, Operators, Commands };
@@ -41,7 +41,7 @@ const ButtonRow* FindButton(int controlId);
 int ButtonIdForCaption(std::string_view caption);
 
 // Runs the click of the button with this id; an id of no button does nothing.
-void PressButton(CCalculatorDlg& dlg, int controlId);
+void PressButton(Calculator& calculator, int controlId);
 
 // The tool-tip text of a control, or nullptr when the control has none.
 const char* ToolTipText(int controlId);

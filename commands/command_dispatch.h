@@ -6,14 +6,14 @@
 #include "calculator/calculator_commands.h"
 
 // Refills the command list with one group and writes its title.
-void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind);
+void ShowCommandList(Calculator& calculator, CommandListKind kind);
 
 // Runs the row picked in the command list, then readies the list again.
-void DispatchCommandListClick(CCalculatorDlg& dlg);
+void DispatchCommandListClick(Calculator& calculator);
 
 // Shows menu resource 133 (Format), 136 (Constants) or 140 (Edit) at the
 // screen point (x, y) with its item states, and runs the chosen item.
-void ShowPopupMenu(CCalculatorDlg& dlg, int x, int y, int menuResourceId);
+void ShowPopupMenu(Calculator& calculator, int x, int y, int menuResourceId);
 
 // Runs the menu command with this id (Format, Constants, Edit, File, Help).
-void DispatchMenuCommand(CCalculatorDlg& dlg, int id);
+void DispatchMenuCommand(Calculator& calculator, int id);

@@ -1,7 +1,7 @@
 #include "commands/command_groups.h"
 
-#include "calculator/calculator_dlg.h"
-#include "commands/dialog_members.h"
+#include "calculator/calculator.h"
+#include "commands/calculator_members.h"
 #include "operations/conversions/machine_float_command.h"
 #include "operations/documents/document_commands.h"
 #include "operations/procedures/complex_procedures.h"
@@ -22,8 +22,6 @@
 #include "operations/properties_creation/matrix_tests.h"
 
 namespace {
-
-using D = CCalculatorDlg;
 
 constexpr const char* kTestRows[] = {
     "Characteristic",
@@ -209,38 +207,38 @@ constexpr const char* kFactorRows[] = {
     "Factor:Jacobi",
 };
 
-void StoreRegister(CCalculatorDlg& dlg, const std::string& row) {
-    dlg.StoreRegister(row);
+void StoreRegister(Calculator& calculator, const std::string& row) {
+    calculator.StoreRegister(row);
 }
 
 // A recalled matrix is no longer the document the caption named.
-void RecallRegister(CCalculatorDlg& dlg, const std::string& row) {
-    dlg.RecallRegister(row);
-    dlg.ResetCaption();
+void RecallRegister(Calculator& calculator, const std::string& row) {
+    calculator.RecallRegister(row);
+    calculator.ResetCaption();
 }
 
 // The rows that run a member of the dialog itself.
 constexpr NamedCommand kDialogCommands[] = {
-    {"Kronecker", Run<&D::SetMultiplyKronecker>},
-    {"Matrix", Run<&D::SetMultiplyMatrix>},
-    {"Scalar", Run<&D::SetMultiplyScalar>},
-    {"Schurr", Run<&D::SetMultiplySchur>},
-    {"Decimal", Run<&D::DisplayDecimal>},
-    {"Engineering", Run<&D::DisplayEngineering>},
-    {"Hexidecimal", Run<&D::DisplayHexadecimal>},
-    {"Octal", Run<&D::DisplayOctal>},
-    {"Enable Tool Tips", Run<&D::EnableToolTips, true>},
-    {"Disable Tool Tips", Run<&D::EnableToolTips, false>},
-    {"Enable Drag Drop", Run<&D::SetDragDrop, true>},
-    {"Disable Drag Drop", Run<&D::SetDragDrop, false>},
-    {"Enable Keyboard", Run<&D::SetKeyboardEntry, true>},
-    {"Disable Keyboard", Run<&D::SetKeyboardEntry, false>},
-    {"Set Multiply:Matrix", Run<&D::SetMultiplyMatrix>},
-    {"Set Multiply:Kronecker", Run<&D::SetMultiplyKronecker>},
-    {"Set Multiply:Scalar", Run<&D::SetMultiplyScalar>},
-    {"Set Multiply:Schurr", Run<&D::SetMultiplySchur>},
-    {"Real", Run<&D::SetRealMode>},
-    {"Complex", Run<&D::SetComplexMode>},
+    {"Kronecker", Press<Key::MultiplyKronecker>},
+    {"Matrix", Press<Key::MultiplyMatrix>},
+    {"Scalar", Press<Key::MultiplyScalar>},
+    {"Schurr", Press<Key::MultiplySchur>},
+    {"Decimal", Press<Key::DisplayDecimal>},
+    {"Engineering", Press<Key::DisplayEngineering>},
+    {"Hexidecimal", Press<Key::DisplayHexadecimal>},
+    {"Octal", Press<Key::DisplayOctal>},
+    {"Enable Tool Tips", Press<Key::ToolTipsOn>},
+    {"Disable Tool Tips", Press<Key::ToolTipsOff>},
+    {"Enable Drag Drop", Press<Key::DragDropOn>},
+    {"Disable Drag Drop", Press<Key::DragDropOff>},
+    {"Enable Keyboard", Press<Key::KeyboardEntryOn>},
+    {"Disable Keyboard", Press<Key::KeyboardEntryOff>},
+    {"Set Multiply:Matrix", Press<Key::MultiplyMatrix>},
+    {"Set Multiply:Kronecker", Press<Key::MultiplyKronecker>},
+    {"Set Multiply:Scalar", Press<Key::MultiplyScalar>},
+    {"Set Multiply:Schurr", Press<Key::MultiplySchur>},
+    {"Real", Press<Key::RealMode>},
+    {"Complex", Press<Key::ComplexMode>},
 };
 
 // Every operation file's rows.
@@ -315,7 +313,7 @@ CommandOperation FindCommandOperation(std::string_view name) {
     return nullptr;
 }
 
-std::string CommandGroupTitle(const CommandGroup& group, const CCalculatorDlg& dlg) {
+std::string CommandGroupTitle(const CommandGroup& group, const Calculator& calculator) {
     if (group.title) return group.title;
-    return MultiplyModeTitle(dlg.GetMultiplyMode());
+    return MultiplyModeTitle(calculator.GetMultiplyMode());
 }

@@ -10,11 +10,11 @@
 
 #include "commands/command_dispatch.h"
 
-using CommandOperation = void (*)(CCalculatorDlg&);
+using CommandOperation = void (*)(Calculator&);
 
 // An operation of a whole group that is given the picked row's text: the
 // register rows of Store and Recall name the register.
-using RowTextOperation = void (*)(CCalculatorDlg&, const std::string& rowText);
+using RowTextOperation = void (*)(Calculator&, const std::string& rowText);
 
 struct CommandGroup {
     CommandListKind kind;
@@ -43,4 +43,4 @@ CommandOperation FindCommandOperation(std::string_view text);
 const CommandGroup* FindCommandGroup(int kind);
 
 // The title the command list shows for the group in the dialog's state.
-std::string CommandGroupTitle(const CommandGroup& group, const CCalculatorDlg& dlg);
+std::string CommandGroupTitle(const CommandGroup& group, const Calculator& calculator);

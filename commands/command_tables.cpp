@@ -9,19 +9,25 @@ namespace {
 
 class CommandTables final : public CalculatorCommands {
   public:
-    void PressButton(CCalculatorDlg& dlg, int controlId) override { ::PressButton(dlg, controlId); }
-    void PickCommandListRow(CCalculatorDlg& dlg) override { DispatchCommandListClick(dlg); }
-    void RunMenuCommand(CCalculatorDlg& dlg, int id) override { DispatchMenuCommand(dlg, id); }
-    void ShowEditMenu(CCalculatorDlg& dlg, int x, int y) override {
-        ShowPopupMenu(dlg, x, y, IDR_EDIT_MENU);
+    void PressButton(Calculator& calculator, int controlId) override {
+        ::PressButton(calculator, controlId);
     }
-    void ShowCommandList(CCalculatorDlg& dlg, CommandListKind kind) override {
-        ::ShowCommandList(dlg, kind);
+    void PickCommandListRow(Calculator& calculator) override {
+        DispatchCommandListClick(calculator);
     }
-    EqualsOutcome FinishPending(CCalculatorDlg& dlg, PendingOperation operation,
+    void RunMenuCommand(Calculator& calculator, int id) override {
+        DispatchMenuCommand(calculator, id);
+    }
+    void ShowEditMenu(Calculator& calculator, int x, int y) override {
+        ShowPopupMenu(calculator, x, y, IDR_EDIT_MENU);
+    }
+    void ShowCommandList(Calculator& calculator, CommandListKind kind) override {
+        ::ShowCommandList(calculator, kind);
+    }
+    EqualsOutcome FinishPending(Calculator& calculator, PendingOperation operation,
                                 const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
                                 NEWMAT::Matrix& result) override {
-        return FinishPendingProcedure(dlg, operation, a, b, result);
+        return FinishPendingProcedure(calculator, operation, a, b, result);
     }
 };
 

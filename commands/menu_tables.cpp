@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "commands/dialog_members.h"
+#include "commands/calculator_members.h"
 #include "matrixlib/elements.h"
 #include "operations/conversions/constants.h"
 #include "operations/documents/document_commands.h"
@@ -10,37 +10,32 @@
 
 namespace {
 
-using D = CCalculatorDlg;
-
 // ---- Format (133)
 
-bool FormatIs(const CCalculatorDlg& dlg, NumberFormat format) {
-    return dlg.FormatInForce() == format;
+bool FormatIs(const Calculator& calculator, NumberFormat format) {
+    return calculator.FormatInForce() == format;
 }
-bool DefaultInForce(const CCalculatorDlg& dlg) {
-    return FormatIs(dlg, NumberFormat::Default);
+bool DefaultInForce(const Calculator& calculator) {
+    return FormatIs(calculator, NumberFormat::Default);
 }
-bool FixedInForce(const CCalculatorDlg& dlg) {
-    return FormatIs(dlg, NumberFormat::Fixed);
+bool FixedInForce(const Calculator& calculator) {
+    return FormatIs(calculator, NumberFormat::Fixed);
 }
-bool ExponentialInForce(const CCalculatorDlg& dlg) {
-    return FormatIs(dlg, NumberFormat::Exponential);
+bool ExponentialInForce(const Calculator& calculator) {
+    return FormatIs(calculator, NumberFormat::Exponential);
 }
 
-constexpr NumberedItems kFixedItems{
-    RunWithNumber<&D::OnFormatFixed>,
-    {{1, 12, 32784}, {13, 16, 32821}}};
-constexpr NumberedItems kExponentialItems{
-    RunWithNumber<&D::OnFormatExponential>,
-    {{1, 12, 32772}, {13, 16, 32825}}};
-constexpr NumberedItems kTruncateItems{
-    RunWithNumber<&D::OnFormatTruncate>,
-    {{0, 8, 32812}, {9, 12, 32842}}};
+constexpr NumberedItems kFixedItems{PressWithNumber<Key::FormatFixed>,
+                                    {{1, 12, 32784}, {13, 16, 32821}}};
+constexpr NumberedItems kExponentialItems{PressWithNumber<Key::FormatExponential>,
+                                          {{1, 12, 32772}, {13, 16, 32825}}};
+constexpr NumberedItems kTruncateItems{PressWithNumber<Key::FormatTruncate>,
+                                       {{0, 8, 32812}, {9, 12, 32842}}};
 
 constexpr MenuRow kFormatRows[] = {
     {.text = "&Default",
      .id = ID_FORMAT_DEFAULT,
-     .run = Run<&D::OnFormatDefault>,
+     .run = Press<Key::FormatDefault>,
      .checked = DefaultInForce},
     {.text = "&Fixed Point", .checked = FixedInForce, .numbers = &kFixedItems},
     {.text = "E&xponential", .checked = ExponentialInForce, .numbers = &kExponentialItems},
@@ -50,37 +45,44 @@ constexpr MenuRow kFormatRows[] = {
 
 // ---- Constants (136)
 
+template <double value> void Constant(Calculator& calculator) {
+    InsertConstant(calculator, value);
+}
+
 // The value each item inserts: CODATA 2018, SI units (Avogadro per
 // kilomole); pi and e to full double precision.
+// clang-format off
 constexpr MenuRow kConstantRows[] = {
-    {"pi", 32802, [](D& dlg) { InsertConstant(dlg, kPi); }},
-    {"e (Euler's constant)", 32803, [](D& dlg) { InsertConstant(dlg, 2.718281828459045); }},
-    {"Avogadro const. [1/kmol]", 32796, [](D& dlg) { InsertConstant(dlg, 6.02214076e+26); }},
-    {"Boltzmann constant [J/k]", 32797, [](D& dlg) { InsertConstant(dlg, 1.380649e-23); }},
-    {"Electron classical radius [m]", 32798, [](D& dlg) { InsertConstant(dlg, 2.8179403262e-15); }},
-    {"Electron mass [kg]", 32799, [](D& dlg) { InsertConstant(dlg, 9.1093837015e-31); }},
-    {"Elementary charge [C]", 32800, [](D& dlg) { InsertConstant(dlg, 1.602176634e-19); }},
-    {"Gravity Constant [N.m2/kg2]", 32801, [](D& dlg) { InsertConstant(dlg, 6.6743e-11); }},
-    {"Muon mass [kg]", 32811, [](D& dlg) { InsertConstant(dlg, 1.883531627e-28); }},
-    {"Planck const; h [J.s]", 32804, [](D& dlg) { InsertConstant(dlg, 6.62607015e-34); }},
-    {"Proton mass [kg]", 32805, [](D& dlg) { InsertConstant(dlg, 1.67262192369e-27); }},
-    {"Rydberg constant [1/m]", 32806, [](D& dlg) { InsertConstant(dlg, 10973731.56816); }},
-    {"Speed of light [m/s]", 32807, [](D& dlg) { InsertConstant(dlg, 299792458.0); }},
-    {"Vacuum permeability [N/A2]", 32810, [](D& dlg) { InsertConstant(dlg, 1.25663706212e-06); }},
-    {"Vacuum permittivity [F/m]", 32809, [](D& dlg) { InsertConstant(dlg, 8.8541878128e-12); }},
+    {"pi", 32802, Constant<kPi>},
+    {"e (Euler's constant)", 32803, Constant<2.718281828459045>},
+    {"Avogadro const. [1/kmol]", 32796, Constant<6.02214076e+26>},
+    {"Boltzmann constant [J/k]", 32797, Constant<1.380649e-23>},
+    {"Electron classical radius [m]", 32798, Constant<2.8179403262e-15>},
+    {"Electron mass [kg]", 32799, Constant<9.1093837015e-31>},
+    {"Elementary charge [C]", 32800, Constant<1.602176634e-19>},
+    {"Gravity Constant [N.m2/kg2]", 32801, Constant<6.6743e-11>},
+    {"Muon mass [kg]", 32811, Constant<1.883531627e-28>},
+    {"Planck const; h [J.s]", 32804, Constant<6.62607015e-34>},
+    {"Proton mass [kg]", 32805, Constant<1.67262192369e-27>},
+    {"Rydberg constant [1/m]", 32806, Constant<10973731.56816>},
+    {"Speed of light [m/s]", 32807, Constant<299792458.0>},
+    {"Vacuum permeability [N/A2]", 32810, Constant<1.25663706212e-06>},
+    {"Vacuum permittivity [F/m]", 32809, Constant<8.8541878128e-12>},
 };
+// clang-format on
 
 // ---- Edit (140)
 
 constexpr MenuRow kEditRows[] = {
-    {"&Undo", ID_EDIT_UNDO, Run<&D::OnEditUndo>, Not<&D::CanUndo>},
+    {"&Undo", ID_EDIT_UNDO, Press<Key::EditUndo>, Not<&Calculator::CanUndo>},
     {},
-    {"Cu&t", ID_EDIT_CUT, Run<&D::OnEditCut>, Not<&D::DisplayHasSelection>},
-    {"&Copy", ID_EDIT_COPY, Run<&D::OnEditCopy>, Not<&D::DisplayHasSelection>},
-    {"&Paste", ID_EDIT_PASTE, Run<&D::OnEditPaste>, Not<&D::DisplayCanPaste>},
-    {"&Delete", ID_EDIT_DELETE, Run<&D::OnEditDelete>, Not<&D::DisplayHasSelection>},
+    {"Cu&t", ID_EDIT_CUT, Press<Key::EditCut>, Not<&Calculator::DisplayHasSelection>},
+    {"&Copy", ID_EDIT_COPY, Press<Key::EditCopy>, Not<&Calculator::DisplayHasSelection>},
+    {"&Paste", ID_EDIT_PASTE, Press<Key::EditPaste>, Not<&Calculator::DisplayCanPaste>},
+    {"&Delete", ID_EDIT_DELETE, Press<Key::EditDelete>, Not<&Calculator::DisplayHasSelection>},
     {},
-    {"Select &All", ID_EDIT_SELECT_ALL, Run<&D::OnEditSelectAll>, Is<&D::DisplaySelectsAll>},
+    {"Select &All", ID_EDIT_SELECT_ALL, Press<Key::EditSelectAll>,
+     Is<&Calculator::DisplaySelectsAll>},
 };
 
 // ---- Menu bar (143)
@@ -93,18 +95,19 @@ constexpr MenuRow kFileRows[] = {
     {},
     {"&Print", ID_FILE_PRINT, OnFilePrint},
     {},
-    {"E&xit", ID_APP_EXIT, [](CCalculatorDlg& dlg) { dlg.Host().CloseWindow(); }},
+    {"E&xit", ID_APP_EXIT, [](Calculator& calculator) { calculator.Host().CloseWindow(); }},
 };
 
 constexpr MenuRow kViewRows[] = {
-    {"Align Columns", ID_VIEW_ALIGN_COLUMNS, Run<&D::OnViewAlignColumns>, nullptr, Is<&D::AlignColumns>},
+    {"Align Columns", ID_VIEW_ALIGN_COLUMNS, Press<Key::AlignColumns>, nullptr,
+     Is<&Calculator::AlignColumns>},
 };
 
 constexpr MenuRow kHelpRows[] = {
-    {"About", ID_HELP_ABOUT, [](CCalculatorDlg& dlg) { dlg.Host().ShowAboutBox(); }},
+    {"About", ID_HELP_ABOUT, [](Calculator& calculator) { calculator.Host().ShowAboutBox(); }},
     {},
     {"&Contents", ID_HELP_CONTENTS,
-     [](CCalculatorDlg& dlg) { dlg.Host().ShowHelp(kHelpContentsContext); }},
+     [](Calculator& calculator) { calculator.Host().ShowHelp(kHelpContentsContext); }},
 };
 
 constexpr MenuRow kMenuBarRows[] = {
@@ -120,7 +123,7 @@ constexpr Menu kMenus[] = {
     {IDR_MENU_BAR, nullptr, kMenuBarRows},
 };
 
-std::vector<PopupMenuItem> BuildItems(std::span<const MenuRow> rows, const CCalculatorDlg& dlg) {
+std::vector<PopupMenuItem> BuildItems(std::span<const MenuRow> rows, const Calculator& calculator) {
     std::vector<PopupMenuItem> items;
     for (const MenuRow& row : rows) {
         PopupMenuItem item;
@@ -131,10 +134,10 @@ std::vector<PopupMenuItem> BuildItems(std::span<const MenuRow> rows, const CCalc
         }
         item.text = row.text;
         item.id = row.id;
-        item.greyed = row.greyed && row.greyed(dlg);
-        item.checked = row.checked && row.checked(dlg);
+        item.greyed = row.greyed && row.greyed(calculator);
+        item.checked = row.checked && row.checked(calculator);
         item.checkable = row.checked != nullptr;
-        item.submenu = BuildItems(row.submenu, dlg);
+        item.submenu = BuildItems(row.submenu, calculator);
         if (row.numbers)
             for (const NumberedRun& run : row.numbers->runs)
                 for (int n = run.first; n <= run.last; ++n) {
@@ -177,9 +180,9 @@ int PopupHolding(int commandId) {
     return 0;
 }
 
-PopupMenu BuildMenu(const Menu& menu, const CCalculatorDlg& dlg) {
+PopupMenu BuildMenu(const Menu& menu, const Calculator& calculator) {
     PopupMenu popup;
     if (menu.title) popup.title = menu.title;
-    popup.items = BuildItems(menu.rows, dlg);
+    popup.items = BuildItems(menu.rows, calculator);
     return popup;
 }

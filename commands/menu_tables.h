@@ -8,7 +8,7 @@
 
 #include "platform/popup_menu.h"
 
-class CCalculatorDlg;
+class Calculator;
 
 enum MenuResourceId : int {
     IDR_FORMAT_MENU = 133,
@@ -41,9 +41,9 @@ enum MenuCommandId : int {
 // Help > Contents opens the user guide here.
 constexpr int kHelpContentsContext = 2510;
 
-using MenuHandler = void (*)(CCalculatorDlg&);
-using MenuRule = bool (*)(const CCalculatorDlg&);
-using NumberHandler = void (*)(CCalculatorDlg&, int number);
+using MenuHandler = void (*)(Calculator&);
+using MenuRule = bool (*)(const Calculator&);
+using NumberHandler = void (*)(Calculator&, int number);
 
 // Items "first" ... "last" whose ids run consecutively from firstId.
 struct NumberedRun {
@@ -91,4 +91,4 @@ const Menu* FindMenu(int resourceId);
 int PopupHolding(int commandId);
 
 // The menu as the host shows it, with the item states in force.
-PopupMenu BuildMenu(const Menu& menu, const CCalculatorDlg& dlg);
+PopupMenu BuildMenu(const Menu& menu, const Calculator& calculator);

@@ -301,7 +301,7 @@ void ScriptRunner::ShowState() {
 }
 
 void ScriptRunner::ShowMatrix() {
-    const NEWMAT::Matrix m = calculator_.dlg.GetCurrentMatrix();
+    const NEWMAT::Matrix m = calculator_.core.GetCurrentMatrix();
     out_ << "matrix " << m.Nrows() << ' ' << m.Ncols() << '\n';
     char number[40];
     // Counted from 0 with "<": a count of INT_MAX cannot overflow the counter.

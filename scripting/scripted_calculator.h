@@ -40,4 +40,6 @@ struct ScriptedCalculator {
     ScriptedSpin decimalSpin;
     ScriptedLabel notice;
     CCalculatorDlg dlg;
+    // The same calculator as the command layer sees it.
+    Calculator& core = dlg;
 };

@@ -271,9 +271,10 @@ void CalculatorWindow::Undoably(const std::function<void()>& action) {
 // As Undo from the Edit popup, which the display's mouse-up ends: the text
 // brought back is being typed, not a set matrix.
 void CalculatorWindow::Undo() {
-    if (!dlg_->CanUndo()) return;
+    Calculator& core = *dlg_;
+    if (!core.CanUndo()) return;
     Undoably([this] { dlg_->OnMenuCommand(ID_EDIT_UNDO); });
-    dlg_->EnterEditingState();
+    core.EnterEditingState();
     display_->setFocus(Qt::ShortcutFocusReason);
 }
 
@@ -322,7 +323,8 @@ void CalculatorWindow::closeEvent(QCloseEvent* event) {
 // keeps the focus where the core parked it.
 void CalculatorWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized() && dlg_ && !dlg_->IsSetState())
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && dlg_ &&
+        !static_cast<const Calculator&>(*dlg_).IsSetState())
         display_->setFocus(Qt::ActiveWindowFocusReason);
 }
 

@@ -16,7 +16,7 @@
 
 #include <unistd.h>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "commands/command_groups.h"
 #include "scripting/scripted_calculator.h"
 
@@ -54,25 +54,25 @@ Matrix RandomHermitian(int n, std::mt19937& random) {
     return h;
 }
 
-void Run(CCalculatorDlg& dlg, std::string_view name) {
+void Run(Calculator& calculator, std::string_view name) {
     const bool joined = name.ends_with(" =");
     if (joined) name.remove_suffix(2);
-    FindCommandOperation(name)(dlg);
-    if (joined) dlg.OnEquals();
+    FindCommandOperation(name)(calculator);
+    if (joined) calculator.Press(CalculatorKey::Equals);
 }
 
 void Time(const char* label, const Matrix& m, bool complex, const Case& c, std::ostream& sink) {
     ScriptedCalculator calc(sink);
     calc.dlg.OnInitDialog();
-    if (complex) calc.dlg.SetComplexMode();
-    calc.dlg.SetCurrentMatrix(m);
-    calc.dlg.ShowCurrentMatrix();
+    if (complex) calc.core.Press(CalculatorKey::ComplexMode);
+    calc.core.SetCurrentMatrix(m);
+    calc.core.ShowCurrentMatrix();
     for (const auto& input : c.inputs)
         calc.host.QueueInput(input);
     // Value reports and Set Radix ask Yes/No; other boxes take OK.
     calc.host.Improvise({[&c] { return c.yes; }, [] { return std::nullopt; }});
     const auto start = std::chrono::steady_clock::now();
-    Run(calc.dlg, c.name);
+    Run(calc.core, c.name);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%-28s %-24s %8.3f s\n", label, c.name, seconds);

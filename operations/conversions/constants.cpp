@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 
-void InsertConstant(CCalculatorDlg& dlg, double value) {
-    dlg.SetExponentFlag(true);
+void InsertConstant(Calculator& calculator, double value) {
+    calculator.SetExponentFlag(true);
     char text[40];
     std::snprintf(text, sizeof text, "%.16e", value);
-    dlg.AppendToEntryText(text);
+    calculator.AppendToEntryText(text);
 }

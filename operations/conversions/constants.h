@@ -1,8 +1,8 @@
 #pragma once
 // The Constants popup's items insert their values into the text being typed.
 
-class CCalculatorDlg;
+class Calculator;
 
 // Switches the display to exponential notation and appends the value, in
 // "%.16e" form, to the end of the entry text.
-void InsertConstant(CCalculatorDlg& dlg, double value);
+void InsertConstant(Calculator& calculator, double value);

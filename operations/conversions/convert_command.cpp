@@ -4,13 +4,13 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <span>
+#include <string>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "calculator/control_ids.h"
-#include "operations/conversions/unit_tables.h"
 #include "matrixlib/predicates.h"
+#include "operations/conversions/unit_tables.h"
 
 namespace {
 
@@ -47,8 +47,8 @@ struct RememberedConversion {
 using ConversionMemory = std::array<RememberedConversion, 12>;
 static_assert(std::size(kFirstPairs) + 1 == std::tuple_size_v<ConversionMemory>);
 
-ConversionMemory& Memory(CCalculatorDlg& dlg) {
-    ConversionMemory& memory = dlg.CommandState<ConversionMemory>();
+ConversionMemory& Memory(Calculator& calculator) {
+    ConversionMemory& memory = calculator.CommandState<ConversionMemory>();
     if (memory[0].category.empty()) {
         memory[0] = {kFirstPairs[0].category, "", ""};
         for (std::size_t i = 0; i < std::size(kFirstPairs); ++i)
@@ -109,32 +109,33 @@ void Convert(NEWMAT::Matrix& m, const UnitConversion& conversion, bool complex) 
 
 } // namespace
 
-void OnConvert(CCalculatorDlg& dlg) {
-    dlg.RunCommand([&dlg] {
-        NEWMAT::Matrix m = dlg.GetCurrentMatrix();
+void OnConvert(Calculator& calculator) {
+    calculator.RunCommand([&calculator] {
+        NEWMAT::Matrix m = calculator.GetCurrentMatrix();
         if (!Exist(m)) {
-            dlg.Host().SetFocusTo(IDC_DISPLAY);
+            calculator.Host().SetFocusTo(IDC_DISPLAY);
             return;
         }
-        ConversionMemory& memory = Memory(dlg);
+        ConversionMemory& memory = Memory(calculator);
         const ConversionDialogContent content = DialogContent(memory);
-        const std::optional<ConversionChoice> answer = dlg.Host().ShowConversionDialog(content);
+        const std::optional<ConversionChoice> answer =
+            calculator.Host().ShowConversionDialog(content);
         const ConversionChoice choice = answer ? *answer : OpeningChoice(content);
         Remember(memory, choice);
         if (!answer) {
-            dlg.SetCurrentMatrix(m);
-            dlg.ShowCurrentMatrix();
+            calculator.SetCurrentMatrix(m);
+            calculator.ShowCurrentMatrix();
             return;
         }
 
         const std::optional<UnitConversion> conversion =
             FindUnitConversion(choice.category, choice.from, choice.to);
         if (!conversion) {
-            dlg.Refuse(kNotImplemented, kConversionError);
+            calculator.Refuse(kNotImplemented, kConversionError);
             return;
         }
-        Convert(m, *conversion, dlg.IsComplexMode());
-        dlg.SetCurrentMatrix(m);
-        dlg.ShowCurrentMatrix();
+        Convert(m, *conversion, calculator.IsComplexMode());
+        calculator.SetCurrentMatrix(m);
+        calculator.ShowCurrentMatrix();
     });
 }

@@ -2,6 +2,6 @@
 // The Conv button: converts every element of the current matrix from one
 // unit to another of the same category, through the conversion dialog.
 
-class CCalculatorDlg;
+class Calculator;
 
-void OnConvert(CCalculatorDlg& dlg);
+void OnConvert(Calculator& calculator);

@@ -1,11 +1,12 @@
 #include "operations/conversions/machine_float_command.h"
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "operations/conversions/machine_arithmetic.h"
 
-void OnMachineFloatingPoint(CCalculatorDlg& dlg) {
-    dlg.RunCommand([&dlg] {
-        dlg.Host().ShowMachineFloatDialog(MachineCharacteristicsReport(MeasureSinglePrecision()));
+void OnMachineFloatingPoint(Calculator& calculator) {
+    calculator.RunCommand([&calculator] {
+        calculator.Host().ShowMachineFloatDialog(
+            MachineCharacteristicsReport(MeasureSinglePrecision()));
     });
 }
 

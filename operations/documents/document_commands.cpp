@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "archive/safe_save.h"
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
+#include "matrixlib/ztmath.h"
 #include "operations/documents/document_format.h"
 #include "operations/documents/text_export.h"
-#include "matrixlib/ztmath.h"
 
 namespace {
 
@@ -18,8 +18,8 @@ constexpr char kPathnameLabel[] = "Pathname:";
 constexpr char kDocumentFilter[] = "Data Files (*.mtx)";
 constexpr char kDocumentExtension[] = "mtx";
 
-std::optional<std::string> AskForDocument(CCalculatorDlg& dlg, FileDialogRequest::Kind kind) {
-    return dlg.Host().FileDialog({kind, kDocumentFilter, kDocumentExtension});
+std::optional<std::string> AskForDocument(Calculator& calculator, FileDialogRequest::Kind kind) {
+    return calculator.Host().FileDialog({kind, kDocumentFilter, kDocumentExtension});
 }
 
 std::string NameWithoutFolder(const std::string& path) {
@@ -31,94 +31,99 @@ struct DocumentPath {
     std::string path;
 };
 
-std::string& PathOf(CCalculatorDlg& dlg) {
-    return dlg.CommandState<DocumentPath>().path;
+std::string& PathOf(Calculator& calculator) {
+    return calculator.CommandState<DocumentPath>().path;
 }
 
-bool SaveReportingFailure(CCalculatorDlg& dlg, const std::string& path, const std::string& bytes) {
+bool SaveReportingFailure(Calculator& calculator, const std::string& path,
+                          const std::string& bytes) {
     if (SaveFileSafely(path, bytes) == SaveResult::Saved) return true;
-    dlg.ReportFileError();
+    calculator.ReportFileError();
     return false;
 }
 
 } // namespace
 
-void NameDocument(CCalculatorDlg& dlg, const std::string& path) {
-    PathOf(dlg) = path;
-    dlg.ShowDocumentCaption(NameWithoutFolder(path));
+void NameDocument(Calculator& calculator, const std::string& path) {
+    PathOf(calculator) = path;
+    calculator.ShowDocumentCaption(NameWithoutFolder(path));
 }
 
-std::string DocumentName(CCalculatorDlg& dlg) {
-    return dlg.CaptionNamesDocument() ? NameWithoutFolder(PathOf(dlg)) : std::string();
+std::string DocumentName(Calculator& calculator) {
+    return calculator.CaptionNamesDocument() ? NameWithoutFolder(PathOf(calculator))
+                                             : std::string();
 }
 
-bool ReadMatrixDocument(CCalculatorDlg& dlg, const std::string& path) {
+bool ReadMatrixDocument(Calculator& calculator, const std::string& path) {
     NEWMAT::Matrix matrix;
     if (ReadMatrixDocumentFile(path, matrix) != DocumentReadResult::Ok) {
-        dlg.ReportFileError();
+        calculator.ReportFileError();
         return false;
     }
-    dlg.SetCurrentMatrix(matrix);
+    calculator.SetCurrentMatrix(matrix);
     return true;
 }
 
-bool WriteMatrixDocument(CCalculatorDlg& dlg, const std::string& path) {
-    return SaveReportingFailure(dlg, path, MatrixDocumentText(dlg.GetCurrentMatrix()));
+bool WriteMatrixDocument(Calculator& calculator, const std::string& path) {
+    return SaveReportingFailure(calculator, path,
+                                MatrixDocumentText(calculator.GetCurrentMatrix()));
 }
 
-void OnFileNew(CCalculatorDlg& dlg) {
-    if (dlg.Host().MessageBox(kNewFileQuestion, kNewFileCaption, MB_YESNO) == IDNO) return;
+void OnFileNew(Calculator& calculator) {
+    if (calculator.Host().MessageBox(kNewFileQuestion, kNewFileCaption, MB_YESNO) == IDNO) return;
     // A new start: the pending operations go with the matrix.
-    dlg.ClearPending();
+    calculator.ClearPending();
 }
 
 // A document that cannot be read leaves the name, the caption and the
 // current matrix as they were, so a later Save never writes over the file
 // that was refused.
-void OnFileOpen(CCalculatorDlg& dlg) {
-    const std::optional<std::string> path = AskForDocument(dlg, FileDialogRequest::Kind::Open);
-    if (!path || !ReadMatrixDocument(dlg, *path)) return;
-    if (!dlg.HasCurrentMatrix()) {
+void OnFileOpen(Calculator& calculator) {
+    const std::optional<std::string> path =
+        AskForDocument(calculator, FileDialogRequest::Kind::Open);
+    if (!path || !ReadMatrixDocument(calculator, *path)) return;
+    if (!calculator.HasCurrentMatrix()) {
         // Nothing to show: the display must not go on showing the last matrix.
-        const NEWMAT::Matrix empty = dlg.GetCurrentMatrix();
-        dlg.ClearCalculator();
-        dlg.SetCurrentMatrix(empty);
-        NameDocument(dlg, *path);
+        const NEWMAT::Matrix empty = calculator.GetCurrentMatrix();
+        calculator.Press(CalculatorKey::Clear);
+        calculator.SetCurrentMatrix(empty);
+        NameDocument(calculator, *path);
         return;
     }
-    NameDocument(dlg, *path);
-    dlg.UpdateStatusLine(status::Register, status::Cleared);
-    dlg.EnterSetState();
-    dlg.ShowCurrentMatrix();
+    NameDocument(calculator, *path);
+    calculator.UpdateStatusLine(status::Register, status::Cleared);
+    calculator.EnterSetState();
+    calculator.ShowCurrentMatrix();
 }
 
 // Save writes only to the document the caption names: after CE or a recall
 // the matrix on show is no longer that document, and Save asks for a name.
-void OnFileSave(CCalculatorDlg& dlg) {
-    if (PathOf(dlg).empty() || !dlg.CaptionNamesDocument()) {
-        OnFileSaveAs(dlg);
+void OnFileSave(Calculator& calculator) {
+    if (PathOf(calculator).empty() || !calculator.CaptionNamesDocument()) {
+        OnFileSaveAs(calculator);
         return;
     }
-    WriteMatrixDocument(dlg, PathOf(dlg));
+    WriteMatrixDocument(calculator, PathOf(calculator));
 }
 
-void OnFileSaveAs(CCalculatorDlg& dlg) {
-    const std::optional<std::string> path = AskForDocument(dlg, FileDialogRequest::Kind::Save);
-    if (!path || !WriteMatrixDocument(dlg, *path)) return;
-    NameDocument(dlg, *path);
+void OnFileSaveAs(Calculator& calculator) {
+    const std::optional<std::string> path =
+        AskForDocument(calculator, FileDialogRequest::Kind::Save);
+    if (!path || !WriteMatrixDocument(calculator, *path)) return;
+    NameDocument(calculator, *path);
 }
 
 // Asks for a path and writes the current matrix there as comma-separated text.
-void SaveToTextFile(CCalculatorDlg& dlg) {
-    const NEWMAT::Matrix matrix = dlg.GetCurrentMatrix();
+void SaveToTextFile(Calculator& calculator) {
+    const NEWMAT::Matrix matrix = calculator.GetCurrentMatrix();
     if (!Exist(matrix)) return;
-    dlg.Host().MessageBox(kEnterPathname, kApplicationTitle, MB_OK);
-    const std::string path = dlg.PromptText(kPathnameLabel);
+    calculator.Host().MessageBox(kEnterPathname, kApplicationTitle, MB_OK);
+    const std::string path = calculator.PromptText(kPathnameLabel);
     if (path.empty()) {
-        dlg.ReportFileError();
+        calculator.ReportFileError();
         return;
     }
-    SaveReportingFailure(dlg, path, MatrixExportText(matrix));
+    SaveReportingFailure(calculator, path, MatrixExportText(matrix));
 }
 
 std::span<const NamedCommand> DocumentCommands() {

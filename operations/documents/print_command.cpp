@@ -1,6 +1,6 @@
 #include "operations/documents/print_command.h"
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "operations/documents/document_commands.h"
 #include "operations/documents/print_layout.h"
 
@@ -11,8 +11,8 @@ constexpr char kPrinted[] = "Printed successfully";
 constexpr char kPrintedCaption[] = "Print status";
 } // namespace
 
-bool PrintMatrix(CCalculatorDlg& dlg) {
-    const std::unique_ptr<PrinterDevice> printer = dlg.Host().PrintDialog();
+bool PrintMatrix(Calculator& calculator) {
+    const std::unique_ptr<PrinterDevice> printer = calculator.Host().PrintDialog();
     if (!printer) return false;
     const PageFont& font = PrintFont();
     PageMetrics metrics;
@@ -20,15 +20,15 @@ bool PrintMatrix(CCalculatorDlg& dlg) {
     metrics.height = printer->PrintableHeight();
     metrics.averageCharWidth = printer->AverageCharWidth(font);
     metrics.textWidth = [&](const std::string& text) { return printer->TextWidth(font, text); };
-    const PrintFormat format{dlg.Width(), dlg.Decimals(), dlg.ExponentFlag()};
-    const std::vector<PrintedPage> pages =
-        LayOutPrintedPages(dlg.GetCurrentMatrix(), DocumentName(dlg), format, metrics);
+    const PrintFormat format{calculator.Width(), calculator.Decimals(), calculator.ExponentFlag()};
+    const std::vector<PrintedPage> pages = LayOutPrintedPages(
+        calculator.GetCurrentMatrix(), DocumentName(calculator), format, metrics);
     return printer->PrintPages(pages, font);
 }
 
-void OnFilePrint(CCalculatorDlg& dlg) {
-    if (PrintMatrix(dlg))
-        dlg.Host().MessageBox(kPrinted, kPrintedCaption, MB_OK);
+void OnFilePrint(Calculator& calculator) {
+    if (PrintMatrix(calculator))
+        calculator.Host().MessageBox(kPrinted, kPrintedCaption, MB_OK);
     else
-        dlg.Host().MessageBox(kPrintFailed, kPrintFailedCaption, MB_OK);
+        calculator.Host().MessageBox(kPrintFailed, kPrintFailedCaption, MB_OK);
 }

@@ -1,6 +1,6 @@
 #include "operations/procedures/complex_procedures.h"
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/ztmath.h"
 #include "operations/procedures/procedure_frame.h"
 
@@ -13,10 +13,10 @@ const char* const kCompositeToComplexCaption = "Composite to Complex Error";
 
 } // namespace
 
-void OnComplexConjugate(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!dlg.IsComplexMode()) {
-            dlg.Refuse(kNotComplexMode, "Complex Conjugate Error");
+void OnComplexConjugate(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (!calculator.IsComplexMode()) {
+            calculator.Refuse(kNotComplexMode, "Complex Conjugate Error");
             return false;
         }
         m = Conjugate(m);
@@ -26,30 +26,30 @@ void OnComplexConjugate(CCalculatorDlg& dlg) {
 
 // The mode changes together with the matrix, so both are done here and the
 // frame is told to store nothing more.
-void OnComplexToComposite(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!dlg.IsComplexMode()) {
-            dlg.Refuse(kNotComplexMode, "Complex to Composite Error");
+void OnComplexToComposite(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (!calculator.IsComplexMode()) {
+            calculator.Refuse(kNotComplexMode, "Complex to Composite Error");
             return false;
         }
-        dlg.SetCurrentMatrix(CplxToComposite(m));
-        dlg.SetRealMode();
+        calculator.SetCurrentMatrix(CplxToComposite(m));
+        calculator.Press(CalculatorKey::RealMode);
         return false;
     });
 }
 
-void OnCompositeToComplex(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (dlg.IsComplexMode()) {
-            dlg.Refuse("Not in real mode", kCompositeToComplexCaption);
+void OnCompositeToComplex(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (calculator.IsComplexMode()) {
+            calculator.Refuse("Not in real mode", kCompositeToComplexCaption);
             return false;
         }
         if (!IsComposite(m)) {
-            dlg.Refuse("Not a composite format matrix", kCompositeToComplexCaption);
+            calculator.Refuse("Not a composite format matrix", kCompositeToComplexCaption);
             return false;
         }
-        dlg.SetCurrentMatrix(DeCompositeToCplx(m));
-        dlg.SetComplexMode();
+        calculator.SetCurrentMatrix(DeCompositeToCplx(m));
+        calculator.Press(CalculatorKey::ComplexMode);
         return false;
     });
 }

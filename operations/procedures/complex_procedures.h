@@ -7,7 +7,7 @@
 
 #include "calculator/calculator_commands.h"
 
-class CCalculatorDlg;
+class Calculator;
 
 // The command-list operations of this file, under the names their rows
 // show (for the tables of commands/).

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/ztmath.h"
 #include "operations/procedures/procedure_frame.h"
 
@@ -43,9 +43,9 @@ double RealDeterminant(const Matrix& m) {
 }
 
 // A determinant beyond the double range is no value to report or keep in t.
-bool RefuseOverflow(CCalculatorDlg& dlg, double det, const char* caption) {
+bool RefuseOverflow(Calculator& calculator, double det, const char* caption) {
     if (!std::isinf(det)) return false;
-    dlg.Refuse("Determinant overflows", caption);
+    calculator.Refuse("Determinant overflows", caption);
     return true;
 }
 
@@ -98,18 +98,18 @@ bool HermitianAdjugate(const Matrix& m, Matrix& adjugate) {
     return true;
 }
 
-void OnAdjugate(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (dlg.IsComplexMode() && !Hermitian(m)) {
-            dlg.Host().MessageBox(kHermitianOnly, kComplexProcedureCaption,
-                                  MB_OK | MB_ICONINFORMATION);
+void OnAdjugate(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (calculator.IsComplexMode() && !Hermitian(m)) {
+            calculator.Host().MessageBox(kHermitianOnly, kComplexProcedureCaption,
+                                         MB_OK | MB_ICONINFORMATION);
             return false;
         }
         Matrix adjugate;
         const bool done =
-            dlg.IsComplexMode() ? HermitianAdjugate(m, adjugate) : RealAdjugate(m, adjugate);
+            calculator.IsComplexMode() ? HermitianAdjugate(m, adjugate) : RealAdjugate(m, adjugate);
         if (!done) {
-            dlg.Host().MessageBox("Singular or Non-Square Matrix", kErrorCaption, MB_OK);
+            calculator.Host().MessageBox("Singular or Non-Square Matrix", kErrorCaption, MB_OK);
             return false;
         }
         m = adjugate;
@@ -118,47 +118,47 @@ void OnAdjugate(CCalculatorDlg& dlg) {
 }
 
 // Both report one value and offer to save it to the register t.
-void OnDeterminant(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (dlg.IsComplexMode()) {
+void OnDeterminant(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (calculator.IsComplexMode()) {
             if (!Hermitian(m)) {
-                dlg.Host().MessageBox(kHermitianOnly, kDeterminantCaption,
-                                      MB_OK | MB_ICONINFORMATION);
+                calculator.Host().MessageBox(kHermitianOnly, kDeterminantCaption,
+                                             MB_OK | MB_ICONINFORMATION);
                 return false;
             }
             const double det = HermitianDeterminant(m).Value();
-            if (!RefuseOverflow(dlg, det, kComplexDeterminantCaption))
-                ReportComplexValue(dlg, kDeterminantLabel, det, 0.0, kSaveQuestion,
+            if (!RefuseOverflow(calculator, det, kComplexDeterminantCaption))
+                ReportComplexValue(calculator, kDeterminantLabel, det, 0.0, kSaveQuestion,
                                    kComplexDeterminantCaption);
             return false;
         }
         if (!Square(m)) {
-            dlg.Host().MessageBox("Determinant undefined for non-square matrix",
-                                  kDeterminantCaption, MB_OK | MB_ICONINFORMATION);
+            calculator.Host().MessageBox("Determinant undefined for non-square matrix",
+                                         kDeterminantCaption, MB_OK | MB_ICONINFORMATION);
             return false;
         }
         const double det = RealDeterminant(m);
-        if (!RefuseOverflow(dlg, det, kRealDeterminantCaption))
-            ReportValue(dlg, kDeterminantLabel, det, kSaveQuestion, kRealDeterminantCaption);
+        if (!RefuseOverflow(calculator, det, kRealDeterminantCaption))
+            ReportValue(calculator, kDeterminantLabel, det, kSaveQuestion, kRealDeterminantCaption);
         return false;
     });
 }
 
-void OnTrace(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        const bool complex = dlg.IsComplexMode();
+void OnTrace(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        const bool complex = calculator.IsComplexMode();
         const bool square = complex ? 2 * m.Nrows() == m.Ncols() : Square(m) != 0;
         if (!square) {
-            dlg.Host().MessageBeep(kBeepDefault);
-            dlg.Host().MessageBox(kTraceUndefined, kErrorCaption, MB_OK);
+            calculator.Host().MessageBeep(kBeepDefault);
+            calculator.Host().MessageBox(kTraceUndefined, kErrorCaption, MB_OK);
             return false;
         }
         if (complex) {
             const Matrix trace = CTr(m);
-            ReportComplexValue(dlg, kTraceLabel, trace(1, 1), trace(1, 2), kSaveQuestion,
+            ReportComplexValue(calculator, kTraceLabel, trace(1, 1), trace(1, 2), kSaveQuestion,
                                "Complex Matrix Trace");
         } else {
-            ReportValue(dlg, kTraceLabel, Tr(m), kSaveQuestion, "Real Matrix Trace");
+            ReportValue(calculator, kTraceLabel, Tr(m), kSaveQuestion, "Real Matrix Trace");
         }
         return false;
     });

@@ -9,7 +9,7 @@
 #include "calculator/calculator_commands.h"
 #include "matrixlib/scaled_product.h"
 
-class CCalculatorDlg;
+class Calculator;
 
 // det(M) · M⁻¹ of a real square M into adjugate; false, with adjugate
 // untouched, when M is not square or singular by the library's LU rule.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/elements.h"
 #include "operations/procedures/procedure_frame.h"
 
@@ -11,8 +11,8 @@ namespace {
 const char* const kDivideByZeroText = "Attempt to divide by zero";
 const char* const kReciprocalCaption = "Reciprocal Error";
 
-void RunElementWise(CCalculatorDlg& dlg, double (*f)(double)) {
-    RunProcedure(dlg, ComplexSupport::Supported, [f](NEWMAT::Matrix& m) {
+void RunElementWise(Calculator& calculator, double (*f)(double)) {
+    RunProcedure(calculator, ComplexSupport::Supported, [f](NEWMAT::Matrix& m) {
         ApplyToElements(m, f);
         return true;
     });
@@ -20,55 +20,55 @@ void RunElementWise(CCalculatorDlg& dlg, double (*f)(double)) {
 
 } // namespace
 
-void OnElementSin(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::sin(x); });
+void OnElementSin(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::sin(x); });
 }
-void OnElementCos(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::cos(x); });
+void OnElementCos(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::cos(x); });
 }
-void OnElementTan(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::tan(x); });
+void OnElementTan(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::tan(x); });
 }
-void OnElementArcsin(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::asin(x); });
+void OnElementArcsin(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::asin(x); });
 }
-void OnElementArccos(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::acos(x); });
+void OnElementArccos(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::acos(x); });
 }
-void OnElementArctan(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::atan(x); });
+void OnElementArctan(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::atan(x); });
 }
-void OnElementExp(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::exp(x); });
+void OnElementExp(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::exp(x); });
 }
 // x to the tenth power: x is the base, 10 the exponent.
-void OnElementExp10(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::pow(x, 10.0); });
+void OnElementExp10(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::pow(x, 10.0); });
 }
 // A zero gives -infinity like any other pole of the logarithm.
-void OnElementLog(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::log(x); });
+void OnElementLog(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::log(x); });
 }
-void OnElementLog10(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::log10(x); });
+void OnElementLog10(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::log10(x); });
 }
-void OnElementSquareRoot(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::sqrt(x); });
+void OnElementSquareRoot(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::sqrt(x); });
 }
-void OnElementNegative(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return x * -1.0; });
+void OnElementNegative(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return x * -1.0; });
 }
-void OnElementAbsolute(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, [](double x) { return std::fabs(x); });
+void OnElementAbsolute(Calculator& calculator) {
+    RunElementWise(calculator, [](double x) { return std::fabs(x); });
 }
 
-void OnElementReciprocal(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](NEWMAT::Matrix& m) {
+void OnElementReciprocal(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](NEWMAT::Matrix& m) {
         NEWMAT::Real* element = m.Store();
         const int count = m.Storage();
         for (int k = 0; k < count; ++k) {
             if (element[k] == 0.0) {
-                dlg.Refuse(kDivideByZeroText, kReciprocalCaption);
+                calculator.Refuse(kDivideByZeroText, kReciprocalCaption);
                 return false;
             }
             element[k] = 1.0 / element[k];
@@ -77,20 +77,20 @@ void OnElementReciprocal(CCalculatorDlg& dlg) {
     });
 }
 
-void OnElementInteger(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](NEWMAT::Matrix& m) {
+void OnElementInteger(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](NEWMAT::Matrix& m) {
         TruncateElements(m);
-        dlg.SetDecimals(0);
+        calculator.SetDecimals(0);
         return true;
     });
 }
 
-void OnElementToDegrees(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, DegreesFromRadians);
+void OnElementToDegrees(Calculator& calculator) {
+    RunElementWise(calculator, DegreesFromRadians);
 }
 
-void OnElementToRadians(CCalculatorDlg& dlg) {
-    RunElementWise(dlg, RadiansFromDegrees);
+void OnElementToRadians(Calculator& calculator) {
+    RunElementWise(calculator, RadiansFromDegrees);
 }
 
 std::span<const NamedCommand> ElementWiseCommands() {

@@ -7,10 +7,10 @@
 
 #include "calculator/calculator_commands.h"
 
-class CCalculatorDlg;
+class Calculator;
 
 // Also sets the decimals to 0 so the integers show without a fraction.
-void OnElementInteger(CCalculatorDlg& dlg);
+void OnElementInteger(Calculator& calculator);
 
 // The command-list operations of this file, under the names their rows
 // show (for the tables of commands/).

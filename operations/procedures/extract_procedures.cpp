@@ -1,6 +1,6 @@
 #include "operations/procedures/extract_procedures.h"
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/ztmath.h"
 #include "operations/procedures/procedure_frame.h"
 
@@ -12,17 +12,17 @@ const char* const kErrorCaption = "Error";
 const char* const kRangeBoundary = "Matrix range boundary";
 
 // Columns of the matrix as the user counts them: complex ones in complex mode.
-int UserColumns(const CCalculatorDlg& dlg, const Matrix& m) {
-    return dlg.IsComplexMode() ? m.Ncols() / 2 : m.Ncols();
+int UserColumns(const Calculator& calculator, const Matrix& m) {
+    return calculator.IsComplexMode() ? m.Ncols() / 2 : m.Ncols();
 }
 
 bool InRange(int value, int last) {
     return value >= 1 && value <= last;
 }
 
-int PromptAndBeep(CCalculatorDlg& dlg, const char* label) {
-    const int value = dlg.PromptInt(label);
-    dlg.Host().MessageBeep(kBeepDefault);
+int PromptAndBeep(Calculator& calculator, const char* label) {
+    const int value = calculator.PromptInt(label);
+    calculator.Host().MessageBeep(kBeepDefault);
     return value;
 }
 
@@ -53,13 +53,13 @@ Matrix OffDiagonalZeroed(const Matrix& m) {
 } // namespace
 
 // The row number is asked before the matrix is looked at.
-void OnGetRow(CCalculatorDlg& dlg) {
-    dlg.RunCommand([&dlg] {
-        dlg.Host().MessageBox("Isolate a Row", "Get Row", MB_OK);
-        const int row = PromptAndBeep(dlg, "Row No (1..n)");
-        RunProcedure(dlg, ComplexSupport::Supported, [&dlg, row](Matrix& m) {
+void OnGetRow(Calculator& calculator) {
+    calculator.RunCommand([&calculator] {
+        calculator.Host().MessageBox("Isolate a Row", "Get Row", MB_OK);
+        const int row = PromptAndBeep(calculator, "Row No (1..n)");
+        RunProcedure(calculator, ComplexSupport::Supported, [&calculator, row](Matrix& m) {
             if (!InRange(row, m.Nrows())) {
-                dlg.Refuse(kRangeBoundary, kErrorCaption);
+                calculator.Refuse(kRangeBoundary, kErrorCaption);
                 return false;
             }
             m = m.Row(row);
@@ -68,15 +68,15 @@ void OnGetRow(CCalculatorDlg& dlg) {
     });
 }
 
-void OnGetColumn(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        dlg.Host().MessageBox("Isolate a Column", "Get Column", MB_OK);
-        const int column = PromptAndBeep(dlg, "Column No (1..n)");
-        if (!InRange(column, UserColumns(dlg, m))) {
-            dlg.Refuse(kRangeBoundary, kErrorCaption);
+void OnGetColumn(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        calculator.Host().MessageBox("Isolate a Column", "Get Column", MB_OK);
+        const int column = PromptAndBeep(calculator, "Column No (1..n)");
+        if (!InRange(column, UserColumns(calculator, m))) {
+            calculator.Refuse(kRangeBoundary, kErrorCaption);
             return false;
         }
-        if (dlg.IsComplexMode())
+        if (calculator.IsComplexMode())
             m = CutDual(m, [column](const Matrix& half) { return Matrix(half.Column(column)); });
         else
             m = m.Column(column);
@@ -84,54 +84,55 @@ void OnGetColumn(CCalculatorDlg& dlg) {
     });
 }
 
-void OnGetSubmatrix(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        dlg.Host().MessageBox("Isolate a submatrix indicated by\r\nrow and column numbers",
-                              "Get Submatrix", MB_OK);
-        const int firstRow = PromptAndBeep(dlg, "First Row No:");
-        const int lastRow = PromptAndBeep(dlg, "Last Row No:");
-        const int firstColumn = PromptAndBeep(dlg, "First Col No:");
-        const int lastColumn = PromptAndBeep(dlg, "Last Col No:");
+void OnGetSubmatrix(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        calculator.Host().MessageBox("Isolate a submatrix indicated by\r\nrow and column numbers",
+                                     "Get Submatrix", MB_OK);
+        const int firstRow = PromptAndBeep(calculator, "First Row No:");
+        const int lastRow = PromptAndBeep(calculator, "Last Row No:");
+        const int firstColumn = PromptAndBeep(calculator, "First Col No:");
+        const int lastColumn = PromptAndBeep(calculator, "Last Col No:");
         if (firstRow > lastRow || firstColumn > lastColumn) {
-            dlg.Refuse("Invalid parameter range", kErrorCaption);
+            calculator.Refuse("Invalid parameter range", kErrorCaption);
             return false;
         }
-        const int columns = UserColumns(dlg, m);
+        const int columns = UserColumns(calculator, m);
         if (!InRange(firstRow, m.Nrows()) || !InRange(lastRow, m.Nrows()) ||
             !InRange(firstColumn, columns) || !InRange(lastColumn, columns)) {
-            dlg.Refuse("Matrix boundary range", kErrorCaption);
+            calculator.Refuse("Matrix boundary range", kErrorCaption);
             return false;
         }
         const auto cut = [&](const Matrix& half) {
             return Matrix(half.SubMatrix(firstRow, lastRow, firstColumn, lastColumn));
         };
-        m = dlg.IsComplexMode() ? CutDual(m, cut) : cut(m);
+        m = calculator.IsComplexMode() ? CutDual(m, cut) : cut(m);
         return true;
     });
 }
 
 // Every element off the main diagonal becomes 0; the shape stays.
-void OnGetDiagonal(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        m = dlg.IsComplexMode() ? CutDual(m, OffDiagonalZeroed) : OffDiagonalZeroed(m);
+void OnGetDiagonal(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        m = calculator.IsComplexMode() ? CutDual(m, OffDiagonalZeroed) : OffDiagonalZeroed(m);
         return true;
     });
 }
 
 // The column of row sums.
-void OnRowSum(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        dlg.Host().MessageBox("Sums each row to a column vector element", "Row Sums", MB_OK);
-        m = dlg.IsComplexMode() ? CutDual(m, RowSums) : RowSums(m);
+void OnRowSum(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        calculator.Host().MessageBox("Sums each row to a column vector element", "Row Sums", MB_OK);
+        m = calculator.IsComplexMode() ? CutDual(m, RowSums) : RowSums(m);
         return true;
     });
 }
 
 // A dual matrix needs no branch: its column sums are the dual row of the
 // complex column sums.
-void OnColumnSum(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        dlg.Host().MessageBox("Sums each column to a row vector element", "Column Sums", MB_OK);
+void OnColumnSum(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        calculator.Host().MessageBox("Sums each column to a row vector element", "Column Sums",
+                                     MB_OK);
         Matrix sums(1, m.Ncols());
         for (int j = 1; j <= m.Ncols(); ++j) {
             double sum = 0.0;
@@ -146,12 +147,9 @@ void OnColumnSum(CCalculatorDlg& dlg) {
 
 std::span<const NamedCommand> ExtractProceduresCommands() {
     static constexpr NamedCommand kCommands[] = {
-        {"Column:Sum", OnColumnSum},
-        {"Get Column", OnGetColumn},
-        {"Get Diagonal", OnGetDiagonal},
-        {"Get Row", OnGetRow},
-        {"Get Submatrix", OnGetSubmatrix},
-        {"Row:Sum", OnRowSum},
+        {"Column:Sum", OnColumnSum},       {"Get Column", OnGetColumn},
+        {"Get Diagonal", OnGetDiagonal},   {"Get Row", OnGetRow},
+        {"Get Submatrix", OnGetSubmatrix}, {"Row:Sum", OnRowSum},
     };
     return kCommands;
 }

@@ -2,7 +2,7 @@
 
 #include <newmatap.h>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/ztmath.h"
 #include "operations/procedures/library_step.h"
 #include "operations/procedures/procedure_frame.h"
@@ -21,13 +21,14 @@ using NEWMAT::Matrix;
 
 enum class LuFactor { Lower, Upper };
 
-void RunLu(CCalculatorDlg& dlg, LuFactor factor) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg, factor](Matrix& m) {
+void RunLu(Calculator& calculator, LuFactor factor) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator, factor](Matrix& m) {
         // The library refuses a non-square or singular matrix before any
         // factor is formed.
         NEWMAT::RowVector index;
         int parity = 0;
-        if (!RunLibraryStep(dlg, kLuCaption, [&] { LuDcmp(m, index, parity); })) return false;
+        if (!RunLibraryStep(calculator, kLuCaption, [&] { LuDcmp(m, index, parity); }))
+            return false;
         m = factor == LuFactor::Lower ? GetLowerLu(m) : GetUpperLu(m);
         return true;
     });
@@ -35,10 +36,10 @@ void RunLu(CCalculatorDlg& dlg, LuFactor factor) {
 
 enum class QrFactor { Q, R };
 
-void RunQr(CCalculatorDlg& dlg, QrFactor factor) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg, factor](Matrix& m) {
+void RunQr(Calculator& calculator, QrFactor factor) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator, factor](Matrix& m) {
         Matrix Q, R;
-        if (!RunLibraryStep(dlg, kQrCaption, [&] { QrFactors(m, Q, R); })) return false;
+        if (!RunLibraryStep(calculator, kQrCaption, [&] { QrFactors(m, Q, R); })) return false;
         m = factor == QrFactor::Q ? Q : R;
         return true;
     });
@@ -55,11 +56,12 @@ Matrix DiagonalOf(const NEWMAT::ColumnVector& values) {
     return D;
 }
 
-void RunSvd(CCalculatorDlg& dlg, SvdFactor factor) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg, factor](Matrix& m) {
+void RunSvd(Calculator& calculator, SvdFactor factor) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator, factor](Matrix& m) {
         Matrix U, V;
         NEWMAT::ColumnVector sigma;
-        if (!RunLibraryStep(dlg, kSvdCaption, [&] { SvdFactors(m, U, sigma, V); })) return false;
+        if (!RunLibraryStep(calculator, kSvdCaption, [&] { SvdFactors(m, U, sigma, V); }))
+            return false;
         m = factor == SvdFactor::D ? DiagonalOf(sigma) : factor == SvdFactor::U ? U : V;
         return true;
     });
@@ -70,19 +72,19 @@ void RunSvd(CCalculatorDlg& dlg, SvdFactor factor) {
 // L (unit diagonal) and U of the LU decomposition with partial pivoting,
 // so L·U is the matrix with its rows permuted. A singular matrix (a pivot
 // at or below n·eps·max|a_ij|) is refused, nothing stored.
-void OnFactorLuLower(CCalculatorDlg& dlg) {
-    RunLu(dlg, LuFactor::Lower);
+void OnFactorLuLower(Calculator& calculator) {
+    RunLu(calculator, LuFactor::Lower);
 }
 
-void OnFactorLuUpper(CCalculatorDlg& dlg) {
-    RunLu(dlg, LuFactor::Upper);
+void OnFactorLuUpper(Calculator& calculator) {
+    RunLu(calculator, LuFactor::Upper);
 }
 
 // L with M = L·Lᵀ for a symmetric positive definite matrix.
-void OnFactorCholesky(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetric, kCholeskyCaption);
-        if (!PositiveDefinite(m)) return dlg.Refuse(kNotPositiveDefinite, kCholeskyCaption);
+void OnFactorCholesky(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (!Symmetric(m)) return calculator.Refuse(kNotSymmetric, kCholeskyCaption);
+        if (!PositiveDefinite(m)) return calculator.Refuse(kNotPositiveDefinite, kCholeskyCaption);
         NEWMAT::SymmetricMatrix s(m.Nrows());
         s << m; // keeps the lower triangle
         m = NEWMAT::Cholesky(s);
@@ -92,33 +94,33 @@ void OnFactorCholesky(CCalculatorDlg& dlg) {
 
 // Q (rows × cols, orthonormal columns) and R (cols × cols, upper
 // triangular) with M = Q·R; fewer rows than columns are refused.
-void OnFactorQrQ(CCalculatorDlg& dlg) {
-    RunQr(dlg, QrFactor::Q);
+void OnFactorQrQ(Calculator& calculator) {
+    RunQr(calculator, QrFactor::Q);
 }
 
-void OnFactorQrR(CCalculatorDlg& dlg) {
-    RunQr(dlg, QrFactor::R);
+void OnFactorQrR(Calculator& calculator) {
+    RunQr(calculator, QrFactor::R);
 }
 
 // The factors of M = U·D·Vᵀ, singular values descending on D's diagonal;
 // fewer rows than columns are refused.
-void OnFactorSvdD(CCalculatorDlg& dlg) {
-    RunSvd(dlg, SvdFactor::D);
+void OnFactorSvdD(Calculator& calculator) {
+    RunSvd(calculator, SvdFactor::D);
 }
 
-void OnFactorSvdU(CCalculatorDlg& dlg) {
-    RunSvd(dlg, SvdFactor::U);
+void OnFactorSvdU(Calculator& calculator) {
+    RunSvd(calculator, SvdFactor::U);
 }
 
-void OnFactorSvdV(CCalculatorDlg& dlg) {
-    RunSvd(dlg, SvdFactor::V);
+void OnFactorSvdV(Calculator& calculator) {
+    RunSvd(calculator, SvdFactor::V);
 }
 
 // U of the singular value decomposition of a symmetric matrix (its
 // eigenvectors when it is positive definite).
-void OnFactorJacobi(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetric, kJacobiCaption);
+void OnFactorJacobi(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (!Symmetric(m)) return calculator.Refuse(kNotSymmetric, kJacobiCaption);
         Matrix U, V;
         NEWMAT::ColumnVector sigma;
         SvdFactors(m, U, sigma, V);
@@ -129,14 +131,10 @@ void OnFactorJacobi(CCalculatorDlg& dlg) {
 
 std::span<const NamedCommand> FactorisationsCommands() {
     static constexpr NamedCommand kCommands[] = {
-        {"Factor:LU->Lower", OnFactorLuLower},
-        {"Factor:LU->Upper", OnFactorLuUpper},
-        {"Factor:Cholesky", OnFactorCholesky},
-        {"Factor:QR->Q", OnFactorQrQ},
-        {"Factor:QR->R", OnFactorQrR},
-        {"Factor:SVD->D", OnFactorSvdD},
-        {"Factor:SVD->U", OnFactorSvdU},
-        {"Factor:SVD->V", OnFactorSvdV},
+        {"Factor:LU->Lower", OnFactorLuLower}, {"Factor:LU->Upper", OnFactorLuUpper},
+        {"Factor:Cholesky", OnFactorCholesky}, {"Factor:QR->Q", OnFactorQrQ},
+        {"Factor:QR->R", OnFactorQrR},         {"Factor:SVD->D", OnFactorSvdD},
+        {"Factor:SVD->U", OnFactorSvdU},       {"Factor:SVD->V", OnFactorSvdV},
         {"Factor:Jacobi", OnFactorJacobi},
     };
     return kCommands;

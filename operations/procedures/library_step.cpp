@@ -1,13 +1,14 @@
 #include "operations/procedures/library_step.h"
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/zt_error.h"
 
-bool RunLibraryStep(CCalculatorDlg& dlg, const char* caption, const std::function<void()>& step) {
+bool RunLibraryStep(Calculator& calculator, const char* caption,
+                    const std::function<void()>& step) {
     try {
         step();
         return true;
     } catch (const ztmath::MathError& error) {
-        return dlg.Refuse(error.what(), caption);
+        return calculator.Refuse(error.what(), caption);
     }
 }

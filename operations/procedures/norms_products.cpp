@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/ztmath.h"
 #include "operations/procedures/procedure_frame.h"
 
@@ -15,34 +15,34 @@ const char* const kSaveQuestion = "\n Save value to Tempory(t) Register?";
 } // namespace
 
 // The Frobenius norm, reported with the offer to save it to t.
-void OnMatrixNorm(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Refused, [&dlg](Matrix& m) {
-        ReportValue(dlg, "  Matrix Norm = ", RNorm(m), kSaveQuestion, "Matrix Norm");
+void OnMatrixNorm(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Refused, [&calculator](Matrix& m) {
+        ReportValue(calculator, "  Matrix Norm = ", RNorm(m), kSaveQuestion, "Matrix Norm");
         return false;
     });
 }
 
 // The Euclidean length of a row or column, reported likewise.
-void OnVectorNorm(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
+void OnVectorNorm(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
         if (!IsVector(m)) {
-            dlg.Refuse("Selected object is not a vector", "Error");
+            calculator.Refuse("Selected object is not a vector", "Error");
             return false;
         }
-        if (dlg.IsComplexMode()) {
-            dlg.Host().MessageBox("Not implemented", kApplicationTitle, MB_OK);
+        if (calculator.IsComplexMode()) {
+            calculator.Host().MessageBox("Not implemented", kApplicationTitle, MB_OK);
             return false;
         }
-        ReportValue(dlg, "  Vector Norm = ", RNorm(m), kSaveQuestion, "Vector Norm");
+        ReportValue(calculator, "  Vector Norm = ", RNorm(m), kSaveQuestion, "Vector Norm");
         return false;
     });
 }
 
 // Replaces the matrix by the 1 x 1 product of its diagonal (a complex
 // number in complex mode).
-void OnDiagProduct(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (dlg.IsComplexMode()) {
+void OnDiagProduct(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (calculator.IsComplexMode()) {
             m = CDiagProd(m);
             return true;
         }

@@ -12,7 +12,7 @@
 // The second half of a pending procedure: a the first operand, b the
 // current matrix. Failed after its box when the operands do not fit; Skipped
 // for an operation that is not a procedure's.
-EqualsOutcome FinishPendingProcedure(CCalculatorDlg& dlg, PendingOperation operation,
+EqualsOutcome FinishPendingProcedure(Calculator& calculator, PendingOperation operation,
                                      const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
                                      NEWMAT::Matrix& result);
 

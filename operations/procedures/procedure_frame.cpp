@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/predicates.h"
 #include "platform/number_format.h"
 
@@ -12,10 +12,10 @@ namespace {
 const char* const kComplexRefusalText = "Procedure is unavailable for complex matrix";
 const char* const kComplexRefusalCaption = "Complex Matrix Procedure";
 
-bool AskToSave(CCalculatorDlg& dlg, const std::string& text, const char* caption,
+bool AskToSave(Calculator& calculator, const std::string& text, const char* caption,
                const NEWMAT::Matrix& value) {
-    if (dlg.Host().MessageBox(text, caption, MB_YESNO) != IDYES) return false;
-    dlg.SaveToTemporaryRegister(value);
+    if (calculator.Host().MessageBox(text, caption, MB_YESNO) != IDYES) return false;
+    calculator.SaveToTemporaryRegister(value);
     return true;
 }
 
@@ -33,39 +33,41 @@ std::string FormatMessageValue(double value, int width, int decimals, bool expon
     return text;
 }
 
-void RunProcedure(CCalculatorDlg& dlg, ComplexSupport support,
+void RunProcedure(Calculator& calculator, ComplexSupport support,
                   const std::function<bool(NEWMAT::Matrix&)>& compute) {
-    dlg.RunCommand([&] {
-        NEWMAT::Matrix m = dlg.GetCurrentMatrix();
+    calculator.RunCommand([&] {
+        NEWMAT::Matrix m = calculator.GetCurrentMatrix();
         if (!Exist(m)) return;
-        if (support == ComplexSupport::Refused && ComplexRefusal(dlg)) return;
+        if (support == ComplexSupport::Refused && ComplexRefusal(calculator)) return;
         if (!compute(m)) return;
-        dlg.SetCurrentMatrix(m);
-        dlg.ShowCurrentMatrix();
+        calculator.SetCurrentMatrix(m);
+        calculator.ShowCurrentMatrix();
     });
 }
 
-bool ComplexRefusal(CCalculatorDlg& dlg) {
-    if (!dlg.IsComplexMode()) return false;
-    dlg.Host().MessageBox(kComplexRefusalText, kComplexRefusalCaption, MB_OK | MB_ICONINFORMATION);
+bool ComplexRefusal(Calculator& calculator) {
+    if (!calculator.IsComplexMode()) return false;
+    calculator.Host().MessageBox(kComplexRefusalText, kComplexRefusalCaption,
+                                 MB_OK | MB_ICONINFORMATION);
     return true;
 }
 
-bool ReportValue(CCalculatorDlg& dlg, const char* label, double value, const char* question,
+bool ReportValue(Calculator& calculator, const char* label, double value, const char* question,
                  const char* caption) {
-    const std::string text =
-        label + FormatMessageValue(value, dlg.Width(), dlg.Decimals(), dlg.ExponentFlag()) +
-        question;
+    const std::string text = label +
+                             FormatMessageValue(value, calculator.Width(), calculator.Decimals(),
+                                                calculator.ExponentFlag()) +
+                             question;
     NEWMAT::Matrix saved(1, 1);
     saved(1, 1) = value;
-    return AskToSave(dlg, text, caption, saved);
+    return AskToSave(calculator, text, caption, saved);
 }
 
-bool ReportComplexValue(CCalculatorDlg& dlg, const char* label, double re, double im,
+bool ReportComplexValue(Calculator& calculator, const char* label, double re, double im,
                         const char* question, const char* caption) {
-    const int width = dlg.Width();
-    const int decimals = dlg.Decimals();
-    const bool exponential = dlg.ExponentFlag();
+    const int width = calculator.Width();
+    const int decimals = calculator.Decimals();
+    const bool exponential = calculator.ExponentFlag();
     std::string text = label;
     text += '(';
     text += FormatMessageValue(re, width, decimals, exponential);
@@ -76,5 +78,5 @@ bool ReportComplexValue(CCalculatorDlg& dlg, const char* label, double re, doubl
     NEWMAT::Matrix saved(1, 2);
     saved(1, 1) = re;
     saved(1, 2) = im;
-    return AskToSave(dlg, text, caption, saved);
+    return AskToSave(calculator, text, caption, saved);
 }

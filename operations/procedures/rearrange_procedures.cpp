@@ -1,6 +1,6 @@
 #include "operations/procedures/rearrange_procedures.h"
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/ztmath.h"
 #include "operations/procedures/procedure_frame.h"
 
@@ -18,30 +18,30 @@ const char* const kReshapeRefusal = "The number of rows must divide the number o
 
 } // namespace
 
-void OnFlip(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Refused, [](Matrix& m) {
+void OnFlip(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Refused, [](Matrix& m) {
         Flip(m);
         return true;
     });
 }
 
-void OnFlop(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [](Matrix& m) {
+void OnFlop(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [](Matrix& m) {
         Flop(m);
         return true;
     });
 }
 
-void OnRotateLeft(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Refused, [](Matrix& m) {
+void OnRotateLeft(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Refused, [](Matrix& m) {
         Flip(m);
         m = m.t();
         return true;
     });
 }
 
-void OnRotateRight(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Refused, [](Matrix& m) {
+void OnRotateRight(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Refused, [](Matrix& m) {
         m = m.t();
         Flip(m);
         return true;
@@ -50,13 +50,13 @@ void OnRotateRight(CCalculatorDlg& dlg) {
 
 // Asks for the new row count; one that does not divide the element count
 // is refused and nothing changes.
-void OnReshape(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Refused, [&dlg](Matrix& m) {
-        dlg.Host().MessageBox(kReshapeExplanation, kReshapeCaption, MB_OK);
-        const int rows = dlg.PromptInt(kReshapeRowsLabel);
+void OnReshape(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Refused, [&calculator](Matrix& m) {
+        calculator.Host().MessageBox(kReshapeExplanation, kReshapeCaption, MB_OK);
+        const int rows = calculator.PromptInt(kReshapeRowsLabel);
         const long count = static_cast<long>(m.Nrows()) * m.Ncols();
         if (rows < 1 || count % rows != 0) {
-            dlg.Refuse(kReshapeRefusal, kReshapeCaption);
+            calculator.Refuse(kReshapeRefusal, kReshapeCaption);
             return false;
         }
         Shape(m, rows);
@@ -64,15 +64,15 @@ void OnReshape(CCalculatorDlg& dlg) {
     });
 }
 
-void OnSortAscending(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [](Matrix& m) {
+void OnSortAscending(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [](Matrix& m) {
         QuickSort(m);
         return true;
     });
 }
 
-void OnSortDescending(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [](Matrix& m) {
+void OnSortDescending(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [](Matrix& m) {
         QuickSort(m);
         Flop(m);
         Flip(m);
@@ -80,24 +80,24 @@ void OnSortDescending(CCalculatorDlg& dlg) {
     });
 }
 
-void OnRowSort(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [](Matrix& m) {
+void OnRowSort(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [](Matrix& m) {
         SortRow(m);
         return true;
     });
 }
 
 // Reduced row echelon form.
-void OnGaussElimination(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Refused, [](Matrix& m) {
+void OnGaussElimination(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Refused, [](Matrix& m) {
         DoGauss(m);
         return true;
     });
 }
 
 // Balances a square matrix that is not symmetric; leaves others unchanged.
-void OnBalance(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Refused, [](Matrix& m) {
+void OnBalance(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Refused, [](Matrix& m) {
         if (!Square(m) || Symmetric(m)) return false;
         balanc(m);
         return true;

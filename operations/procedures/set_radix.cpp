@@ -1,6 +1,6 @@
 #include "operations/procedures/set_radix.h"
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "operations/procedures/element_wise.h"
 
 namespace {
@@ -15,20 +15,20 @@ constexpr int kHighestRadix = 256;
 
 // Works without a current matrix too: the radix and the decimals are set
 // for the next one.
-void OnSetRadix(CCalculatorDlg& dlg) {
-    dlg.RunCommand([&dlg] {
-        if (dlg.Host().MessageBox(kCaution, "Set Radix Procedure", MB_YESNO) != IDYES) return;
-        const int radix = dlg.PromptInt("Radix:");
-        dlg.Host().MessageBeep(kBeepDefault);
+void OnSetRadix(Calculator& calculator) {
+    calculator.RunCommand([&calculator] {
+        if (calculator.Host().MessageBox(kCaution, "Set Radix Procedure", MB_YESNO) != IDYES)
+            return;
+        const int radix = calculator.PromptInt("Radix:");
+        calculator.Host().MessageBeep(kBeepDefault);
         if (radix < kLowestRadix || radix > kHighestRadix) {
-            dlg.Refuse("Out of Range (2 - 256)", "Radix Error");
+            calculator.Refuse("Out of Range (2 - 256)", "Radix Error");
             return;
         }
-        dlg.SetRadix(radix);
-        OnElementInteger(dlg);
-        dlg.WriteDecimalControls(0);
-        dlg.SetDecimals(0);
-        dlg.ShowCurrentMatrix();
+        calculator.SetRadix(radix);
+        OnElementInteger(calculator);
+        calculator.SetDecimals(0);
+        calculator.ShowCurrentMatrix();
     });
 }
 

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/ztmath.h"
 #include "operations/procedures/library_step.h"
-#include "platform/wait_cursor.h"
 #include "operations/procedures/procedure_frame.h"
+#include "platform/wait_cursor.h"
 
 namespace {
 
@@ -24,19 +24,19 @@ constexpr int kSeriesLimit = 100;
 
 // Eigenvalues in d and orthonormal eigenvectors in the columns of m (which
 // held the symmetric matrix), by tridiagonal reduction and QL.
-bool SymmetricEigen(CCalculatorDlg& dlg, const char* caption, Matrix& m, ColumnVector& d) {
-    return RunLibraryStep(dlg, caption, [&] {
+bool SymmetricEigen(Calculator& calculator, const char* caption, Matrix& m, ColumnVector& d) {
+    return RunLibraryStep(calculator, caption, [&] {
         ColumnVector e;
         TridiagonalReduction(m, d, e);
         TridiagonalQL(d, e, m);
     });
 }
 
-bool DiagonalizeReal(CCalculatorDlg& dlg, Matrix& m) {
-    if (!Symmetric(m)) return dlg.Refuse("Not a symmetric matrix", kDiagonalizeCaption);
+bool DiagonalizeReal(Calculator& calculator, Matrix& m) {
+    if (!Symmetric(m)) return calculator.Refuse("Not a symmetric matrix", kDiagonalizeCaption);
     const Matrix A = m;
     ColumnVector d;
-    if (!SymmetricEigen(dlg, kDiagonalizeCaption, m, d)) return false;
+    if (!SymmetricEigen(calculator, kDiagonalizeCaption, m, d)) return false;
     // The columns are unit vectors up to rounding; normalising them keeps
     // Pᵀ·A·P diagonal to working accuracy.
     for (int j = 1; j <= m.Ncols(); ++j) {
@@ -47,26 +47,26 @@ bool DiagonalizeReal(CCalculatorDlg& dlg, Matrix& m) {
     return true;
 }
 
-bool DiagonalizeComplex(CCalculatorDlg& dlg, Matrix& m) {
+bool DiagonalizeComplex(Calculator& calculator, Matrix& m) {
     if (!OnTestHermitian(m, kHermitianTol))
-        return dlg.Refuse("Not a Hermitian matrix", kDiagonalizeCaption);
+        return calculator.Refuse("Not a Hermitian matrix", kDiagonalizeCaption);
     Matrix K = CplxToComposite(m);
     ColumnVector d;
     Matrix V;
     int rotations = 0;
-    if (!RunLibraryStep(dlg, kDiagonalizeCaption, [&] { jacobi(K, d, V, rotations); }))
+    if (!RunLibraryStep(calculator, kDiagonalizeCaption, [&] { jacobi(K, d, V, rotations); }))
         return false;
-    dlg.SaveToTemporaryRegister(d);
+    calculator.SaveToTemporaryRegister(d);
     const Matrix U = DeCompositeToCplx(V);
     m = CMatMul(CMatMul(CHTranspose(U), m), U);
     return true;
 }
 
-void RunSeries(CCalculatorDlg& dlg, void (*series)(Matrix&, double, int&), const char* caption) {
-    RunProcedure(dlg, ComplexSupport::Refused, [&dlg, series, caption](Matrix& m) {
+void RunSeries(Calculator& calculator, void (*series)(Matrix&, double, int&), const char* caption) {
+    RunProcedure(calculator, ComplexSupport::Refused, [&calculator, series, caption](Matrix& m) {
         int count = 0;
-        series(m, dlg.SeriesTolerance(), count);
-        dlg.Host().MessageBox(SeriesMessage(count), caption, MB_OK | MB_ICONINFORMATION);
+        series(m, calculator.SeriesTolerance(), count);
+        calculator.Host().MessageBox(SeriesMessage(count), caption, MB_OK | MB_ICONINFORMATION);
         return true;
     });
 }
@@ -85,12 +85,12 @@ std::string SeriesMessage(int count) {
 
 // The n × 2 matrix [real parts | imaginary parts] of the eigenvalues (by
 // balancing, Hessenberg reduction and the shifted QR iteration).
-void OnEigenvalues(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
+void OnEigenvalues(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
         if (!Square(m))
-            return dlg.Refuse("Not implemented for non-square matrices", kEigenvalueCaption);
+            return calculator.Refuse("Not implemented for non-square matrices", kEigenvalueCaption);
         ColumnVector wr, wi;
-        if (!RunLibraryStep(dlg, kEigenvalueCaption, [&] {
+        if (!RunLibraryStep(calculator, kEigenvalueCaption, [&] {
                 balanc(m);
                 elmhes(m);
                 hqr(m, wr, wi);
@@ -103,15 +103,15 @@ void OnEigenvalues(CCalculatorDlg& dlg) {
 
 // Eigenvectors of a symmetric matrix, one per column, by Jacobi rotations;
 // the eigenvalues go to t.
-void OnEigenvectors1(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetricProcedure, kEigenvectorCaption);
+void OnEigenvectors1(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (!Symmetric(m)) return calculator.Refuse(kNotSymmetricProcedure, kEigenvectorCaption);
         ColumnVector d;
         Matrix V;
         int rotations = 0;
-        if (!RunLibraryStep(dlg, kEigenvectorCaption, [&] { jacobi(m, d, V, rotations); }))
+        if (!RunLibraryStep(calculator, kEigenvectorCaption, [&] { jacobi(m, d, V, rotations); }))
             return false;
-        dlg.SaveToTemporaryRegister(d);
+        calculator.SaveToTemporaryRegister(d);
         m = V;
         return true;
     });
@@ -119,12 +119,12 @@ void OnEigenvectors1(CCalculatorDlg& dlg) {
 
 // The same by Householder tridiagonal reduction and the implicit QL
 // iteration.
-void OnEigenvectors2(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetricProcedure, kEigenvectorCaption);
+void OnEigenvectors2(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (!Symmetric(m)) return calculator.Refuse(kNotSymmetricProcedure, kEigenvectorCaption);
         ColumnVector d;
-        if (!SymmetricEigen(dlg, kEigenvectorCaption, m, d)) return false;
-        dlg.SaveToTemporaryRegister(d);
+        if (!SymmetricEigen(calculator, kEigenvectorCaption, m, d)) return false;
+        calculator.SaveToTemporaryRegister(d);
         return true;
     });
 }
@@ -132,24 +132,26 @@ void OnEigenvectors2(CCalculatorDlg& dlg) {
 // Real mode: Pᵀ·A·P for the orthonormal eigenvectors P of the symmetric A.
 // Complex mode: Uᴴ·M·U for the unitary eigenvectors U of the Hermitian M,
 // with the eigenvalues of its composite form in t.
-void OnDiagonalize(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        return dlg.IsComplexMode() ? DiagonalizeComplex(dlg, m) : DiagonalizeReal(dlg, m);
+void OnDiagonalize(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        return calculator.IsComplexMode() ? DiagonalizeComplex(calculator, m)
+                                          : DiagonalizeReal(calculator, m);
     });
 }
 
-void OnHessenbergForm(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Square(m)) return dlg.Refuse("Non-square Matrix", "Hessenberg Form Error");
+void OnHessenbergForm(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (!Square(m)) return calculator.Refuse("Non-square Matrix", "Hessenberg Form Error");
         elmhes(m);
         return true;
     });
 }
 
 // Qᵀ·A·Q, tridiagonal, for the Householder reduction Q of the symmetric A.
-void OnTriDiagonalForm(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&dlg](Matrix& m) {
-        if (!Symmetric(m)) return dlg.Refuse(kNotSymmetricProcedure, "TriDiagonal Form Error");
+void OnTriDiagonalForm(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&calculator](Matrix& m) {
+        if (!Symmetric(m))
+            return calculator.Refuse(kNotSymmetricProcedure, "TriDiagonal Form Error");
         const Matrix A = m;
         ColumnVector d, e;
         TridiagonalReduction(m, d, e);
@@ -159,40 +161,35 @@ void OnTriDiagonalForm(CCalculatorDlg& dlg) {
 }
 
 // One row: the coefficients of det(λI − M), highest power first.
-void OnCharacteristic(CCalculatorDlg& dlg) {
-    RunProcedure(dlg, ComplexSupport::Refused, [&dlg](Matrix& m) {
+void OnCharacteristic(Calculator& calculator) {
+    RunProcedure(calculator, ComplexSupport::Refused, [&calculator](Matrix& m) {
         // A non-square matrix is refused by the library ("Non-Square Matrix")
         // before any work, and the command frame shows it as an error.
-        WaitCursor wait(dlg.Host());
+        WaitCursor wait(calculator.Host());
         m = Characteristic(m);
         return true;
     });
 }
 
-void OnMatrixExp(CCalculatorDlg& dlg) {
-    RunSeries(dlg, &expMatrix, "Analytic exp(M) series");
+void OnMatrixExp(Calculator& calculator) {
+    RunSeries(calculator, &expMatrix, "Analytic exp(M) series");
 }
 
-void OnMatrixSin(CCalculatorDlg& dlg) {
-    RunSeries(dlg, &sinMatrix, "Analytic sin(M) series");
+void OnMatrixSin(Calculator& calculator) {
+    RunSeries(calculator, &sinMatrix, "Analytic sin(M) series");
 }
 
-void OnMatrixCos(CCalculatorDlg& dlg) {
-    RunSeries(dlg, &cosMatrix, "Analytic cos(M) series");
+void OnMatrixCos(Calculator& calculator) {
+    RunSeries(calculator, &cosMatrix, "Analytic cos(M) series");
 }
 
 std::span<const NamedCommand> SpectralCommands() {
     static constexpr NamedCommand kCommands[] = {
-        {"Characteristic", OnCharacteristic},
-        {"Eigenvalues", OnEigenvalues},
-        {"Diagonalize", OnDiagonalize},
-        {"Eigenvectors1", OnEigenvectors1},
-        {"Eigenvectors2", OnEigenvectors2},
-        {"Hessenberg Form", OnHessenbergForm},
-        {"Matrix: cos(M)", OnMatrixCos},
-        {"Matrix: exp(M)", OnMatrixExp},
-        {"Matrix: sin(M)", OnMatrixSin},
-        {"TriDiagonal Form", OnTriDiagonalForm},
+        {"Characteristic", OnCharacteristic}, {"Eigenvalues", OnEigenvalues},
+        {"Diagonalize", OnDiagonalize},       {"Eigenvectors1", OnEigenvectors1},
+        {"Eigenvectors2", OnEigenvectors2},   {"Hessenberg Form", OnHessenbergForm},
+        {"Matrix: cos(M)", OnMatrixCos},      {"Matrix: exp(M)", OnMatrixExp},
+        {"Matrix: sin(M)", OnMatrixSin},      {"TriDiagonal Form", OnTriDiagonalForm},
     };
     return kCommands;
 }

@@ -7,7 +7,7 @@
 
 #include "calculator/calculator_commands.h"
 
-class CCalculatorDlg;
+class Calculator;
 
 // The report of a series that summed count terms.
 std::string SeriesMessage(int count);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/predicates.h"
 
 using NEWMAT::Matrix;
@@ -18,13 +18,13 @@ const char* const kMissingCaption = "Comparison Error";
 // Recalls the register named at the prompt. Returns the matrix it holds, or
 // nothing (after saying so) when the answer names no register, the register
 // cannot be read or it holds no matrix.
-std::optional<Matrix> RecallNamed(CCalculatorDlg& dlg, const char* label) {
-    const std::optional<char> letter = RegisterNamedBy(dlg.PromptText(label));
-    if (letter && dlg.RecallRegister(std::string(1, *letter))) {
-        Matrix m = dlg.GetCurrentMatrix();
+std::optional<Matrix> RecallNamed(Calculator& calculator, const char* label) {
+    const std::optional<char> letter = RegisterNamedBy(calculator.PromptText(label));
+    if (letter && calculator.RecallRegister(std::string(1, *letter))) {
+        Matrix m = calculator.GetCurrentMatrix();
         if (Exist(m)) return m;
     }
-    dlg.Refuse(kMissingText, kMissingCaption);
+    calculator.Refuse(kMissingText, kMissingCaption);
     return std::nullopt;
 }
 
@@ -56,16 +56,16 @@ std::optional<char> RegisterNamedBy(const std::string& answer) {
     return std::nullopt;
 }
 
-void OnCompare(CCalculatorDlg& dlg) {
-    dlg.RunCommand([&] {
-        dlg.Host().MessageBox(kIntroduction, kComparisonCaption, MB_OK);
-        const std::optional<Matrix> first = RecallNamed(dlg, "Compare");
+void OnCompare(Calculator& calculator) {
+    calculator.RunCommand([&] {
+        calculator.Host().MessageBox(kIntroduction, kComparisonCaption, MB_OK);
+        const std::optional<Matrix> first = RecallNamed(calculator, "Compare");
         if (!first) return;
-        const std::optional<Matrix> second = RecallNamed(dlg, "With");
+        const std::optional<Matrix> second = RecallNamed(calculator, "With");
         if (!second) return;
-        dlg.Host().MessageBox(Identical(*first, *second) ? "Matrices are identical"
-                                                         : "Matrices are not identical",
-                              kComparisonCaption, MB_OK);
+        calculator.Host().MessageBox(Identical(*first, *second) ? "Matrices are identical"
+                                                                : "Matrices are not identical",
+                                     kComparisonCaption, MB_OK);
     });
 }
 

@@ -8,7 +8,7 @@
 
 #include "calculator/calculator_commands.h"
 
-class CCalculatorDlg;
+class Calculator;
 
 // The register letter ('A' ... 'Z') a typed answer names: one letter of
 // either case, blanks around it ignored. Any other answer names no register,

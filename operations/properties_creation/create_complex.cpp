@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/creation.h"
 #include "operations/properties_creation/creation_steps.h"
 #include "operations/properties_creation/matrix_creation.h"
@@ -14,28 +14,28 @@ namespace {
 
 using RandomComplex = Matrix (*)(int r, int c, double lo, double hi);
 
-void CreateComplex(CCalculatorDlg& dlg, const char* title, RandomComplex build) {
-    dlg.RunCommand([&] {
-        if (!ConfirmReplace(dlg)) return;
-        if (!SwitchToComplexMode(dlg)) return;
-        dlg.Host().MessageBox("Enter Rows and Columns", title, MB_OK);
-        const int n = PromptIntAndBeep(dlg, "Rows,Cols:");
+void CreateComplex(Calculator& calculator, const char* title, RandomComplex build) {
+    calculator.RunCommand([&] {
+        if (!ConfirmReplace(calculator)) return;
+        if (!SwitchToComplexMode(calculator)) return;
+        calculator.Host().MessageBox("Enter Rows and Columns", title, MB_OK);
+        const int n = PromptIntAndBeep(calculator, "Rows,Cols:");
         // n x n complex is stored as n x 2n.
-        if (!SizeInRange(dlg, n, 2LL * n)) return;
-        const double lower = PromptRealAndBeep(dlg, "Lower Bound:");
-        const double upper = PromptRealAndBeep(dlg, "Upper Bound:");
-        StoreCreated(dlg, build(n, n, lower, upper));
+        if (!SizeInRange(calculator, n, 2LL * n)) return;
+        const double lower = PromptRealAndBeep(calculator, "Lower Bound:");
+        const double upper = PromptRealAndBeep(calculator, "Upper Bound:");
+        StoreCreated(calculator, build(n, n, lower, upper));
     });
 }
 
 } // namespace
 
-void OnCreateHermitian(CCalculatorDlg& dlg) {
-    CreateComplex(dlg, "Hermitian Matrix", RandomHermitian);
+void OnCreateHermitian(Calculator& calculator) {
+    CreateComplex(calculator, "Hermitian Matrix", RandomHermitian);
 }
 
-void OnCreateUnitary(CCalculatorDlg& dlg) {
-    CreateComplex(dlg, "Unitary Matrix", RandomUnitary);
+void OnCreateUnitary(Calculator& calculator) {
+    CreateComplex(calculator, "Unitary Matrix", RandomUnitary);
 }
 
 std::span<const NamedCommand> CreateComplexCommands() {

@@ -2,7 +2,7 @@
 // polynomial it holds, and the circulant and Vandermonde matrices of a base
 // vector.
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/polynomial.h"
 #include "matrixlib/predicates.h"
 #include "matrixlib/special_matrices.h"
@@ -14,36 +14,37 @@ using NEWMAT::Matrix;
 namespace {
 
 // n x n from an n-element base vector.
-void CreateFromBase(CCalculatorDlg& dlg, const char* errorCaption, Matrix (*build)(const Matrix&)) {
-    dlg.RunCommand([&] {
-        const std::optional<Matrix> base = BaseVector(dlg, errorCaption);
+void CreateFromBase(Calculator& calculator, const char* errorCaption,
+                    Matrix (*build)(const Matrix&)) {
+    calculator.RunCommand([&] {
+        const std::optional<Matrix> base = BaseVector(calculator, errorCaption);
         if (!base) return;
         const long long n = static_cast<long long>(base->Nrows()) * base->Ncols();
-        if (!SizeInRange(dlg, n, n)) return;
-        StoreCreated(dlg, build(*base));
+        if (!SizeInRange(calculator, n, n)) return;
+        StoreCreated(calculator, build(*base));
     });
 }
 
 } // namespace
 
-void OnCreateCompanion(CCalculatorDlg& dlg) {
-    dlg.RunCommand([&] {
-        const Matrix coefficients = dlg.GetCurrentMatrix();
+void OnCreateCompanion(Calculator& calculator) {
+    calculator.RunCommand([&] {
+        const Matrix coefficients = calculator.GetCurrentMatrix();
         if (!Exist(coefficients)) return;
         // n + 1 coefficients give an n x n matrix; fewer than two are the
         // library's to refuse.
         const long long n = static_cast<long long>(coefficients.Storage()) - 1;
-        if (n >= 1 && !SizeInRange(dlg, n, n)) return;
-        StoreCreated(dlg, Companion2(coefficients));
+        if (n >= 1 && !SizeInRange(calculator, n, n)) return;
+        StoreCreated(calculator, Companion2(coefficients));
     });
 }
 
-void OnCreateToeplitz(CCalculatorDlg& dlg) {
-    CreateFromBase(dlg, " Toeplitz Matrix Error", Circulant);
+void OnCreateToeplitz(Calculator& calculator) {
+    CreateFromBase(calculator, " Toeplitz Matrix Error", Circulant);
 }
 
-void OnCreateVandermonde(CCalculatorDlg& dlg) {
-    CreateFromBase(dlg, " Vandermonde Matrix Error", Vandermonde);
+void OnCreateVandermonde(Calculator& calculator) {
+    CreateFromBase(calculator, " Vandermonde Matrix Error", Vandermonde);
 }
 
 std::span<const NamedCommand> CreateFromVectorCommands() {

@@ -1,10 +1,11 @@
 // Orthogonal matrices: a random one of a typed order, and the 2 x 2
 // reflection and rotation by a typed angle.
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/special_matrices.h"
 #include "operations/properties_creation/creation_steps.h"
 #include "operations/properties_creation/matrix_creation.h"
+#include "platform/wait_cursor.h"
 
 using NEWMAT::Matrix;
 
@@ -18,42 +19,45 @@ constexpr double kLargestAngle = 360.0;
 const char* const kAngleTitle = "Reflection Matrix";
 
 // Asks for the angle in degrees; nothing (after saying so) outside -360 ... 360.
-std::optional<double> PromptAngle(CCalculatorDlg& dlg, const char* request) {
-    dlg.Host().MessageBox(request, kAngleTitle, MB_OK);
-    const double degrees = PromptRealAndBeep(dlg, "Angle:");
+std::optional<double> PromptAngle(Calculator& calculator, const char* request) {
+    calculator.Host().MessageBox(request, kAngleTitle, MB_OK);
+    const double degrees = PromptRealAndBeep(calculator, "Angle:");
     if (degrees >= -kLargestAngle && degrees <= kLargestAngle) return degrees * kRadiansPerDegree;
-    ReportOutOfRange(dlg, "Angle Error");
+    ReportOutOfRange(calculator, "Angle Error");
     return std::nullopt;
 }
 
-void CreateByAngle(CCalculatorDlg& dlg, const char* request, Matrix (*build)(double)) {
-    dlg.RunCommand([&] {
-        if (!ConfirmReplace(dlg)) return;
-        if (const std::optional<double> t = PromptAngle(dlg, request)) StoreCreated(dlg, build(*t));
+void CreateByAngle(Calculator& calculator, const char* request, Matrix (*build)(double)) {
+    calculator.RunCommand([&] {
+        if (!ConfirmReplace(calculator)) return;
+        if (const std::optional<double> t = PromptAngle(calculator, request))
+            StoreCreated(calculator, build(*t));
     });
 }
 
 } // namespace
 
-void OnCreateOrthogonal(CCalculatorDlg& dlg) {
-    dlg.RunCommand([&] {
-        if (!ConfirmReplace(dlg)) return;
-        dlg.Host().MessageBox("Enter Rows and Columns", "Random Orthogonal Matrix", MB_OK);
-        const int n = PromptIntAndBeep(dlg, "Rows(Cols):");
-        if (!SizeInRange(dlg, n, n)) return;
-        dlg.Host().BeginWaitCursor();
-        const Matrix q = RandomOrthogonal(nullptr, n);
-        dlg.Host().EndWaitCursor();
-        StoreCreated(dlg, q);
+void OnCreateOrthogonal(Calculator& calculator) {
+    calculator.RunCommand([&] {
+        if (!ConfirmReplace(calculator)) return;
+        calculator.Host().MessageBox("Enter Rows and Columns", "Random Orthogonal Matrix", MB_OK);
+        const int n = PromptIntAndBeep(calculator, "Rows(Cols):");
+        if (!SizeInRange(calculator, n, n)) return;
+        Matrix q;
+        {
+            const WaitCursor wait(calculator.Host());
+            q = RandomOrthogonal(nullptr, n);
+        }
+        StoreCreated(calculator, q);
     });
 }
 
-void OnCreateReflection(CCalculatorDlg& dlg) {
-    CreateByAngle(dlg, "Enter Angle of Reflection in Degrees", PlaneReflection);
+void OnCreateReflection(Calculator& calculator) {
+    CreateByAngle(calculator, "Enter Angle of Reflection in Degrees", PlaneReflection);
 }
 
-void OnCreateRotation(CCalculatorDlg& dlg) {
-    CreateByAngle(dlg, "Enter Angle of Rotation in Degrees", PlaneRotation);
+void OnCreateRotation(Calculator& calculator) {
+    CreateByAngle(calculator, "Enter Angle of Rotation in Degrees", PlaneRotation);
 }
 
 std::span<const NamedCommand> CreateGeometricCommands() {

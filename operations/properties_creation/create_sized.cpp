@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/creation.h"
 #include "matrixlib/rearrange.h"
 #include "matrixlib/special_matrices.h"
@@ -15,13 +15,13 @@ using NEWMAT::Matrix;
 namespace {
 
 // Replace check, size prompts and range check, then build and store.
-void CreateSized(CCalculatorDlg& dlg, const char* title,
+void CreateSized(Calculator& calculator, const char* title,
                  const std::function<Matrix(const MatrixSize&)>& build) {
-    dlg.RunCommand([&] {
-        if (!ConfirmReplace(dlg)) return;
-        const MatrixSize size = PromptSize(dlg, title);
-        if (!SizeInRange(dlg, size.rows, size.columns)) return;
-        StoreCreated(dlg, build(size));
+    calculator.RunCommand([&] {
+        if (!ConfirmReplace(calculator)) return;
+        const MatrixSize size = PromptSize(calculator, title);
+        if (!SizeInRange(calculator, size.rows, size.columns)) return;
+        StoreCreated(calculator, build(size));
     });
 }
 
@@ -33,13 +33,13 @@ Matrix Filled(const MatrixSize& size, double value) {
 
 } // namespace
 
-void OnCreateHilbert(CCalculatorDlg& dlg) {
-    CreateSized(dlg, "Hilbert Matrix",
+void OnCreateHilbert(Calculator& calculator) {
+    CreateSized(calculator, "Hilbert Matrix",
                 [](const MatrixSize& size) { return Hilbert(size.rows, size.columns); });
 }
 
-void OnCreateIdentity(CCalculatorDlg& dlg) {
-    CreateSized(dlg, "Identity Matrix", [](const MatrixSize& size) {
+void OnCreateIdentity(Calculator& calculator) {
+    CreateSized(calculator, "Identity Matrix", [](const MatrixSize& size) {
         Matrix m = Filled(size, 0.0);
         for (int i = 1; i <= size.rows && i <= size.columns; ++i)
             m(i, i) = 1.0;
@@ -47,26 +47,28 @@ void OnCreateIdentity(CCalculatorDlg& dlg) {
     });
 }
 
-void OnCreateNull(CCalculatorDlg& dlg) {
-    CreateSized(dlg, "Null Matrix", [](const MatrixSize& size) { return Filled(size, 0.0); });
+void OnCreateNull(Calculator& calculator) {
+    CreateSized(calculator, "Null Matrix",
+                [](const MatrixSize& size) { return Filled(size, 0.0); });
 }
 
-void OnCreateUnit(CCalculatorDlg& dlg) {
-    CreateSized(dlg, "Unit Matrix", [](const MatrixSize& size) { return Filled(size, 1.0); });
+void OnCreateUnit(Calculator& calculator) {
+    CreateSized(calculator, "Unit Matrix",
+                [](const MatrixSize& size) { return Filled(size, 1.0); });
 }
 
-void OnCreatePrime(CCalculatorDlg& dlg) {
-    CreateSized(dlg, "Prime Integer", [](const MatrixSize& size) {
+void OnCreatePrime(Calculator& calculator) {
+    CreateSized(calculator, "Prime Integer", [](const MatrixSize& size) {
         Matrix primes = Prime(size.rows * size.columns);
         Shape(primes, size.rows);
         return primes;
     });
 }
 
-void OnCreateRandom(CCalculatorDlg& dlg) {
-    CreateSized(dlg, "Random Matrix", [&dlg](const MatrixSize& size) {
-        const double lower = PromptRealAndBeep(dlg, "Lower Bound:");
-        const double upper = PromptRealAndBeep(dlg, "Upper Bound:");
+void OnCreateRandom(Calculator& calculator) {
+    CreateSized(calculator, "Random Matrix", [&calculator](const MatrixSize& size) {
+        const double lower = PromptRealAndBeep(calculator, "Lower Bound:");
+        const double upper = PromptRealAndBeep(calculator, "Upper Bound:");
         // The library's generator, seeded from the clock at its first use,
         // continues from one creation to the next.
         return Random(nullptr, size.rows, size.columns, lower, upper);
@@ -75,12 +77,9 @@ void OnCreateRandom(CCalculatorDlg& dlg) {
 
 std::span<const NamedCommand> CreateSizedCommands() {
     static constexpr NamedCommand kCommands[] = {
-        {"Create Hilbert", OnCreateHilbert},
-        {"Create Identity", OnCreateIdentity},
-        {"Create Null", OnCreateNull},
-        {"Create Prime", OnCreatePrime},
-        {"Create Random", OnCreateRandom},
-        {"Create Unit", OnCreateUnit},
+        {"Create Hilbert", OnCreateHilbert}, {"Create Identity", OnCreateIdentity},
+        {"Create Null", OnCreateNull},       {"Create Prime", OnCreatePrime},
+        {"Create Random", OnCreateRandom},   {"Create Unit", OnCreateUnit},
     };
     return kCommands;
 }

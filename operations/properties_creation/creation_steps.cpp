@@ -1,6 +1,6 @@
 #include "operations/properties_creation/creation_steps.h"
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/allocation_limit.h"
 #include "matrixlib/predicates.h"
 
@@ -17,59 +17,59 @@ const char* const kNotVectorText =
 
 } // namespace
 
-bool ConfirmReplace(CCalculatorDlg& dlg) {
-    if (!dlg.HasCurrentMatrix()) return true;
-    return dlg.Host().MessageBox(kReplaceQuestion, kWarningCaption, MB_YESNO) == IDYES;
+bool ConfirmReplace(Calculator& calculator) {
+    if (!calculator.HasCurrentMatrix()) return true;
+    return calculator.Host().MessageBox(kReplaceQuestion, kWarningCaption, MB_YESNO) == IDYES;
 }
 
-int PromptIntAndBeep(CCalculatorDlg& dlg, const char* label) {
-    const int value = dlg.PromptInt(label);
-    dlg.Host().MessageBeep(kBeepDefault);
+int PromptIntAndBeep(Calculator& calculator, const char* label) {
+    const int value = calculator.PromptInt(label);
+    calculator.Host().MessageBeep(kBeepDefault);
     return value;
 }
 
-double PromptRealAndBeep(CCalculatorDlg& dlg, const char* label) {
-    const double value = dlg.PromptReal(label);
-    dlg.Host().MessageBeep(kBeepDefault);
+double PromptRealAndBeep(Calculator& calculator, const char* label) {
+    const double value = calculator.PromptReal(label);
+    calculator.Host().MessageBeep(kBeepDefault);
     return value;
 }
 
-MatrixSize PromptSize(CCalculatorDlg& dlg, const char* title) {
-    dlg.Host().MessageBox("Enter Rows and Columns", title, MB_OK);
-    const int rows = PromptIntAndBeep(dlg, "Rows:");
-    const int columns = PromptIntAndBeep(dlg, "Columns:");
+MatrixSize PromptSize(Calculator& calculator, const char* title) {
+    calculator.Host().MessageBox("Enter Rows and Columns", title, MB_OK);
+    const int rows = PromptIntAndBeep(calculator, "Rows:");
+    const int columns = PromptIntAndBeep(calculator, "Columns:");
     return {rows, columns};
 }
 
-void ReportOutOfRange(CCalculatorDlg& dlg, const char* caption) {
-    dlg.Refuse("Out of range", caption);
+void ReportOutOfRange(Calculator& calculator, const char* caption) {
+    calculator.Refuse("Out of range", caption);
 }
 
-bool SizeInRange(CCalculatorDlg& dlg, long long rows, long long columns) {
+bool SizeInRange(Calculator& calculator, long long rows, long long columns) {
     if (rows >= 1 && columns >= 1 &&
         ztmath::MatrixSizeAllowed(static_cast<double>(rows), static_cast<double>(columns)))
         return true;
-    ReportOutOfRange(dlg, "Error");
+    ReportOutOfRange(calculator, "Error");
     return false;
 }
 
-bool SwitchToComplexMode(CCalculatorDlg& dlg) {
-    if (dlg.IsRealMode() &&
-        dlg.Host().MessageBox(kComplexQuestion, kWarningCaption, MB_YESNO) != IDYES)
+bool SwitchToComplexMode(Calculator& calculator) {
+    if (!calculator.IsComplexMode() &&
+        calculator.Host().MessageBox(kComplexQuestion, kWarningCaption, MB_YESNO) != IDYES)
         return false;
-    dlg.SetComplexMode();
+    calculator.Press(CalculatorKey::ComplexMode);
     return true;
 }
 
-std::optional<NEWMAT::Matrix> BaseVector(CCalculatorDlg& dlg, const char* caption) {
-    NEWMAT::Matrix m = dlg.GetCurrentMatrix();
+std::optional<NEWMAT::Matrix> BaseVector(Calculator& calculator, const char* caption) {
+    NEWMAT::Matrix m = calculator.GetCurrentMatrix();
     if (IsVector(m)) return m;
-    dlg.Host().MessageBox(Exist(m) ? kNotVectorText : kNoBaseText, caption,
-                          MB_OK | MB_ICONINFORMATION);
+    calculator.Host().MessageBox(Exist(m) ? kNotVectorText : kNoBaseText, caption,
+                                 MB_OK | MB_ICONINFORMATION);
     return std::nullopt;
 }
 
-void StoreCreated(CCalculatorDlg& dlg, const NEWMAT::Matrix& m) {
-    dlg.SetCurrentMatrix(m);
-    dlg.ShowCurrentMatrix();
+void StoreCreated(Calculator& calculator, const NEWMAT::Matrix& m) {
+    calculator.SetCurrentMatrix(m);
+    calculator.ShowCurrentMatrix();
 }

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "calculator/control_ids.h"
 #include "matrixlib/dual_matrix.h"
 #include "matrixlib/measures.h"
@@ -53,131 +53,133 @@ constexpr Answers kHermitian = {"Matrix is Hermitian", "Matrix is not Hermitian"
 constexpr Answers kUnitary = {"Matrix is Unitary", "Matrix is not Unitary", kApplicationTitle};
 
 // Runs a test on the current matrix; nothing happens when there is none.
-void RunTest(CCalculatorDlg& dlg, const std::function<void(const Matrix&)>& test) {
-    dlg.RunCommand([&] {
-        const Matrix m = dlg.GetCurrentMatrix();
+void RunTest(Calculator& calculator, const std::function<void(const Matrix&)>& test) {
+    calculator.RunCommand([&] {
+        const Matrix m = calculator.GetCurrentMatrix();
         if (Exist(m)) test(m);
     });
 }
 
-void Tell(CCalculatorDlg& dlg, const std::string& text, const char* caption) {
-    dlg.Host().MessageBox(text, caption, MB_OK);
+void Tell(Calculator& calculator, const std::string& text, const char* caption) {
+    calculator.Host().MessageBox(text, caption, MB_OK);
 }
 
-void Answer(CCalculatorDlg& dlg, bool yes, const Answers& answers) {
-    Tell(dlg, yes ? answers.yes : answers.no, answers.caption);
+void Answer(Calculator& calculator, bool yes, const Answers& answers) {
+    Tell(calculator, yes ? answers.yes : answers.no, answers.caption);
 }
 
 // A question about the real matrix, asked of the stored numbers in either mode.
-void RunYesNo(CCalculatorDlg& dlg, int (*question)(const Matrix&), const Answers& answers) {
-    RunTest(dlg, [&](const Matrix& m) { Answer(dlg, question(m) != 0, answers); });
+void RunYesNo(Calculator& calculator, int (*question)(const Matrix&), const Answers& answers) {
+    RunTest(calculator, [&](const Matrix& m) { Answer(calculator, question(m) != 0, answers); });
 }
 
 // The matrix a question about the complex matrix is asked of: its composite
 // in complex mode, the matrix itself in real mode.
-Matrix AsAsked(const CCalculatorDlg& dlg, const Matrix& m) {
-    return dlg.IsComplexMode() ? CplxToComposite(m) : m;
+Matrix AsAsked(const Calculator& calculator, const Matrix& m) {
+    return calculator.IsComplexMode() ? CplxToComposite(m) : m;
 }
 
-void RunYesNoInEitherMode(CCalculatorDlg& dlg, int (*question)(const Matrix&),
+void RunYesNoInEitherMode(Calculator& calculator, int (*question)(const Matrix&),
                           const Answers& answers) {
-    RunTest(dlg, [&](const Matrix& m) { Answer(dlg, question(AsAsked(dlg, m)) != 0, answers); });
+    RunTest(calculator, [&](const Matrix& m) {
+        Answer(calculator, question(AsAsked(calculator, m)) != 0, answers);
+    });
 }
 
 // In real mode the complex-only tests refuse; returns whether they did.
-bool RefusedInRealMode(CCalculatorDlg& dlg, const char* caption) {
-    if (dlg.IsComplexMode()) return false;
-    dlg.Refuse(kNotComplexText, caption);
+bool RefusedInRealMode(Calculator& calculator, const char* caption) {
+    if (calculator.IsComplexMode()) return false;
+    calculator.Refuse(kNotComplexText, caption);
     return true;
 }
 
 } // namespace
 
-void OnTestOrthogonal(CCalculatorDlg& dlg) {
-    if (!dlg.HasCurrentMatrix()) dlg.Host().SetFocusTo(IDC_DISPLAY);
-    RunYesNo(dlg, Orthogonal, kOrthogonal);
+void OnTestOrthogonal(Calculator& calculator) {
+    if (!calculator.HasCurrentMatrix()) calculator.Host().SetFocusTo(IDC_DISPLAY);
+    RunYesNo(calculator, Orthogonal, kOrthogonal);
 }
 
-void OnTestPositiveDefinite(CCalculatorDlg& dlg) {
-    RunYesNoInEitherMode(dlg, PositiveDefinite, kPositiveDefinite);
+void OnTestPositiveDefinite(Calculator& calculator) {
+    RunYesNoInEitherMode(calculator, PositiveDefinite, kPositiveDefinite);
 }
 
-void OnTestSingular(CCalculatorDlg& dlg) {
-    RunYesNoInEitherMode(dlg, Singular, kSingular);
+void OnTestSingular(Calculator& calculator) {
+    RunYesNoInEitherMode(calculator, Singular, kSingular);
 }
 
-void OnTestSkewSymmetric(CCalculatorDlg& dlg) {
-    RunYesNo(dlg, SkewSymmetric, kSkewSymmetric);
+void OnTestSkewSymmetric(Calculator& calculator) {
+    RunYesNo(calculator, SkewSymmetric, kSkewSymmetric);
 }
 
-void OnTestSquare(CCalculatorDlg& dlg) {
-    RunYesNoInEitherMode(dlg, Square, kSquare);
+void OnTestSquare(Calculator& calculator) {
+    RunYesNoInEitherMode(calculator, Square, kSquare);
 }
 
-void OnTestStochastic(CCalculatorDlg& dlg) {
-    RunYesNo(dlg, Stochastic, kStochastic);
+void OnTestStochastic(Calculator& calculator) {
+    RunYesNo(calculator, Stochastic, kStochastic);
 }
 
 // Stochastic, and so is its transpose.
-void OnTestDoubleStochastic(CCalculatorDlg& dlg) {
-    RunTest(dlg, [&](const Matrix& m) {
+void OnTestDoubleStochastic(Calculator& calculator) {
+    RunTest(calculator, [&](const Matrix& m) {
         const Matrix transposed = m.t();
-        Answer(dlg, Stochastic(m) && Stochastic(transposed), kDoubleStochastic);
+        Answer(calculator, Stochastic(m) && Stochastic(transposed), kDoubleStochastic);
     });
 }
 
-void OnTestSymmetric(CCalculatorDlg& dlg) {
-    RunYesNoInEitherMode(dlg, Symmetric, kSymmetric);
+void OnTestSymmetric(Calculator& calculator) {
+    RunYesNoInEitherMode(calculator, Symmetric, kSymmetric);
 }
 
-void OnTestRank(CCalculatorDlg& dlg) {
-    RunTest(dlg, [&](const Matrix& m) {
-        int rank = Rank(AsAsked(dlg, m));
-        if (dlg.IsComplexMode()) rank /= 2;
-        Tell(dlg, "Rank = " + std::to_string(rank), "Rank Test");
+void OnTestRank(Calculator& calculator) {
+    RunTest(calculator, [&](const Matrix& m) {
+        int rank = Rank(AsAsked(calculator, m));
+        if (calculator.IsComplexMode()) rank /= 2;
+        Tell(calculator, "Rank = " + std::to_string(rank), "Rank Test");
     });
 }
 
-void OnTestSize(CCalculatorDlg& dlg) {
-    RunTest(dlg, [&](const Matrix& m) {
-        const int columns = dlg.IsComplexMode() ? m.Ncols() / 2 : m.Ncols();
-        Tell(dlg,
+void OnTestSize(Calculator& calculator) {
+    RunTest(calculator, [&](const Matrix& m) {
+        const int columns = calculator.IsComplexMode() ? m.Ncols() / 2 : m.Ncols();
+        Tell(calculator,
              "      Size: " + std::to_string(m.Nrows()) + " Rows x " + std::to_string(columns) +
                  " Cols",
              "Size Test");
     });
 }
 
-void OnTestConditionNumber(CCalculatorDlg& dlg) {
-    RunTest(dlg, [&](const Matrix& m) {
-        const double k = Condition(AsAsked(dlg, m));
+void OnTestConditionNumber(Calculator& calculator) {
+    RunTest(calculator, [&](const Matrix& m) {
+        const double k = Condition(AsAsked(calculator, m));
         if (k == kInfiniteCondition)
-            Tell(dlg, "\tCondition Number is Infinite", "Test Condition");
+            Tell(calculator, "\tCondition Number is Infinite", "Test Condition");
         else if (k == kUncomputableCondition)
-            Tell(dlg, "   Unable to Calculate Condition Number ", "Condition Number Test");
+            Tell(calculator, "   Unable to Calculate Condition Number ", "Condition Number Test");
         else
-            Tell(dlg, "Condition Number = " + FormatSignificant(k, kConditionDigits),
+            Tell(calculator, "Condition Number = " + FormatSignificant(k, kConditionDigits),
                  "Condition Number Test");
     });
 }
 
 // Hermitian and Unitary: complex mode only; refused with "Not in complex
 // mode" in real mode.
-void OnTestHermitian(CCalculatorDlg& dlg) {
-    RunTest(dlg, [&](const Matrix& m) {
-        if (RefusedInRealMode(dlg, "Hermitian Test")) return;
-        Answer(dlg, ::OnTestHermitian(m, kComplexTolerance) != 0, kHermitian);
+void OnTestHermitian(Calculator& calculator) {
+    RunTest(calculator, [&](const Matrix& m) {
+        if (RefusedInRealMode(calculator, "Hermitian Test")) return;
+        Answer(calculator, ::OnTestHermitian(m, kComplexTolerance) != 0, kHermitian);
     });
 }
 
-void OnTestUnitary(CCalculatorDlg& dlg) {
-    RunTest(dlg, [&](const Matrix& m) {
-        if (RefusedInRealMode(dlg, "Unitary Test")) return;
+void OnTestUnitary(Calculator& calculator) {
+    RunTest(calculator, [&](const Matrix& m) {
+        if (RefusedInRealMode(calculator, "Unitary Test")) return;
         if (Singular(CplxToComposite(m))) {
-            Tell(dlg, "Matrix is singular, not Unitary", kApplicationTitle);
+            Tell(calculator, "Matrix is singular, not Unitary", kApplicationTitle);
             return;
         }
-        Answer(dlg, ::OnTestUnitary(m, kComplexTolerance) != 0, kUnitary);
+        Answer(calculator, ::OnTestUnitary(m, kComplexTolerance) != 0, kUnitary);
     });
 }
 

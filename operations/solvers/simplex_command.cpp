@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/predicates.h"
 #include "operations/procedures/procedure_frame.h"
 #include "operations/solvers/simplex.h"
@@ -25,60 +25,66 @@ bool UsableTableau(const NEWMAT::Matrix& T) {
     return true;
 }
 
-std::string OptimumText(CCalculatorDlg& dlg, const NEWMAT::RowVector& x) {
+std::string OptimumText(Calculator& calculator, const NEWMAT::RowVector& x) {
     std::string text = "Finite solution to objective function found.\n";
     text += "The optimal feasible vector is:\n\n";
     for (int j = 1; j <= x.Ncols(); ++j)
-        text += FormatMessageValue(x(j), dlg.Width(), dlg.Decimals(), dlg.ExponentFlag()) + "  ";
+        text += FormatMessageValue(x(j), calculator.Width(), calculator.Decimals(),
+                                   calculator.ExponentFlag()) +
+                "  ";
     text += "\n\nDo you wish to save it to temporary register (t) ?";
     return text;
 }
 
-void Report(CCalculatorDlg& dlg, const char* text, unsigned icon) {
-    dlg.Host().MessageBox(text, kSimplexCaption, MB_OK | icon);
+// An answer that is not a failure: the problem has no optimum.
+void Inform(Calculator& calculator, const char* text) {
+    calculator.Host().MessageBox(text, kSimplexCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace
 
-void OnSimplex(CCalculatorDlg& dlg) {
-    dlg.RunCommand([&dlg] {
-        const NEWMAT::Matrix T = dlg.GetCurrentMatrix();
+void OnSimplex(Calculator& calculator) {
+    calculator.RunCommand([&calculator] {
+        const NEWMAT::Matrix T = calculator.GetCurrentMatrix();
         if (!Exist(T)) return;
         if (!UsableTableau(T)) {
-            dlg.Refuse(kBadTableau, kSimplexError);
+            calculator.Refuse(kBadTableau, kSimplexError);
             return;
         }
         const int m = T.Nrows() - 1;
-        const int m1 = dlg.PromptInt("No <=");
-        const int m2 = dlg.PromptInt("No >=");
-        const int m3 = dlg.PromptInt("No =");
+        const int m1 = calculator.PromptInt("No <=");
+        const int m2 = calculator.PromptInt("No >=");
+        const int m3 = calculator.PromptInt("No =");
         if (m1 < 0 || m2 < 0 || m3 < 0 || static_cast<long long>(m1) + m2 + m3 != m) {
-            dlg.Refuse("Bad constraint numbers", kSimplexError);
+            calculator.Refuse("Bad constraint numbers", kSimplexError);
             return;
         }
 
         // A negative right-hand side is announced once per row; the problem
         // is then solved as stated.
         for (int row = 2; row <= m + 1; ++row)
-            if (T(row, 1) < 0.0) dlg.Host().MessageBox(kBadTableau, kApplicationTitle, MB_OK);
+            if (T(row, 1) < 0.0)
+                calculator.Host().MessageBox(kBadTableau, kApplicationTitle, MB_OK);
         const StatedSolution result = SolveStated(T, m1, m2, m3);
         switch (result.outcome) {
         case SimplexOutcome::Optimal:
             break;
         case SimplexOutcome::Unbounded:
-            return Report(dlg, "Unbounded objective function", MB_ICONINFORMATION);
+            return Inform(calculator, "Unbounded objective function");
         case SimplexOutcome::Infeasible:
-            return Report(dlg, "No solutions satisfy constraints given", MB_ICONINFORMATION);
+            return Inform(calculator, "No solutions satisfy constraints given");
         case SimplexOutcome::TooManyIterations:
-            return Report(dlg, "Too many iterations in simplex", MB_ICONSTOP);
+            calculator.Refuse("Too many iterations in simplex", kSimplexCaption);
+            return;
         case SimplexOutcome::BadCounts:
             return; // the counts were checked above
         }
 
-        if (dlg.Host().MessageBox(OptimumText(dlg, result.x), kSimplexCaption, MB_YESNO) == IDYES)
-            dlg.SaveToTemporaryRegister(result.x);
-        dlg.SetCurrentMatrix(result.tableau);
-        dlg.ShowCurrentMatrix();
+        if (calculator.Host().MessageBox(OptimumText(calculator, result.x), kSimplexCaption,
+                                         MB_YESNO) == IDYES)
+            calculator.SaveToTemporaryRegister(result.x);
+        calculator.SetCurrentMatrix(result.tableau);
+        calculator.ShowCurrentMatrix();
     });
 }
 

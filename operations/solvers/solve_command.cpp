@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "matrixlib/linear_solvers.h"
 #include "matrixlib/predicates.h"
 #include "matrixlib/zt_error.h"
@@ -16,62 +16,62 @@ const char* const kSingularMatrix = "Singular Matrix";
 
 using Solver = void (*)(const NEWMAT::Matrix& A, NEWMAT::Matrix& B);
 
-void Refuse(CCalculatorDlg& dlg, const char* text) {
-    dlg.Refuse(text, kSolveCaption);
+void Refuse(Calculator& calculator, const char* text) {
+    calculator.Refuse(text, kSolveCaption);
 }
 
 // Recalls the register as the Recall command does and returns what it left
 // as the current matrix.
-NEWMAT::Matrix Recall(CCalculatorDlg& dlg, const char* letter) {
-    dlg.RecallRegister(letter);
-    return dlg.GetCurrentMatrix();
+NEWMAT::Matrix Recall(Calculator& calculator, const char* letter) {
+    calculator.RecallRegister(letter);
+    return calculator.GetCurrentMatrix();
 }
 
-void Store(CCalculatorDlg& dlg, const NEWMAT::Matrix& value, const char* letter) {
-    dlg.SetCurrentMatrix(value);
-    dlg.StoreRegister(letter);
+void Store(Calculator& calculator, const NEWMAT::Matrix& value, const char* letter) {
+    calculator.SetCurrentMatrix(value);
+    calculator.StoreRegister(letter);
 }
 
-void Solve(CCalculatorDlg& dlg, Solver solver) {
-    dlg.RunCommand([&dlg, solver] {
-        const NEWMAT::Matrix A = Recall(dlg, "A");
-        if (!Exist(A)) return Refuse(dlg, "Register A is Empty");
-        if (!Square(A)) return Refuse(dlg, "Non-Square Matrix in A");
-        NEWMAT::Matrix X = Recall(dlg, "B");
-        if (!Exist(X)) return Refuse(dlg, "Register B is Empty");
-        if (A.Nrows() != X.Nrows()) return Refuse(dlg, "Rows of A and b Are Incompatible");
+void Solve(Calculator& calculator, Solver solver) {
+    calculator.RunCommand([&calculator, solver] {
+        const NEWMAT::Matrix A = Recall(calculator, "A");
+        if (!Exist(A)) return Refuse(calculator, "Register A is Empty");
+        if (!Square(A)) return Refuse(calculator, "Non-Square Matrix in A");
+        NEWMAT::Matrix X = Recall(calculator, "B");
+        if (!Exist(X)) return Refuse(calculator, "Register B is Empty");
+        if (A.Nrows() != X.Nrows()) return Refuse(calculator, "Rows of A and b Are Incompatible");
 
         // A singular A (a vanishing pivot or a non-finite element) is
         // refused before any register is written.
         try {
             solver(A, X);
         } catch (const ztmath::MathError&) {
-            return Refuse(dlg, kSingularMatrix);
+            return Refuse(calculator, kSingularMatrix);
         }
         const NEWMAT::Matrix D = A * X;
-        Store(dlg, D, "D");
-        Store(dlg, X, "C");
-        dlg.ShowCurrentMatrix();
+        Store(calculator, D, "D");
+        Store(calculator, X, "C");
+        calculator.ShowCurrentMatrix();
     });
 }
 
 } // namespace
 
-void SolveGaussJordan(CCalculatorDlg& dlg) {
-    Solve(dlg, GetGaussJSolVec);
+void SolveGaussJordan(Calculator& calculator) {
+    Solve(calculator, GetGaussJSolVec);
 }
 
-void SolveLu(CCalculatorDlg& dlg) {
-    Solve(dlg, GetLuSolVec);
+void SolveLu(Calculator& calculator) {
+    Solve(calculator, GetLuSolVec);
 }
 
-void OnSolveLinearSystem(CCalculatorDlg& dlg) {
-    dlg.RunCommand([&dlg] {
-        const std::optional<SolveMethod> method = dlg.Host().ShowSolveDialog();
+void OnSolveLinearSystem(Calculator& calculator) {
+    calculator.RunCommand([&calculator] {
+        const std::optional<SolveMethod> method = calculator.Host().ShowSolveDialog();
         if (method == SolveMethod::GaussJordan)
-            SolveGaussJordan(dlg);
+            SolveGaussJordan(calculator);
         else if (method == SolveMethod::Lu)
-            SolveLu(dlg);
+            SolveLu(calculator);
     });
 }
 

@@ -7,10 +7,10 @@
 
 #include "calculator/calculator_commands.h"
 
-class CCalculatorDlg;
+class Calculator;
 
-void SolveGaussJordan(CCalculatorDlg& dlg);
-void SolveLu(CCalculatorDlg& dlg);
+void SolveGaussJordan(Calculator& calculator);
+void SolveLu(Calculator& calculator);
 
 // The command-list operations of this file, under the names their rows
 // show (for the tables of commands/).

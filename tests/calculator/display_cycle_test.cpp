@@ -40,18 +40,18 @@ TEST_F(CalculatorTest, DecimalsSpinSwitchesBetweenFixedAndDefault) {
     calc.dlg.OnSpinChange(IDC_DECIMAL_SPIN);
     EXPECT_EQ(calc.display.Text(), "1.234\r\n");
     EXPECT_EQ(calc.decimalBox.Text(), "3");
-    EXPECT_EQ(calc.dlg.FormatInForce(), NumberFormat::Fixed);
+    EXPECT_EQ(calc.core.FormatInForce(), NumberFormat::Fixed);
     calc.decimalSpin.SetValue(2);
     calc.dlg.OnSpinChange(IDC_DECIMAL_SPIN);
-    EXPECT_EQ(calc.dlg.FormatInForce(), NumberFormat::Default);
+    EXPECT_EQ(calc.core.FormatInForce(), NumberFormat::Default);
 }
 
 TEST_F(CalculatorTest, PromptReadsTypedTextAndEscapeEndsTheCommand) {
     calc.host.QueueInput(std::nullopt);
-    EXPECT_THROW(calc.dlg.PromptInt("Rows:"), PromptCancelled);
+    EXPECT_THROW(calc.core.PromptInt("Rows:"), PromptCancelled);
     calc.host.QueueInput("");
     calc.host.QueueInput("99999999999");
-    EXPECT_EQ(calc.dlg.PromptText("Name:"), "");
-    EXPECT_EQ(calc.dlg.PromptInt("Rows:"), 2147483647);
+    EXPECT_EQ(calc.core.PromptText("Name:"), "");
+    EXPECT_EQ(calc.core.PromptInt("Rows:"), 2147483647);
 }
 

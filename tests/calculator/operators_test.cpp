@@ -3,12 +3,12 @@
 using CalculatorTest = CalculatorFixture;
 
 TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {
-    calc.dlg.RunCommand([] {
+    calc.core.RunCommand([] {
         NEWMAT::Matrix singular(2, 2);
         singular = 1.0;
         NEWMAT::Matrix inverse = singular.i();
     });
-    calc.dlg.RunCommand([] { throw std::bad_alloc(); });
+    calc.core.RunCommand([] { throw std::bad_alloc(); });
     calc.host.SetEvaluatorProgram("/nonexistent-zentabl/zteval");
     Set("1");
     calc.dlg.OnButton(IDC_PARSE); // Parse that cannot start
@@ -17,7 +17,7 @@ TEST_F(CalculatorTest, CommandFrameReportsEveryFailureKind) {
               "message \"Error\" \"Not enough memory\" icon=stop "
               "buttons=ok -> ok\n"
               "message \"System Error\" \"Error = 2\" icon=stop buttons=ok -> ok\n");
-    EXPECT_EQ(calc.dlg.GetCurrentMatrix().AsScalar(), 1.0);
+    EXPECT_EQ(calc.core.GetCurrentMatrix().AsScalar(), 1.0);
 }
 
 TEST_F(CalculatorTest, ButtonsShowTheWaitCursorForTheirWholeRun) {
@@ -30,7 +30,7 @@ TEST_F(CalculatorTest, ButtonsShowTheWaitCursorForTheirWholeRun) {
     calc.dlg.OnButton(IDC_POW);
     EXPECT_EQ(depthWhileAsked, 1);
     EXPECT_EQ(calc.host.WaitCursorDepth(), 0);
-    EXPECT_EQ(calc.dlg.GetCurrentMatrix().AsScalar(), 8.0);
+    EXPECT_EQ(calc.core.GetCurrentMatrix().AsScalar(), 8.0);
 }
 
 // The focus parks on the caption only while a matrix is set; a mouse-up on

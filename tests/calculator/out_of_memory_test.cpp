@@ -37,7 +37,7 @@ TEST_F(OutOfMemoryTest, RecallBeyondTheAddressSpaceLimitIsReported) {
         const std::string said = TakeTranscript();
         return said.find("message \"Recall\" \"Not enough memory\" icon=stop") !=
                    std::string::npos &&
-               calc.dlg.GetCurrentMatrix().Ncols() == 2 && calc.display.Text() == shown;
+               calc.core.GetCurrentMatrix().Ncols() == 2 && calc.display.Text() == shown;
     }));
 }
 
@@ -45,18 +45,18 @@ TEST_F(OutOfMemoryTest, AFailureAfterTheResultWasStoredPutsTheOldMatrixBack) {
     SetCurrent(1, 2, {5, 6});
     const std::string shown = calc.display.Text();
     TakeTranscript();
-    calc.dlg.RunCommand(
+    calc.core.RunCommand(
         [&] {
             NEWMAT::Matrix bigger(3, 3);
             bigger = 1.0;
-            calc.dlg.SetCurrentMatrix(bigger);
-            calc.dlg.ShowCurrentMatrix();
+            calc.core.SetCurrentMatrix(bigger);
+            calc.core.ShowCurrentMatrix();
             throw std::bad_alloc();
         },
         "Inv");
     EXPECT_EQ(TakeTranscript(),
               "message \"Inv\" \"Not enough memory\" icon=stop buttons=ok -> ok\n");
-    EXPECT_EQ(calc.dlg.GetCurrentMatrix().Ncols(), 2);
+    EXPECT_EQ(calc.core.GetCurrentMatrix().Ncols(), 2);
     EXPECT_EQ(calc.display.Text(), shown);
 }
 

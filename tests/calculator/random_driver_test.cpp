@@ -34,7 +34,7 @@ class RandomDriverTest : public CalculatorFixture, public ::testing::WithParamIn
     // Runs one random action; returns a description for failure messages.
     std::string Step() {
         TakeTranscript();
-        if (calc.dlg.GetCurrentMatrix().Storage() > kLargestMatrix) calc.dlg.OnButton(IDC_CE);
+        if (calc.core.GetCurrentMatrix().Storage() > kLargestMatrix) calc.dlg.OnButton(IDC_CE);
         const int kind = Below(100);
         try {
             if (kind < 32) {
@@ -88,7 +88,7 @@ class RandomDriverTest : public CalculatorFixture, public ::testing::WithParamIn
         for (int i = Below(4); i >= 0; --i, text += '\n')
             for (int j = columns; j >= 0; --j) {
                 const std::string number = std::to_string(Below(21) - 10);
-                text += calc.dlg.IsComplexMode() ? "(" + number + ", 1) " : number + " ";
+                text += calc.core.IsComplexMode() ? "(" + number + ", 1) " : number + " ";
             }
         Set(text);
         return "matrix " + text;

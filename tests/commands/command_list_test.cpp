@@ -36,7 +36,7 @@ TEST_F(CommandListTest, UnknownTextRunsNothing) {
     ShowCommandList(calc.dlg, Procedures);
     calc.commandList.Pick("Element:absolute"); // case matters
     calc.dlg.OnCommandListClick();
-    EXPECT_EQ(calc.dlg.GetCurrentMatrix()(1, 1), -3.0);
+    EXPECT_EQ(calc.core.GetCurrentMatrix()(1, 1), -3.0);
     EXPECT_EQ(calc.commandList.Text(), "   PROCEDURES");
     EXPECT_EQ(TakeTranscript(), "");
 

@@ -33,18 +33,18 @@ TEST_F(MenusTest, EveryNumberedFormatItemRunsItsChoice) {
             calc.ChooseMenuCommand(ID_FORMAT_DEFAULT);
             calc.ChooseMenuCommand(item.id);
             const int number = std::stoi(item.text);
-            EXPECT_EQ(calc.dlg.FormatInForce(), expected.format);
+            EXPECT_EQ(calc.core.FormatInForce(), expected.format);
             // The popup checks Default, Fixed Point or Exponential as in force.
             calc.dlg.OnButton(IDC_FORMAT);
             for (int k = 0; k < 3; ++k)
                 EXPECT_EQ(calc.host.LastPopupMenu()->items[k].checked, k == int(expected.format));
             if (expected.format == NumberFormat::Default) {
                 EXPECT_EQ(calc.dlg.TruncationDigits(), number);
-                EXPECT_EQ(calc.dlg.Decimals(), 2);
+                EXPECT_EQ(calc.core.Decimals(), 2);
             } else {
-                EXPECT_EQ(calc.dlg.Decimals(), number);
+                EXPECT_EQ(calc.core.Decimals(), number);
                 EXPECT_EQ(calc.decimalBox.Text(), item.text);
-                EXPECT_EQ(calc.dlg.ExponentFlag(), expected.format == NumberFormat::Exponential);
+                EXPECT_EQ(calc.core.ExponentFlag(), expected.format == NumberFormat::Exponential);
             }
         }
     }
@@ -63,7 +63,7 @@ TEST_F(MenusTest, NoCommandIdIsUsedTwice) {
             }
         };
     for (const int resource : {IDR_FORMAT_MENU, IDR_CONSTANTS_MENU, IDR_EDIT_MENU, IDR_MENU_BAR})
-        collect(BuildMenu(*FindMenu(resource), calc.dlg).items);
+        collect(BuildMenu(*FindMenu(resource), calc.core).items);
     EXPECT_EQ(seen.size(), 1u + 16 + 16 + 13 + 15 + 6 + 9);
 }
 

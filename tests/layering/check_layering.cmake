@@ -1,5 +1,6 @@
 # Fails when a source file includes a folder above its own in the layering,
-# or when a file outside shell/ includes a Qt header.
+# when a file outside shell/ includes a Qt header, or when the command layer
+# reaches past the Calculator interface to the dialog.
 #   cmake -DROOT=<tree> -P check_layering.cmake
 # Each folder lists the folders it may include; a folder not listed here is
 # not checked for layers.
@@ -32,6 +33,10 @@ foreach(file IN LISTS _files)
   foreach(line IN LISTS _includes)
     if(line MATCHES "<Qt?[A-Z][A-Za-z]*>" AND NOT file MATCHES "^(shell|tests/shell|tests/layering)/")
       message("${file}: Qt outside shell/: ${line}")
+      math(EXPR _faults "${_faults} + 1")
+    endif()
+    if(_folder MATCHES "^(operations|commands)$" AND line MATCHES "\"calculator/calculator_dlg\\.h\"")
+      message("${file}: the command layer sees the calculator through calculator/calculator.h only: ${line}")
       math(EXPR _faults "${_faults} + 1")
     endif()
     if(NOT DEFINED _may_${_folder} OR NOT line MATCHES "\"([a-z]+)/")

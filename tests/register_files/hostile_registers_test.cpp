@@ -30,7 +30,7 @@ NEWMAT::Matrix RecallInCalculator() {
     calc.host.Improvise({[] { return true; }, [] { return std::optional<std::string>(); }});
     calc.dlg.OnButton(IDC_RECALL);
     calc.Pick(kRegisterRowA);
-    return calc.dlg.GetCurrentMatrix();
+    return calc.core.GetCurrentMatrix();
 }
 
 double Seconds(const std::function<void()>& run) {
@@ -145,7 +145,7 @@ TEST(HostileRegisters, StoringIntoAReadOnlyRegisterIsRefused) {
         calc.host.QueueAnswer(ScriptedHost::Answer::Ok);
         NEWMAT::Matrix m(1, 1);
         m = 2.0;
-        calc.dlg.SetCurrentMatrix(m);
+        calc.core.SetCurrentMatrix(m);
         calc.dlg.OnButton(IDC_STORE);
         calc.Pick(kRegisterRowA);
         EXPECT_NE(transcript.str().find("\"File Error\" \"Unable to open file\""),

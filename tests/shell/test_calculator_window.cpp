@@ -290,7 +290,7 @@ void CalculatorWindowTest::keyboardSessionWithOperatorTypoAndEscape() {
     QCOMPARE(said, QStringLiteral("Syntax Error/Invalid Expression"));
     QCOMPARE(f.DisplayText(), QStringLiteral("1 2 x 4"));
     QCOMPARE(f.Display().selectedText(), QStringLiteral("x"));
-    QCOMPARE(f.Window().Dialog().GetCurrentMatrix()(3, 2), 15.0);
+    QCOMPARE(static_cast<Calculator&>(f.Window().Dialog()).GetCurrentMatrix()(3, 2), 15.0);
     QCOMPARE(f.Window().focusWidget(), display);
     QTest::keyClicks(display, QStringLiteral("3"));
     click("SE");
@@ -320,8 +320,8 @@ void CalculatorWindowTest::typingOverACueStartsTheSecondOperand() {
     for (const auto& [operation, cue] : cues) {
         WindowFixture f;
         f.Click(QStringLiteral("1 > 2 SE"));
-        CCalculatorDlg& dlg = f.Window().Dialog();
-        dlg.RunCommand([&] { dlg.BeginTwoOperand(operation, cue); });
+        Calculator& core = f.Window().Dialog();
+        core.RunCommand([&] { core.BeginTwoOperand(operation, cue); });
         QVERIFY(f.DisplayText().contains(QLatin1Char('\t')));
         QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(60, 30));
         QTest::keyClicks(&f.Display(), QStringLiteral("5 6"));

@@ -90,7 +90,7 @@ void DocumentsWindowTest::printsEveryElementToAPdf() {
     for (int i = 1; i <= kRows; ++i)
         for (int j = 1; j <= kColumns; ++j)
             m(i, j) = (i % 2 ? -1 : 1) * (i * 100 + j);
-    f.Window().Dialog().SetCurrentMatrix(m);
+    static_cast<Calculator&>(f.Window().Dialog()).SetCurrentMatrix(m);
     NameDocument(f.Window().Dialog(), QDir::current().absoluteFilePath("big.mtx").toStdString());
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("matrix.pdf"));
     f.Answers().Next(PrintToPdf(pdf));

@@ -76,7 +76,7 @@ void FirstStepsTest::operatorsActOnRetypedText() {
     // its rounded text: Inv gives [4 2; 1 1] again.
     QTest::mouseClick(f.Display().viewport(), Qt::LeftButton, {}, QPoint(40, 10));
     ClickKey(f, "Inv");
-    const NEWMAT::Matrix back = f.Window().Dialog().GetCurrentMatrix();
+    const NEWMAT::Matrix back = static_cast<Calculator&>(f.Window().Dialog()).GetCurrentMatrix();
     QCOMPARE(back(1, 1), 4.0);
     QCOMPARE(back(2, 2), 1.0);
 }

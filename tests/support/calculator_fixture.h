@@ -26,9 +26,9 @@ class CalculatorFixture : public ::testing::Test {
 
     // Makes the matrix current and shows it, as SE would.
     void SetCurrent(const NEWMAT::Matrix& m) {
-        calc.dlg.SetCurrentMatrix(m);
-        calc.dlg.EnterSetState();
-        calc.dlg.ShowCurrentMatrix();
+        calc.core.SetCurrentMatrix(m);
+        calc.core.EnterSetState();
+        calc.core.ShowCurrentMatrix();
     }
     void SetCurrent(int rows, int columns, std::initializer_list<double> elements) {
         NEWMAT::Matrix m(rows, columns);

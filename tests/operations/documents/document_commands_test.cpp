@@ -33,20 +33,20 @@ class DocumentCommands : public CalculatorFixture {
 // damaged document is refused in the documents transcript.)
 TEST_F(DocumentCommands, RefusedDocumentKeepsMatrixNameAndCaption) {
     calc.host.QueueFileDialog("kept.mtx");
-    OnFileSaveAs(calc.dlg);
+    OnFileSaveAs(calc.core);
     fs::create_directory("folder.mtx");
     for (const char* path : {"missing.mtx", "folder.mtx"}) {
         TakeTranscript();
         calc.host.QueueFileDialog(path);
-        OnFileOpen(calc.dlg);
+        OnFileOpen(calc.core);
         EXPECT_EQ(TakeTranscript(),
                   "dialog open -> \"" + std::string(path) + "\"\n" + kUnableToOpen);
-        EXPECT_TRUE(SameBits(calc.dlg.GetCurrentMatrix(), Mat({{1, 2}})));
+        EXPECT_TRUE(SameBits(calc.core.GetCurrentMatrix(), Mat({{1, 2}})));
         EXPECT_EQ(calc.host.Caption(), " Zentabl - kept.mtx");
-        EXPECT_EQ(DocumentName(calc.dlg), "kept.mtx");
+        EXPECT_EQ(DocumentName(calc.core), "kept.mtx");
     }
     EXPECT_FALSE(fs::exists("missing.mtx"));
     // CE drops the name from the caption: a printout no longer names the file.
-    calc.dlg.ClearCalculator();
-    EXPECT_EQ(DocumentName(calc.dlg), "");
+    calc.core.Press(CalculatorKey::Clear);
+    EXPECT_EQ(DocumentName(calc.core), "");
 }

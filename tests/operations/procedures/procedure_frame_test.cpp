@@ -11,8 +11,8 @@ namespace {
 using ProcedureFrameTest = CalculatorFixture;
 
 // Scales the matrix, then fails: the frame must store nothing.
-template <class Failure> void RunFailing(CCalculatorDlg& dlg, Failure failure) {
-    RunProcedure(dlg, ComplexSupport::Supported, [&](NEWMAT::Matrix& m) -> bool {
+template <class Failure> void RunFailing(Calculator& calculator, Failure failure) {
+    RunProcedure(calculator, ComplexSupport::Supported, [&](NEWMAT::Matrix& m) -> bool {
         m = m * 10.0;
         failure(m);
         return true;
@@ -23,17 +23,17 @@ TEST_F(ProcedureFrameTest, FailuresAreReportedAndStoreNothing) {
     SetCurrent(2, 2, {1, 2, 3, 4});
     const std::string shown = calc.display.Text();
 
-    RunFailing(calc.dlg, [](NEWMAT::Matrix&) { nrerror("Matrix does not converge"); });
+    RunFailing(calc.core, [](NEWMAT::Matrix&) { nrerror("Matrix does not converge"); });
     EXPECT_EQ(TakeTranscript(),
               "message \"Error\" \"Matrix does not converge\" icon=stop buttons=ok -> ok\n");
 
-    RunFailing(calc.dlg, [](NEWMAT::Matrix& m) { m = m * NEWMAT::Matrix(3, 3); });
+    RunFailing(calc.core, [](NEWMAT::Matrix& m) { m = m * NEWMAT::Matrix(3, 3); });
     EXPECT_NE(TakeTranscript().find("message \"Error\""), std::string::npos);
 
-    RunFailing(calc.dlg, [](NEWMAT::Matrix&) { throw std::bad_alloc(); });
+    RunFailing(calc.core, [](NEWMAT::Matrix&) { throw std::bad_alloc(); });
     EXPECT_NE(TakeTranscript().find("icon=stop"), std::string::npos);
 
-    EXPECT_EQ(calc.dlg.GetCurrentMatrix()(2, 2), 4.0);
+    EXPECT_EQ(calc.core.GetCurrentMatrix()(2, 2), 4.0);
     EXPECT_EQ(calc.display.Text(), shown);
 }
 

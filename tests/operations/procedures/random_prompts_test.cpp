@@ -21,7 +21,7 @@
 
 namespace {
 
-using Procedure = void (*)(CCalculatorDlg&);
+using Procedure = void (*)(Calculator&);
 constexpr int kSteps = 1500;
 
 // clang-format off
@@ -67,7 +67,7 @@ class RandomPromptsTest : public CalculatorFixture, public ::testing::WithParamI
     // Often symmetric or Hermitian, so those branches are reached.
     void NewMatrix() {
         const int rows = 1 + Below(5);
-        const int columns = (1 + Below(5)) * (calc.dlg.IsComplexMode() ? 2 : 1);
+        const int columns = (1 + Below(5)) * (calc.core.IsComplexMode() ? 2 : 1);
         Matrix m(rows, columns);
         for (int i = 1; i <= rows; ++i)
             for (int j = 1; j <= columns; ++j)
@@ -79,23 +79,23 @@ class RandomPromptsTest : public CalculatorFixture, public ::testing::WithParamI
                     m(j, i) = m(i, j), m(j, rows + i) = -m(i, rows + j);
             }
         }
-        calc.dlg.SetCurrentMatrix(m);
-        calc.dlg.ShowCurrentMatrix();
+        calc.core.SetCurrentMatrix(m);
+        calc.core.ShowCurrentMatrix();
     }
 
     // Runs one random procedure and checks what it left.
     void Step() {
         if (Below(4) == 0) NewMatrix();
         if (Below(15) == 0)
-            calc.dlg.IsComplexMode() ? calc.dlg.SetRealMode() : calc.dlg.SetComplexMode();
-        if (Below(40) == 0) calc.dlg.ClearCalculator();
-        if (Below(5) == 0) calc.dlg.OnEquals(); // finishes a pending join or product
+            calc.core.IsComplexMode() ? calc.core.Press(CalculatorKey::RealMode) : calc.core.Press(CalculatorKey::ComplexMode);
+        if (Below(40) == 0) calc.core.Press(CalculatorKey::Clear);
+        if (Below(5) == 0) calc.core.Press(CalculatorKey::Equals); // finishes a pending join or product
         TakeTranscript();
-        const Matrix before = calc.dlg.GetCurrentMatrix();
-        const bool complexBefore = calc.dlg.IsComplexMode();
+        const Matrix before = calc.core.GetCurrentMatrix();
+        const bool complexBefore = calc.core.IsComplexMode();
         Procedure procedure = kProcedures[Below(std::size(kProcedures))];
         if (Below(20) == 0) procedure = FindCommandOperation("Set Radix");
-        procedure(calc.dlg);
+        procedure(calc.core);
         const std::string said = TakeTranscript();
         const bool unchanged =
             said.find("icon=stop") != std::string::npos ||
@@ -103,9 +103,9 @@ class RandomPromptsTest : public CalculatorFixture, public ::testing::WithParamI
             said.find("-> escape") != std::string::npos ||
             said.find("Singular or Non-Square") != std::string::npos ||
             (said.find("buttons=yesno") != std::string::npos && procedure != FindCommandOperation("Set Radix"));
-        const Matrix after = calc.dlg.GetCurrentMatrix();
+        const Matrix after = calc.core.GetCurrentMatrix();
         if (unchanged && !SameBits(before, after)) ADD_FAILURE() << "changed after:\n" << said;
-        if (calc.dlg.IsComplexMode() && complexBefore && after.Ncols() % 2 != 0 &&
+        if (calc.core.IsComplexMode() && complexBefore && after.Ncols() % 2 != 0 &&
             before.Ncols() % 2 == 0)
             ADD_FAILURE() << "a dual matrix lost its pairing:\n" << said;
     }

@@ -15,7 +15,7 @@ using EmptyMatrixTest = CalculatorFixture;
 
 TEST_F(EmptyMatrixTest, ATestWithoutAMatrixReturnsTheFocusToTheDisplay) {
     calc.host.SetFocusTo(IDC_OPTIONS_CAPTION);
-    FindCommandOperation("Orthogonal")(calc.dlg);
+    FindCommandOperation("Orthogonal")(calc.core);
     EXPECT_EQ(TakeTranscript(), "");
     EXPECT_EQ(calc.host.Focus(), IDC_DISPLAY);
 }

@@ -43,7 +43,7 @@ const char* const kOutcomes[] = {
     "a base vector",          "not a vector",
 };
 
-using Command = void (*)(CCalculatorDlg&);
+using Command = void (*)(Calculator&);
 const Command kCommands[] = {
     FindCommandOperation("Create Companion"),  FindCommandOperation("Create Hermitian"), FindCommandOperation("Create Hilbert"), FindCommandOperation("Create Identity"),    FindCommandOperation("Create Null"),
     FindCommandOperation("Create Orthogonal"), FindCommandOperation("Create Prime"),     FindCommandOperation("Create Random"),  FindCommandOperation("Create Reflection"),  FindCommandOperation("Create Rotation"),
@@ -86,23 +86,23 @@ TEST_P(RandomAnswersTest, NeverCrashesNorTouchesOtherFiles) {
     for (const char* name : registers) {
         NEWMAT::Matrix m(1 + below(3), 1 + below(3));
         m = 1.0;
-        calc.dlg.SetCurrentMatrix(m);
-        calc.dlg.StoreRegister(name);
+        calc.core.SetCurrentMatrix(m);
+        calc.core.StoreRegister(name);
     }
-    calc.dlg.ClearCalculator();
-    calc.dlg.StoreRegister("E");
+    calc.core.Press(CalculatorKey::Clear);
+    calc.core.StoreRegister("E");
 
     for (int step = 0; step < kSteps; ++step) {
         // One step in three compares, so that both prompts often name a register.
         const Command command = below(3) == 0 ? FindCommandOperation("Compare") : kCommands[below(std::size(kCommands))];
-        if (calc.dlg.GetCurrentMatrix().Storage() > kLargestMatrix) calc.dlg.ClearCalculator();
+        if (calc.core.GetCurrentMatrix().Storage() > kLargestMatrix) calc.core.Press(CalculatorKey::Clear);
         if (below(8) == 0) {
-            if (calc.dlg.IsComplexMode())
-                calc.dlg.SetRealMode();
+            if (calc.core.IsComplexMode())
+                calc.core.Press(CalculatorKey::RealMode);
             else
-                calc.dlg.SetComplexMode();
+                calc.core.Press(CalculatorKey::ComplexMode);
         }
-        command(calc.dlg);
+        command(calc.core);
         ASSERT_EQ(calc.host.WaitCursorDepth(), 0) << "step " << step;
         if (transcript.tellp() > (1 << 20)) Tally(transcript);
     }

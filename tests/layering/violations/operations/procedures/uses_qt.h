@@ -1,3 +1,3 @@
 #include <QString>
-#include "calculator/calculator_dlg.h"
+#include "calculator/calculator.h"
 #include "operations/properties_creation/compare_registers.h"

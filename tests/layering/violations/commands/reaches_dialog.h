@@ -1,0 +1,2 @@
+// The command layer reaching past the Calculator interface.
+#include "calculator/calculator_dlg.h"
