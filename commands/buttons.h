@@ -27,7 +27,7 @@ struct ButtonRow {
     ControlId id;
     const char* caption;
     const char* toolTip;
-    ButtonHandler press; // nullptr: shown, does nothing yet
+    ButtonHandler press;
     KeyPlace place;
 };
 

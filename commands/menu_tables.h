@@ -61,7 +61,7 @@ struct NumberedItems {
 struct MenuRow {
     const char* text = nullptr; // nullptr: a separator
     int id = 0;                 // 0 for separators and submenus
-    MenuHandler run = nullptr;  // nullptr: listed, runs nothing yet
+    MenuHandler run = nullptr;  // nullptr for separators and submenus
     MenuRule greyed = nullptr;  // nullptr: never greyed
     MenuRule checked = nullptr; // nullptr: never checked
     std::span<const MenuRow> submenu = {};
