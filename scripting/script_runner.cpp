@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <vector>
 
 #include "commands/buttons.h"
+#include "pictures/picture_files.h"
 #include "scripting/script_error.h"
 #include "scripting/script_text.h"
 
@@ -250,6 +252,17 @@ std::span<const ScriptRunner::Verb> ScriptRunner::Verbs() {
         {"print-cancel", [](ScriptRunner& r, LineReader& in) {
              in.ExpectEnd();
              r.calculator_.host.QueuePrintDialog(std::nullopt);
+         }},
+        {"save-picture", [](ScriptRunner& r, LineReader& in) {
+             const std::string name = in.Word();
+             const std::optional<PictureKind> kind = PictureKindNamed(name);
+             if (!kind) throw ScriptError{"no picture " + name};
+             const std::string path = in.Word();
+             in.ExpectEnd();
+             const Calculator& core = r.calculator_.core;
+             const std::string error =
+                 SavePicture(*kind, core.GetCurrentMatrix(), core.IsComplexMode(), path);
+             r.out_ << "picture " << name << ' ' << Quote(error.empty() ? path : error) << '\n';
          }},
         {"show", [](ScriptRunner& r, LineReader& in) {
              if (in.AtEnd()) {
