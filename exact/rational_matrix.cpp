@@ -17,7 +17,7 @@ RationalMatrix RationalMatrix::Identity(int n) {
 
 namespace {
 
-// Shifts x left by `bits`, right when negative (x >= 0: exact or floor).
+// x·2^bits, rounded down when bits < 0 (x >= 0).
 mpz_class Shifted(const mpz_class& x, long bits) {
     mpz_class result;
     if (bits >= 0)
@@ -39,7 +39,7 @@ double NearestDouble(const mpq_class& q) {
     const mpz_class& d = q.get_den();
     // e = floor(log2(n/d)).
     long e = BitLength(n) - BitLength(d);
-    if (n < Shifted(d, e)) --e;
+    if (e >= 0 ? n < Shifted(d, e) : Shifted(n, -e) < d) --e;
     if (e > 1024) return sgn(q) < 0 ? -HUGE_VAL : HUGE_VAL;
     // The weight of the last mantissa bit in e's binade (subnormals share
     // the lowest one); n/d = (quotient + remainder/denominator)·2^unit.

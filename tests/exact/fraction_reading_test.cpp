@@ -116,6 +116,11 @@ TEST(NearestDouble, RoundsToNearestWhereTruncationWouldNot) {
     EXPECT_EQ(NearestDouble(mpq_class(mpz_class(1) << 1024)), HUGE_VAL);
     EXPECT_EQ(NearestDouble(-mpq_class(mpz_class(1) << 1100)), -HUGE_VAL);
 
+    // IEEE division rounds p/q to nearest: an oracle for small p and q.
+    for (long p = -40; p <= 40; ++p)
+        for (long q = 1; q <= 1000; q += 7)
+            ASSERT_EQ(NearestDouble(Q(p, q)), static_cast<double>(p) / static_cast<double>(q)) << p << "/" << q;
+
     std::mt19937_64 random(3);
     std::uniform_int_distribution<long> part(-1000000000000L, 1000000000000L);
     for (int n = 0; n < 2000; ++n) {
