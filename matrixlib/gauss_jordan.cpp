@@ -24,7 +24,7 @@ void SwapRows(View& v, int a, int b, int cols) {
 // One tolerance for the whole matrix, from the input: a column whose
 // remaining elements are all within it has no pivot, and those elements are
 // rounding residue of the rows above (or exact zeros), never multipliers.
-Matrix DoGauss(Matrix& M) {
+Matrix DoGauss(Matrix& M, EliminationObserver* observer) {
     const int rows = M.Nrows();
     const int cols = M.Ncols();
     if (Count(M) == 0) return M;
@@ -38,15 +38,21 @@ Matrix DoGauss(Matrix& M) {
         for (int i = r + 1; i <= rows; ++i)
             if (std::fabs(m(i, c)) > std::fabs(m(p, c))) p = i;
         if (!(std::fabs(m(p, c)) > tol)) {
-            for (int i = r; i <= rows; ++i)
+            bool cleared = false;
+            for (int i = r; i <= rows; ++i) {
+                cleared = cleared || m(i, c) != 0.0;
                 m(i, c) = 0.0;
+            }
+            if (observer && cleared) observer->ResidueCleared(c, r, M);
             continue;
         }
         SwapRows(m, p, r, cols);
+        if (observer && p != r) observer->RowsSwapped(r, p, M);
         const double pivot = m(r, c);
         for (int j = c + 1; j <= cols; ++j)
             m(r, j) /= pivot;
         m(r, c) = 1.0;
+        if (observer && pivot != 1.0) observer->RowDivided(r, pivot, M);
         // Each other row takes f times the rest of the pivot row, a loop
         // over two plain arrays.
         const double* const pivotRest = &m(r, c) + 1;
@@ -59,6 +65,7 @@ Matrix DoGauss(Matrix& M) {
             for (int j = 0; j < rest; ++j)
                 row[j + 1] -= f * pivotRest[j];
             row[0] = 0.0;
+            if (observer) observer->RowSubtracted(i, f, r, M);
         }
         ++r;
     }

@@ -30,6 +30,7 @@ LuFactors::LuFactors(const Matrix& A) : n_(A.Nrows()) {
     TransposeStore(A.Store(), n_, n_, lu_.data());
     if (!AllFinite(A)) {
         singular_ = true;
+        rcond_ = 0.0;
         return;
     }
     pivots_.resize(n_);
@@ -39,11 +40,15 @@ LuFactors::LuFactors(const Matrix& A) : n_(A.Nrows()) {
     // condition number decides: rounding leaves an exactly singular matrix
     // of decimals with a small but non-zero last pivot, which no pivot
     // threshold tells from a small pivot of a well-conditioned matrix.
-    const double rcond = info > 0 ? 0.0 : ReciprocalCondition(A);
-    singular_ = !(rcond >= n_ * std::numeric_limits<double>::epsilon());
+    rcond_ = info > 0 ? 0.0 : EstimateReciprocalCondition(A);
+    singular_ = !(rcond_ >= SingularityThreshold());
 }
 
-double LuFactors::ReciprocalCondition(const Matrix& A) const {
+double LuFactors::SingularityThreshold() const {
+    return n_ * std::numeric_limits<double>::epsilon();
+}
+
+double LuFactors::EstimateReciprocalCondition(const Matrix& A) const {
     // Elements far from 1 would take the norm or the estimate of ‖A⁻¹‖
     // out of the double range: then U and A are scaled by the same power of
     // two (L does not change), which leaves the ratio as it is.

@@ -21,6 +21,12 @@ class LuFactors {
     // pivot, or a reciprocal condition number in the 1-norm, estimated from
     // the factors (O(n²)), below n·eps.
     bool Singular() const { return singular_; }
+    // The 1-norm reciprocal condition number the rule compares: LAPACK's
+    // estimate from the factors, 0 for a zero pivot or a non-finite
+    // element, 1 for the empty matrix.
+    double ReciprocalCondition() const { return rcond_; }
+    // The bound below which the rule calls the matrix singular: n·eps.
+    double SingularityThreshold() const;
     // ±1: the parity of the row exchanges.
     int Parity() const;
     // The parity times the product of the pivots, computed without
@@ -40,12 +46,13 @@ class LuFactors {
   private:
     void RequireRegular() const;
     // 1 / (‖A‖₁·‖A⁻¹‖₁) as LAPACK estimates it from the factors.
-    double ReciprocalCondition(const NEWMAT::Matrix& A) const;
+    double EstimateReciprocalCondition(const NEWMAT::Matrix& A) const;
 
     int n_;
     std::vector<double> lu_;  // column-major
     std::vector<int> pivots_; // LAPACK's, counted from 1
     bool singular_ = false;
+    double rcond_ = 1.0;
 };
 
 // Row-major rows × cols at src written column-major to dst (a transpose of

@@ -116,3 +116,13 @@ std::string FormatExponential(const NEWMAT::Matrix& matrix, int width, int decim
 // elements gives "".
 std::string FormatComplex(const NEWMAT::Matrix& matrix, int fieldWidth, int decimals,
                           ColumnLayout layout = ColumnLayout::AsWritten);
+
+// Writes one element at `to`, which has room for kNumberRoom characters
+// (platform/number_format.h), and returns the end of what it wrote.
+using ElementWriter = char* (*)(char* to, double value);
+
+// Each element as `element` writes it, laid out as FormatFixed lays out
+// its elements: the formats that live outside this library (fractions)
+// share the display's columns.
+std::string FormatEachElement(const NEWMAT::Matrix& matrix, int width, ElementWriter element,
+                              ColumnLayout layout = ColumnLayout::AsWritten);

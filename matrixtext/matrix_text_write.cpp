@@ -226,3 +226,8 @@ std::string FormatComplex(const NEWMAT::Matrix& matrix, int fieldWidth, int deci
     }
     return text;
 }
+
+std::string FormatEachElement(const NEWMAT::Matrix& matrix, int width, ElementWriter element,
+                              ColumnLayout layout) {
+    return WriteRowsIn(layout, matrix, width, element);
+}
