@@ -114,6 +114,10 @@ void FlushFolder(const std::string& folder) {
 } // namespace
 
 SaveResult SaveFileSafely(const std::string& path, std::string_view bytes) {
+    return SaveFileSafely(path, {bytes});
+}
+
+SaveResult SaveFileSafely(const std::string& path, std::initializer_list<std::string_view> pieces) {
     const Target target = SplitPath(path);
     if (target.name.empty()) return SaveResult::CannotCreate;
 
@@ -135,7 +139,8 @@ SaveResult SaveFileSafely(const std::string& path, std::string_view bytes) {
     // The temporary was made 0666 less the umask; a replaced file's bits are
     // set before any data goes in, so a private file is never readable by others.
     bool ok = !keepMode || fchmod(fd, old.st_mode & 0777) == 0;
-    ok = ok && WriteAll(fd, bytes) && fsync(fd) == 0;
+    for (std::string_view piece : pieces) ok = ok && WriteAll(fd, piece);
+    ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     if (!ok || rename(temporary.c_str(), path.c_str()) != 0) {
         unlink(temporary.c_str());
