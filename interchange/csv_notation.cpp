@@ -29,6 +29,7 @@ ElementGrid DualColumnsAsComplex(const ElementGrid& dual) {
     ElementGrid grid;
     grid.rows = dual.rows;
     grid.columns = dual.columns / 2;
+    grid.complex = true;
     for (std::size_t i = 0; i < dual.rows; ++i) {
         const double* row = dual.real.data() + i * dual.columns;
         grid.real.insert(grid.real.end(), row, row + grid.columns);

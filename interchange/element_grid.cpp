@@ -4,9 +4,12 @@
 
 bool GridBuilder::Add(const ScannedElement& element) {
     if (grid_.rows > 0 && inRow_ == grid_.columns) return false;
-    if (element.complex && grid_.imaginary.empty()) grid_.imaginary.assign(grid_.real.size(), 0.0);
+    if (element.complex && !grid_.complex) {
+        grid_.complex = true;
+        grid_.imaginary.assign(grid_.real.size(), 0.0);
+    }
     grid_.real.push_back(element.real);
-    if (!grid_.imaginary.empty()) grid_.imaginary.push_back(element.imaginary);
+    if (grid_.complex) grid_.imaginary.push_back(element.imaginary);
     ++inRow_;
     return true;
 }

@@ -14,9 +14,10 @@ struct ElementGrid {
     std::size_t rows = 0;
     std::size_t columns = 0;
     std::vector<double> real;      // row by row
-    std::vector<double> imaginary; // row by row; empty while every element is real
+    std::vector<double> imaginary; // row by row, once an element had an imaginary part
+    bool complex = false;
 
-    bool IsComplex() const { return !imaginary.empty(); }
+    bool IsComplex() const { return complex; }
 };
 
 // Collects elements row by row and refuses a ragged shape: every row must be

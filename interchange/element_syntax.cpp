@@ -261,6 +261,9 @@ ScannedElement ScanElement(std::string_view text, std::size_t from, const Elemen
             return element;
         }
     }
+    // Where blanks separate elements, "3 - 4" is arithmetic, not two elements.
+    if (syntax.blanksSeparate && p + 1 < text.size() && (text[p] == '+' || text[p] == '-') && IsBlank(text[p + 1]))
+        return FromNumber(Fault(p));
     const Term first = ScanTerm(text, p, syntax);
     ScannedElement element = FromNumber(first.number);
     if (!element.read || !syntax.complexMode) return element;

@@ -12,7 +12,8 @@ struct ElementSyntax {
     bool complexMode = false;
     // Blanks separate elements (MATLAB, NumPy's printed rows): a sign with a
     // blank before it and none after it starts the next element, as in
-    // "[1 -2i]", while "1 - 2i" and "1-2i" are one element.
+    // "[1 -2i]", while "1 - 2i" and "1-2i" are one element; "3 - 4", a
+    // subtraction, is no element.
     bool blanksSeparate = false;
     // A blank multiplies, as in Mathematica's "2 I".
     bool blankMultiplies = false;

@@ -109,6 +109,7 @@ NotationParse ParseLatex(std::string_view text, bool complexMode) {
             p = close + 1;
         }
     }
-    if (builder.Grid().rows == 0) return FaultAt(contentEnd);
+    // A last row ended by "&" lacks its last cell.
+    if (builder.ElementsInRow() > 0 || builder.Grid().rows == 0) return FaultAt(contentEnd);
     return ReadGrid(std::move(builder.Grid()));
 }

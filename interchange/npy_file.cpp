@@ -96,7 +96,7 @@ std::string SizeMismatch(std::size_t has, const NpyLayout& layout) {
 MatrixImport EmptyOrSized(const NpyLayout& layout) {
     MatrixImport import;
     import.complex = layout.IsComplex();
-    if (layout.rows * layout.columns == 0) return import;
+    if (layout.IsEmpty()) return import;
     const int columns = static_cast<int>(layout.columns) * (import.complex ? 2 : 1);
     import.matrix.ReSize(static_cast<int>(layout.rows), columns);
     return import;

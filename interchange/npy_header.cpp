@@ -149,9 +149,11 @@ NpyHeader ReadNpyHeader(std::string_view bytes) {
     std::optional<std::vector<std::uint64_t>> shape;
     const NpyHeader damaged = Refused("The .npy header is damaged.");
     if (!dict.Accept('{')) return damaged;
-    for (bool first = true; !dict.Accept('}'); first = false) {
+    for (bool first = true;; first = false) {
         // Entries are separated by commas; one may follow the last.
-        if (!first && (!dict.Accept(',') || dict.Accept('}'))) break;
+        if (dict.Accept('}')) break;
+        if (!first && !dict.Accept(',')) return damaged;
+        if (!first && dict.Accept('}')) break;
         const std::optional<std::string_view> key = dict.String();
         if (!key || !dict.Accept(':')) return damaged;
         if (*key == "descr" && !descr) {
@@ -175,7 +177,7 @@ NpyHeader ReadNpyHeader(std::string_view bytes) {
     layout.rows = shape->size() == 2 ? (*shape)[0] : 1;
     layout.columns = shape->empty() ? 1 : shape->back();
     const double columns = static_cast<double>(layout.columns) * (layout.IsComplex() ? 2 : 1);
-    if (layout.rows * layout.columns != 0 && !ztmath::MatrixSizeAllowed(static_cast<double>(layout.rows), columns))
+    if (!layout.IsEmpty() && !ztmath::MatrixSizeAllowed(static_cast<double>(layout.rows), columns))
         return Refused("The array is too large.");
     return header;
 }

@@ -22,6 +22,8 @@ struct NpyLayout {
     std::size_t dataOffset = 0; // where the data starts
 
     bool IsComplex() const { return kind == 'c'; }
+    bool IsEmpty() const { return rows == 0 || columns == 0; }
+    // Only for a shape the allocation limit allowed, or an empty one.
     std::size_t DataBytes() const { return rows * columns * static_cast<std::size_t>(itemBytes); }
 };
 
