@@ -19,21 +19,20 @@ std::string PlaceOf(std::string_view text, std::size_t at) {
 } // namespace
 
 MatrixImport ReadDelimitedText(std::string_view text, char separator) {
-    return GuardedImport([&] {
+    return GuardedImport([&](MatrixImport& import) -> std::string {
         DelimitedSyntax syntax;
         syntax.separator = separator;
         syntax.complexMode = true;
         const NotationParse parse = ParseDelimited(text, syntax);
         if (parse.status != NotationParse::Status::Read)
-            return ImportRefused("The file is not a table of numbers (" + PlaceOf(text, std::min(parse.fault, text.size())) + ").");
+            return "The file is not a table of numbers (" + PlaceOf(text, std::min(parse.fault, text.size())) + ").";
         const ElementGrid& grid = parse.grid;
         const double columns = static_cast<double>(grid.columns) * (grid.IsComplex() ? 2 : 1);
         if (!ztmath::MatrixSizeAllowed(static_cast<double>(grid.rows), columns))
-            return ImportRefused("The matrix is too large.");
-        MatrixImport import;
-        import.matrix = GridAsMatrix(grid);
+            return "The matrix is too large.";
+        FillMatrix(grid, import.matrix);
         import.complex = grid.IsComplex();
-        return import;
+        return {};
     });
 }
 

@@ -67,10 +67,10 @@ std::string GridAsMatrixText(const ElementGrid& grid, bool complexMode) {
     return text;
 }
 
-NEWMAT::Matrix GridAsMatrix(const ElementGrid& grid) {
+void FillMatrix(const ElementGrid& grid, NEWMAT::Matrix& matrix) {
     const int rows = static_cast<int>(grid.rows);
     const int columns = static_cast<int>(grid.columns);
-    NEWMAT::Matrix matrix(rows, grid.IsComplex() ? 2 * columns : columns);
+    matrix.ReSize(rows, grid.IsComplex() ? 2 * columns : columns);
     double* out = matrix.Store();
     std::size_t at = 0;
     for (int i = 0; i < rows; ++i) {
@@ -79,5 +79,4 @@ NEWMAT::Matrix GridAsMatrix(const ElementGrid& grid) {
         at -= static_cast<std::size_t>(columns);
         for (int j = 0; j < columns; ++j, ++at) *out++ = grid.imaginary[at];
     }
-    return matrix;
 }

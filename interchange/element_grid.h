@@ -56,5 +56,6 @@ NotationParse ReadGrid(ElementGrid&& grid);
 // reader takes); in complex mode every element is a pair "(re, im)".
 std::string GridAsMatrixText(const ElementGrid& grid, bool complexMode);
 
-// The grid as a matrix; a complex grid in the dual layout [Re | Im].
-NEWMAT::Matrix GridAsMatrix(const ElementGrid& grid);
+// The grid into `matrix`, resized to it; a complex grid in the dual layout
+// [Re | Im].
+void FillMatrix(const ElementGrid& grid, NEWMAT::Matrix& matrix);

@@ -50,11 +50,9 @@ bool IsMatrixMarketFile(const std::string& path) {
 }
 
 MatrixImport ImportMatrixFile(const std::string& path) {
-    return GuardedImport([&] {
-        const std::optional<ExchangeKind> kind = KindOfExtension(path);
-        if (kind == ExchangeKind::Npy && !IsMatrixMarketFile(path)) return ImportNpyFile(path);
-        return ImportText(path, kind);
-    });
+    const std::optional<ExchangeKind> kind = KindOfExtension(path);
+    if (kind == ExchangeKind::Npy && !IsMatrixMarketFile(path)) return ImportNpyFile(path);
+    return ImportText(path, kind);
 }
 
 std::string ExportMatrixFile(const std::string& path, const NEWMAT::Matrix& matrix, bool complexMode) {

@@ -27,7 +27,7 @@ class InputFile {
 
 // The whole of a file as text, for the text formats. Empty error when
 // read; a file too large to hold beside the matrix it would make is
-// refused before anything is read.
+// refused before anything is read. Never throws.
 struct FileText {
     std::string text;
     std::string error;

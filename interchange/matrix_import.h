@@ -17,17 +17,26 @@ struct MatrixImport {
 
 MatrixImport ImportRefused(std::string reason);
 
-// Runs `read`, turning memory running out (newmat's or the standard
-// library's) and any other exception into a refusal, so that no reader
-// throws out.
+// Runs `read(import)`, which fills the matrix and returns "" or the reason
+// for a refusal; memory running out (newmat's or the standard library's)
+// and any other exception become a refusal too, so no reader throws out. A
+// refused import holds no matrix. The one MatrixImport is built in place and
+// returned without a copy of its matrix (newmat's matrices copy their
+// elements).
 template <typename Read> MatrixImport GuardedImport(Read read) {
+    MatrixImport import;
     try {
-        return read();
+        import.error = read(import);
     } catch (const std::bad_alloc&) {
-        return ImportRefused("Not enough memory to read the file.");
+        import.error = "Not enough memory to read the file.";
     } catch (const RBD_COMMON::Bad_alloc&) {
-        return ImportRefused("Not enough memory to read the file.");
+        import.error = "Not enough memory to read the file.";
     } catch (...) {
-        return ImportRefused("The file could not be read.");
+        import.error = "The file could not be read.";
     }
+    if (!import.error.empty()) {
+        import.matrix.CleanUp();
+        import.complex = false;
+    }
+    return import;
 }

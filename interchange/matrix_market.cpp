@@ -134,17 +134,22 @@ class EntryWriter {
 
 std::string EntryName(std::uint64_t k) { return "entry " + std::to_string(k + 1); }
 
+std::string EndsEarly(std::uint64_t read, std::uint64_t promised) {
+    return "The MatrixMarket file ends after " + std::to_string(read) + " of its " + std::to_string(promised) +
+           " entries.";
+}
+
 } // namespace
 
 bool IsMatrixMarketText(std::string_view text) { return text.starts_with(kBanner); }
 
 MatrixImport ReadMatrixMarket(std::string_view text) {
-    return GuardedImport([&] {
-        if (!IsMatrixMarketText(text)) return ImportRefused("This is not a MatrixMarket file.");
+    return GuardedImport([&](MatrixImport& import) -> std::string {
+        if (!IsMatrixMarketText(text)) return "This is not a MatrixMarket file.";
         Tokens tokens(text);
         Banner banner;
         if (std::string reason = ReadBanner(tokens.RestOfLine(), banner); !reason.empty())
-            return ImportRefused(std::move(reason));
+            return reason;
         tokens.SkipComments();
         const std::vector<std::string_view> size = tokens.RestOfLine();
         std::uint64_t rows = 0;
@@ -152,18 +157,17 @@ MatrixImport ReadMatrixMarket(std::string_view text) {
         std::uint64_t promised = 0;
         if (size.size() != (banner.coordinate ? 3u : 2u) || !ReadCount(size[0], rows) || !ReadCount(size[1], columns) ||
             (banner.coordinate && !ReadCount(size[2], promised)))
-            return ImportRefused("The MatrixMarket size line is damaged.");
+            return "The MatrixMarket size line is damaged.";
         if (banner.symmetry != Symmetry::General && rows != columns)
-            return ImportRefused("A symmetric MatrixMarket matrix must be square.");
+            return "A symmetric MatrixMarket matrix must be square.";
         if (!ztmath::MatrixSizeAllowed(static_cast<double>(rows), static_cast<double>(columns) * (banner.complex ? 2 : 1)))
-            return ImportRefused("The matrix is too large.");
+            return "The matrix is too large.";
         const std::uint64_t triangle = banner.symmetry == Symmetry::SkewSymmetric ? rows * (rows - std::min<std::uint64_t>(rows, 1)) / 2
                                                                                  : rows * (rows + 1) / 2;
         const std::uint64_t places = banner.symmetry == Symmetry::General ? rows * columns : triangle;
         if (!banner.coordinate) promised = places;
-        else if (promised > places) return ImportRefused("The MatrixMarket size line promises more entries than the matrix has places.");
+        else if (promised > places) return "The MatrixMarket size line promises more entries than the matrix has places.";
 
-        MatrixImport import;
         import.complex = banner.complex;
         import.matrix.ReSize(static_cast<int>(rows), static_cast<int>(columns * (banner.complex ? 2 : 1)));
         import.matrix = 0.0;
@@ -179,14 +183,13 @@ MatrixImport ReadMatrixMarket(std::string_view text) {
                 const std::string_view first = tokens.Next();
                 const std::string_view second = tokens.Next();
                 if (first.empty() || second.empty())
-                    return ImportRefused("The MatrixMarket file ends after " + std::to_string(k) + " of its " +
-                                         std::to_string(promised) + " entries.");
+                    return EndsEarly(k, promised);
                 if (!ReadCount(first, i) || !ReadCount(second, j) || i < 1 || j < 1 || i > rows || j > columns)
-                    return ImportRefused("The place of " + EntryName(k) + " lies outside the matrix.");
+                    return "The place of " + EntryName(k) + " lies outside the matrix.";
                 --i;
                 --j;
                 if (banner.symmetry != Symmetry::General && (j > i || (j == i && banner.symmetry == Symmetry::SkewSymmetric)))
-                    return ImportRefused("The place of " + EntryName(k) + " lies above the diagonal of a symmetric matrix.");
+                    return "The place of " + EntryName(k) + " lies above the diagonal of a symmetric matrix.";
             } else if (++arrayRow == rows) {
                 ++arrayColumn;
                 arrayRow = banner.symmetry == Symmetry::General ? 0 : arrayColumn + (banner.symmetry == Symmetry::SkewSymmetric ? 1 : 0);
@@ -196,16 +199,15 @@ MatrixImport ReadMatrixMarket(std::string_view text) {
             if (!banner.pattern) {
                 const std::string_view value = tokens.Next();
                 if (value.empty())
-                    return ImportRefused("The MatrixMarket file ends after " + std::to_string(k) + " of its " +
-                                         std::to_string(promised) + " entries.");
+                    return EndsEarly(k, promised);
                 if (!ReadValue(value, re) || (banner.complex && !ReadValue(tokens.Next(), im)))
-                    return ImportRefused("The value of " + EntryName(k) + " is not a number.");
+                    return "The value of " + EntryName(k) + " is not a number.";
             }
             writer.Add(static_cast<std::size_t>(i), static_cast<std::size_t>(j), re, im);
         }
         tokens.SkipComments();
-        if (!tokens.Next().empty()) return ImportRefused("The MatrixMarket file holds more entries than its size line says.");
-        return import;
+        if (!tokens.Next().empty()) return "The MatrixMarket file holds more entries than its size line says.";
+        return {};
     });
 }
 

@@ -93,59 +93,58 @@ std::string SizeMismatch(std::size_t has, const NpyLayout& layout) {
            std::to_string(layout.DataBytes()) + ".";
 }
 
-MatrixImport EmptyOrSized(const NpyLayout& layout) {
-    MatrixImport import;
+// Sizes the matrix for the layout; an empty array gives the empty matrix.
+void SizeFor(const NpyLayout& layout, MatrixImport& import) {
     import.complex = layout.IsComplex();
-    if (layout.IsEmpty()) return import;
+    if (layout.IsEmpty()) return;
     const int columns = static_cast<int>(layout.columns) * (import.complex ? 2 : 1);
     import.matrix.ReSize(static_cast<int>(layout.rows), columns);
-    return import;
 }
 
 } // namespace
 
 MatrixImport ReadNpy(std::string_view bytes) {
-    return GuardedImport([&] {
+    return GuardedImport([&](MatrixImport& import) -> std::string {
         const NpyHeader header = ReadNpyHeader(bytes);
-        if (!header.error.empty()) return ImportRefused(header.error);
+        if (!header.error.empty()) return header.error;
         const NpyLayout& layout = header.layout;
         const std::size_t has = bytes.size() - layout.dataOffset;
-        if (has != layout.DataBytes()) return ImportRefused(SizeMismatch(has, layout));
-        MatrixImport import = EmptyOrSized(layout);
+        if (has != layout.DataBytes()) return SizeMismatch(has, layout);
+        SizeFor(layout, import);
         if (import.matrix.Storage() > 0)
             DecodeData(reinterpret_cast<const unsigned char*>(bytes.data() + layout.dataOffset), layout,
                        import.matrix.Store());
-        return import;
+        return {};
     });
 }
 
 MatrixImport ImportNpyFile(const std::string& path) {
-    return GuardedImport([&] {
+    return GuardedImport([&](MatrixImport& import) -> std::string {
         InputFile file(path);
-        if (!file.IsOpen()) return ImportRefused("The file cannot be opened.");
+        if (!file.IsOpen()) return "The file cannot be opened.";
         std::string start(std::min(file.Size(), kNpyPreambleBytes), '\0');
-        if (!file.Read(start.data(), start.size())) return ImportRefused("The file cannot be read.");
+        if (!file.Read(start.data(), start.size())) return "The file cannot be read.";
         const std::size_t headerEnd = NpyHeaderEnd(start);
         if (headerEnd > start.size() && headerEnd <= file.Size() && headerEnd - start.size() <= kNpyLargestHeader) {
             start.resize(headerEnd);
             if (!file.Read(start.data() + kNpyPreambleBytes, headerEnd - kNpyPreambleBytes))
-                return ImportRefused("The file cannot be read.");
+                return "The file cannot be read.";
         }
         const NpyHeader header = ReadNpyHeader(start);
-        if (!header.error.empty()) return ImportRefused(header.error);
+        if (!header.error.empty()) return header.error;
         const NpyLayout& layout = header.layout;
         const std::size_t has = file.Size() - layout.dataOffset;
-        if (has != layout.DataBytes()) return ImportRefused(SizeMismatch(has, layout));
-        MatrixImport import = EmptyOrSized(layout);
-        if (import.matrix.Storage() == 0) return import;
+        if (has != layout.DataBytes()) return SizeMismatch(has, layout);
+        SizeFor(layout, import);
+        if (import.matrix.Storage() == 0) return {};
         if (IsStoreLayout(layout)) {
-            if (!file.Read(import.matrix.Store(), has)) return ImportRefused("The file cannot be read.");
-            return import;
+            if (!file.Read(import.matrix.Store(), has)) return "The file cannot be read.";
+            return {};
         }
         const std::unique_ptr<unsigned char[]> data(new unsigned char[has]);
-        if (!file.Read(data.get(), has)) return ImportRefused("The file cannot be read.");
+        if (!file.Read(data.get(), has)) return "The file cannot be read.";
         DecodeData(data.get(), layout, import.matrix.Store());
-        return import;
+        return {};
     });
 }
 
