@@ -243,23 +243,11 @@ ScannedElement ScanPairCall(std::string_view text, std::size_t at, char close) {
     return element;
 }
 
-} // namespace
-
-ScannedElement ScanElement(std::string_view text, std::size_t from, const ElementSyntax& syntax) {
-    const std::size_t p = SkipBlanks(text, from);
+// An element without parentheses around it.
+ScannedElement ScanBareElement(std::string_view text, std::size_t p, const ElementSyntax& syntax) {
     if (syntax.complexMode) {
         if (StartsAt(text, p, "complex(")) return ScanPairCall(text, p + 8, ')');
         if (StartsAt(text, p, "Complex[")) return ScanPairCall(text, p + 8, ']');
-        if (p < text.size() && text[p] == '(') {
-            ElementSyntax inside = syntax;
-            inside.blanksSeparate = false;
-            ScannedElement element = ScanElement(text, p + 1, inside);
-            if (!element.read) return element;
-            const std::size_t close = SkipBlanks(text, element.end);
-            if (close >= text.size() || text[close] != ')') return FromNumber(Fault(close));
-            element.end = close + 1;
-            return element;
-        }
     }
     // Where blanks separate elements, "3 - 4" is arithmetic, not two elements.
     if (syntax.blanksSeparate && p + 1 < text.size() && (text[p] == '+' || text[p] == '-') && IsBlank(text[p + 1]))
@@ -284,6 +272,22 @@ ScannedElement ScanElement(std::string_view text, std::size_t from, const Elemen
     element.imaginary = second.number.value;
     element.complex = true;
     element.end = second.number.end;
+    return element;
+}
+
+} // namespace
+
+ScannedElement ScanElement(std::string_view text, std::size_t from, const ElementSyntax& syntax) {
+    const std::size_t p = SkipBlanks(text, from);
+    // Python writes a complex number in parentheses, "(1+2j)"; one pair only.
+    if (!syntax.complexMode || !CharacterAt(text, p, '(')) return ScanBareElement(text, p, syntax);
+    ElementSyntax inside = syntax;
+    inside.blanksSeparate = false;
+    ScannedElement element = ScanBareElement(text, SkipBlanks(text, p + 1), inside);
+    if (!element.read) return element;
+    const std::size_t close = SkipBlanks(text, element.end);
+    if (!CharacterAt(text, close, ')')) return FromNumber(Fault(close));
+    element.end = close + 1;
     return element;
 }
 

@@ -117,6 +117,12 @@ TEST(NotationReading, RaggedRowsAndNonNumbersFaultAtTheFirstOffendingCharacter) 
     ExpectFault("[]", false, 1);
 }
 
+TEST(NotationReading, DeepNestingIsAFaultNotARecursion) {
+    ExpectFault("[" + std::string(1000000, '(') + "1]", true, 2);
+    ExpectFault(std::string(1000000, '{') + "1", false, 2);
+    ExpectFault(std::string(1000000, '[') + "1", false, 2);
+}
+
 TEST(NotationReading, TheCalculatorsTextExportReadsBack) {
     ExpectRead("1., 2.5, \r\n-3.e-002, 1.e+020, \r\n\r\n", false, "text export", 2, {1, 2.5, -0.03, 1e20});
     // In complex mode the exported dual layout [Re | Im] comes back as it was.
