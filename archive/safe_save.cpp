@@ -17,7 +17,7 @@ namespace {
 
 constexpr char kTemporarySuffix[] = ".tmp";
 constexpr int kNameAttempts = 100;
-constexpr std::size_t kWriteChunk = std::size_t{1} << 24;
+constexpr std::size_t kWriteChunk = std::size_t{1} << 22;
 
 struct Target {
     std::string folder; // "." for a bare name
@@ -75,13 +75,17 @@ void RemoveStaleTemporaries(const Target& target) {
     closedir(folder);
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+// Each chunk written is handed to the disk at once, so the flush at the end
+// waits only for the last of a large file rather than for all of it.
+bool WriteAll(int fd, std::string_view bytes, off_t& offset) {
     while (!bytes.empty()) {
         const ssize_t written = write(fd, bytes.data(), std::min(bytes.size(), kWriteChunk));
         if (written < 0) {
             if (errno == EINTR) continue;
             return false;
         }
+        sync_file_range(fd, offset, written, SYNC_FILE_RANGE_WRITE);
+        offset += written;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
@@ -114,6 +118,10 @@ void FlushFolder(const std::string& folder) {
 } // namespace
 
 SaveResult SaveFileSafely(const std::string& path, std::string_view bytes) {
+    return SaveFileSafely(path, {bytes});
+}
+
+SaveResult SaveFileSafely(const std::string& path, std::initializer_list<std::string_view> pieces) {
     const Target target = SplitPath(path);
     if (target.name.empty()) return SaveResult::CannotCreate;
 
@@ -135,7 +143,9 @@ SaveResult SaveFileSafely(const std::string& path, std::string_view bytes) {
     // The temporary was made 0666 less the umask; a replaced file's bits are
     // set before any data goes in, so a private file is never readable by others.
     bool ok = !keepMode || fchmod(fd, old.st_mode & 0777) == 0;
-    ok = ok && WriteAll(fd, bytes) && fsync(fd) == 0;
+    off_t offset = 0;
+    for (std::string_view piece : pieces) ok = ok && WriteAll(fd, piece, offset);
+    ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     if (!ok || rename(temporary.c_str(), path.c_str()) != 0) {
         unlink(temporary.c_str());

@@ -10,6 +10,7 @@
 // permission bits; a new one gets the usual 0666 less the umask. Temporaries
 // of the same target left by writers that are no longer running are removed.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -21,3 +22,7 @@ enum class SaveResult {
 };
 
 SaveResult SaveFileSafely(const std::string& path, std::string_view bytes);
+
+// The same with the file's bytes in pieces, written one after another, so a
+// large block is written from where it lies rather than copied first.
+SaveResult SaveFileSafely(const std::string& path, std::initializer_list<std::string_view> pieces);
