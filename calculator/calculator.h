@@ -176,6 +176,11 @@ class Calculator {
     virtual int PromptInt(const std::string& label) = 0;
     virtual double PromptReal(const std::string& label) = 0;
     virtual std::string PromptText(const std::string& label) = 0;
+    // A line about the result of the command that is running ("exact", the
+    // condition of a solve) in the notice place, amber when `warning`. It
+    // stays until a later command changes the current matrix without
+    // leaving one of its own.
+    virtual void ShowResultNotice(const std::string& text, bool warning = false) = 0;
     // Message boxes, file dialogs, the wait cursor and the window's dialogs.
     virtual CalculatorHost& Host() = 0;
 

@@ -90,8 +90,13 @@ void CCalculatorDlg::OnInitDialog() {
 
 void CCalculatorDlg::RunCommand(const std::function<void()>& command, const std::string& caption) {
     // Whatever a command stored is what the display shows afterwards.
+    if (frameDepth_ == 0) {
+        changesAtFrameStart_ = currentChanges_;
+        resultNoticeSetInFrame_ = false;
+    }
     const auto showWhatChanged = [this] {
         if (shownChanges_ != currentChanges_) ShowCurrentMatrix();
+        if (frameDepth_ == 1) EndOutermostFrame();
         UpdateNotice();
     };
     struct Depth {
@@ -134,6 +139,11 @@ void CCalculatorDlg::RunCommand(const std::function<void()>& command, const std:
     } catch (const std::bad_alloc&) {
     } catch (const RBD_COMMON::BaseException&) {
     }
+}
+
+// A result notice belongs to the result it was said of.
+void CCalculatorDlg::EndOutermostFrame() {
+    if (currentChanges_ != changesAtFrameStart_ && !resultNoticeSetInFrame_) resultNotice_.clear();
 }
 
 bool CCalculatorDlg::Refuse(const std::string& text, const std::string& caption) {

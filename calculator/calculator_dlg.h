@@ -87,6 +87,10 @@ class CCalculatorDlg final : public Calculator {
     // "Read as R x C; N numbers ignored" or "Read as R x C from rows of
     // different lengths"; empty when it read the text as written.
     const std::string& ReadingNotice() const { return readingNotice_; }
+    // What the last command said of its result (ShowResultNotice), while it
+    // stands, and whether it warns.
+    const std::string& ResultNotice() const { return resultNotice_; }
+    bool ResultNoticeWarns() const { return resultNoticeWarns_; }
     // The operations "=" will carry out, in its order: "Pending: + *".
     std::string PendingNotice() const;
     const std::string& RegisterName() const;
@@ -148,6 +152,7 @@ class CCalculatorDlg final : public Calculator {
     int PromptInt(const std::string& label) override;
     double PromptReal(const std::string& label) override;
     std::string PromptText(const std::string& label) override;
+    void ShowResultNotice(const std::string& text, bool warning = false) override;
     CalculatorHost& Host() override { return host_; }
     std::any& CommandStateSlot(std::type_index type) override { return commandStates_[type]; }
 
@@ -243,8 +248,10 @@ class CCalculatorDlg final : public Calculator {
     // the one it replaces, so a frame that runs out of memory can put it back.
     void KeepCurrentForRollback();
     void RollBackCurrent();
-    // The notice line: the reading notice and the pending queue.
+    // The notice line: the reading notice, the result notice and the
+    // pending queue.
     void UpdateNotice();
+    void EndOutermostFrame();
 
     CalculatorHost& host_;
     CalculatorControls controls_;
@@ -259,6 +266,11 @@ class CCalculatorDlg final : public Calculator {
     bool exponentFlag_ = false;
     bool alignColumns_ = false;
     std::string readingNotice_;
+    std::string resultNotice_;
+    bool resultNoticeWarns_ = false;
+    bool resultNoticeSetInFrame_ = false;
+    // At the start of the outermost frame: what the frame's end compares.
+    unsigned long changesAtFrameStart_ = 0;
     unsigned long readingNoticeChanges_ = 0;
     std::string registerName_;
     std::string entryText_;

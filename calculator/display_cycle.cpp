@@ -60,11 +60,20 @@ std::string CCalculatorDlg::PendingNotice() const {
 
 void CCalculatorDlg::UpdateNotice() {
     if (readingNoticeChanges_ != currentChanges_) readingNotice_.clear();
-    std::string text = readingNotice_;
-    const std::string pending = PendingNotice();
-    if (!text.empty() && !pending.empty()) text += kNoticeSeparator;
-    text += pending;
+    std::string text;
+    for (const std::string& part : {readingNotice_, resultNotice_, PendingNotice()}) {
+        if (part.empty()) continue;
+        if (!text.empty()) text += kNoticeSeparator;
+        text += part;
+    }
     if (controls_.notice.Caption() != text) controls_.notice.SetCaption(text);
+    controls_.notice.SetWarning(resultNoticeWarns_ && !resultNotice_.empty());
+}
+
+void CCalculatorDlg::ShowResultNotice(const std::string& text, bool warning) {
+    resultNotice_ = text;
+    resultNoticeWarns_ = warning;
+    resultNoticeSetInFrame_ = true;
 }
 
 NEWMAT::Matrix CCalculatorDlg::GetCurrentMatrix() const {

@@ -80,6 +80,8 @@ class CLabelControl {
     virtual ~CLabelControl() = default;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
+    // Amber behind the text: what it says needs care.
+    virtual void SetWarning(bool on) = 0;
 };
 
 struct ScreenRect {

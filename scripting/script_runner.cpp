@@ -309,6 +309,9 @@ void ScriptRunner::ShowState() {
     out_ << "status " << Quote(calc.status.Caption()) << '\n';
     out_ << "caption " << Quote(calc.host.Caption()) << '\n';
     out_ << "list " << Quote(calc.commandList.Text()) << '\n';
+    const std::string& result = calc.dlg.ResultNotice();
+    if (!result.empty())
+        out_ << "result " << Quote(result) << (calc.dlg.ResultNoticeWarns() ? " amber" : "") << '\n';
     const std::string pending = calc.dlg.PendingNotice();
     if (!pending.empty()) out_ << "pending " << Quote(pending) << '\n';
 }

@@ -93,7 +93,10 @@ class ScriptedLabel : public CLabelControl {
   public:
     std::string Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
+    void SetWarning(bool on) override { warning_ = on; }
+    bool Warning() const { return warning_; }
 
   private:
     std::string caption_;
+    bool warning_ = false;
 };

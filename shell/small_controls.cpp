@@ -40,6 +40,12 @@ void NoticeLine::SetCaption(const std::string& caption) {
     setToolTip(text());
 }
 
+void NoticeLine::SetWarning(bool on) {
+    if (on == warning_) return;
+    warning_ = on;
+    setStyleSheet(on ? QStringLiteral("QLabel#notice { background: #ffbf00; color: black; }") : QString());
+}
+
 ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
     setAlignment(Qt::AlignCenter);

@@ -20,6 +20,7 @@ class StatusLine : public QLabel, public CLabelControl {
     explicit StatusLine(QWidget* parent = nullptr);
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
+    void SetWarning(bool) override {} // the status line's segments never warn
 };
 
 // The notice at the right of the status line: what a reading dropped, what
@@ -29,6 +30,11 @@ class NoticeLine : public QLabel, public CLabelControl {
     explicit NoticeLine(QWidget* parent = nullptr);
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
+    void SetWarning(bool on) override;
+    bool Warning() const { return warning_; }
+
+  private:
+    bool warning_ = false;
 };
 
 // The Width and Decimal boxes: one-line, written by the core and never read.
