@@ -183,6 +183,7 @@ class Calculator {
     virtual void ShowResultNotice(const std::string& text, bool warning = false) = 0;
     // Message boxes, file dialogs, the wait cursor and the window's dialogs.
     virtual CalculatorHost& Host() = 0;
+    virtual const CalculatorHost& Host() const = 0;
 
     // ---- What a command keeps between its runs (the conversion dialog's
     // remembered choices, the document's path): the command's folder owns

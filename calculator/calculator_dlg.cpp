@@ -92,6 +92,7 @@ void CCalculatorDlg::RunCommand(const std::function<void()>& command, const std:
     // Whatever a command stored is what the display shows afterwards.
     if (frameDepth_ == 0) {
         changesAtFrameStart_ = currentChanges_;
+        complexAtFrameStart_ = complexMode_;
         resultNoticeSetInFrame_ = false;
     }
     const auto showWhatChanged = [this] {
@@ -141,9 +142,12 @@ void CCalculatorDlg::RunCommand(const std::function<void()>& command, const std:
     }
 }
 
-// A result notice belongs to the result it was said of.
+// A result notice belongs to the result it was said of; a window that
+// follows the matrix hears of the change once the command is done.
 void CCalculatorDlg::EndOutermostFrame() {
-    if (currentChanges_ != changesAtFrameStart_ && !resultNoticeSetInFrame_) resultNotice_.clear();
+    const bool changed = currentChanges_ != changesAtFrameStart_;
+    if (changed && !resultNoticeSetInFrame_) resultNotice_.clear();
+    if (changed || complexMode_ != complexAtFrameStart_) host_.CurrentMatrixChanged();
 }
 
 bool CCalculatorDlg::Refuse(const std::string& text, const std::string& caption) {

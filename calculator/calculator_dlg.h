@@ -154,6 +154,7 @@ class CCalculatorDlg final : public Calculator {
     std::string PromptText(const std::string& label) override;
     void ShowResultNotice(const std::string& text, bool warning = false) override;
     CalculatorHost& Host() override { return host_; }
+    const CalculatorHost& Host() const override { return host_; }
     std::any& CommandStateSlot(std::type_index type) override { return commandStates_[type]; }
 
     // ---- The keys Press runs
@@ -271,6 +272,7 @@ class CCalculatorDlg final : public Calculator {
     bool resultNoticeSetInFrame_ = false;
     // At the start of the outermost frame: what the frame's end compares.
     unsigned long changesAtFrameStart_ = 0;
+    bool complexAtFrameStart_ = false;
     unsigned long readingNoticeChanges_ = 0;
     std::string registerName_;
     std::string entryText_;

@@ -98,9 +98,17 @@ constexpr MenuRow kFileRows[] = {
     {"E&xit", ID_APP_EXIT, [](Calculator& calculator) { calculator.Host().CloseWindow(); }},
 };
 
+void TogglePicture(Calculator& calculator) {
+    calculator.Host().ShowPictureWindow(!calculator.Host().PictureWindowShown());
+}
+bool PictureShown(const Calculator& calculator) {
+    return calculator.Host().PictureWindowShown();
+}
+
 constexpr MenuRow kViewRows[] = {
     {"Align Columns", ID_VIEW_ALIGN_COLUMNS, Press<Key::AlignColumns>, nullptr,
      Is<&Calculator::AlignColumns>},
+    {"Picture", ID_VIEW_PICTURE, TogglePicture, nullptr, PictureShown},
 };
 
 constexpr MenuRow kHelpRows[] = {

@@ -35,6 +35,7 @@ enum MenuCommandId : int {
     ID_HELP_ABOUT = 32840,
     ID_HELP_CONTENTS = 32841,
     ID_VIEW_ALIGN_COLUMNS = 33001,
+    ID_VIEW_PICTURE = 33002,
     ID_APP_EXIT = 57665,
 };
 

@@ -96,8 +96,7 @@ void DrawAxes(Canvas& canvas, const PlotFrame& frame, bool yTicks) {
         canvas.Line(frame.left, frame.PixelY(0), right, frame.PixelY(0), kAxisColour);
 }
 
-// Overlapping discs darken where they overlap: each pixel is blended once
-// with the alpha of as many fills as discs cover it.
+// The union of the discs, each pixel shaded once however many cover it.
 void FillDiscs(Canvas& canvas, const PlotFrame& frame, const std::vector<GershgorinDisc>& discs) {
     const int width = canvas.Width();
     const int height = canvas.Height();
@@ -122,8 +121,7 @@ void FillDiscs(Canvas& canvas, const PlotFrame& frame, const std::vector<Gershgo
         int count = 0;
         for (int x = 0; x < width; ++x) {
             count += cover[static_cast<std::size_t>(y) * (width + 1) + x];
-            if (count > 0)
-                canvas.Blend(x, y, kDiscColour, 1.0 - std::pow(1.0 - kDiscFillAlpha, count));
+            if (count > 0) canvas.Blend(x, y, kDiscColour, kDiscFillAlpha);
         }
     }
 }
@@ -152,13 +150,17 @@ std::string SpectrumSvg(const Spectrum& spectrum, int width, int height) {
         svg << "<circle class=\"unit-circle\" cx=\"" << Fixed(frame.PixelX(0)) << "\" cy=\""
             << Fixed(frame.PixelY(0)) << "\" r=\"" << Fixed(frame.Scale()) << "\" fill=\"none\" stroke=\""
             << Hex(kUnitCircleColour) << "\" stroke-dasharray=\"4 4\"/>\n";
+    // Opaque discs in a faint group: their union is shaded once.
+    if (!spectrum.discs.empty())
+        svg << "<g class=\"gershgorin-discs\" opacity=\"" << kDiscFillAlpha << "\" fill=\"" << Hex(kDiscColour)
+            << "\">\n";
     for (const GershgorinDisc& disc : spectrum.discs)
         svg << "<circle class=\"gershgorin\" cx=\"" << Fixed(frame.PixelX(disc.centre.real())) << "\" cy=\""
             << Fixed(frame.PixelY(disc.centre.imag())) << "\" r=\"" << Fixed(disc.radius * frame.Scale())
             << "\" data-center-re=\"" << RoundTripNumber(disc.centre.real()) << "\" data-center-im=\""
             << RoundTripNumber(disc.centre.imag()) << "\" data-radius=\"" << RoundTripNumber(disc.radius)
-            << "\" fill=\"" << Hex(kDiscColour) << "\" fill-opacity=\"" << kDiscFillAlpha << "\" stroke=\""
-            << Hex(kDiscColour) << "\" stroke-opacity=\"" << kDiscEdgeAlpha << "\"/>\n";
+            << "\"/>\n";
+    if (!spectrum.discs.empty()) svg << "</g>\n";
     for (const std::complex<double>& value : spectrum.eigenvalues)
         svg << "<circle class=\"eigenvalue\" cx=\"" << Fixed(frame.PixelX(value.real())) << "\" cy=\""
             << Fixed(frame.PixelY(value.imag())) << "\" r=\"" << kPointRadius << "\" data-re=\""
@@ -187,9 +189,10 @@ Raster SpectrumRaster(const Spectrum& spectrum, int width, int height) {
     canvas.Clip(static_cast<int>(frame.left), static_cast<int>(frame.top),
                 static_cast<int>(frame.left + frame.width) + 1, static_cast<int>(frame.top + frame.height) + 1);
     FillDiscs(canvas, frame, spectrum.discs);
+    const double edgeAlpha = DiscEdgeAlpha(spectrum.discs.size());
     for (const GershgorinDisc& disc : spectrum.discs)
         canvas.CircleOutline(frame.PixelX(disc.centre.real()), frame.PixelY(disc.centre.imag()),
-                             disc.radius * frame.Scale(), kDiscColour, kDiscEdgeAlpha);
+                             disc.radius * frame.Scale(), kDiscColour, edgeAlpha);
     if (spectrum.square && frame.unitCircle)
         canvas.CircleOutline(frame.PixelX(0), frame.PixelY(0), frame.Scale(), kUnitCircleColour, 1.0, 4);
     for (const std::complex<double>& value : spectrum.eigenvalues)

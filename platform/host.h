@@ -185,4 +185,12 @@ class CalculatorHost {
     // The linear-system dialog: the method chosen after OK, nullopt after
     // Cancel.
     virtual std::optional<SolveMethod> ShowSolveDialog() = 0;
+
+    // The picture window beside the calculator (View > Picture): while it is
+    // shown it follows the current matrix.
+    virtual void ShowPictureWindow(bool show) = 0;
+    virtual bool PictureWindowShown() const = 0;
+    // The command just ended changed the current matrix or the mode: a
+    // window that follows the matrix redraws, after the command.
+    virtual void CurrentMatrixChanged() = 0;
 };

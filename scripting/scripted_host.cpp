@@ -257,3 +257,8 @@ std::optional<SolveMethod> ScriptedHost::ShowSolveDialog() {
         out_ << "none\n";
     return method;
 }
+
+void ScriptedHost::ShowPictureWindow(bool show) {
+    pictureWindowShown_ = show;
+    out_ << "picture window " << (show ? "shown" : "hidden") << '\n';
+}

@@ -84,6 +84,11 @@ class ScriptedHost : public CalculatorHost {
         const ConversionDialogContent& content) override;
     void ShowMachineFloatDialog(const std::string& report) override;
     std::optional<SolveMethod> ShowSolveDialog() override;
+    // The picture window is only a flag here; zenscript draws pictures to
+    // files with save-picture.
+    void ShowPictureWindow(bool show) override;
+    bool PictureWindowShown() const override { return pictureWindowShown_; }
+    void CurrentMatrixChanged() override {}
 
   private:
     std::ostream& out_;
@@ -103,4 +108,5 @@ class ScriptedHost : public CalculatorHost {
     int focus_ = 0;
     bool toolTips_ = false;
     int waitCursorDepth_ = 0;
+    bool pictureWindowShown_ = false;
 };

@@ -10,6 +10,7 @@
 #include "shell/display_undo.h"
 #include "shell/help_window.h"
 #include "shell/menu_builder.h"
+#include "shell/picture_source.h"
 #include "shell/qt_host.h"
 #include "shell/small_controls.h"
 
@@ -61,6 +62,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
                            *widthSpin_, *decimalSpin_, *notice_},
         CalculatorCommandTables());
     undo_ = std::make_unique<DisplayUndo>(*dlg_, *display_);
+    host_->SetPictureSource(PictureSourceOf(*dlg_));
     BuildMenuBar();
     BindKeys();
     WireToCore();

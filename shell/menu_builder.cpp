@@ -58,6 +58,7 @@ QKeySequence ShortcutFor(int commandId) {
         {ID_FILE_SAVE, "Ctrl+S"},
         {ID_FILE_PRINT, "Ctrl+P"},
         {ID_HELP_CONTENTS, "F1"},
+        {ID_VIEW_PICTURE, "Ctrl+Shift+P"},
         {ID_APP_EXIT, "Ctrl+Q"},
     };
     for (const Binding& binding : kBindings)

@@ -6,6 +6,7 @@
 #include "shell/machine_float_dialog.h"
 #include "shell/menu_builder.h"
 #include "shell/parse_console.h"
+#include "shell/picture_window.h"
 #include "shell/prompt_box.h"
 #include "shell/qt_printer.h"
 #include "shell/solve_dialog.h"
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QWidget>
 
 namespace zentabl {
@@ -224,6 +226,41 @@ std::optional<SolveMethod> QtHost::ShowSolveDialog() {
     const WhileAsking asking(*this, window_, waitDepth_);
     SolveDialog dialog([this] { ShowHelp(kSolveHelpContext); }, &window_);
     return dialog.Ask();
+}
+
+
+PictureWindow* QtHost::Picture() const {
+    return picture_;
+}
+
+void QtHost::ShowPictureWindow(bool show) {
+    if (!show) {
+        if (picture_) picture_->hide();
+        return;
+    }
+    if (!picture_) {
+        picture_ = new PictureWindow(&window_);
+        // Beside the calculator, where there is room for it.
+        picture_->move(window_.frameGeometry().topRight() + QPoint(8, 0));
+    }
+    if (pictureSource_) picture_->Follow(pictureSource_());
+    picture_->show();
+    picture_->raise();
+}
+
+bool QtHost::PictureWindowShown() const {
+    return picture_ && picture_->isVisible();
+}
+
+// The picture redraws once the command has returned and the window has
+// shown its result, however many changes the command made.
+void QtHost::CurrentMatrixChanged() {
+    if (!PictureWindowShown() || pictureRedrawQueued_ || !pictureSource_) return;
+    pictureRedrawQueued_ = true;
+    QTimer::singleShot(0, picture_, [this] {
+        pictureRedrawQueued_ = false;
+        if (PictureWindowShown()) picture_->Follow(pictureSource_());
+    });
 }
 
 } // namespace zentabl

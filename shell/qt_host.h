@@ -5,6 +5,7 @@
 // dialogs and the print dialog.
 
 #include "platform/host.h"
+#include "shell/picture_data.h"
 
 #include <QPointer>
 
@@ -15,6 +16,7 @@ class QWidget;
 namespace zentabl {
 
 class HelpWindow;
+class PictureWindow;
 class SplashWindow;
 
 class QtHost : public CalculatorHost {
@@ -45,12 +47,18 @@ class QtHost : public CalculatorHost {
         const ConversionDialogContent& content) override;
     void ShowMachineFloatDialog(const std::string& report) override;
     std::optional<SolveMethod> ShowSolveDialog() override;
+    void ShowPictureWindow(bool show) override;
+    bool PictureWindowShown() const override;
+    void CurrentMatrixChanged() override;
 
     bool ToolTipsEnabled() const { return toolTips_; }
     // Tests and the screenshot tool start without the splash's pause.
     void SetSplashEnabled(bool on) { splashEnabled_ = on; }
     SplashWindow* Splash() const;
     HelpWindow* Help() const;
+    // Where the picture window reads the matrix it draws.
+    void SetPictureSource(PictureSource source) { pictureSource_ = std::move(source); }
+    PictureWindow* Picture() const;
 
   private:
     QWidget& window_;
@@ -60,6 +68,9 @@ class QtHost : public CalculatorHost {
     int waitDepth_ = 0;
     QPointer<SplashWindow> splash_;
     QPointer<HelpWindow> help_;
+    QPointer<PictureWindow> picture_;
+    PictureSource pictureSource_;
+    bool pictureRedrawQueued_ = false;
 };
 
 } // namespace zentabl

@@ -104,6 +104,10 @@ void BoxesReturnTest::helpButtonsOpenTheGuideAtTheirSection() {
     QTRY_VERIFY(QApplication::activeWindow() == &f.Window());
     QTest::keyClick(&f.Display(), Qt::Key_F1);
     QCOMPARE(host.Help()->browser()->verticalScrollBar()->value(), 0);
+    // The guide's pictures load from beside it.
+    const QVariant picture = host.Help()->browser()->document()->resource(
+        QTextDocument::ImageResource, QUrl(QStringLiteral("picture-heatmap-6.png")));
+    QVERIFY(!picture.value<QImage>().isNull() || !picture.value<QPixmap>().isNull());
 }
 
 QTEST_MAIN(BoxesReturnTest)
