@@ -1,6 +1,9 @@
 #include "commands/menu_tables.h"
 
+#include <array>
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "commands/calculator_members.h"
 #include "matrixlib/elements.h"
@@ -45,31 +48,41 @@ constexpr MenuRow kFormatRows[] = {
 
 // ---- Constants (136)
 
-template <double value> void Constant(Calculator& calculator) {
-    InsertConstant(calculator, value);
-}
-
 // The value each item inserts: CODATA 2018, SI units (Avogadro per
 // kilomole); pi and e to full double precision.
-// clang-format off
-constexpr MenuRow kConstantRows[] = {
-    {"pi", 32802, Constant<kPi>},
-    {"e (Euler's constant)", 32803, Constant<2.718281828459045>},
-    {"Avogadro const. [1/kmol]", 32796, Constant<6.02214076e+26>},
-    {"Boltzmann constant [J/k]", 32797, Constant<1.380649e-23>},
-    {"Electron classical radius [m]", 32798, Constant<2.8179403262e-15>},
-    {"Electron mass [kg]", 32799, Constant<9.1093837015e-31>},
-    {"Elementary charge [C]", 32800, Constant<1.602176634e-19>},
-    {"Gravity Constant [N.m2/kg2]", 32801, Constant<6.6743e-11>},
-    {"Muon mass [kg]", 32811, Constant<1.883531627e-28>},
-    {"Planck const; h [J.s]", 32804, Constant<6.62607015e-34>},
-    {"Proton mass [kg]", 32805, Constant<1.67262192369e-27>},
-    {"Rydberg constant [1/m]", 32806, Constant<10973731.56816>},
-    {"Speed of light [m/s]", 32807, Constant<299792458.0>},
-    {"Vacuum permeability [N/A2]", 32810, Constant<1.25663706212e-06>},
-    {"Vacuum permittivity [F/m]", 32809, Constant<8.8541878128e-12>},
+struct NamedConstant {
+    const char* text;
+    int id;
+    double value;
 };
-// clang-format on
+constexpr NamedConstant kConstants[] = {
+    {"pi", 32802, kPi},
+    {"e (Euler's constant)", 32803, 2.718281828459045},
+    {"Avogadro const. [1/kmol]", 32796, 6.02214076e+26},
+    {"Boltzmann constant [J/k]", 32797, 1.380649e-23},
+    {"Electron classical radius [m]", 32798, 2.8179403262e-15},
+    {"Electron mass [kg]", 32799, 9.1093837015e-31},
+    {"Elementary charge [C]", 32800, 1.602176634e-19},
+    {"Gravity Constant [N.m2/kg2]", 32801, 6.6743e-11},
+    {"Muon mass [kg]", 32811, 1.883531627e-28},
+    {"Planck const; h [J.s]", 32804, 6.62607015e-34},
+    {"Proton mass [kg]", 32805, 1.67262192369e-27},
+    {"Rydberg constant [1/m]", 32806, 10973731.56816},
+    {"Speed of light [m/s]", 32807, 299792458.0},
+    {"Vacuum permeability [N/A2]", 32810, 1.25663706212e-06},
+    {"Vacuum permittivity [F/m]", 32809, 8.8541878128e-12},
+};
+
+template <std::size_t index> void InsertNamedConstant(Calculator& calculator) {
+    InsertConstant(calculator, kConstants[index].value);
+}
+
+template <std::size_t... index>
+constexpr std::array<MenuRow, sizeof...(index)> ConstantRows(std::index_sequence<index...>) {
+    return {{{kConstants[index].text, kConstants[index].id, InsertNamedConstant<index>}...}};
+}
+
+constexpr auto kConstantRows = ConstantRows(std::make_index_sequence<std::size(kConstants)>());
 
 // ---- Edit (140)
 

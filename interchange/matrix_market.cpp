@@ -158,6 +158,8 @@ MatrixImport ReadMatrixMarket(std::string_view text) {
         if (size.size() != (banner.coordinate ? 3u : 2u) || !ReadCount(size[0], rows) || !ReadCount(size[1], columns) ||
             (banner.coordinate && !ReadCount(size[2], promised)))
             return "The MatrixMarket size line is damaged.";
+        // Without elements it is the empty matrix, however long its one side.
+        if (rows == 0 || columns == 0) rows = columns = 0;
         if (banner.symmetry != Symmetry::General && rows != columns)
             return "A symmetric MatrixMarket matrix must be square.";
         if (!ztmath::MatrixSizeAllowed(static_cast<double>(rows), static_cast<double>(columns) * (banner.complex ? 2 : 1)))

@@ -59,6 +59,12 @@ TEST(MatrixMarket, WrittenArraysReadBack) {
     ExpectMatrix(MatrixMarketText(m, true), 2, 2, true, {1, 0.1, 4, 1e300});
 }
 
+TEST(MatrixMarket, ShapesWithoutElementsAreTheEmptyMatrix) {
+    // A side hundreds of millions long beside one of length 0 holds nothing.
+    ExpectMatrix("%%MatrixMarket matrix array real general\n469748653 0\n", 0, 0, false, {});
+    ExpectMatrix("%%MatrixMarket matrix coordinate real general\n0 99999 0\n", 0, 0, false, {});
+}
+
 TEST(MatrixMarket, DamagedAndHostileFilesAreRefused) {
     const char* const hostile[] = {
         "",
