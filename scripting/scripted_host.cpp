@@ -257,3 +257,9 @@ std::optional<SolveMethod> ScriptedHost::ShowSolveDialog() {
         out_ << "none\n";
     return method;
 }
+
+void ScriptedHost::ShowStepsWindow(const StepsListing& listing) {
+    out_ << "window steps " << Quote(listing.title) << ' ' << listing.entries.size();
+    if (listing.entries.empty()) out_ << ' ' << Quote(listing.note);
+    out_ << '\n';
+}

@@ -84,6 +84,8 @@ class ScriptedHost : public CalculatorHost {
         const ConversionDialogContent& content) override;
     void ShowMachineFloatDialog(const std::string& report) override;
     std::optional<SolveMethod> ShowSolveDialog() override;
+    // Writes "window steps TITLE N" (N entries; 0 with the note instead).
+    void ShowStepsWindow(const StepsListing& listing) override;
 
   private:
     std::ostream& out_;

@@ -28,6 +28,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBro
     setWindowTitle(QStringLiteral("%1 Help").arg(ProgramName()));
     browser_->setOpenExternalLinks(false);
     browser_->document()->setDocumentMargin(14);
+    // The guide's pictures are resources beside it.
+    browser_->setSearchPaths({QStringLiteral(":/zentabl")});
     browser_->setMarkdown(GuideText());
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

@@ -10,6 +10,7 @@
 #include "shell/qt_printer.h"
 #include "shell/solve_dialog.h"
 #include "shell/splash_window.h"
+#include "shell/steps_window.h"
 #include "shell/text_codec.h"
 
 #include <QApplication>
@@ -224,6 +225,16 @@ std::optional<SolveMethod> QtHost::ShowSolveDialog() {
     const WhileAsking asking(*this, window_, waitDepth_);
     SolveDialog dialog([this] { ShowHelp(kSolveHelpContext); }, &window_);
     return dialog.Ask();
+}
+
+// The window stays open beside the calculator, as the help window does.
+void QtHost::ShowStepsWindow(const StepsListing& listing) {
+    if (!steps_) steps_ = new StepsWindow(&window_);
+    steps_->Show(listing);
+}
+
+StepsWindow* QtHost::Steps() const {
+    return steps_.data();
 }
 
 } // namespace zentabl

@@ -16,6 +16,7 @@ namespace zentabl {
 
 class HelpWindow;
 class SplashWindow;
+class StepsWindow;
 
 class QtHost : public CalculatorHost {
   public:
@@ -45,12 +46,14 @@ class QtHost : public CalculatorHost {
         const ConversionDialogContent& content) override;
     void ShowMachineFloatDialog(const std::string& report) override;
     std::optional<SolveMethod> ShowSolveDialog() override;
+    void ShowStepsWindow(const StepsListing& listing) override;
 
     bool ToolTipsEnabled() const { return toolTips_; }
     // Tests and the screenshot tool start without the splash's pause.
     void SetSplashEnabled(bool on) { splashEnabled_ = on; }
     SplashWindow* Splash() const;
     HelpWindow* Help() const;
+    StepsWindow* Steps() const;
 
   private:
     QWidget& window_;
@@ -60,6 +63,7 @@ class QtHost : public CalculatorHost {
     int waitDepth_ = 0;
     QPointer<SplashWindow> splash_;
     QPointer<HelpWindow> help_;
+    QPointer<StepsWindow> steps_;
 };
 
 } // namespace zentabl
