@@ -24,7 +24,7 @@ constexpr char kApplicationTitle[] = "Zentabl";
 enum class MultiplyKind { Scalar = 1, Kronecker = 2, Matrix = 3, Schur = 4 };
 
 // Which Format choice is in force; the Format popup checks the matching item.
-enum class NumberFormat { Default, Fixed, Exponential };
+enum class NumberFormat { Default, Fixed, Exponential, Fraction };
 
 // Thrown by the prompts when the user cancels; the command frame ends the
 // command quietly.
@@ -51,6 +51,8 @@ enum class CalculatorKey {
     // Number formats: FormatFixed and FormatExponential take the decimals
     // (1 ... 16), FormatTruncate the digits (0 ... 12).
     FormatDefault, FormatFixed, FormatExponential, FormatTruncate, AlignColumns,
+    // Fractions, with exact arithmetic where the operands allow it.
+    FormatFraction,
     DisplayDecimal, DisplayEngineering, DisplayHexadecimal, DisplayOctal,
     // Modes and settings.
     RealMode, ComplexMode,

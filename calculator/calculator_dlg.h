@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "calculator/calculator.h"
+#include "exact/exact_result.h"
 #include "platform/host.h"
 
 // OLE colours of the display text; they double as the entry state.
@@ -180,6 +181,7 @@ class CCalculatorDlg final : public Calculator {
     void OnFormatExponential(int decimals); // 1 ... 16
     void OnFormatTruncate(int digits);      // 0 ... 12
     void OnViewAlignColumns();              // switches it and redraws a set matrix
+    void OnFormatFraction();
     void DisplayDecimal();
     void DisplayEngineering();
     void DisplayHexadecimal();
@@ -240,6 +242,8 @@ class CCalculatorDlg final : public Calculator {
     EqualsOutcome MultiplyComplex(const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
                                   NEWMAT::Matrix& result);
     EqualsOutcome Fail(const char* text, const char* caption, unsigned icon, bool refillTests);
+    // An operator's exact result, or its Singular refusal.
+    EqualsOutcome TakeExact(const ExactResult<NEWMAT::Matrix>& exact, NEWMAT::Matrix& result);
     void ApplyToCurrent(const std::function<void(NEWMAT::Matrix&)>& operation);
     void DisplayIntegersInRadix(int radix);
     void WriteWidthControls(int width);

@@ -46,6 +46,7 @@ void CCalculatorDlg::Press(CalculatorKey key, int number) {
         {CalculatorKey::Parse, &Dlg::OnParse},
         {CalculatorKey::FormatDefault, &Dlg::OnFormatDefault},
         {CalculatorKey::AlignColumns, &Dlg::OnViewAlignColumns},
+        {CalculatorKey::FormatFraction, &Dlg::OnFormatFraction},
         {CalculatorKey::DisplayDecimal, &Dlg::DisplayDecimal},
         {CalculatorKey::DisplayEngineering, &Dlg::DisplayEngineering},
         {CalculatorKey::DisplayHexadecimal, &Dlg::DisplayHexadecimal},

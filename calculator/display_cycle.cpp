@@ -8,6 +8,7 @@
 #include "calculator/calculator_dlg.h"
 #include "calculator/control_ids.h"
 #include "calculator/display_text.h"
+#include "exact/fraction_text.h"
 #include "matrixtext/matrix_text.h"
 #include "matrixtext/spreadsheet_text.h"
 #include "matrixlib/ztmath.h"
@@ -175,8 +176,11 @@ void CCalculatorDlg::ShowMatrix(const NEWMAT::Matrix& matrix) {
     }
     const ColumnLayout columns = alignColumns_ ? ColumnLayout::Aligned : ColumnLayout::AsWritten;
     if (complexMode_) {
+        // Complex elements keep their decimals under Fraction.
         if (matrix.Ncols() % 2 != 0) return;
         entryText_ = FormatComplex(matrix, width_ - kComplexFieldReduction, decimals_, columns);
+    } else if (format_ == NumberFormat::Fraction) {
+        entryText_ = FormatFraction(matrix, width_, columns);
     } else if (exponentFlag_) {
         entryText_ = FormatExponential(matrix, width_, decimals_, columns);
     } else {

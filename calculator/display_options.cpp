@@ -98,6 +98,14 @@ void CCalculatorDlg::OnFormatExponential(int decimals) {
     ShowCurrentMatrix();
 }
 
+// Fractions are written in decimal; the width keeps its setting.
+void CCalculatorDlg::OnFormatFraction() {
+    exponentFlag_ = false;
+    format_ = NumberFormat::Fraction;
+    if (radix_ != kDecimalRadix) SetRadix(kDecimalRadix);
+    ShowCurrentMatrix();
+}
+
 void CCalculatorDlg::OnFormatTruncate(int digits) {
     truncationDigits_ = digits;
     NEWMAT::Matrix m = GetCurrentMatrix();

@@ -10,7 +10,11 @@
 #include "archive/packed_matrix.h"
 
 #include "calculator/calculator_dlg.h"
+#include "calculator/exact_operators.h"
+#include "calculator/exact_path.h"
+#include "exact/accuracy.h"
 #include "matrixlib/elements.h"
+#include "matrixlib/lu_factors.h"
 #include "matrixlib/ztmath.h"
 
 using NEWMAT::Matrix;
@@ -50,19 +54,23 @@ bool SameShape(const Matrix& a, const Matrix& b) {
     return a.Nrows() == b.Nrows() && a.Ncols() == b.Ncols();
 }
 
-// The inverse of a square matrix from one LU, nothing when it is singular. A
-// complex matrix is inverted through its composite, which is singular
-// exactly when the complex matrix is.
-std::optional<Matrix> InverseUnlessSingular(const Matrix& m, bool complex) {
+// The inverse of a square matrix from one LU, nothing when it is singular,
+// and how far that LU says the inverse can be trusted. A complex matrix is
+// inverted through its composite, which is singular exactly when the
+// complex matrix is.
+struct FloatInverse {
+    std::optional<Matrix> inverse;
+    Accuracy accuracy;
+};
+
+FloatInverse InverseUnlessSingular(const Matrix& m, bool complex) {
     const Matrix real = complex ? CplxToComposite(m) : m;
-    Matrix inverse;
-    try {
-        inverse = Inverse(real);
-    } catch (const ztmath::MathError&) {
-        return std::nullopt;
-    }
-    if (complex) return DeCompositeToCplx(inverse);
-    return inverse;
+    const ztmath::detail::LuFactors lu(real);
+    FloatInverse result{std::nullopt, AccuracyOfFactors(lu)};
+    if (lu.Singular()) return result;
+    const Matrix inverse = lu.Inverse();
+    result.inverse = complex ? DeCompositeToCplx(inverse) : inverse;
+    return result;
 }
 
 // Each complex element of the dual matrix a times the complex scalar c.
@@ -207,22 +215,28 @@ EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& 
     case PendingOperation::Add:
     case PendingOperation::Subtract:
         if (!SameShape(a, b)) return Fail("Incompatible matrices", kError, 0, false);
+        if (const auto exact = ExactCombination(*this, operation, a, b))
+            return TakeExact(*exact, result);
         result = operation == PendingOperation::Add ? Matrix(a + b) : Matrix(a - b);
+        NoticeFloatingPoint(*this);
         return EqualsOutcome::Done;
     case PendingOperation::Multiply:
         return complexMode_ ? MultiplyComplex(a, b, result) : MultiplyReal(a, b, result);
-    case PendingOperation::Divide:
+    case PendingOperation::Divide: {
         if (a.Ncols() != b.Nrows()) {
             // The division stays pending with its first operand.
             ShowError("Quotient not defined", kError, 0);
             return EqualsOutcome::Failed;
         }
         if (!Square(b)) return Fail(kNonSquare, kError, 0, false);
-        if (const std::optional<Matrix> inverse = InverseUnlessSingular(b, false)) {
-            result = MatMul(a, *inverse);
-            return EqualsOutcome::Done;
-        }
-        return Fail(kSingular, kError, 0, false);
+        if (const auto exact = ExactCombination(*this, operation, a, b))
+            return TakeExact(*exact, result);
+        const FloatInverse inverse = InverseUnlessSingular(b, false);
+        NoticeFloatingPoint(*this, inverse.accuracy);
+        if (!inverse.inverse) return Fail(kSingular, kError, 0, false);
+        result = MatMul(a, *inverse.inverse);
+        return EqualsOutcome::Done;
+    }
     default:
         break;
     }
@@ -232,10 +246,18 @@ EqualsOutcome CCalculatorDlg::Combine(PendingOperation operation, const Matrix& 
     return outcome;
 }
 
+EqualsOutcome CCalculatorDlg::TakeExact(const ExactResult<Matrix>& exact, Matrix& result) {
+    if (!exact.IsDone()) return Fail(kSingular, kError, 0, false);
+    result = exact.value;
+    return EqualsOutcome::Done;
+}
+
 EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, const Matrix& b, Matrix& result) {
     switch (multiplyMode_) {
     case MultiplyKind::Matrix:
         if (a.Ncols() != b.Nrows()) return Fail("Product not defined", kError, 0, true);
+        if (const auto exact = ExactCombination(*this, PendingOperation::Multiply, a, b))
+            return TakeExact(*exact, result);
         result = MatMul(a, b);
         break;
     case MultiplyKind::Scalar:
@@ -251,6 +273,7 @@ EqualsOutcome CCalculatorDlg::MultiplyReal(const Matrix& a, const Matrix& b, Mat
         result = SP(a, b);
         break;
     }
+    NoticeFloatingPoint(*this);
     return EqualsOutcome::Done;
 }
 
@@ -321,11 +344,23 @@ void CCalculatorDlg::OnInverse() {
         const bool square = complexMode_ ? m.Nrows() == m.Ncols() / 2 : Square(m) != 0;
         if (!square) {
             ShowError(kNonSquare, caption, 0);
-        } else if (const std::optional<Matrix> inverse = InverseUnlessSingular(m, complexMode_)) {
-            SetCurrentMatrix(*inverse);
-            ShowCurrentMatrix();
+        } else if (const auto exact = ExactInverseOf(*this, m)) {
+            if (exact->IsDone()) {
+                SetCurrentMatrix(exact->value);
+                ShowCurrentMatrix();
+            } else {
+                ShowError(kSingular, caption, 0);
+            }
         } else {
-            ShowError(kSingular, caption, 0);
+            // A singular matrix shows its condition too: infinite, or past the rule's bound.
+            const FloatInverse inverse = InverseUnlessSingular(m, complexMode_);
+            NoticeFloatingPoint(*this, inverse.accuracy);
+            if (inverse.inverse) {
+                SetCurrentMatrix(*inverse.inverse);
+                ShowCurrentMatrix();
+            } else {
+                ShowError(kSingular, caption, 0);
+            }
         }
     }
     MoveFocusByEntryState();

@@ -10,6 +10,7 @@
 #include "operations/conversions/constants.h"
 #include "operations/documents/document_commands.h"
 #include "operations/documents/print_command.h"
+#include "operations/procedures/steps_window_command.h"
 
 namespace {
 
@@ -27,6 +28,9 @@ bool FixedInForce(const Calculator& calculator) {
 bool ExponentialInForce(const Calculator& calculator) {
     return FormatIs(calculator, NumberFormat::Exponential);
 }
+bool FractionInForce(const Calculator& calculator) {
+    return FormatIs(calculator, NumberFormat::Fraction);
+}
 
 constexpr NumberedItems kFixedItems{PressWithNumber<Key::FormatFixed>,
                                     {{1, 12, 32784}, {13, 16, 32821}}};
@@ -42,6 +46,10 @@ constexpr MenuRow kFormatRows[] = {
      .checked = DefaultInForce},
     {.text = "&Fixed Point", .checked = FixedInForce, .numbers = &kFixedItems},
     {.text = "E&xponential", .checked = ExponentialInForce, .numbers = &kExponentialItems},
+    {.text = "F&raction",
+     .id = ID_FORMAT_FRACTION,
+     .run = Press<Key::FormatFraction>,
+     .checked = FractionInForce},
     {},
     {.text = "&Truncate", .numbers = &kTruncateItems},
 };
@@ -122,6 +130,7 @@ constexpr MenuRow kViewRows[] = {
     {"Align Columns", ID_VIEW_ALIGN_COLUMNS, Press<Key::AlignColumns>, nullptr,
      Is<&Calculator::AlignColumns>},
     {"Picture", ID_VIEW_PICTURE, TogglePicture, nullptr, PictureShown},
+    {"&Steps", ID_VIEW_STEPS, OnViewSteps},
 };
 
 constexpr MenuRow kHelpRows[] = {

@@ -131,6 +131,18 @@ struct ConversionDialogContent {
     std::vector<Category> categories;
     std::string openCategory;
 };
+// What View > Steps lists: whose steps they are, each entry (the starting
+// matrix, then each step) as its heading line followed by its matrix's
+// rows, why there are none when there are none, and the whole as plain
+// text and as LaTeX for the copy buttons.
+struct StepsListing {
+    std::string title;
+    std::vector<std::string> entries;
+    std::string note;
+    std::string text;
+    std::string latex;
+};
+
 // The methods offered by the linear-system dialog, by the ids of their radio
 // buttons; None when OK was pressed with neither chosen.
 enum class SolveMethod { None = 0, GaussJordan = 1018, Lu = 1019 };
@@ -193,4 +205,7 @@ class CalculatorHost {
     // The command just ended changed the current matrix or the mode: a
     // window that follows the matrix redraws, after the command.
     virtual void CurrentMatrixChanged() = 0;
+    // The Steps window beside the calculator (View > Steps), showing this
+    // listing; an open one takes it and comes to the front.
+    virtual void ShowStepsWindow(const StepsListing& listing) = 0;
 };

@@ -7,7 +7,10 @@
 #include <sstream>
 #include <vector>
 
+#include "calculator/exact_path.h"
 #include "commands/buttons.h"
+#include "commands/menu_tables.h"
+#include "operations/procedures/steps_window_command.h"
 #include "pictures/picture_files.h"
 #include "scripting/script_error.h"
 #include "scripting/script_text.h"
@@ -153,6 +156,16 @@ std::span<const ScriptRunner::Verb> ScriptRunner::Verbs() {
              in.ExpectEnd();
              r.calculator_.ChooseMenuCommand(id);
          }},
+        {"format", [](ScriptRunner& r, LineReader& in) {
+             const std::string name = in.Word();
+             in.ExpectEnd();
+             if (name == "fraction")
+                 r.calculator_.ChooseMenuCommand(ID_FORMAT_FRACTION);
+             else if (name == "default")
+                 r.calculator_.ChooseMenuCommand(ID_FORMAT_DEFAULT);
+             else
+                 throw ScriptError{"no format " + name};
+         }},
         {"spin", [](ScriptRunner& r, LineReader& in) {
              const std::string which = in.Word();
              const int value = in.Integer();
@@ -265,14 +278,17 @@ std::span<const ScriptRunner::Verb> ScriptRunner::Verbs() {
              r.out_ << "picture " << name << ' ' << Quote(error.empty() ? path : error) << '\n';
          }},
         {"show", [](ScriptRunner& r, LineReader& in) {
-             if (in.AtEnd()) {
-                 r.ShowState();
-             } else if (in.Word() == "matrix") {
-                 in.ExpectEnd();
+             if (in.AtEnd()) return r.ShowState();
+             const std::string what = in.Word();
+             in.ExpectEnd();
+             if (what == "matrix")
                  r.ShowMatrix();
-             } else {
+             else if (what == "steps")
+                 r.ShowSteps();
+             else if (what == "accuracy")
+                 r.ShowAccuracy();
+             else
                  throw ScriptError{"show what?"};
-             }
          }},
     };
     return kVerbs;
@@ -330,4 +346,16 @@ void ScriptRunner::ShowMatrix() {
         }
         out_ << row << '\n';
     }
+}
+
+void ScriptRunner::ShowSteps() {
+    const KeptSteps& kept = calculator_.core.CommandState<KeptSteps>();
+    if (kept.steps.empty())
+        out_ << "steps " << Quote(ListingOfSteps(kept).note) << '\n';
+    else
+        out_ << StepsText(kept.steps, kStepsColumnGap);
+}
+
+void ScriptRunner::ShowAccuracy() {
+    out_ << "accuracy " << Quote(calculator_.core.CommandState<KeptAccuracy>().text) << '\n';
 }

@@ -18,7 +18,11 @@
 //   file-dialog "PATH", file-dialog-cancel   queues the next open or save dialog's answer
 //   print "PATH", print-cancel   queues the next print dialog's answer (OK, printing
 //                             to a file at PATH; "" is OK without a usable printer)
+//   format fraction|default   chooses Format > Fraction or Default
 //   show, show matrix         writes the state block or the current matrix
+//   show steps                the kept steps: "step R2 <- R2 - 3/2*R1", then the matrix
+//   show accuracy             the accuracy line of the last floating-point Inv, Div,
+//                             Solve or Determinant ("" after an exact one)
 
 #include <ostream>
 #include <span>
@@ -49,6 +53,8 @@ class ScriptRunner {
     // A reading notice that a line brought is written as a "notice" line.
     void WriteNewNotice();
     void ShowMatrix();
+    void ShowSteps();
+    void ShowAccuracy();
 
     std::ostream& out_;
     ScriptedCalculator calculator_;

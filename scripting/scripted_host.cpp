@@ -262,3 +262,9 @@ void ScriptedHost::ShowPictureWindow(bool show) {
     pictureWindowShown_ = show;
     out_ << "picture window " << (show ? "shown" : "hidden") << '\n';
 }
+
+void ScriptedHost::ShowStepsWindow(const StepsListing& listing) {
+    out_ << "window steps " << Quote(listing.title) << ' ' << listing.entries.size();
+    if (listing.entries.empty()) out_ << ' ' << Quote(listing.note);
+    out_ << '\n';
+}

@@ -89,6 +89,8 @@ class ScriptedHost : public CalculatorHost {
     void ShowPictureWindow(bool show) override;
     bool PictureWindowShown() const override { return pictureWindowShown_; }
     void CurrentMatrixChanged() override {}
+    // Writes "window steps TITLE N" (N entries; 0 with the note instead).
+    void ShowStepsWindow(const StepsListing& listing) override;
 
   private:
     std::ostream& out_;

@@ -11,6 +11,7 @@
 #include "shell/qt_printer.h"
 #include "shell/solve_dialog.h"
 #include "shell/splash_window.h"
+#include "shell/steps_window.h"
 #include "shell/text_codec.h"
 
 #include <QApplication>
@@ -261,6 +262,16 @@ void QtHost::CurrentMatrixChanged() {
         pictureRedrawQueued_ = false;
         if (PictureWindowShown()) picture_->Follow(pictureSource_());
     });
+}
+
+// The window stays open beside the calculator, as the help window does.
+void QtHost::ShowStepsWindow(const StepsListing& listing) {
+    if (!steps_) steps_ = new StepsWindow(&window_);
+    steps_->Show(listing);
+}
+
+StepsWindow* QtHost::Steps() const {
+    return steps_.data();
 }
 
 } // namespace zentabl

@@ -18,6 +18,7 @@ namespace zentabl {
 class HelpWindow;
 class PictureWindow;
 class SplashWindow;
+class StepsWindow;
 
 class QtHost : public CalculatorHost {
   public:
@@ -50,6 +51,7 @@ class QtHost : public CalculatorHost {
     void ShowPictureWindow(bool show) override;
     bool PictureWindowShown() const override;
     void CurrentMatrixChanged() override;
+    void ShowStepsWindow(const StepsListing& listing) override;
 
     bool ToolTipsEnabled() const { return toolTips_; }
     // Tests and the screenshot tool start without the splash's pause.
@@ -59,6 +61,7 @@ class QtHost : public CalculatorHost {
     // Where the picture window reads the matrix it draws.
     void SetPictureSource(PictureSource source) { pictureSource_ = std::move(source); }
     PictureWindow* Picture() const;
+    StepsWindow* Steps() const;
 
   private:
     QWidget& window_;
@@ -71,6 +74,7 @@ class QtHost : public CalculatorHost {
     QPointer<PictureWindow> picture_;
     PictureSource pictureSource_;
     bool pictureRedrawQueued_ = false;
+    QPointer<StepsWindow> steps_;
 };
 
 } // namespace zentabl

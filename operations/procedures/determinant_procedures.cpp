@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "calculator/calculator.h"
+#include "calculator/exact_path.h"
+#include "exact/exact_algebra.h"
 #include "matrixlib/ztmath.h"
 #include "operations/procedures/procedure_frame.h"
 
@@ -47,6 +49,20 @@ bool RefuseOverflow(Calculator& calculator, double det, const char* caption) {
     if (!std::isinf(det)) return false;
     calculator.Refuse("Determinant overflows", caption);
     return true;
+}
+
+// Exact under Fraction when the matrix reads exactly, with the notice of
+// how it was computed.
+double DeterminantWithNotice(Calculator& calculator, const Matrix& m) {
+    if (const std::optional<RationalMatrix> exact = ExactOperand(calculator, m)) {
+        const ExactResult<mpq_class> det = ExactDeterminant(*exact);
+        if (det.IsDone()) {
+            NoticeExact(calculator);
+            return NearestDouble(det.value);
+        }
+    }
+    NoticeFloatingPoint(calculator, AccuracyOf(m));
+    return RealDeterminant(m);
 }
 
 bool Hermitian(const Matrix& m) {
@@ -106,8 +122,18 @@ void OnAdjugate(Calculator& calculator) {
             return false;
         }
         Matrix adjugate;
-        const bool done =
-            calculator.IsComplexMode() ? HermitianAdjugate(m, adjugate) : RealAdjugate(m, adjugate);
+        bool done = false;
+        if (calculator.IsComplexMode()) {
+            done = HermitianAdjugate(m, adjugate);
+        } else if (const std::optional<RationalMatrix> exact = ExactOperand(calculator, m)) {
+            const ExactResult<RationalMatrix> exactAdjugate = ExactAdjugate(*exact);
+            NoticeExact(calculator);
+            done = exactAdjugate.IsDone();
+            if (done) adjugate = NearestDoubles(exactAdjugate.value);
+        } else {
+            done = RealAdjugate(m, adjugate);
+            NoticeFloatingPoint(calculator);
+        }
         if (!done) {
             calculator.Host().MessageBox("Singular or Non-Square Matrix", kErrorCaption, MB_OK);
             return false;
@@ -137,7 +163,7 @@ void OnDeterminant(Calculator& calculator) {
                                          kDeterminantCaption, MB_OK | MB_ICONINFORMATION);
             return false;
         }
-        const double det = RealDeterminant(m);
+        const double det = DeterminantWithNotice(calculator, m);
         if (!RefuseOverflow(calculator, det, kRealDeterminantCaption))
             ReportValue(calculator, kDeterminantLabel, det, kSaveQuestion, kRealDeterminantCaption);
         return false;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calculator/calculator.h"
+#include "exact/fraction_text.h"
 #include "matrixlib/predicates.h"
 #include "platform/number_format.h"
 
@@ -17,6 +18,13 @@ bool AskToSave(Calculator& calculator, const std::string& text, const char* capt
     if (calculator.Host().MessageBox(text, caption, MB_YESNO) != IDYES) return false;
     calculator.SaveToTemporaryRegister(value);
     return true;
+}
+
+// A reported value follows the display: a fraction under Fraction.
+std::string MessageValueText(const Calculator& calculator, double value) {
+    if (calculator.FormatInForce() == NumberFormat::Fraction) return FractionText(value);
+    return FormatMessageValue(value, calculator.Width(), calculator.Decimals(),
+                              calculator.ExponentFlag());
 }
 
 } // namespace
@@ -54,10 +62,7 @@ bool ComplexRefusal(Calculator& calculator) {
 
 bool ReportValue(Calculator& calculator, const char* label, double value, const char* question,
                  const char* caption) {
-    const std::string text = label +
-                             FormatMessageValue(value, calculator.Width(), calculator.Decimals(),
-                                                calculator.ExponentFlag()) +
-                             question;
+    const std::string text = label + MessageValueText(calculator, value) + question;
     NEWMAT::Matrix saved(1, 1);
     saved(1, 1) = value;
     return AskToSave(calculator, text, caption, saved);
@@ -65,14 +70,11 @@ bool ReportValue(Calculator& calculator, const char* label, double value, const 
 
 bool ReportComplexValue(Calculator& calculator, const char* label, double re, double im,
                         const char* question, const char* caption) {
-    const int width = calculator.Width();
-    const int decimals = calculator.Decimals();
-    const bool exponential = calculator.ExponentFlag();
     std::string text = label;
     text += '(';
-    text += FormatMessageValue(re, width, decimals, exponential);
+    text += MessageValueText(calculator, re);
     text += ", ";
-    text += FormatMessageValue(im, width, decimals, exponential);
+    text += MessageValueText(calculator, im);
     text += ')';
     text += question;
     NEWMAT::Matrix saved(1, 2);

@@ -2,6 +2,7 @@
 
 #include "calculator/calculator.h"
 #include "matrixlib/ztmath.h"
+#include "operations/procedures/gauss_elimination.h"
 #include "operations/procedures/procedure_frame.h"
 
 using NEWMAT::Matrix;
@@ -89,8 +90,8 @@ void OnRowSort(Calculator& calculator) {
 
 // Reduced row echelon form.
 void OnGaussElimination(Calculator& calculator) {
-    RunProcedure(calculator, ComplexSupport::Refused, [](Matrix& m) {
-        DoGauss(m);
+    RunProcedure(calculator, ComplexSupport::Refused, [&calculator](Matrix& m) {
+        ReduceWithSteps(calculator, m);
         return true;
     });
 }

@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "calculator/calculator.h"
+#include "calculator/exact_path.h"
+#include "exact/exact_algebra.h"
 #include "matrixlib/linear_solvers.h"
 #include "matrixlib/predicates.h"
 #include "matrixlib/zt_error.h"
@@ -13,6 +15,7 @@ namespace {
 
 const char* const kSolveCaption = "Solve Ax = b Error";
 const char* const kSingularMatrix = "Singular Matrix";
+const char* const kSolveSteps = "Solve Ax = b";
 
 using Solver = void (*)(const NEWMAT::Matrix& A, NEWMAT::Matrix& B);
 
@@ -32,6 +35,27 @@ void Store(Calculator& calculator, const NEWMAT::Matrix& value, const char* lett
     calculator.StoreRegister(letter);
 }
 
+// Under Fraction, when A and B read exactly: x and A·x in exact arithmetic,
+// with the steps of the elimination on [A | B]. False when the exact path
+// does not apply.
+bool SolveExactly(Calculator& calculator, const NEWMAT::Matrix& A, const NEWMAT::Matrix& B) {
+    const std::optional<RationalMatrix> a = ExactOperand(calculator, A);
+    if (!a) return false;
+    const std::optional<RationalMatrix> b = ExactOperand(calculator, B);
+    if (!b) return false;
+    const ExactResult<RationalMatrix> x = ExactSolve(*a, *b);
+    NoticeExact(calculator);
+    KeepExactSteps(calculator, kSolveSteps, SideBySide(*a, *b), SolveSteps(*a, *b));
+    if (!x.IsDone()) {
+        Refuse(calculator, kSingularMatrix);
+        return true;
+    }
+    Store(calculator, NearestDoubles(ExactProduct(*a, x.value).value), "D");
+    Store(calculator, NearestDoubles(x.value), "C");
+    calculator.ShowCurrentMatrix();
+    return true;
+}
+
 void Solve(Calculator& calculator, Solver solver) {
     calculator.RunCommand([&calculator, solver] {
         const NEWMAT::Matrix A = Recall(calculator, "A");
@@ -41,6 +65,8 @@ void Solve(Calculator& calculator, Solver solver) {
         if (!Exist(X)) return Refuse(calculator, "Register B is Empty");
         if (A.Nrows() != X.Nrows()) return Refuse(calculator, "Rows of A and b Are Incompatible");
 
+        if (SolveExactly(calculator, A, X)) return;
+        const NEWMAT::Matrix B = X;
         // A singular A (a vanishing pivot or a non-finite element) is
         // refused before any register is written.
         try {
@@ -52,6 +78,9 @@ void Solve(Calculator& calculator, Solver solver) {
         Store(calculator, D, "D");
         Store(calculator, X, "C");
         calculator.ShowCurrentMatrix();
+        // The solvers keep their factors to themselves: the accuracy takes
+        // an LU of its own.
+        NoticeFloatingPoint(calculator, SolveAccuracy(A, X, B));
     });
 }
 

@@ -17,14 +17,14 @@ using MenusTest = CalculatorFixture;
 TEST_F(MenusTest, EveryNumberedFormatItemRunsItsChoice) {
     calc.dlg.OnButton(IDC_FORMAT);
     const PopupMenu menu = *calc.host.LastPopupMenu();
-    ASSERT_EQ(menu.items.size(), 5u);
+    ASSERT_EQ(menu.items.size(), 6u);
     const struct {
         int position;
         NumberFormat format; // Default: the format stays, the digits are truncation digits
         size_t count;
     } submenus[] = {{1, NumberFormat::Fixed, 16},
                     {2, NumberFormat::Exponential, 16},
-                    {4, NumberFormat::Default, 13}};
+                    {5, NumberFormat::Default, 13}};
     for (const auto& expected : submenus) {
         const PopupMenuItem& submenu = menu.items[expected.position];
         ASSERT_EQ(submenu.submenu.size(), expected.count) << submenu.text;
