@@ -185,4 +185,6 @@ class CalculatorHost {
     // The linear-system dialog: the method chosen after OK, nullopt after
     // Cancel.
     virtual std::optional<SolveMethod> ShowSolveDialog() = 0;
+    // Puts a text the calculator wrote on the clipboard (Edit > Copy As).
+    virtual void CopyToClipboard(const std::string& text) = 0;
 };

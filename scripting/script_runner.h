@@ -18,6 +18,10 @@
 //   file-dialog "PATH", file-dialog-cancel   queues the next open or save dialog's answer
 //   print "PATH", print-cancel   queues the next print dialog's answer (OK, printing
 //                             to a file at PATH; "" is OK without a usable printer)
+//   copy-as NOTATION          Edit > Copy As: latex, numpy, matlab, matlab-line,
+//                             mathematica, csv or markdown; the clipboard's lines
+//                             are written as "clipboard" lines
+//   import PATH, export PATH  File > Import or Export of that file, the kind by extension
 //   show, show matrix         writes the state block or the current matrix
 
 #include <ostream>

@@ -84,6 +84,8 @@ class ScriptedHost : public CalculatorHost {
         const ConversionDialogContent& content) override;
     void ShowMachineFloatDialog(const std::string& report) override;
     std::optional<SolveMethod> ShowSolveDialog() override;
+    // Writes the text as "clipboard "LINE"" lines, one a line of it.
+    void CopyToClipboard(const std::string& text) override;
 
   private:
     std::ostream& out_;

@@ -13,6 +13,7 @@
 #include "shell/text_codec.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
@@ -224,6 +225,10 @@ std::optional<SolveMethod> QtHost::ShowSolveDialog() {
     const WhileAsking asking(*this, window_, waitDepth_);
     SolveDialog dialog([this] { ShowHelp(kSolveHelpContext); }, &window_);
     return dialog.Ask();
+}
+
+void QtHost::CopyToClipboard(const std::string& text) {
+    QApplication::clipboard()->setText(ToQt(text));
 }
 
 } // namespace zentabl
