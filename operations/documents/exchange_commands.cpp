@@ -19,6 +19,13 @@ constexpr char kImportFilter[] = "Matrix Files (*.npy *.csv *.tsv *.mm *.mtx)";
 constexpr char kExportFilter[] = "Matrix Files (*.npy *.csv *.tsv *.mm *.tex)";
 constexpr char kDefaultExtension[] = "npy";
 
+// Typed text is set first; false, with the reason shown, when there is no
+// matrix to export.
+bool HasMatrixToExport(Calculator& calculator) {
+    if (!calculator.SetTypedEntry()) return false;
+    return calculator.HasCurrentMatrix() || calculator.Refuse(kNothingToExport, kExportCaption);
+}
+
 } // namespace
 
 bool ImportMatrixFrom(Calculator& calculator, const std::string& path) {
@@ -46,8 +53,7 @@ bool ImportMatrixFrom(Calculator& calculator, const std::string& path) {
 }
 
 bool ExportMatrixTo(Calculator& calculator, const std::string& path) {
-    if (!calculator.SetTypedEntry()) return false;
-    if (!calculator.HasCurrentMatrix()) return calculator.Refuse(kNothingToExport, kExportCaption);
+    if (!HasMatrixToExport(calculator)) return false;
     const std::string error =
         ExportMatrixFile(path, calculator.GetCurrentMatrix(), calculator.IsComplexMode());
     return error.empty() || calculator.Refuse(error, kExportCaption);
@@ -60,11 +66,7 @@ void OnFileImport(Calculator& calculator) {
 }
 
 void OnFileExport(Calculator& calculator) {
-    if (!calculator.SetTypedEntry()) return;
-    if (!calculator.HasCurrentMatrix()) {
-        calculator.Refuse(kNothingToExport, kExportCaption);
-        return;
-    }
+    if (!HasMatrixToExport(calculator)) return;
     const std::optional<std::string> path = calculator.Host().FileDialog(
         {FileDialogRequest::Kind::Save, kExportFilter, kDefaultExtension});
     if (path) ExportMatrixTo(calculator, *path);
