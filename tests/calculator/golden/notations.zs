@@ -7,18 +7,7 @@ menu 32831
 press SE
 show
 show matrix
-# MATLAB with commas, a continuation line and a comment
-clipboard "[1, 2, ...\n 3; % first row\n 4 5 6];"
-press CE
-menu 32831
-press SE
-show matrix
 clipboard "np.array([[1.5, -2], [3e-2, 4]], dtype=float64)"
-press CE
-menu 32831
-press SE
-show matrix
-clipboard "[[1, 2],\n [3, 4]]"
 press CE
 menu 32831
 press SE

@@ -36,8 +36,8 @@ class ExchangeCommandsTest : public CalculatorFixture {
     }
 };
 
-// Each file is refused in a stop box; the matrix, its display, the mode and
-// the caption stay as they were.
+// Each file is refused in a stop box; the matrix, its display, the mode (the
+// short file is complex) and the caption stay as they were.
 TEST_F(ExchangeCommandsTest, DamagedFilesAreRefusedAndChangeNothing) {
     const std::string c16 = "{'descr': '<c16', 'fortran_order': False, 'shape': (2, 2), }\n";
     const std::pair<const char*, std::string> files[] = {
@@ -46,24 +46,15 @@ TEST_F(ExchangeCommandsTest, DamagedFilesAreRefusedAndChangeNothing) {
         {"huge_shape.npy",
          Npy("{'descr': '<f8', 'fortran_order': False, 'shape': (3000000000, 3000000000), }\n",
              Doubles(4))},
-        {"negative_shape.npy", Npy("{'descr': '<f8', 'fortran_order': False, 'shape': (-2, 2), }\n", "")},
         {"non_ascii.npy", Npy("{'descr': '<f8', 'fortran_order': False, 'shape': (1,), '\xe9': 1}\n",
                               Doubles(1))},
         {"short_data.npy", Npy(c16, Doubles(7))},
-        {"long_data.npy", Npy(c16, Doubles(9))},
-        {"object.npy", Npy("{'descr': '|O', 'fortran_order': False, 'shape': (1,), }\n", Doubles(1))},
-        {"three_dims.npy", Npy("{'descr': '<f8', 'fortran_order': False, 'shape': (1, 1, 1), }\n",
-                               Doubles(1))},
         {"out_of_range.mm", "%%MatrixMarket matrix coordinate real general\n2 2 1\n3 1 5\n"},
-        {"zero_index.mm", "%%MatrixMarket matrix coordinate real general\n2 2 1\n0 1 5\n"},
         {"fewer_entries.mm", "%%MatrixMarket matrix coordinate real general\n2 2 3\n1 1 5\n"},
-        {"more_entries.mm", "%%MatrixMarket matrix array real general\n1 2\n1\n2\n3\n"},
         {"above_diagonal.mm", "%%MatrixMarket matrix coordinate real symmetric\n2 2 1\n1 2 5\n"},
         {"huge_size.mtx", "%%MatrixMarket matrix coordinate complex general\n"
                           "2000000000 2000000000 1\n1 1 1 2\n"},
-        {"not_a_number.mm", "%%MatrixMarket matrix array real general\n1 1\nx\n"},
         {"ragged.csv", "1,2\n3\n"},
-        {"words.tsv", "1\t2\n3\tfour\n"},
         {"document.mtx", "1 1\n5\n"},
     };
     SetCurrent(1, 2, {7, 8});
