@@ -8,6 +8,8 @@
 
 #include <newmat.h>
 
+#include <string>
+
 class Calculator;
 
 // A command-list operation under the name its row shows. Each operation
@@ -69,4 +71,6 @@ class CalculatorCommands {
     virtual EqualsOutcome FinishPending(Calculator& calculator, PendingOperation operation,
                                         const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
                                         NEWMAT::Matrix& result) = 0;
+    // A file dropped on the display, imported as File > Import imports it.
+    virtual void ImportFile(Calculator& calculator, const std::string& path) = 0;
 };

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "calculator/control_ids.h"
+#include "interchange/exchange_files.h"
 #include "platform/wait_cursor.h"
 #include "matrixlib/ztmath.h"
 
@@ -243,6 +244,12 @@ bool CCalculatorDlg::OnDropText(const std::string& text) {
         EnterEditingState();
         Display().SetFocus();
     });
+    return true;
+}
+
+bool CCalculatorDlg::OnDropFile(const std::string& path) {
+    if (!dragDrop_ || !IsImportFile(path)) return false;
+    RunWithWaitCursor([this, &path] { commands_.ImportFile(*this, path); });
     return true;
 }
 

@@ -77,6 +77,11 @@ class CCalculatorDlg final : public Calculator {
     // drag-drop setting is off; otherwise the text replaces the entry text,
     // in the editing state.
     bool OnDropText(const std::string& text);
+    // A file dropped on the display: one that File > Import reads (by its
+    // extension, or a MatrixMarket file) is imported. False, with nothing
+    // done, for any other file (the window drops its text instead) and while
+    // the drag-drop setting is off.
+    bool OnDropFile(const std::string& path);
     // The display's text before a change the user made to it some other way
     // (typing, editing keys, a drop, a key that rewrote it): Undo brings it
     // back, as after Cut.
@@ -86,7 +91,8 @@ class CCalculatorDlg final : public Calculator {
     const std::string& EntryText() const;
     // What the last SE did to the text, while its matrix is the current one:
     // "Read as R x C; N numbers ignored" or "Read as R x C from rows of
-    // different lengths"; empty when it read the text as written.
+    // different lengths"; "Read as MATLAB" (the notation) for a text in
+    // another tool's notation; empty when it read the text as written.
     const std::string& ReadingNotice() const { return readingNotice_; }
     // What the last command said of its result (ShowResultNotice), while it
     // stands, and whether it warns.

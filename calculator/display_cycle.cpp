@@ -9,6 +9,7 @@
 #include "calculator/control_ids.h"
 #include "calculator/display_text.h"
 #include "exact/fraction_text.h"
+#include "calculator/notation_entry.h"
 #include "matrixtext/matrix_text.h"
 #include "matrixtext/spreadsheet_text.h"
 #include "matrixlib/ztmath.h"
@@ -32,6 +33,7 @@ constexpr int kComplexFieldReduction = 4;
 
 constexpr char kNoticeSeparator[] = "    ";
 constexpr char kTabSeparatedNotice[] = "Read as tab-separated rows";
+constexpr char kNotationNotice[] = "Read as ";
 constexpr const char* kPendingSymbols[kPendingOperationCount] = {
     "+", "-", "*", "/", "Concat Diag", "Concat Horiz", "Concat Vert", "Dot Product", "Cross Product"};
 
@@ -258,7 +260,8 @@ void CCalculatorDlg::SetEntry() {
     // so while nothing is stored it still equals the display. An operator's
     // cue is not the user's text: SE on it is SE on an empty display.
     static const std::string kNoText;
-    EntryReading reading = ReadEntryText(ShowsOperatorCue() ? kNoText : entryText_, complexMode_);
+    const std::string& text = ShowsOperatorCue() ? kNoText : entryText_;
+    EntryReading reading = ReadEntryText(text, complexMode_);
     // Rows pasted from a spreadsheet hold tabs, which the text format
     // refuses; a rectangle of numbers between them reads all the same.
     const bool tabSeparated = reading.fault.index != kEntryValid && !complexMode_ &&
@@ -267,6 +270,10 @@ void CCalculatorDlg::SetEntry() {
         reading.fault = EntryFault{};
         reading.exponent = entryText_.find_first_of("eE") != std::string::npos;
     }
+    // Then a matrix written in another tool's notation.
+    const std::string notation = reading.fault.index != kEntryValid
+                                     ? ReadEntryInNotation(text, complexMode_, reading)
+                                     : std::string();
     if (reading.fault.index != kEntryValid) {
         ReportEntryFault(reading.fault.index, reading.fault.at);
         return;
@@ -277,7 +284,9 @@ void CCalculatorDlg::SetEntry() {
         return;
     }
     SetCurrentMatrix(reading.matrix);
-    readingNotice_ = tabSeparated ? kTabSeparatedNotice : ReadingNoticeText(reading, complexMode_);
+    readingNotice_ = tabSeparated        ? kTabSeparatedNotice
+                     : !notation.empty() ? kNotationNotice + notation
+                                         : ReadingNoticeText(reading, complexMode_);
     readingNoticeChanges_ = currentChanges_;
     EnterSetState();
     ShowMatrix(reading.matrix);

@@ -3,6 +3,7 @@
 #include "commands/buttons.h"
 #include "commands/command_dispatch.h"
 #include "commands/menu_tables.h"
+#include "operations/documents/exchange_commands.h"
 #include "operations/procedures/pending_procedures.h"
 
 namespace {
@@ -28,6 +29,9 @@ class CommandTables final : public CalculatorCommands {
                                 const NEWMAT::Matrix& a, const NEWMAT::Matrix& b,
                                 NEWMAT::Matrix& result) override {
         return FinishPendingProcedure(calculator, operation, a, b, result);
+    }
+    void ImportFile(Calculator& calculator, const std::string& path) override {
+        ImportMatrixFrom(calculator, path);
     }
 };
 

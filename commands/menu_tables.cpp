@@ -8,7 +8,9 @@
 #include "commands/calculator_members.h"
 #include "matrixlib/elements.h"
 #include "operations/conversions/constants.h"
+#include "operations/documents/copy_as_command.h"
 #include "operations/documents/document_commands.h"
+#include "operations/documents/exchange_commands.h"
 #include "operations/documents/print_command.h"
 #include "operations/procedures/steps_window_command.h"
 
@@ -94,11 +96,26 @@ constexpr auto kConstantRows = ConstantRows(std::make_index_sequence<std::size(k
 
 // ---- Edit (140)
 
+constexpr MenuRule NoMatrix = Not<&Calculator::HasCurrentMatrix>;
+
+// clang-format off
+constexpr MenuRow kCopyAsRows[] = {
+    {"&LaTeX", ID_EDIT_COPY_AS_LATEX, OnEditCopyAs<CopyNotation::Latex>, NoMatrix},
+    {"&NumPy", ID_EDIT_COPY_AS_NUMPY, OnEditCopyAs<CopyNotation::Numpy>, NoMatrix},
+    {"&MATLAB", ID_EDIT_COPY_AS_MATLAB, OnEditCopyAs<CopyNotation::Matlab>, NoMatrix},
+    {"MATLAB (&one line)", ID_EDIT_COPY_AS_MATLAB_LINE, OnEditCopyAs<CopyNotation::MatlabLine>, NoMatrix},
+    {"Ma&thematica", ID_EDIT_COPY_AS_MATHEMATICA, OnEditCopyAs<CopyNotation::Mathematica>, NoMatrix},
+    {"&CSV", ID_EDIT_COPY_AS_CSV, OnEditCopyAs<CopyNotation::Csv>, NoMatrix},
+    {"Mar&kdown", ID_EDIT_COPY_AS_MARKDOWN, OnEditCopyAs<CopyNotation::Markdown>, NoMatrix},
+};
+// clang-format on
+
 constexpr MenuRow kEditRows[] = {
     {"&Undo", ID_EDIT_UNDO, Press<Key::EditUndo>, Not<&Calculator::CanUndo>},
     {},
     {"Cu&t", ID_EDIT_CUT, Press<Key::EditCut>, Not<&Calculator::DisplayHasSelection>},
     {"&Copy", ID_EDIT_COPY, Press<Key::EditCopy>, Not<&Calculator::DisplayHasSelection>},
+    {.text = "Copy A&s", .greyed = NoMatrix, .submenu = kCopyAsRows},
     {"&Paste", ID_EDIT_PASTE, Press<Key::EditPaste>, Not<&Calculator::DisplayCanPaste>},
     {"&Delete", ID_EDIT_DELETE, Press<Key::EditDelete>, Not<&Calculator::DisplayHasSelection>},
     {},
@@ -113,6 +130,9 @@ constexpr MenuRow kFileRows[] = {
     {"&Open", ID_FILE_OPEN, OnFileOpen},
     {"&Save", ID_FILE_SAVE, OnFileSave},
     {"Save &As...", ID_FILE_SAVE_AS, OnFileSaveAs},
+    {},
+    {"&Import...", ID_FILE_IMPORT, OnFileImport},
+    {"&Export...", ID_FILE_EXPORT, OnFileExport},
     {},
     {"&Print", ID_FILE_PRINT, OnFilePrint},
     {},

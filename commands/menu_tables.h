@@ -38,6 +38,16 @@ enum MenuCommandId : int {
     ID_VIEW_PICTURE = 33002,
     ID_FORMAT_FRACTION = 33027,
     ID_VIEW_STEPS = 33028,
+    // Edit > Copy As, in the order of CopyNotation (interchange/notation_writing.h).
+    ID_EDIT_COPY_AS_LATEX = 33020,
+    ID_EDIT_COPY_AS_NUMPY = 33021,
+    ID_EDIT_COPY_AS_MATLAB = 33022,
+    ID_EDIT_COPY_AS_MATLAB_LINE = 33023,
+    ID_EDIT_COPY_AS_MATHEMATICA = 33024,
+    ID_EDIT_COPY_AS_CSV = 33025,
+    ID_EDIT_COPY_AS_MARKDOWN = 33026,
+    ID_FILE_IMPORT = 33030,
+    ID_FILE_EXPORT = 33031,
     ID_APP_EXIT = 57665,
 };
 

@@ -1,7 +1,7 @@
 // zenscript scripts, run as zenscript runs them, in the scratch folder as
 // working directory (Store and Recall write their register files there). The
 // verbs that name files anywhere on the disk are left out: file-dialog,
-// print and paste-file. A script that is wrong ends at its wrong line, as
+// print, paste-file, import and export. A script that is wrong ends at its wrong line, as
 // zenscript ends it; any other exception escaping a line is a fault, since
 // the calculator reports its errors itself. Allocations are capped
 // (allocation_cap.h) while the script runs.
@@ -22,7 +22,8 @@ bool NamesFilesOnDisk(const std::string& line) {
     const std::size_t start = line.find_first_not_of(" \t");
     if (start == std::string::npos) return false;
     const std::string verb = line.substr(start, line.find_first_of(" \t", start) - start);
-    return verb == "file-dialog" || verb == "print" || verb == "paste-file";
+    return verb == "file-dialog" || verb == "print" || verb == "paste-file" || verb == "import" ||
+           verb == "export";
 }
 
 } // namespace

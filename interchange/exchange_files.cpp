@@ -49,6 +49,11 @@ bool IsMatrixMarketFile(const std::string& path) {
     return file.IsOpen() && file.Read(start.data(), start.size()) && IsMatrixMarketText(start);
 }
 
+bool IsImportFile(const std::string& path) {
+    const std::optional<ExchangeKind> kind = KindOfExtension(path);
+    return (kind && kind != ExchangeKind::Latex) || IsMatrixMarketFile(path);
+}
+
 MatrixImport ImportMatrixFile(const std::string& path) {
     const std::optional<ExchangeKind> kind = KindOfExtension(path);
     if (kind == ExchangeKind::Npy && !IsMatrixMarketFile(path)) return ImportNpyFile(path);

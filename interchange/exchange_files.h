@@ -23,6 +23,10 @@ std::optional<ExchangeKind> ExportKindOf(const std::string& path);
 // imports such a file instead of reading it as a document).
 bool IsMatrixMarketFile(const std::string& path);
 
+// Whether ImportMatrixFile takes the file by its kind: the extension .npy,
+// .csv, .tsv or .mm, or a MatrixMarket first line.
+bool IsImportFile(const std::string& path);
+
 // Reads a file of an importable kind; refuses every other file, and any
 // damaged one, with the reason. Never throws.
 MatrixImport ImportMatrixFile(const std::string& path);

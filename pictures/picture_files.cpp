@@ -72,7 +72,7 @@ std::string HeatMapSvg(const NEWMAT::Matrix& m, bool complexMode) {
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
         << "\" viewBox=\"0 0 " << width << ' ' << height << "\" data-rows=\"" << ElementRows(m)
         << "\" data-columns=\"" << ElementColumns(m, complexMode) << "\" data-largest=\""
-        << RoundTripNumber(largest) << "\">\n"
+        << SeventeenDigitText(largest) << "\">\n"
         << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     if (raster.width > 0)
         svg << "<image class=\"cells\" x=\"0\" y=\"0\" width=\"" << raster.width << "\" height=\""

@@ -128,7 +128,7 @@ void FillDiscs(Canvas& canvas, const PlotFrame& frame, const std::vector<Gershgo
 
 } // namespace
 
-std::string RoundTripNumber(double value) {
+std::string SeventeenDigitText(double value) {
     char text[40];
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;
@@ -157,14 +157,14 @@ std::string SpectrumSvg(const Spectrum& spectrum, int width, int height) {
     for (const GershgorinDisc& disc : spectrum.discs)
         svg << "<circle class=\"gershgorin\" cx=\"" << Fixed(frame.PixelX(disc.centre.real())) << "\" cy=\""
             << Fixed(frame.PixelY(disc.centre.imag())) << "\" r=\"" << Fixed(disc.radius * frame.Scale())
-            << "\" data-center-re=\"" << RoundTripNumber(disc.centre.real()) << "\" data-center-im=\""
-            << RoundTripNumber(disc.centre.imag()) << "\" data-radius=\"" << RoundTripNumber(disc.radius)
+            << "\" data-center-re=\"" << SeventeenDigitText(disc.centre.real()) << "\" data-center-im=\""
+            << SeventeenDigitText(disc.centre.imag()) << "\" data-radius=\"" << SeventeenDigitText(disc.radius)
             << "\"/>\n";
     if (!spectrum.discs.empty()) svg << "</g>\n";
     for (const std::complex<double>& value : spectrum.eigenvalues)
         svg << "<circle class=\"eigenvalue\" cx=\"" << Fixed(frame.PixelX(value.real())) << "\" cy=\""
             << Fixed(frame.PixelY(value.imag())) << "\" r=\"" << kPointRadius << "\" data-re=\""
-            << RoundTripNumber(value.real()) << "\" data-im=\"" << RoundTripNumber(value.imag())
+            << SeventeenDigitText(value.real()) << "\" data-im=\"" << SeventeenDigitText(value.imag())
             << "\" fill=\"" << Hex(kEigenvalueColour) << "\"/>\n";
     if (!spectrum.square && !spectrum.singularValues.empty())
         svg << "<line class=\"singular-axis\" x1=\"" << Fixed(frame.left) << "\" y1=\"" << Fixed(frame.PixelY(0))
@@ -173,7 +173,7 @@ std::string SpectrumSvg(const Spectrum& spectrum, int width, int height) {
     for (double value : spectrum.singularValues)
         svg << "<circle class=\"singular-value\" cx=\"" << Fixed(frame.PixelX(value)) << "\" cy=\""
             << Fixed(frame.PixelY(0)) << "\" r=\"" << kPointRadius << "\" data-value=\""
-            << RoundTripNumber(value) << "\" fill=\"" << Hex(kSingularValueColour) << "\"/>\n";
+            << SeventeenDigitText(value) << "\" fill=\"" << Hex(kSingularValueColour) << "\"/>\n";
     svg << "</g>\n";
     if (!spectrum.failure.empty())
         svg << "<text class=\"failure\" x=\"" << Fixed(frame.left + 8) << "\" y=\"" << Fixed(frame.top + 18)

@@ -12,4 +12,4 @@ std::string SpectrumSvg(const Spectrum& spectrum, int width, int height);
 Raster SpectrumRaster(const Spectrum& spectrum, int width, int height);
 
 // "%.17g": enough digits to read the double back.
-std::string RoundTripNumber(double value);
+std::string SeventeenDigitText(double value);

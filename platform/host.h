@@ -208,4 +208,6 @@ class CalculatorHost {
     // The Steps window beside the calculator (View > Steps), showing this
     // listing; an open one takes it and comes to the front.
     virtual void ShowStepsWindow(const StepsListing& listing) = 0;
+    // Puts a text the calculator wrote on the clipboard (Edit > Copy As).
+    virtual void CopyToClipboard(const std::string& text) = 0;
 };

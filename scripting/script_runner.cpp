@@ -11,6 +11,8 @@
 #include "commands/buttons.h"
 #include "commands/menu_tables.h"
 #include "operations/procedures/steps_window_command.h"
+#include "interchange/notation_writing.h"
+#include "operations/documents/exchange_commands.h"
 #include "pictures/picture_files.h"
 #include "scripting/script_error.h"
 #include "scripting/script_text.h"
@@ -276,6 +278,25 @@ std::span<const ScriptRunner::Verb> ScriptRunner::Verbs() {
              const std::string error =
                  SavePicture(*kind, core.GetCurrentMatrix(), core.IsComplexMode(), path);
              r.out_ << "picture " << name << ' ' << Quote(error.empty() ? path : error) << '\n';
+         }},
+        {"copy-as", [](ScriptRunner& r, LineReader& in) {
+             const std::string name = in.Word();
+             in.ExpectEnd();
+             const std::optional<CopyNotation> notation = CopyNotationNamed(name);
+             if (!notation) throw ScriptError{"no notation " + name};
+             r.calculator_.ChooseMenuCommand(ID_EDIT_COPY_AS_LATEX + static_cast<int>(*notation));
+         }},
+        {"import", [](ScriptRunner& r, LineReader& in) {
+             const std::string path = in.Word();
+             in.ExpectEnd();
+             Calculator& core = r.calculator_.core;
+             core.RunCommand([&] { ImportMatrixFrom(core, path); }, "Import");
+         }},
+        {"export", [](ScriptRunner& r, LineReader& in) {
+             const std::string path = in.Word();
+             in.ExpectEnd();
+             Calculator& core = r.calculator_.core;
+             core.RunCommand([&] { ExportMatrixTo(core, path); }, "Export");
          }},
         {"show", [](ScriptRunner& r, LineReader& in) {
              if (in.AtEnd()) return r.ShowState();

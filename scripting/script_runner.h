@@ -19,6 +19,10 @@
 //   print "PATH", print-cancel   queues the next print dialog's answer (OK, printing
 //                             to a file at PATH; "" is OK without a usable printer)
 //   format fraction|default   chooses Format > Fraction or Default
+//   copy-as NOTATION          Edit > Copy As: latex, numpy, matlab, matlab-line,
+//                             mathematica, csv or markdown; the clipboard's lines
+//                             are written as "clipboard" lines
+//   import PATH, export PATH  File > Import or Export of that file, the kind by extension
 //   show, show matrix         writes the state block or the current matrix
 //   show steps                the kept steps: "step R2 <- R2 - 3/2*R1", then the matrix
 //   show accuracy             the accuracy line of the last floating-point Inv, Div,

@@ -268,3 +268,16 @@ void ScriptedHost::ShowStepsWindow(const StepsListing& listing) {
     if (listing.entries.empty()) out_ << ' ' << Quote(listing.note);
     out_ << '\n';
 }
+
+void ScriptedHost::CopyToClipboard(const std::string& text) {
+    clipboard_ = text;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        out_ << "clipboard " << Quote(line) << '\n';
+        start = end + 1;
+    }
+}

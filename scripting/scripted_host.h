@@ -91,6 +91,8 @@ class ScriptedHost : public CalculatorHost {
     void CurrentMatrixChanged() override {}
     // Writes "window steps TITLE N" (N entries; 0 with the note instead).
     void ShowStepsWindow(const StepsListing& listing) override;
+    // Writes the text as "clipboard "LINE"" lines, one a line of it.
+    void CopyToClipboard(const std::string& text) override;
 
   private:
     std::ostream& out_;

@@ -296,6 +296,7 @@ void CalculatorWindow::WireToCore() {
     };
     display_->dropsAllowed = [this] { return dlg_->DragDrop(); };
     display_->onDropText = [this](const std::string& text) { dlg_->OnDropText(text); };
+    display_->onDropFile = [this](const std::string& path) { return dlg_->OnDropFile(path); };
     display_->runEdit = [this](UserEdit kind, const std::function<void()>& edit) {
         undo_->Run(kind, edit);
     };

@@ -739,6 +739,11 @@ void DisplayBox::dropEvent(QDropEvent* event) {
     ShowDropPoint(-1);
     AcceptDrop(event);
     if (!event->isAccepted()) return;
+    if (onDropFile && HoldsLocalFile(event->mimeData())) {
+        bool taken = false;
+        RunUserEdit(UserEdit::Other, [&] { taken = onDropFile(DroppedFilePath(event->mimeData())); });
+        if (taken) return;
+    }
     int from = 0;
     int to = 0;
     const std::optional<std::string> dropped = DroppedText(*event, from, to);

@@ -37,6 +37,9 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     std::function<bool()> dropsAllowed;
     // A drop: the whole text it leaves in the box, with CR LF line breaks.
     std::function<void(const std::string&)> onDropText;
+    // A dropped local file by its path: true when the window took the file
+    // itself (an import); otherwise its text is dropped.
+    std::function<bool(const std::string& path)> onDropFile;
     // Runs each edit the user makes in the box (typing, editing keys,
     // clipboard, drops), so that the window can offer to undo it; without
     // it the box edits directly.

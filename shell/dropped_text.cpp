@@ -32,6 +32,11 @@ std::optional<std::string> ReadTextFile(const QString& path) {
     return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
+std::string DroppedFilePath(const QMimeData* data) {
+    const QByteArray path = QFile::encodeName(FirstLocalFile(data));
+    return std::string(path.constData(), std::size_t(path.size()));
+}
+
 std::optional<std::string> ReadDrop(const QMimeData* data) {
     const QString path = FirstLocalFile(data);
     if (!path.isEmpty()) return ReadTextFile(path);

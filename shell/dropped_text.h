@@ -17,6 +17,9 @@ bool CanReadDrop(const QMimeData* data);
 // Whether the drop brings a local file (whose text ReadDrop then reads).
 bool HoldsLocalFile(const QMimeData* data);
 std::optional<std::string> ReadDrop(const QMimeData* data);
+// The dropped local file's path as the file system names it; "" when the
+// drop brings none.
+std::string DroppedFilePath(const QMimeData* data);
 std::optional<std::string> ReadTextFile(const QString& path);
 
 } // namespace zentabl

@@ -15,6 +15,7 @@
 #include "shell/text_codec.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
@@ -272,6 +273,10 @@ void QtHost::ShowStepsWindow(const StepsListing& listing) {
 
 StepsWindow* QtHost::Steps() const {
     return steps_.data();
+}
+
+void QtHost::CopyToClipboard(const std::string& text) {
+    QApplication::clipboard()->setText(ToQt(text));
 }
 
 } // namespace zentabl

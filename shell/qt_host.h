@@ -52,6 +52,7 @@ class QtHost : public CalculatorHost {
     bool PictureWindowShown() const override;
     void CurrentMatrixChanged() override;
     void ShowStepsWindow(const StepsListing& listing) override;
+    void CopyToClipboard(const std::string& text) override;
 
     bool ToolTipsEnabled() const { return toolTips_; }
     // Tests and the screenshot tool start without the splash's pause.

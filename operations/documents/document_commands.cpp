@@ -4,8 +4,10 @@
 
 #include "archive/safe_save.h"
 #include "calculator/calculator.h"
+#include "interchange/exchange_files.h"
 #include "matrixlib/ztmath.h"
 #include "operations/documents/document_format.h"
+#include "operations/documents/exchange_commands.h"
 #include "operations/documents/text_export.h"
 
 namespace {
@@ -81,7 +83,13 @@ void OnFileNew(Calculator& calculator) {
 void OnFileOpen(Calculator& calculator) {
     const std::optional<std::string> path =
         AskForDocument(calculator, FileDialogRequest::Kind::Open);
-    if (!path || !ReadMatrixDocument(calculator, *path)) return;
+    if (!path) return;
+    // Another tool's MatrixMarket file is imported, not read as a document.
+    if (IsMatrixMarketFile(*path)) {
+        ImportMatrixFrom(calculator, *path);
+        return;
+    }
+    if (!ReadMatrixDocument(calculator, *path)) return;
     if (!calculator.HasCurrentMatrix()) {
         // Nothing to show: the display must not go on showing the last matrix.
         const NEWMAT::Matrix empty = calculator.GetCurrentMatrix();

@@ -17,24 +17,6 @@ namespace {
 
 const QString kTwoByTwo = QStringLiteral("1.00    2.00\n3.00    4.00\n");
 
-// Chooses the item with this id in a popup menu by clicking it, opening the
-// submenus on the way.
-ModalAnswers::Answer Choose(int id) {
-    return [id](QWidget* box) {
-        QAction* item = MenuItem(box, id);
-        QVERIFY(item);
-        QList<QAction*> path{item};
-        for (auto* sub = qobject_cast<QMenu*>(item->parent()); sub && sub != box;
-             sub = qobject_cast<QMenu*>(sub->parent()))
-            path.prepend(sub->menuAction());
-        auto* menu = static_cast<QMenu*>(box);
-        for (QAction* step : path) {
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(step).center());
-            if ((menu = step->menu())) QTRY_VERIFY(menu->isVisible());
-        }
-    };
-}
-
 QString EntryText(WindowFixture& f) {
     return QString::fromStdString(f.Window().Dialog().EntryText());
 }

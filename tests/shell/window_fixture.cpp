@@ -55,6 +55,22 @@ QAction* MenuItem(QObject* menus, int id) {
     return nullptr;
 }
 
+ModalAnswers::Answer Choose(int id) {
+    return [id](QWidget* box) {
+        QAction* item = MenuItem(box, id);
+        QVERIFY(item);
+        QList<QAction*> path{item};
+        for (auto* sub = qobject_cast<QMenu*>(item->parent()); sub && sub != box;
+             sub = qobject_cast<QMenu*>(sub->parent()))
+            path.prepend(sub->menuAction());
+        auto* menu = static_cast<QMenu*>(box);
+        for (QAction* step : path) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(step).center());
+            if ((menu = step->menu())) QTRY_VERIFY(menu->isVisible());
+        }
+    };
+}
+
 ModalAnswers::Answer PrintToPdf(const QString& pdf, QRectF* printable) {
     return [pdf, printable](QWidget* box) {
         auto* dialog = qobject_cast<QPrintDialog*>(box);

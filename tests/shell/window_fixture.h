@@ -47,3 +47,7 @@ ModalAnswers::Answer PrintToPdf(const QString& pdf, QRectF* printable = nullptr)
 
 // The item with this command id in a menu bar or menu, submenus included.
 QAction* MenuItem(QObject* menus, int id);
+
+// The answer to a popup menu that chooses the item with this id by clicking
+// it, opening the submenus on the way.
+ModalAnswers::Answer Choose(int id);
