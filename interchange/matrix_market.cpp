@@ -56,6 +56,9 @@ class Tokens {
         }
     }
 
+    // How many characters are left to read.
+    std::size_t Left() const { return text_.size() - std::min(at_, text_.size()); }
+
     // The words left on the current line.
     std::vector<std::string_view> RestOfLine() {
         std::vector<std::string_view> words;
@@ -169,6 +172,12 @@ MatrixImport ReadMatrixMarket(std::string_view text) {
         const std::uint64_t places = banner.symmetry == Symmetry::General ? rows * columns : triangle;
         if (!banner.coordinate) promised = places;
         else if (promised > places) return "The MatrixMarket size line promises more entries than the matrix has places.";
+        // Every number takes a character and a separator at the least (two
+        // numbers an entry in the coordinate form): a short file cannot hold
+        // what its size line promises, and nothing is allocated for it.
+        const std::uint64_t leastCharacters = promised * (banner.coordinate ? 4 : 2);
+        if (promised > 0 && leastCharacters - 1 > tokens.Left())
+            return "The MatrixMarket file holds fewer values than its size line promises.";
 
         import.complex = banner.complex;
         import.matrix.ReSize(static_cast<int>(rows), static_cast<int>(columns * (banner.complex ? 2 : 1)));

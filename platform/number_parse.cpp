@@ -74,20 +74,24 @@ bool ReadShortDecimal(const char* text, double& value, const char** end) {
     const bool negative = *p == '-';
     if (negative || *p == '+') ++p;
     std::uint64_t digits = 0;
-    int counted = 0; // digits taken into `digits`, leading zeros not counted
+    // Digits from the first nonzero one on. Counted by position, not by the
+    // accumulator's value: 2^64 wraps the accumulator to exactly 0.
+    int counted = 0;
+    bool significant = false;
     int decimals = 0;
+    const auto take = [&](char digit) {
+        significant = significant || digit != '0';
+        counted += significant;
+        digits = digits * 10 + static_cast<unsigned>(digit - '0');
+    };
     const char* const wholeStart = p;
-    for (; IsDigit(*p); ++p) {
-        digits = digits * 10 + static_cast<unsigned>(*p - '0');
-        counted += digits != 0;
-    }
+    for (; IsDigit(*p); ++p)
+        take(*p);
     bool anyDigit = p != wholeStart;
     if (*p == '.') {
         const char* const fractionStart = ++p;
-        for (; IsDigit(*p); ++p) {
-            digits = digits * 10 + static_cast<unsigned>(*p - '0');
-            counted += digits != 0;
-        }
+        for (; IsDigit(*p); ++p)
+            take(*p);
         decimals = static_cast<int>(p - fractionStart);
         anyDigit = anyDigit || decimals > 0;
     }

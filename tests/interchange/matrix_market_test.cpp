@@ -81,6 +81,7 @@ TEST(MatrixMarket, DamagedAndHostileFilesAreRefused) {
         "%%MatrixMarket matrix array real general\n1 1 1\n1\n",
         "%%MatrixMarket matrix array real symmetric\n2 3\n1\n2\n3\n",
         "%%MatrixMarket matrix array real general\n100000000 100000000\n",     // huge shape
+        "%%MatrixMarket matrix array real general\n1001 300000\n1\n",         // 2.4 GB promised in a few bytes
         "%%MatrixMarket matrix array real general\n99999999999999999999 1\n",
         "%%MatrixMarket matrix coordinate real general\n2 2 5\n1 1 1\n",       // more than places
         "%%MatrixMarket matrix coordinate real general\n2 2 3\n1 1 1\n2 2 2\n", // count lies: fewer

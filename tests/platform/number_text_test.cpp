@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -72,8 +74,12 @@ TEST(ReadCNumber, AgreesWithStrtodOnRandomTexts) {
     std::mt19937 random(3);
     std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
     std::uniform_int_distribution<std::size_t> length(0, 12);
-    for (int round = 0; round < 50000; ++round) {
+    // Multiples of 2^64 wrap a 64-bit digit accumulator to exactly 0.
+    const std::vector<std::string> wrapping = {"18446744073709551616", "36893488147419103232.00",
+                                               "-18446744073709551616.5", "0.18446744073709551616"};
+    for (int round = 0; round < 50000 + static_cast<int>(wrapping.size()); ++round) {
         std::string text(length(random), ' ');
+        if (round >= 50000) text = wrapping[round - 50000];
         for (char& c : text)
             c = kAlphabet[pick(random)];
         if (round % 7 == 0) text = std::to_string(round) + "e" + std::to_string(round % 700 - 350);
