@@ -15,6 +15,7 @@
 #include "exact/accuracy.h"
 #include "matrixlib/elements.h"
 #include "matrixlib/lu_factors.h"
+#include "matrixlib/matrix_move.h"
 #include "matrixlib/ztmath.h"
 
 using NEWMAT::Matrix;
@@ -64,12 +65,13 @@ struct FloatInverse {
 };
 
 FloatInverse InverseUnlessSingular(const Matrix& m, bool complex) {
-    const Matrix real = complex ? CplxToComposite(m) : m;
-    const ztmath::detail::LuFactors lu(real);
+    const Matrix composite = complex ? CplxToComposite(m) : Matrix();
+    const ztmath::detail::LuFactors lu(complex ? composite : m);
     FloatInverse result{std::nullopt, AccuracyOfFactors(lu)};
     if (lu.Singular()) return result;
-    const Matrix inverse = lu.Inverse();
-    result.inverse = complex ? DeCompositeToCplx(inverse) : inverse;
+    Matrix inverse = complex ? DeCompositeToCplx(lu.Inverse()) : lu.Inverse();
+    result.inverse.emplace();
+    MoveMatrix(*result.inverse, inverse);
     return result;
 }
 

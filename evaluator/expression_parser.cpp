@@ -4,6 +4,7 @@
 #include "evaluator/operation_result.h"
 #include "evaluator/leading_number.h"
 #include "evaluator/matrix_operations.h"
+#include "matrixlib/matrix_move.h"
 #include "matrixlib/predicates.h"
 
 #include <algorithm>
@@ -48,7 +49,7 @@ ExpressionParser::LineOutcome ExpressionParser::EvaluateLine(const std::string& 
         variables_.StoreMatrixVar(assignment_->value, target.text);
     else
         variables_.SetNumber(target.text[0], assignment_->value(1, 1));
-    result = std::move(assignment_->value);
+    MoveMatrix(result, assignment_->value);
     assignment_.reset();
     return {errors_};
 }
@@ -69,6 +70,12 @@ Matrix ExpressionParser::ReadMatrixOperand(const std::string& name) {
     return M;
 }
 
+void ExpressionParser::KeepAssignment(const Token& target, Matrix& value) {
+    assignment_.emplace();
+    assignment_->target = target;
+    MoveMatrix(assignment_->value, value);
+}
+
 // "=" counts only directly after the first token of a line. The value of an
 // assignment is kept aside; EvaluateLine decides whether it is assigned.
 void ExpressionParser::ParseAssignment(Matrix& M) {
@@ -82,7 +89,7 @@ void ExpressionParser::ParseAssignment(Matrix& M) {
         if (scanner_.IsDelimiter('=')) {
             scanner_.GetToken();
             ParseAddSub(value);
-            assignment_ = Assignment{first, std::move(value)};
+            KeepAssignment(first, value);
             return;
         }
         scanner_.PutBack();
@@ -94,7 +101,7 @@ void ExpressionParser::ParseAssignment(Matrix& M) {
             Matrix value = ScalarMatrix(ReadLeadingNumber(scanner_.Current().text));
             ParseAddSub(value);
             if (!Exist(value)) ReportError(MatrixDoesNotExist);
-            assignment_ = Assignment{first, std::move(value)};
+            KeepAssignment(first, value);
             return;
         }
         scanner_.PutBack();
@@ -207,9 +214,11 @@ void ExpressionParser::ParseAtom(Matrix& M) {
     case NumberToken:
         M = ScalarMatrix(ReadLeadingNumber(token.text));
         break;
-    case MatrixVariableToken:
-        M = ReadMatrixOperand(token.text);
+    case MatrixVariableToken: {
+        Matrix operand = ReadMatrixOperand(token.text);
+        MoveMatrix(M, operand);
         break;
+    }
     default:
         ReportError(SyntaxError);
         return;

@@ -57,6 +57,9 @@ class ExpressionParser {
     void ParseAtom(NEWMAT::Matrix& M);
 
     NEWMAT::Matrix ReadMatrixOperand(const std::string& name);
+    // Keeps `value` aside as what `target` would receive; `value`'s storage
+    // moves there and `value` is left empty.
+    void KeepAssignment(const Token& target, NEWMAT::Matrix& value);
     void ReportError(EvalError code);
     void Report(const std::optional<EvalError>& code);
 

@@ -1,5 +1,6 @@
 #include "evaluator/evaluator_session.h"
 #include "evaluator/line_input.h"
+#include "platform/large_blocks.h"
 
 #include <cstdio>
 #include <iostream>
@@ -7,8 +8,11 @@
 #include <unistd.h>
 
 // Typed at a terminal, lines can be edited and recalled; from a pipe or a
-// file they are read exactly as they come.
+// file they are read exactly as they come. Freed matrices stay in the heap,
+// so a command on matrices of the size the last one used finds its buffers
+// there instead of faulting in fresh pages.
 int main() {
+    KeepLargeBlocksForReuse();
     if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
         TerminalLineInput input(stdin, stdout, std::cout);
         return RunEvaluator(input, std::cout);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "evaluator/eval_errors.h"
+#include "matrixlib/matrix_move.h"
 #include "matrixlib/zt_error.h"
 
 // The 1 x 1 matrix an expression's number becomes.
@@ -21,12 +22,12 @@ inline NEWMAT::Matrix ScalarMatrix(double value) {
 // it succeeds. The checks before each call keep the libraries' own failures
 // for the cases they cannot foresee (a pivot that vanishes in rounding):
 // those raise `onLibraryError`. Running out of memory raises "Not enough
-// memory".
+// memory". The result's storage becomes M's: no element is copied.
 template <typename Compute>
 std::optional<EvalError> Replace(NEWMAT::Matrix& M, EvalError onLibraryError, Compute compute) {
     try {
         NEWMAT::Matrix result = compute();
-        M = result;
+        MoveMatrix(M, result);
         return std::nullopt;
     } catch (const ztmath::MathError&) {
         return onLibraryError;

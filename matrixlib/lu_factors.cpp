@@ -8,8 +8,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace ztmath::detail {
+
+std::unique_ptr<double[]> UnfilledDoubles(std::size_t count) {
+    return std::make_unique_for_overwrite<double[]>(count);
+}
 
 void TransposeStore(const double* src, int rows, int cols, double* dst) {
     constexpr int kTile = 32;
@@ -23,11 +28,23 @@ void TransposeStore(const double* src, int rows, int cols, double* dst) {
         }
 }
 
+void TransposeSquareInPlace(double* a, int n) {
+    constexpr int kTile = 32;
+    for (int i0 = 0; i0 < n; i0 += kTile)
+        for (int j0 = i0; j0 < n; j0 += kTile) {
+            const int i1 = std::min(n, i0 + kTile);
+            const int j1 = std::min(n, j0 + kTile);
+            for (int i = i0; i < i1; ++i)
+                for (int j = std::max(j0, i + 1); j < j1; ++j)
+                    std::swap(a[static_cast<long>(i) * n + j], a[static_cast<long>(j) * n + i]);
+        }
+}
+
 LuFactors::LuFactors(const Matrix& A) : n_(A.Nrows()) {
     RequireSquare(A);
     if (n_ == 0) return;
-    lu_.resize(static_cast<size_t>(n_) * n_);
-    TransposeStore(A.Store(), n_, n_, lu_.data());
+    lu_ = UnfilledDoubles(static_cast<size_t>(n_) * n_);
+    TransposeStore(A.Store(), n_, n_, lu_.get());
     if (!AllFinite(A)) {
         singular_ = true;
         rcond_ = 0.0;
@@ -35,7 +52,7 @@ LuFactors::LuFactors(const Matrix& A) : n_(A.Nrows()) {
     }
     pivots_.resize(n_);
     int info = 0;
-    dgetrf_(&n_, &n_, lu_.data(), &n_, pivots_.data(), &info);
+    dgetrf_(&n_, &n_, lu_.get(), &n_, pivots_.data(), &info);
     // An exactly zero pivot (info > 0) is singular outright. Otherwise the
     // condition number decides: rounding leaves an exactly singular matrix
     // of decimals with a small but non-zero last pivot, which no pivot
@@ -54,13 +71,13 @@ double LuFactors::EstimateReciprocalCondition(const Matrix& A) const {
     // two (L does not change), which leaves the ratio as it is.
     int exponent = 0;
     std::frexp(MaxAbs(A), &exponent);
-    const double* factors = lu_.data();
+    const double* factors = lu_.get();
     std::vector<double> scaledFactors;
     double norm = 0.0;
     if (std::abs(exponent) > 256) {
         const double scale = std::ldexp(1.0, -exponent);
         norm = OneNorm(A * scale);
-        scaledFactors = lu_;
+        scaledFactors.assign(lu_.get(), lu_.get() + static_cast<size_t>(n_) * n_);
         for (int j = 0; j < n_; ++j)
             for (int i = 0; i <= j; ++i)
                 scaledFactors[static_cast<size_t>(j) * n_ + i] *= scale;
@@ -108,25 +125,26 @@ void LuFactors::Solve(Matrix& B) const {
     RequireRegular();
     const int m = B.Ncols();
     if (n_ == 0 || m == 0) return;
-    std::vector<double> x(static_cast<size_t>(n_) * m);
-    TransposeStore(B.Store(), n_, m, x.data());
+    const std::unique_ptr<double[]> x = UnfilledDoubles(static_cast<size_t>(n_) * m);
+    TransposeStore(B.Store(), n_, m, x.get());
     int info = 0;
-    dgetrs_("N", &n_, &m, lu_.data(), &n_, pivots_.data(), x.data(), &n_, &info, 1);
-    TransposeStore(x.data(), m, n_, B.Store());
+    dgetrs_("N", &n_, &m, lu_.get(), &n_, pivots_.data(), x.get(), &n_, &info, 1);
+    TransposeStore(x.get(), m, n_, B.Store());
 }
 
 Matrix LuFactors::Inverse() const {
     RequireRegular();
     Matrix X = Sized(n_, n_);
     if (n_ == 0) return X;
-    std::vector<double> inverse = lu_;
+    // Inverted in X's own store: column-major there, then turned row-major.
+    std::copy(lu_.get(), lu_.get() + static_cast<size_t>(n_) * n_, X.Store());
     int info = 0;
     CallWithWorkspace(
         [&](double* work, const int* length) {
-            dgetri_(&n_, inverse.data(), &n_, pivots_.data(), work, length, &info);
+            dgetri_(&n_, X.Store(), &n_, pivots_.data(), work, length, &info);
         },
         n_);
-    TransposeStore(inverse.data(), n_, n_, X.Store());
+    TransposeSquareInPlace(X.Store(), n_);
     return X;
 }
 
@@ -135,7 +153,7 @@ void LuFactors::Compact(Matrix& M, std::vector<int>& swaps) const {
     M.ReSize(n_, n_);
     swaps.assign(n_ + 1, 0);
     if (n_ == 0) return;
-    TransposeStore(lu_.data(), n_, n_, M.Store());
+    TransposeStore(lu_.get(), n_, n_, M.Store());
     for (int k = 1; k <= n_; ++k)
         swaps[k] = pivots_[k - 1];
 }

@@ -5,6 +5,7 @@
 
 #include "matrixlib/scaled_product.h"
 
+#include <memory>
 #include <vector>
 
 namespace ztmath::detail {
@@ -49,14 +50,22 @@ class LuFactors {
     double EstimateReciprocalCondition(const NEWMAT::Matrix& A) const;
 
     int n_;
-    std::vector<double> lu_;  // column-major
+    // Column-major n × n, never zero-filled: every element is written
+    // before it is read.
+    std::unique_ptr<double[]> lu_;
     std::vector<int> pivots_; // LAPACK's, counted from 1
     bool singular_ = false;
     double rcond_ = 1.0;
 };
 
+// `count` doubles left as the allocator hands them over: no pass over
+// megabytes of zeros that are overwritten at once.
+std::unique_ptr<double[]> UnfilledDoubles(std::size_t count);
+
 // Row-major rows × cols at src written column-major to dst (a transpose of
 // the storage order), in cache-sized tiles.
 void TransposeStore(const double* src, int rows, int cols, double* dst);
+// The n × n store at a transposed where it lies, in cache-sized tiles.
+void TransposeSquareInPlace(double* a, int n);
 
 } // namespace ztmath::detail

@@ -5,6 +5,7 @@
 
 #include "matrixlib/matrix_view.h"
 #include "matrixlib/power_of_two_scaling.h"
+#include "matrixlib/rotation_batch.h"
 #include "matrixlib/zt_error.h"
 
 #include <cmath>
@@ -146,8 +147,9 @@ void TridiagonalQL(ColumnVector& d, ColumnVector& e, Matrix& Z) {
     // Rotations act on pairs of columns of Z: they run on the rows of its
     // transpose.
     Matrix Zt = Z.t();
-    const int len = Zt.Ncols();
-    View z(Zt);
+    // Z is not read by the iteration: its rotations are gathered and
+    // applied in batches.
+    RotationBatch rotations(Zt.Store(), n, Zt.Ncols());
     // The convergence test compares e with d in double precision, which
     // fails among subnormal numbers: the iteration runs on d and e scaled by
     // a power of two (exact) to a largest element near 1.
@@ -198,13 +200,7 @@ void TridiagonalQL(ColumnVector& d, ColumnVector& e, Matrix& Z) {
                 p = s * r;
                 d(i + 1) = g + p;
                 g = c * r - b;
-                double* lower = &z(i + 1, 1);
-                double* upper = &z(i, 1);
-                for (int k = 0; k < len; ++k) {
-                    const double next = lower[k];
-                    lower[k] = s * upper[k] + c * next;
-                    upper[k] = c * upper[k] - s * next;
-                }
+                rotations.Add(i - 1, c, s);
             }
             if (!deflated) {
                 d(l) -= p;
@@ -213,6 +209,7 @@ void TridiagonalQL(ColumnVector& d, ColumnVector& e, Matrix& Z) {
             }
         }
     }
+    rotations.Flush();
     for (int i = 1; i <= n; ++i)
         d(i) = std::ldexp(d(i), exponent);
     Z = Zt.t();
