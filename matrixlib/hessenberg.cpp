@@ -18,6 +18,30 @@
 
 using namespace ztmath::detail;
 
+namespace {
+
+constexpr int kRowsAtOnce = 4;
+
+// Column target of rows first .. first+G−1 gains Σ f_i·a(r, i) over
+// i > target. The G sums run side by side, so the adder is not left
+// waiting on one sum, and each runs in the order it would alone.
+template <int G>
+void AddRightUpdate(const View& a, int first, int target, int n, const double* __restrict f) {
+    const double* rows[G];
+    double gain[G];
+    for (int g = 0; g < G; ++g) {
+        rows[g] = &a(first + g, 1);
+        gain[g] = 0.0;
+    }
+    for (int i = target + 1; i <= n; ++i)
+        for (int g = 0; g < G; ++g)
+            gain[g] += f[i] * rows[g][i - 1];
+    for (int g = 0; g < G; ++g)
+        a(first + g, target) += gain[g];
+}
+
+} // namespace
+
 void elmhes(Matrix& M) {
     RequireSquare(M);
     const int n = M.Nrows();
@@ -52,12 +76,10 @@ void elmhes(Matrix& M) {
             for (int j = target; j <= n; ++j)
                 row[j - 1] -= f[i] * pivotRowStore[j - 1];
         }
-        for (int r = 1; r <= n; ++r) {
-            const double* row = &a(r, 1);
-            double gain = 0.0;
-            for (int i = target + 1; i <= n; ++i)
-                gain += f[i] * row[i - 1];
-            a(r, target) += gain;
-        }
+        int r = 1;
+        for (; r + kRowsAtOnce - 1 <= n; r += kRowsAtOnce)
+            AddRightUpdate<kRowsAtOnce>(a, r, target, n, f.data());
+        for (; r <= n; ++r)
+            AddRightUpdate<1>(a, r, target, n, f.data());
     }
 }

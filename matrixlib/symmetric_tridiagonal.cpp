@@ -5,7 +5,6 @@
 
 #include "matrixlib/matrix_view.h"
 #include "matrixlib/power_of_two_scaling.h"
-#include "matrixlib/rotation_batch.h"
 #include "matrixlib/zt_error.h"
 
 #include <cmath>
@@ -31,6 +30,40 @@ double Hypotenuse(double a, double b) {
     return y * std::sqrt(1.0 + ratio * ratio);
 }
 
+constexpr int kRowsAtOnce = 4;
+
+// p ← p + A·u for the part of the symmetric A kept in rows j .. j+G−1 of
+// the lower triangle (counted from 0): row r gives p_r its sum uᵀ·row and
+// every earlier p_k the term a(r, k)·u_r. The G sums run side by side, so
+// the adder is not left waiting on one sum; each sum, and each p_k's terms
+// (in row order), are added in the order row after row would add them.
+template <int G>
+void AddRowProducts(const View& a, int j, const double* __restrict u, double* __restrict p) {
+    const double* rows[G];
+    double dot[G];
+    for (int g = 0; g < G; ++g) {
+        rows[g] = &a(j + g + 1, 1);
+        dot[g] = rows[g][j + g] * u[j + g];
+    }
+    for (int k = 0; k < j; ++k) {
+        double pk = p[k];
+        for (int g = 0; g < G; ++g) {
+            dot[g] += rows[g][k] * u[k];
+            pk += rows[g][k] * u[j + g];
+        }
+        p[k] = pk;
+    }
+    // The tip of the triangle: row j+g still has columns j .. j+g−1, whose
+    // p already hold their own sums.
+    for (int g = 0; g < G; ++g) {
+        for (int k = j; k < j + g; ++k) {
+            dot[g] += rows[g][k] * u[k];
+            p[k] += rows[g][k] * u[j + g];
+        }
+        p[j + g] += dot[g];
+    }
+}
+
 // One Householder step on the leading l × l block of the symmetric A, whose
 // lower triangle alone is kept: with u = row l + 1's first l elements and
 // P = I − u·uᵀ/h, the block becomes P·A·P = A − u·qᵀ − q·uᵀ, where
@@ -38,15 +71,11 @@ double Hypotenuse(double a, double b) {
 void ApplyReflectorBothSides(const View& a, int l, const double* u, double h,
                              std::vector<double>& p) {
     p.assign(l, 0.0);
-    for (int j = 0; j < l; ++j) {
-        const double* row = &a(j + 1, 1);
-        double dot = row[j] * u[j];
-        for (int k = 0; k < j; ++k) {
-            dot += row[k] * u[k];
-            p[k] += row[k] * u[j];
-        }
-        p[j] += dot;
-    }
+    int j = 0;
+    for (; j + kRowsAtOnce <= l; j += kRowsAtOnce)
+        AddRowProducts<kRowsAtOnce>(a, j, u, p.data());
+    for (; j < l; ++j)
+        AddRowProducts<1>(a, j, u, p.data());
     double up = 0.0;
     for (int k = 0; k < l; ++k) {
         p[k] /= h;
@@ -147,9 +176,8 @@ void TridiagonalQL(ColumnVector& d, ColumnVector& e, Matrix& Z) {
     // Rotations act on pairs of columns of Z: they run on the rows of its
     // transpose.
     Matrix Zt = Z.t();
-    // Z is not read by the iteration: its rotations are gathered and
-    // applied in batches.
-    RotationBatch rotations(Zt.Store(), n, Zt.Ncols());
+    const int len = Zt.Ncols();
+    View z(Zt);
     // The convergence test compares e with d in double precision, which
     // fails among subnormal numbers: the iteration runs on d and e scaled by
     // a power of two (exact) to a largest element near 1.
@@ -200,7 +228,13 @@ void TridiagonalQL(ColumnVector& d, ColumnVector& e, Matrix& Z) {
                 p = s * r;
                 d(i + 1) = g + p;
                 g = c * r - b;
-                rotations.Add(i - 1, c, s);
+                double* lower = &z(i + 1, 1);
+                double* upper = &z(i, 1);
+                for (int k = 0; k < len; ++k) {
+                    const double next = lower[k];
+                    lower[k] = s * upper[k] + c * next;
+                    upper[k] = c * upper[k] - s * next;
+                }
             }
             if (!deflated) {
                 d(l) -= p;
@@ -209,7 +243,6 @@ void TridiagonalQL(ColumnVector& d, ColumnVector& e, Matrix& Z) {
             }
         }
     }
-    rotations.Flush();
     for (int i = 1; i <= n; ++i)
         d(i) = std::ldexp(d(i), exponent);
     Z = Zt.t();

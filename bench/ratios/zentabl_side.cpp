@@ -1,6 +1,5 @@
 // The Zentabl side of bench/ratios/run: writes the shared data into the
-// folder given (with the registers A and B of run's zteval sessions in
-// its folder "session"), then times each heavy path on it in this process and prints one line per
+// folder given, then times each heavy path on it and prints one line per
 // figure, "name<TAB>median seconds". With "memory" as second argument it
 // instead sets a 2000 x 2000 text once and prints the rise of the peak
 // resident size and the text and matrix sizes, in bytes.
@@ -172,11 +171,6 @@ int main(int argc, char* argv[]) {
     WriteText("fixed1000.txt", text1000);
     WriteText("fixed2000.txt", text2000);
     SaveMatrixFile(A, "RegL");
-    // The registers of the zteval sessions run/ times, alone in a folder
-    // of their own: zteval loads every register file it finds.
-    std::filesystem::create_directory("session");
-    SaveMatrixFile(A, "session/RegA");
-    SaveMatrixFile(B, "session/RegB");
 
     Matrix M;
     Report("product_1000", Median([&] { M = A; }, [&] { CombineOperands(M, '*', B); }));
