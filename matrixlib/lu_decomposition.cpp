@@ -11,7 +11,7 @@
 using namespace ztmath::detail;
 
 void LuDcmp(Matrix& M, RowVector& index, int& parity) {
-    const LuFactors factors(M);
+    const LuFactors factors(M, Exchanges::Rows);
     std::vector<int> swaps;
     factors.Compact(M, swaps);
     parity = factors.Parity();
@@ -54,8 +54,9 @@ Matrix Inverse(const Matrix& A) {
 }
 
 double Determinant(const Matrix& A) {
-    if (!AllFinite(A)) nrerror(kNonFinite);
-    return LuFactors(A).Determinant();
+    const LuFactors factors(A);
+    if (!factors.Finite()) nrerror(kNonFinite);
+    return factors.Determinant();
 }
 
 // The determinant scales the inverse as mantissa and exponent: the adjugate

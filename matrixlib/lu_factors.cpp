@@ -40,12 +40,56 @@ void TransposeSquareInPlace(double* a, int n) {
         }
 }
 
-LuFactors::LuFactors(const Matrix& A) : n_(A.Nrows()) {
+namespace {
+
+// What the singularity rule needs of A besides its factors.
+struct Measures {
+    bool finite = true;
+    double largest = 0.0;
+    double oneNorm = 0.0;
+};
+
+// One pass over A's rows, each copied to `copy` (unless null) while it is
+// in cache. The column sums run down the rows, as OneNorm adds them.
+Measures MeasureRows(const Matrix& A, double* copy) {
+    const int rows = A.Nrows();
+    const int cols = A.Ncols();
+    std::vector<double> sums(static_cast<size_t>(cols), 0.0);
+    double largest = 0.0;
+    double nonFinite = 0.0; // turns NaN at an infinity or a NaN
+    for (int i = 0; i < rows; ++i) {
+        const double* row = A.Store() + static_cast<long>(i) * cols;
+        for (int j = 0; j < cols; ++j) {
+            const double magnitude = std::fabs(row[j]);
+            sums[j] += magnitude;
+            largest = magnitude > largest ? magnitude : largest;
+            nonFinite += row[j] - row[j];
+        }
+        if (copy) std::copy(row, row + cols, copy + static_cast<long>(i) * cols);
+    }
+    Measures measures;
+    measures.finite = nonFinite == 0.0;
+    measures.largest = largest;
+    for (double sum : sums)
+        measures.oneNorm = std::max(measures.oneNorm, sum);
+    return measures;
+}
+
+} // namespace
+
+LuFactors::LuFactors(const Matrix& A, Exchanges exchanges) : n_(A.Nrows()), exchanges_(exchanges) {
     RequireSquare(A);
     if (n_ == 0) return;
     lu_ = UnfilledDoubles(static_cast<size_t>(n_) * n_);
-    TransposeStore(A.Store(), n_, n_, lu_.get());
-    if (!AllFinite(A)) {
+    Measures measures;
+    if (exchanges_ == Exchanges::Columns) {
+        measures = MeasureRows(A, lu_.get());
+    } else {
+        TransposeStore(A.Store(), n_, n_, lu_.get());
+        measures = MeasureRows(A, nullptr);
+    }
+    if (!measures.finite) {
+        finite_ = false;
         singular_ = true;
         rcond_ = 0.0;
         return;
@@ -57,7 +101,7 @@ LuFactors::LuFactors(const Matrix& A) : n_(A.Nrows()) {
     // condition number decides: rounding leaves an exactly singular matrix
     // of decimals with a small but non-zero last pivot, which no pivot
     // threshold tells from a small pivot of a well-conditioned matrix.
-    rcond_ = info > 0 ? 0.0 : EstimateReciprocalCondition(A);
+    rcond_ = info > 0 ? 0.0 : EstimateReciprocalCondition(A, measures.largest, measures.oneNorm);
     singular_ = !(rcond_ >= SingularityThreshold());
 }
 
@@ -65,12 +109,13 @@ double LuFactors::SingularityThreshold() const {
     return n_ * std::numeric_limits<double>::epsilon();
 }
 
-double LuFactors::EstimateReciprocalCondition(const Matrix& A) const {
+double LuFactors::EstimateReciprocalCondition(const Matrix& A, double largest,
+                                               double oneNorm) const {
     // Elements far from 1 would take the norm or the estimate of ‖A⁻¹‖
     // out of the double range: then U and A are scaled by the same power of
     // two (L does not change), which leaves the ratio as it is.
     int exponent = 0;
-    std::frexp(MaxAbs(A), &exponent);
+    std::frexp(largest, &exponent);
     const double* factors = lu_.get();
     std::vector<double> scaledFactors;
     double norm = 0.0;
@@ -83,13 +128,16 @@ double LuFactors::EstimateReciprocalCondition(const Matrix& A) const {
                 scaledFactors[static_cast<size_t>(j) * n_ + i] *= scale;
         factors = scaledFactors.data();
     } else {
-        norm = OneNorm(A);
+        norm = oneNorm;
     }
     double rcond = 0.0;
     int info = 0;
     std::vector<double> work(static_cast<size_t>(4) * n_);
     std::vector<int> iwork(static_cast<size_t>(n_));
-    dgecon_("1", &n_, factors, &n_, &norm, &rcond, work.data(), iwork.data(), &info, 1);
+    // ‖A‖₁ = ‖Aᵀ‖∞, and the same of the inverses: for the factors of Aᵀ
+    // the estimate is the ∞-norm one.
+    const char* const norm1 = exchanges_ == Exchanges::Columns ? "I" : "1";
+    dgecon_(norm1, &n_, factors, &n_, &norm, &rcond, work.data(), iwork.data(), &info, 1);
     return rcond;
 }
 
@@ -128,7 +176,9 @@ void LuFactors::Solve(Matrix& B) const {
     const std::unique_ptr<double[]> x = UnfilledDoubles(static_cast<size_t>(n_) * m);
     TransposeStore(B.Store(), n_, m, x.get());
     int info = 0;
-    dgetrs_("N", &n_, &m, lu_.get(), &n_, pivots_.data(), x.get(), &n_, &info, 1);
+    // A·X = B is Aᵀ's system transposed.
+    const char* const trans = exchanges_ == Exchanges::Columns ? "T" : "N";
+    dgetrs_(trans, &n_, &m, lu_.get(), &n_, pivots_.data(), x.get(), &n_, &info, 1);
     TransposeStore(x.get(), m, n_, B.Store());
 }
 
@@ -136,7 +186,8 @@ Matrix LuFactors::Inverse() const {
     RequireRegular();
     Matrix X = Sized(n_, n_);
     if (n_ == 0) return X;
-    // Inverted in X's own store: column-major there, then turned row-major.
+    // Inverted in X's own store, column-major there. The inverse of Aᵀ so
+    // stored is A⁻¹ row-major; A's own inverse is turned row-major.
     std::copy(lu_.get(), lu_.get() + static_cast<size_t>(n_) * n_, X.Store());
     int info = 0;
     CallWithWorkspace(
@@ -144,7 +195,7 @@ Matrix LuFactors::Inverse() const {
             dgetri_(&n_, X.Store(), &n_, pivots_.data(), work, length, &info);
         },
         n_);
-    TransposeSquareInPlace(X.Store(), n_);
+    if (exchanges_ == Exchanges::Rows) TransposeSquareInPlace(X.Store(), n_);
     return X;
 }
 
