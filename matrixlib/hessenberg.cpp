@@ -10,6 +10,7 @@
 
 #include "matrixlib/eigen.h"
 #include "matrixlib/matrix_view.h"
+#include "matrixlib/vector_clones.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +39,25 @@ void AddRightUpdate(const View& a, int first, int target, int n, const double* _
             gain[g] += f[i] * rows[g][i - 1];
     for (int g = 0; g < G; ++g)
         a(first + g, target) += gain[g];
+}
+
+// Rows below `target` lose f_i times row `target`, and column `target`
+// gains the multiples of the columns after it: one elimination step and its
+// similarity completion.
+ZT_VECTOR_CLONES
+void Eliminate(const View& a, int target, int n, const double* f) {
+    const double* pivotRowStore = &a(target, 1);
+    for (int i = target + 1; i <= n; ++i) {
+        if (f[i] == 0.0) continue;
+        double* row = &a(i, 1);
+        for (int j = target; j <= n; ++j)
+            row[j - 1] -= f[i] * pivotRowStore[j - 1];
+    }
+    int r = 1;
+    for (; r + kRowsAtOnce - 1 <= n; r += kRowsAtOnce)
+        AddRightUpdate<kRowsAtOnce>(a, r, target, n, f);
+    for (; r <= n; ++r)
+        AddRightUpdate<1>(a, r, target, n, f);
 }
 
 } // namespace
@@ -69,17 +89,6 @@ void elmhes(Matrix& M) {
             any = true;
         }
         if (!any) continue;
-        const double* pivotRowStore = &a(target, 1);
-        for (int i = target + 1; i <= n; ++i) {
-            if (f[i] == 0.0) continue;
-            double* row = &a(i, 1);
-            for (int j = target; j <= n; ++j)
-                row[j - 1] -= f[i] * pivotRowStore[j - 1];
-        }
-        int r = 1;
-        for (; r + kRowsAtOnce - 1 <= n; r += kRowsAtOnce)
-            AddRightUpdate<kRowsAtOnce>(a, r, target, n, f.data());
-        for (; r <= n; ++r)
-            AddRightUpdate<1>(a, r, target, n, f.data());
+        Eliminate(a, target, n, f.data());
     }
 }

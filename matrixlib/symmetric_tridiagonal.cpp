@@ -5,8 +5,12 @@
 
 #include "matrixlib/matrix_view.h"
 #include "matrixlib/power_of_two_scaling.h"
+#include "matrixlib/reflector_block.h"
+#include "matrixlib/rotation_sweep.h"
+#include "matrixlib/vector_clones.h"
 #include "matrixlib/zt_error.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -31,6 +35,11 @@ double Hypotenuse(double a, double b) {
 }
 
 constexpr int kRowsAtOnce = 4;
+
+// Q is built one reflector at a time up to this order, then from blocks of
+// reflectors.
+constexpr int kLeastBlockedOrder = 64;
+constexpr int kReflectorsAtOnce = 32;
 
 // p ← p + A·u for the part of the symmetric A kept in rows j .. j+G−1 of
 // the lower triangle (counted from 0): row r gives p_r its sum uᵀ·row and
@@ -64,10 +73,23 @@ void AddRowProducts(const View& a, int j, const double* __restrict u, double* __
     }
 }
 
+// The leading l × l block's lower triangle loses u·qᵀ + q·uᵀ.
+ZT_VECTOR_CLONES
+void SubtractRankTwo(const View& a, int l, const double* u, const double* q) {
+    for (int j = 0; j < l; ++j) {
+        double* row = &a(j + 1, 1);
+        const double uj = u[j];
+        const double qj = q[j];
+        for (int k = 0; k <= j; ++k)
+            row[k] -= uj * q[k] + qj * u[k];
+    }
+}
+
 // One Householder step on the leading l × l block of the symmetric A, whose
 // lower triangle alone is kept: with u = row l + 1's first l elements and
 // P = I − u·uᵀ/h, the block becomes P·A·P = A − u·qᵀ − q·uᵀ, where
 // p = A·u/h and q = p − (uᵀp/2h)·u.
+ZT_VECTOR_CLONES
 void ApplyReflectorBothSides(const View& a, int l, const double* u, double h,
                              std::vector<double>& p) {
     p.assign(l, 0.0);
@@ -84,16 +106,12 @@ void ApplyReflectorBothSides(const View& a, int l, const double* u, double h,
     const double half = up / (h + h);
     for (int k = 0; k < l; ++k)
         p[k] -= half * u[k];
-    for (int j = 0; j < l; ++j) {
-        double* row = &a(j + 1, 1);
-        const double uj = u[j];
-        const double qj = p[j];
-        for (int k = 0; k <= j; ++k)
-            row[k] -= uj * p[k] + qj * u[k];
-    }
+    SubtractRankTwo(a, l, u, p.data());
 }
 
 // Q ← P·Q on the leading l × l block (rows of Q are rows of the store).
+// Q ← P·Q on the leading l × l block (rows of Q are rows of the store).
+ZT_VECTOR_CLONES
 void ApplyReflectorLeft(const View& a, int l, const double* u, double h, std::vector<double>& w) {
     w.assign(l, 0.0);
     for (int k = 0; k < l; ++k) {
@@ -108,6 +126,39 @@ void ApplyReflectorLeft(const View& a, int l, const double* u, double h, std::ve
         for (int c = 0; c < l; ++c)
             row[c] -= f * w[c];
     }
+}
+
+// Row and column i of the leading i × i block become those of the
+// identity; the diagonal element they held is returned.
+double MakeUnit(const View& a, int i) {
+    const double diagonal = a(i, i);
+    a(i, i) = 1.0;
+    for (int j = 1; j < i; ++j) {
+        a(i, j) = 0.0;
+        a(j, i) = 0.0;
+    }
+    return diagonal;
+}
+
+// Steps first .. last of building Q at once: their reflectors (u_i in row
+// i, τ_i = 1/h_i) act on the leading (last − 1) × (last − 1) block of the
+// n × n store, whose
+// rows and columns first .. last − 1 are made those of the identity first,
+// as the steps in turn would have left them.
+void ApplyReflectorsLeft(const View& a, int n, int first, int last, const std::vector<double>& h,
+                         ColumnVector& d, int exponent) {
+    const int order = last - 1;
+    const int count = last - first + 1;
+    std::vector<double> vt(static_cast<size_t>(count) * order, 0.0);
+    std::vector<double> tau(static_cast<size_t>(count), 0.0);
+    for (int i = first; i <= last; ++i) {
+        if (h[i] == 0.0) continue;
+        std::copy(&a(i, 1), &a(i, 1) + (i - 1), vt.begin() + static_cast<long>(i - first) * order);
+        tau[i - first] = 1.0 / h[i];
+    }
+    for (int i = first; i <= last; ++i)
+        d(i) = std::ldexp(MakeUnit(a, i), exponent);
+    ApplyReflectorBlock(&a(1, 1), n, order, vt.data(), count, tau.data());
 }
 
 } // namespace
@@ -153,19 +204,22 @@ void TridiagonalReduction(Matrix& A, ColumnVector& d, ColumnVector& e) {
     e(1) = 0.0;
     // Q = P_n ⋯ P_3, built from the left so that after step i the leading
     // i × i block holds the product of the reflectors met so far.
+    // Beyond the first steps they are taken kReflectorsAtOnce at a time.
     std::vector<double> u;
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= n;) {
         const int l = i - 1;
+        if (l >= kLeastBlockedOrder && i < n) {
+            const int last = std::min(n, i + kReflectorsAtOnce - 1);
+            ApplyReflectorsLeft(a, n, i, last, h, d, exponent);
+            i = last + 1;
+            continue;
+        }
         if (h[i] != 0.0) {
             u.assign(&a(i, 1), &a(i, 1) + l);
             ApplyReflectorLeft(a, l, u.data(), h[i], work);
         }
-        d(i) = std::ldexp(a(i, i), exponent);
-        a(i, i) = 1.0;
-        for (int j = 1; j <= l; ++j) {
-            a(i, j) = 0.0;
-            a(j, i) = 0.0;
-        }
+        d(i) = std::ldexp(MakeUnit(a, i), exponent);
+        ++i;
     }
 }
 
@@ -174,76 +228,83 @@ void TridiagonalQL(ColumnVector& d, ColumnVector& e, Matrix& Z) {
     if (e.Nrows() != n || Z.Ncols() != n) nrerror(kSizeMismatch);
     if (n == 0) return;
     // Rotations act on pairs of columns of Z: they run on the rows of its
-    // transpose.
+    // transpose. Z is not read by the iteration: its sweeps are gathered and
+    // applied together.
     Matrix Zt = Z.t();
-    const int len = Zt.Ncols();
-    View z(Zt);
+    RotationSweeps sweeps(Zt.Store(), Zt.Ncols());
+    std::vector<double> sweepC(static_cast<size_t>(n));
+    std::vector<double> sweepS(static_cast<size_t>(n));
+    // d(i) and e(i), counted from 1, straight in the vectors' stores.
+    double* const dStore = d.Store();
+    double* const eStore = e.Store();
+    const auto D = [dStore](int i) -> double& { return dStore[i - 1]; };
+    const auto E = [eStore](int i) -> double& { return eStore[i - 1]; };
     // The convergence test compares e with d in double precision, which
     // fails among subnormal numbers: the iteration runs on d and e scaled by
     // a power of two (exact) to a largest element near 1.
     double largest = 0.0;
     for (int i = 1; i <= n; ++i)
-        largest = std::fmax(largest, std::fmax(std::fabs(d(i)), std::fabs(e(i))));
+        largest = std::fmax(largest, std::fmax(std::fabs(D(i)), std::fabs(E(i))));
     int exponent = 0;
     if (std::isfinite(largest)) std::frexp(largest, &exponent);
     for (int i = 1; i <= n; ++i) {
-        d(i) = std::ldexp(d(i), -exponent);
-        e(i) = std::ldexp(e(i), -exponent);
+        D(i) = std::ldexp(D(i), -exponent);
+        E(i) = std::ldexp(E(i), -exponent);
     }
     for (int i = 2; i <= n; ++i)
-        e(i - 1) = e(i);
-    e(n) = 0.0;
+        E(i - 1) = E(i);
+    E(n) = 0.0;
     for (int l = 1; l <= n; ++l) {
         int steps = 0;
         for (;;) {
             int m = l;
             for (; m < n; ++m) {
-                const double dd = std::fabs(d(m)) + std::fabs(d(m + 1));
-                if (std::fabs(e(m)) + dd == dd) break;
+                const double dd = std::fabs(D(m)) + std::fabs(D(m + 1));
+                if (std::fabs(E(m)) + dd == dd) break;
             }
             if (m == l) break;
             if (steps == kMaxStepsPerEigenvalue) nrerror("Too many iterations in tqli");
             ++steps;
-            double g = (d(l + 1) - d(l)) / (2.0 * e(l));
+            double g = (D(l + 1) - D(l)) / (2.0 * E(l));
             double r = Hypotenuse(g, 1.0);
-            g = d(m) - d(l) + e(l) / (g + std::copysign(r, g));
+            g = D(m) - D(l) + E(l) / (g + std::copysign(r, g));
             double s = 1.0, c = 1.0, p = 0.0;
             bool deflated = false;
+            int rotations = 0;
             for (int i = m - 1; i >= l; --i) {
-                const double f = s * e(i);
-                const double b = c * e(i);
+                const double f = s * E(i);
+                const double b = c * E(i);
                 r = Hypotenuse(f, g);
-                e(i + 1) = r;
+                E(i + 1) = r;
                 if (r == 0.0) {
                     // An underflowed rotation: the matrix splits here.
-                    d(i + 1) -= p;
-                    e(m) = 0.0;
+                    D(i + 1) -= p;
+                    E(m) = 0.0;
                     deflated = true;
                     break;
                 }
                 s = f / r;
                 c = g / r;
-                g = d(i + 1) - p;
-                r = (d(i) - g) * s + 2.0 * c * b;
+                g = D(i + 1) - p;
+                r = (D(i) - g) * s + 2.0 * c * b;
                 p = s * r;
-                d(i + 1) = g + p;
+                D(i + 1) = g + p;
                 g = c * r - b;
-                double* lower = &z(i + 1, 1);
-                double* upper = &z(i, 1);
-                for (int k = 0; k < len; ++k) {
-                    const double next = lower[k];
-                    lower[k] = s * upper[k] + c * next;
-                    upper[k] = c * upper[k] - s * next;
-                }
+                // Rows i and i + 1 of Zt, counted from 1: applied below.
+                sweepC[rotations] = c;
+                sweepS[rotations] = s;
+                ++rotations;
             }
+            sweeps.Add(m - 1, rotations, sweepC.data(), sweepS.data());
             if (!deflated) {
-                d(l) -= p;
-                e(l) = g;
-                e(m) = 0.0;
+                D(l) -= p;
+                E(l) = g;
+                E(m) = 0.0;
             }
         }
     }
+    sweeps.Apply();
     for (int i = 1; i <= n; ++i)
-        d(i) = std::ldexp(d(i), exponent);
+        D(i) = std::ldexp(D(i), exponent);
     Z = Zt.t();
 }
