@@ -9,10 +9,10 @@
 
 // Typed at a terminal, lines can be edited and recalled; from a pipe or a
 // file they are read exactly as they come. Freed matrices stay in the heap,
-// so a command on matrices of the size the last one used finds its buffers
-// there instead of faulting in fresh pages.
+// which lies on huge pages, so a command on matrices of the size the last
+// one used finds its buffers there instead of faulting in fresh pages.
 int main() {
-    KeepLargeBlocksForReuse();
+    PlaceLargeBlocksOnHugePages();
     if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
         TerminalLineInput input(stdin, stdout, std::cout);
         return RunEvaluator(input, std::cout);

@@ -50,26 +50,37 @@ struct Measures {
 };
 
 // One pass over A's rows, each copied to `copy` (unless null) while it is
-// in cache. The column sums run down the rows, as OneNorm adds them.
+// in cache. The column sums run down the rows, as OneNorm adds them; the
+// largest magnitude and the finiteness are kept per lane of kLanes columns,
+// so that no running value holds the loop up and it vectorises.
 Measures MeasureRows(const Matrix& A, double* copy) {
+    constexpr int kLanes = 8;
     const int rows = A.Nrows();
     const int cols = A.Ncols();
     std::vector<double> sums(static_cast<size_t>(cols), 0.0);
-    double largest = 0.0;
-    double nonFinite = 0.0; // turns NaN at an infinity or a NaN
+    double largest[kLanes] = {};
+    unsigned nonFinite[kLanes] = {};
+    const auto take = [&](double x, double& sum, int lane) {
+        const double magnitude = std::fabs(x);
+        sum += magnitude;
+        largest[lane] = magnitude > largest[lane] ? magnitude : largest[lane];
+        nonFinite[lane] |= !(magnitude <= std::numeric_limits<double>::max());
+    };
     for (int i = 0; i < rows; ++i) {
         const double* row = A.Store() + static_cast<long>(i) * cols;
-        for (int j = 0; j < cols; ++j) {
-            const double magnitude = std::fabs(row[j]);
-            sums[j] += magnitude;
-            largest = magnitude > largest ? magnitude : largest;
-            nonFinite += row[j] - row[j];
-        }
+        int j = 0;
+        for (; j + kLanes <= cols; j += kLanes)
+            for (int lane = 0; lane < kLanes; ++lane)
+                take(row[j + lane], sums[j + lane], lane);
+        for (; j < cols; ++j)
+            take(row[j], sums[j], 0);
         if (copy) std::copy(row, row + cols, copy + static_cast<long>(i) * cols);
     }
     Measures measures;
-    measures.finite = nonFinite == 0.0;
-    measures.largest = largest;
+    for (int lane = 0; lane < kLanes; ++lane) {
+        measures.finite = measures.finite && nonFinite[lane] == 0;
+        measures.largest = std::max(measures.largest, largest[lane]);
+    }
     for (double sum : sums)
         measures.oneNorm = std::max(measures.oneNorm, sum);
     return measures;

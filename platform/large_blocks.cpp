@@ -54,6 +54,10 @@ void MarkHeapForHugePages() {
 void KeepLargeBlocksForReuse() {
     mallopt(M_MMAP_THRESHOLD, kLargestMapped);
     mallopt(M_TRIM_THRESHOLD, kLargestMapped);
+}
+
+void PlaceLargeBlocksOnHugePages() {
+    KeepLargeBlocksForReuse();
     // A sanitizer's allocator keeps freed blocks apart: the reserve would
     // only be held there.
     if (!kSanitizedAllocator) MarkHeapForHugePages();
