@@ -21,7 +21,7 @@ using namespace ztmath::detail;
 
 namespace {
 
-constexpr int kRowsAtOnce = 4;
+constexpr int kRowsAtOnce = 8;
 
 // Column target of rows first .. first+G−1 gains Σ f_i·a(r, i) over
 // i > target. The G sums run side by side, so the adder is not left

@@ -17,6 +17,7 @@
 
 #include "matrixlib/eigen.h"
 #include "matrixlib/matrix_view.h"
+#include "matrixlib/vector_clones.h"
 #include "matrixlib/power_of_two_scaling.h"
 #include "matrixlib/zt_error.h"
 
@@ -165,6 +166,7 @@ bool MakeReflector(double x0, double x1, double x2, double& beta, double& tau, d
 
 // One implicit double-shift step on rows/columns l..hi, the bulge started at
 // row m with the column v and chased down by 3-element reflectors.
+ZT_VECTOR_CLONES
 void DoubleStep(const View& a, int l, int m, int hi, const double v0[3]) {
     for (int k = m; k <= hi - 1; ++k) {
         const int span = std::min(3, hi - k + 1); // 3, or 2 at the last row

@@ -12,7 +12,7 @@ constexpr int kBlockColumns = 32;
 // Rotations gathered before they are applied: enough to pass over each
 // block of columns many times while it is in cache, few enough to keep
 // their sines and cosines there beside it.
-constexpr std::size_t kGatheredRotations = 16384;
+constexpr std::size_t kGatheredRotations = 4096;
 // Fewer element updates than this in a batch stay on one thread.
 constexpr double kLeastSplitWork = 65536;
 // Halves start on a multiple of this many doubles (a cache line).
