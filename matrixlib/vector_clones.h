@@ -15,6 +15,10 @@
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__) && \
     !ZT_CLONES_HAS_FEATURE(address_sanitizer) && !ZT_CLONES_HAS_FEATURE(undefined_behavior_sanitizer)
 #define ZT_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+// Kernels written with AVX2 intrinsics, picked at run time beside a
+// portable version, under the same rules.
+#define ZT_AVX2_KERNELS 1
 #else
 #define ZT_VECTOR_CLONES
+#define ZT_AVX2_KERNELS 0
 #endif
