@@ -1,6 +1,7 @@
 #include "matrixlib/two_halves.h"
 
 #include <sched.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -38,9 +39,11 @@ bool PollFor(Ready ready) {
     return false;
 }
 
+// Made once and never destroyed: at exit its thread just ends with the
+// process, instead of being joined while other statics go.
 class HalfWorker {
   public:
-    HalfWorker() {
+    HalfWorker() : owner_(getpid()) {
         if (UsableCores() < 2) return;
         try {
             thread_ = std::thread([this] { Serve(); });
@@ -49,19 +52,9 @@ class HalfWorker {
         }
     }
 
-    ~HalfWorker() {
-        if (!thread_.joinable()) return;
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            stopping_ = true;
-            posted_.fetch_add(1, std::memory_order_release);
-        }
-        wake_.notify_all();
-        thread_.join();
-    }
-
     void Run(const std::function<void(int)>& half) {
-        if (!thread_.joinable()) {
+        // A child made by fork has no copy of the helper thread.
+        if (!thread_.joinable() || getpid() != owner_) {
             half(0);
             half(1);
             return;
@@ -92,7 +85,6 @@ class HalfWorker {
                 wake_.wait(lock, posted);
             }
             seen = posted_.load(std::memory_order_acquire);
-            if (stopping_) return;
             (*job_)(1);
             {
                 const std::lock_guard<std::mutex> lock(mutex_);
@@ -108,15 +100,15 @@ class HalfWorker {
     std::atomic<unsigned> posted_{0};
     std::atomic<unsigned> done_{0};
     const std::function<void(int)>* job_ = nullptr;
-    bool stopping_ = false;
+    const pid_t owner_;
     std::thread thread_;
 };
 
 } // namespace
 
 void RunHalves(const std::function<void(int half)>& half) {
-    static HalfWorker worker;
-    worker.Run(half);
+    static HalfWorker* const worker = new HalfWorker;
+    worker->Run(half);
 }
 
 } // namespace ztmath::detail

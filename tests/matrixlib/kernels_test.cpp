@@ -14,6 +14,9 @@
 #include <random>
 #include <thread>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using ztmath::detail::ApplyReflectorBlock;
 using ztmath::detail::Exchanges;
 using ztmath::detail::RotationSweeps;
@@ -132,6 +135,21 @@ TEST(RunHalves, RunsBothHalvesForCallersOnSeveralThreads) {
     caller(0);
     other.join();
     EXPECT_EQ(mismatches.load(), 0);
+}
+
+TEST(RunHalves, AForkedChildRunsBothHalvesItself) {
+    int warm[2] = {0, 0};
+    RunHalves([&](int half) { warm[half] = 1; });
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        int halves[2] = {0, 0};
+        RunHalves([&](int half) { halves[half] = half + 1; });
+        _exit(halves[0] == 1 && halves[1] == 2 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(LuFactorsOfEitherExchange, BothExchangesAnswerAlike) {
