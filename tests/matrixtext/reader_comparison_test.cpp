@@ -5,6 +5,7 @@
 
 #include "matrixtext/matrix_text.h"
 #include "platform/line_breaks.h"
+#include "platform/parallel_parts.h"
 #include "tests/matrixtext/reference_text.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +100,31 @@ void ExpectReadAsBefore(const std::string& text, bool complex) {
                                     : exponent ? reference::ParseRealExponent(lower)
                                                : reference::ParseReal(lower);
     EXPECT_TRUE(SameMatrix(got.matrix, expected)) << text;
+    if (!complex && !exponent) {
+        const reference::PlainShape shape = reference::ShapeOfPlainEntry(lower);
+        EXPECT_EQ(got.numbers, shape.numbers) << text;
+        EXPECT_EQ(got.raggedRows, shape.raggedRows) << text;
+    }
+}
+
+// Lines of RandomMatrixText and RandomText one after another, long enough
+// for several parts to cut them; mostly without exponents (which leave
+// numbers such as "1.5-03" that the plain reader passes over), now and then
+// with a stray byte, NUL included.
+std::string RandomLines(std::mt19937& random) {
+    std::uniform_int_distribution<int> pieces(1, 6);
+    std::uniform_int_distribution<int> choice(0, 9);
+    std::string text;
+    for (int n = pieces(random); n > 0; --n)
+        text += choice(random) < 7 ? RandomMatrixText(random, false) : RandomText(random) + '\n';
+    if (choice(random) < 8)
+        text.erase(
+            std::remove_if(text.begin(), text.end(), [](char c) { return c == 'e' || c == 'E'; }),
+            text.end());
+    if (choice(random) == 0 && !text.empty())
+        text[std::uniform_int_distribution<std::size_t>(0, text.size() - 1)(random)] =
+            static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
+    return text;
 }
 
 } // namespace
@@ -126,6 +152,20 @@ TEST(ReaderComparison, EntryTextsReadAsBefore) {
         FormatFixed(exponent, 1, 0, 7 + i % 250);
         FormatExponential(exponent, 1, i % 20);
         FormatComplex(dual, i % 11 - 5, 2);
+    }
+}
+
+// Large texts are read in parts side by side; cut anywhere between lines,
+// they read as one reading does, each number in the same element.
+TEST(ReaderComparison, TextsReadInPartsAsBefore) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 1000; ++i) {
+        const std::string text = RandomLines(random);
+        for (const std::size_t parts : {1, 2, 3, 5}) {
+            const ForcedParts forced(parts);
+            ExpectReadAsBefore(text, false);
+            EXPECT_TRUE(SameMatrix(ParseReal(text), reference::ParseReal(text))) << text;
+        }
     }
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+// The reader of real entry texts without exponents, the one SE uses for most
+// texts. Large texts are read in parts, one per core: a part starts at a
+// line's beginning, where the reader is in the state it starts a text in.
+// Each part first counts its numbers; their running sum tells each part the
+// element it starts at, so the parts fill the matrix exactly as one reading
+// from the start fills it, ragged rows and surplus included.
+
+#include "matrixtext/line_shape.h"
+
+#include <newmat.h>
+
+#include <cstddef>
+#include <string>
+
+// Texts of at least this many bytes are read in parts.
+inline constexpr std::size_t kPartedTextBytes = std::size_t{1} << 19;
+
+// Reads `text` (NUL-terminated, as std::string keeps it) into `matrix`: its
+// rows are its lines (split at LF; a final LF ends the last line), each line
+// read as a blank, the line and CR LF, repeating: pass the run of number
+// characters and the one character after it, skip white space, read a number
+// where it stops (as strtod reads it). The numbers fill rows x (numbers /
+// rows) row by row, surplus dropped; no rows give the empty matrix.
+// With a `shape`, the text must be a real entry without exponents: digits,
+// ".", "+", "-", blanks, CR and LF only. For any other text this returns
+// false and leaves `matrix` and `shape` as they were; otherwise the numbers
+// of each line are told to `shape`, which is then finished. Without a shape
+// any text is read. The text must not change while it is read.
+bool ReadPlainText(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape);
