@@ -5,12 +5,14 @@
 
 #include "matrixtext/matrix_text.h"
 #include "platform/line_breaks.h"
+#include "platform/number_format.h"
 #include "platform/parallel_parts.h"
 #include "tests/matrixtext/reference_text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cctype>
 #include <cmath>
@@ -199,6 +201,50 @@ TEST(ReaderComparison, FixedFormatWritesAsBefore) {
         const int width = i % 12; // beyond eight blanks too
         EXPECT_EQ(FormatFixed(m, width, d, 10), reference::FormatFixedDecimals(m, width, d))
             << "decimals " << d;
+    }
+}
+
+// An element writer as the formats outside this library bring them, whose
+// texts differ much in length: the shortest text that reads back the same.
+char* WriteShortest(char* to, double value) {
+    return std::to_chars(to, to + kNumberRoom, value).ptr;
+}
+
+// Large matrices are written in parts of whole rows side by side; joined,
+// the parts' texts are the text one writing gives, in every format and
+// layout, aligned columns as wide as their widest element in any part.
+TEST(ReaderComparison, TextsWrittenInPartsAsBefore) {
+    std::mt19937_64 random(5);
+    std::uniform_int_distribution<int> exponent(-5, 12);
+    std::uniform_int_distribution<int> kind(0, 19);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    for (int i = 0; i < 300; ++i) {
+        NEWMAT::Matrix m(1 + i % 9, 2 * (1 + i % 4));
+        for (int k = 0; k < m.Storage(); ++k)
+            m.Store()[k] = kind(random) == 0 ? (kind(random) < 10 ? -INFINITY : NAN)
+                                             : mantissa(random) * std::pow(10.0, exponent(random));
+        const int width = i % 7 - 1;
+        const int decimals = i % 6;
+        const ColumnLayout layout = i % 2 ? ColumnLayout::Aligned : ColumnLayout::AsWritten;
+        const auto texts = [&] {
+            return std::vector<std::string>{FormatFixed(m, width, decimals, 10, layout),
+                                            FormatFixed(m, width, 0, 2 + i % 40, layout),
+                                            FormatExponential(m, width, decimals, layout),
+                                            FormatComplex(m, width, decimals, layout),
+                                            FormatEachElement(m, width, WriteShortest, layout)};
+        };
+        std::vector<std::string> whole;
+        {
+            const ForcedParts one(1);
+            whole = texts();
+        }
+        if (layout == ColumnLayout::AsWritten) {
+            EXPECT_EQ(whole[0], reference::FormatFixedDecimals(m, width, decimals));
+        }
+        for (const std::size_t parts : {2, 3, 7}) {
+            const ForcedParts forced(parts);
+            EXPECT_EQ(texts(), whole) << m.Nrows() << " rows in " << parts << " parts";
+        }
     }
 }
 
