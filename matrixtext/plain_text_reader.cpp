@@ -2,6 +2,7 @@
 
 #include "platform/number_parse.h"
 #include "platform/parallel_parts.h"
+#include "platform/plain_decimal.h"
 
 #include <algorithm>
 #include <cstring>
