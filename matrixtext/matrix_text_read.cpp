@@ -160,20 +160,23 @@ NEWMAT::Matrix ParseReal(const std::string& text) {
 
 EntryReading ReadEntryText(const std::string& text, bool complexMode) {
     EntryReading reading;
-    if (!complexMode) {
-        LineShape shape;
-        if (ReadPlainText(text, reading.matrix, &shape)) {
-            shape.Report(reading);
+    LineShape shape;
+    // The plain reader's first pass checks every character of a real text:
+    // one it leaves for its exponents alone is a valid entry.
+    const PlainOutcome plain =
+        complexMode ? PlainOutcome::NotPlain : ReadPlainText(text, reading.matrix, &shape);
+    if (plain == PlainOutcome::Read) {
+        shape.Report(reading);
+        return reading;
+    }
+    if (plain == PlainOutcome::NotPlain) {
+        reading.fault = FindEntryFault(text, complexMode);
+        if (reading.fault.index != kEntryValid) {
+            reading.matrix.CleanUp();
             return reading;
         }
     }
-    reading.fault = FindEntryFault(text, complexMode);
-    if (reading.fault.index != kEntryValid) {
-        reading.matrix.CleanUp();
-        return reading;
-    }
     reading.exponent = text.find_first_of("eE") != std::string::npos;
-    LineShape shape;
     if (complexMode)
         reading.matrix = ReadComplex(text, &shape);
     else

@@ -34,6 +34,10 @@ template <typename Chars> auto PlainEntryCharacters(Chars c) {
     return NumberCharacters(c) | (c == ' ') | (c == '\r') | (c == '\n');
 }
 
+template <typename Chars> auto ExponentMarks(Chars c) {
+    return (c == 'e') | (c == 'E');
+}
+
 bool IsNumberCharacter(unsigned char c) {
     return NumberCharacters(c);
 }
@@ -64,8 +68,9 @@ struct Part {
     const char* begin = nullptr;
     const char* end = nullptr;
     std::size_t numbers = 0;
-    std::size_t breaks = 0; // LFs
-    bool plainEntry = true; // nothing but PlainEntryCharacters
+    std::size_t breaks = 0;    // LFs
+    bool plainEntry = true;    // nothing but PlainEntryCharacters
+    bool exponentEntry = true; // nothing but those and ExponentMarks
 };
 
 // What the first pass tallies, sixteen characters side by side: each lane
@@ -74,6 +79,7 @@ struct Tally {
     Lanes numbers{};
     Lanes breaks{};
     Lanes notPlain{};
+    Lanes notExponentEntry{};
     Lanes returnBeforeNumber{};
 
     // Sixteen characters, and the sixteen before them.
@@ -81,7 +87,9 @@ struct Tally {
         const auto space = CSpaces(c);
         numbers -= Lanes(~(space | NumberCharacters(before)));
         breaks -= Lanes(c == '\n');
-        notPlain |= Lanes(~PlainEntryCharacters(c));
+        const auto plain = PlainEntryCharacters(c);
+        notPlain |= Lanes(~plain);
+        notExponentEntry |= Lanes(~(plain | ExponentMarks(c)));
         returnBeforeNumber |= Lanes(~space & (before == '\r'));
     }
 };
@@ -139,6 +147,7 @@ void Survey(Part& part) {
     part.numbers = numbers;
     part.breaks = breaks;
     part.plainEntry = SumLanes(tally.notPlain) == 0;
+    part.exponentEntry = SumLanes(tally.notExponentEntry) == 0;
 }
 
 // The numbers of each line of a part: the first line's count and whether
@@ -253,12 +262,17 @@ void TellShape(const std::vector<Part>& parts, const std::vector<PartReading>& r
 }
 
 template <bool kShape>
-bool ReadParts(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape) {
+PlainOutcome ReadParts(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape) {
     std::vector<Part> parts = SplitAtLineStarts(text, PartsFor(text.size(), kPartedTextBytes));
     RunParts(parts.size(), [&parts](std::size_t k) { Survey(parts[k]); });
-    if constexpr (kShape)
-        for (const Part& part : parts)
-            if (!part.plainEntry) return false;
+    if constexpr (kShape) {
+        const auto all = [&parts](bool Part::*holds) {
+            return std::all_of(parts.begin(), parts.end(),
+                               [holds](const Part& part) { return part.*holds; });
+        };
+        if (!all(&Part::plainEntry))
+            return all(&Part::exponentEntry) ? PlainOutcome::Exponents : PlainOutcome::NotPlain;
+    }
     std::size_t numbers = 0;
     std::size_t breaks = 0;
     for (const Part& part : parts) {
@@ -269,7 +283,7 @@ bool ReadParts(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape
     if (rows == 0) {
         matrix.CleanUp();
         if (shape) shape->Finish(rows);
-        return true;
+        return PlainOutcome::Read;
     }
     const std::size_t columns = numbers / rows;
     matrix.ReSize(static_cast<int>(rows), static_cast<int>(columns));
@@ -286,11 +300,11 @@ bool ReadParts(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape
         TellShape(parts, readings, *shape);
         shape->Finish(rows);
     }
-    return true;
+    return PlainOutcome::Read;
 }
 
 } // namespace
 
-bool ReadPlainText(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape) {
+PlainOutcome ReadPlainText(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape) {
     return shape ? ReadParts<true>(text, matrix, shape) : ReadParts<false>(text, matrix, nullptr);
 }

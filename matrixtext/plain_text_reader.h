@@ -23,8 +23,11 @@ inline constexpr std::size_t kPartedTextBytes = std::size_t{1} << 19;
 // where it stops (as strtod reads it). The numbers fill rows x (numbers /
 // rows) row by row, surplus dropped; no rows give the empty matrix.
 // With a `shape`, the text must be a real entry without exponents: digits,
-// ".", "+", "-", blanks, CR and LF only. For any other text this returns
-// false and leaves `matrix` and `shape` as they were; otherwise the numbers
-// of each line are told to `shape`, which is then finished. Without a shape
-// any text is read. The text must not change while it is read.
-bool ReadPlainText(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape);
+// ".", "+", "-", blanks, CR and LF only; the numbers of each line are then
+// told to `shape`, which is finished. For any other text nothing is read,
+// `matrix` and `shape` are left as they were, and the outcome tells a valid
+// real entry with exponents (those characters and "e" or "E") from the rest.
+// Without a shape any text is read. The text must not change while it is
+// read.
+enum class PlainOutcome { Read, Exponents, NotPlain };
+PlainOutcome ReadPlainText(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape);
