@@ -63,8 +63,8 @@ struct EntryReading {
 
 // An entry text checked and read as SE reads it, letter case ignored:
 // FindEntryFault, then ParseComplex in complex mode, ParseRealExponent for
-// a text with an "e", else ParseReal. A real text without exponents is
-// checked and read in one pass. On an error the matrix is empty.
+// a text with an "e", else ParseReal. The characters of a real text are
+// checked by the plain reader's first pass. On an error the matrix is empty.
 EntryReading ReadEntryText(const std::string& text, bool complexMode);
 
 // Real text without exponents. The row count is the number of lines (split at
