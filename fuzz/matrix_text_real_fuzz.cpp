@@ -24,7 +24,7 @@ void CheckRereads(const NEWMAT::Matrix& read, ColumnLayout layout) {
 // The text split as a large one is, here into three parts cut at line
 // starts, each read on a thread of its own.
 void CheckReadInParts(const std::string& text, const EntryReading& entry,
-                      const NEWMAT::Matrix& real) {
+                      const NEWMAT::Matrix& real, const NEWMAT::Matrix& exponent) {
     const ForcedParts forced(3);
     const EntryReading parted = ReadEntryText(text, false);
     CheckInvariant(parted.fault.index == entry.fault.index && parted.numbers == entry.numbers &&
@@ -32,6 +32,8 @@ void CheckReadInParts(const std::string& text, const EntryReading& entry,
                        SameMatrix(parted.matrix, entry.matrix),
                    "SE reads a text in parts as in one");
     CheckInvariant(SameMatrix(ParseReal(text), real), "ParseReal reads a text in parts as in one");
+    CheckInvariant(SameMatrix(ParseRealExponent(text), exponent),
+                   "ParseRealExponent reads a text in parts as in one");
 }
 
 } // namespace
@@ -50,11 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        "SE reads a real text as the reader of its kind does");
     }
     const NEWMAT::Matrix real = ParseReal(text);
-    CheckReadInParts(text, entry, real);
+    const NEWMAT::Matrix exponent = ParseRealExponent(text);
+    CheckReadInParts(text, entry, real, exponent);
     CheckRereads(entry.matrix, ColumnLayout::AsWritten);
     CheckRereads(entry.matrix, ColumnLayout::Aligned);
     // SE picks one reader by the text; these see every text.
     CheckRereads(real, ColumnLayout::AsWritten);
-    CheckRereads(ParseRealExponent(text), ColumnLayout::Aligned);
+    CheckRereads(exponent, ColumnLayout::Aligned);
     return 0;
 }

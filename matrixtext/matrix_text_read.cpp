@@ -1,5 +1,6 @@
 #include "matrixtext/matrix_text.h"
 
+#include "matrixtext/exponent_text_reader.h"
 #include "matrixtext/line_shape.h"
 #include "matrixtext/plain_text_reader.h"
 #include "platform/number_parse.h"
@@ -8,18 +9,14 @@
 #include <cstring>
 #include <vector>
 
-// The readers of texts with exponents and of complex texts walk their text
-// once with a position that only moves forward, without copying it; strtod
-// reads each number where it starts. The plain reader is plain_text_reader.
+// The reader of complex texts walks its text once with a position that only
+// moves forward, without copying it; strtod reads each number where it
+// starts. The real readers are plain_text_reader and exponent_text_reader.
 
 namespace {
 
 bool IsCSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r'); // blank, \t \n \v \f \r
-}
-
-bool IsLineBreak(char c) {
-    return c == '\n' || c == '\r';
 }
 
 // Lines split at LF; a final LF ends the last line rather than starting one.
@@ -34,43 +31,6 @@ std::size_t CountLines(const std::string& text) {
         if (!p) break;
     }
     return text.back() == '\n' ? breaks : breaks + 1;
-}
-
-// rows x (values / rows) filled row by row; surplus values are dropped.
-NEWMAT::Matrix FillRows(std::size_t rows, const std::vector<double>& values) {
-    NEWMAT::Matrix matrix;
-    if (rows == 0) return matrix;
-    const std::size_t columns = values.size() / rows;
-    matrix.ReSize(static_cast<int>(rows), static_cast<int>(columns));
-    std::copy(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(rows * columns),
-              matrix.Store());
-    return matrix;
-}
-
-NEWMAT::Matrix ReadRealExponent(const std::string& text, LineShape* shape) {
-    std::vector<double> values;
-    std::size_t rows = 0;
-    const char* p = text.c_str();
-    const char* const end = p + text.size();
-    while (p < end) {
-        while (p < end && IsCSpace(*p))
-            ++p;
-        if (p == end) break;
-        const char* numberEnd = p;
-        values.push_back(ReadCNumber(p, &numberEnd));
-        if (shape) shape->Number(rows);
-        while (p < end && !IsCSpace(*p))
-            ++p;
-        if (shape) shape->PassedOver(numberEnd, p);
-        // The last number of a line closes its row, whatever blanks follow
-        // it before the line break or the end of the text.
-        bool closesRow = false;
-        for (; p < end && IsCSpace(*p); ++p)
-            closesRow = closesRow || IsLineBreak(*p);
-        if (closesRow || p == end) ++rows;
-    }
-    if (shape) shape->Finish(rows);
-    return FillRows(rows, values);
 }
 
 NEWMAT::Matrix ReadComplex(const std::string& text, LineShape* shape) {
@@ -180,13 +140,15 @@ EntryReading ReadEntryText(const std::string& text, bool complexMode) {
     if (complexMode)
         reading.matrix = ReadComplex(text, &shape);
     else
-        reading.matrix = ReadRealExponent(text, &shape);
+        ReadExponentText(text, reading.matrix, &shape);
     shape.Report(reading);
     return reading;
 }
 
 NEWMAT::Matrix ParseRealExponent(const std::string& text) {
-    return ReadRealExponent(text, nullptr);
+    NEWMAT::Matrix matrix;
+    ReadExponentText(text, matrix, nullptr);
+    return matrix;
 }
 
 NEWMAT::Matrix ParseComplex(const std::string& text) {

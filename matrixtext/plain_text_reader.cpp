@@ -1,5 +1,7 @@
 #include "matrixtext/plain_text_reader.h"
 
+#include "matrixtext/text_parts.h"
+
 #include "platform/number_parse.h"
 #include "platform/parallel_parts.h"
 #include "platform/plain_decimal.h"
@@ -62,13 +64,8 @@ std::size_t SumLanes(Lanes lanes) {
     return sum;
 }
 
-// A part of the text from a line's beginning to the next part's, and what
-// its first pass found.
-struct Part {
-    const char* begin = nullptr;
-    const char* end = nullptr;
-    std::size_t numbers = 0;
-    std::size_t breaks = 0;    // LFs
+// What the first pass finds of a part's characters.
+struct PartCharacters {
     bool plainEntry = true;    // nothing but PlainEntryCharacters
     bool exponentEntry = true; // nothing but those and ExponentMarks
 };
@@ -109,7 +106,7 @@ Lanes BlankPaddedLanes(const unsigned char* from, std::size_t count) {
 // are counted again one character at a time. The rest goes sixteen
 // characters at a time, the lane counts summed every 255 steps; the part
 // starts as after a blank. The tallies are written back once, at the end.
-void Survey(Part& part) {
+void Survey(TextPart& part, PartCharacters& characters) {
     const auto* const text = reinterpret_cast<const unsigned char*>(part.begin);
     const auto size = static_cast<std::size_t>(part.end - part.begin);
     if (size == 0) return;
@@ -145,47 +142,18 @@ void Survey(Part& part) {
         }
     }
     part.numbers = numbers;
-    part.breaks = breaks;
-    part.plainEntry = SumLanes(tally.notPlain) == 0;
-    part.exponentEntry = SumLanes(tally.notExponentEntry) == 0;
+    part.rows = breaks;
+    characters.plainEntry = SumLanes(tally.notPlain) == 0;
+    characters.exponentEntry = SumLanes(tally.notExponentEntry) == 0;
 }
 
-// The numbers of each line of a part: the first line's count and whether
-// every other line holds as many.
-struct PartLines {
-    std::size_t lines = 0;
-    std::size_t first = 0;
-    bool even = true;
-    std::size_t current = 0;
-
-    void Close() {
-        if (lines == 0)
-            first = current;
-        else
-            even = even && current == first;
-        ++lines;
-        current = 0;
-    }
-};
-
-// The second pass over a part: its numbers written from `to` on, as many as
-// the matrix keeps of them (`room`); with kShape also its lines and the
-// numbers passed over without being read. Each part's thread works on
-// locals and writes its reading back once, so that no two threads write
-// to the same cache line as they go.
-struct PartReading {
-    double* to = nullptr;
-    std::size_t room = 0;
-    PartLines lines;
-    std::size_t passedOver = 0;
-};
-
-template <bool kShape> void ReadPart(const Part& part, PartReading& reading) {
+// The second pass over a part.
+template <bool kShape> void ReadPart(const TextPart& part, PartReading& reading) {
     const char* p = part.begin;
     const char* const end = part.end;
     double* to = reading.to;
     std::size_t room = reading.room;
-    PartLines lines;
+    PartRows lines; // the text's lines
     std::size_t passedOver = 0;
     const auto skipSpace = [&] {
         for (; p < end && IsCSpace(static_cast<unsigned char>(*p)); ++p)
@@ -224,82 +192,36 @@ template <bool kShape> void ReadPart(const Part& part, PartReading& reading) {
     }
     // The text's last line has no LF to close it.
     if (kShape && part.begin < end && end[-1] != '\n') lines.Close();
-    reading.lines = lines;
+    reading.rows = lines;
     reading.passedOver = passedOver;
-}
-
-// `count` parts of about equal length, each but the first starting right
-// after a line feed; a part may be empty.
-std::vector<Part> SplitAtLineStarts(const std::string& text, std::size_t count) {
-    std::vector<Part> parts(count);
-    const char* const end = text.data() + text.size();
-    const char* begin = text.data();
-    for (std::size_t k = 0; k < count; ++k) {
-        const char* stop = end;
-        if (k + 1 < count) {
-            const char* const near = std::max(begin, text.data() + text.size() * (k + 1) / count);
-            const auto* feed = static_cast<const char*>(
-                std::memchr(near, '\n', static_cast<std::size_t>(end - near)));
-            stop = feed ? feed + 1 : end;
-        }
-        parts[k].begin = begin;
-        parts[k].end = stop;
-        begin = stop;
-    }
-    return parts;
-}
-
-// Tells `shape` the lines of each part in order, as one reading would.
-void TellShape(const std::vector<Part>& parts, const std::vector<PartReading>& readings,
-               LineShape& shape) {
-    std::size_t line = 0;
-    for (std::size_t k = 0; k < parts.size(); ++k) {
-        const PartLines& lines = readings[k].lines;
-        shape.Lines(line, lines.lines, lines.first, lines.even, parts[k].numbers);
-        shape.Ignored(readings[k].passedOver);
-        line += parts[k].breaks;
-    }
 }
 
 template <bool kShape>
 PlainOutcome ReadParts(const std::string& text, NEWMAT::Matrix& matrix, LineShape* shape) {
-    std::vector<Part> parts = SplitAtLineStarts(text, PartsFor(text.size(), kPartedTextBytes));
-    RunParts(parts.size(), [&parts](std::size_t k) { Survey(parts[k]); });
+    std::vector<TextPart> parts = SplitText(text);
+    std::vector<PartCharacters> characters(parts.size());
+    RunParts(parts.size(), [&](std::size_t k) { Survey(parts[k], characters[k]); });
     if constexpr (kShape) {
-        const auto all = [&parts](bool Part::*holds) {
-            return std::all_of(parts.begin(), parts.end(),
-                               [holds](const Part& part) { return part.*holds; });
+        const auto all = [&characters](bool PartCharacters::*holds) {
+            return std::all_of(characters.begin(), characters.end(),
+                               [holds](const PartCharacters& part) { return part.*holds; });
         };
-        if (!all(&Part::plainEntry))
-            return all(&Part::exponentEntry) ? PlainOutcome::Exponents : PlainOutcome::NotPlain;
+        if (!all(&PartCharacters::plainEntry))
+            return all(&PartCharacters::exponentEntry) ? PlainOutcome::Exponents
+                                                       : PlainOutcome::NotPlain;
     }
-    std::size_t numbers = 0;
     std::size_t breaks = 0;
-    for (const Part& part : parts) {
-        numbers += part.numbers;
-        breaks += part.breaks;
-    }
+    for (const TextPart& part : parts)
+        breaks += part.rows;
     const std::size_t rows = text.empty() || text.back() == '\n' ? breaks : breaks + 1;
     if (rows == 0) {
         matrix.CleanUp();
         if (shape) shape->Finish(rows);
         return PlainOutcome::Read;
     }
-    const std::size_t columns = numbers / rows;
-    matrix.ReSize(static_cast<int>(rows), static_cast<int>(columns));
-    const std::size_t kept = rows * columns;
-
-    std::vector<PartReading> readings(parts.size());
-    for (std::size_t k = 0, start = 0; k < parts.size(); ++k) {
-        readings[k].to = matrix.Store() + std::min(start, kept);
-        readings[k].room = std::min(parts[k].numbers, kept - std::min(start, kept));
-        start += parts[k].numbers;
-    }
+    std::vector<PartReading> readings = PlaceParts(parts, rows, matrix);
     RunParts(parts.size(), [&](std::size_t k) { ReadPart<kShape>(parts[k], readings[k]); });
-    if constexpr (kShape) {
-        TellShape(parts, readings, *shape);
-        shape->Finish(rows);
-    }
+    if constexpr (kShape) TellShape(parts, readings, rows, *shape);
     return PlainOutcome::Read;
 }
 

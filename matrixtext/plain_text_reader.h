@@ -1,10 +1,6 @@
 #pragma once
 // The reader of real entry texts without exponents, the one SE uses for most
-// texts. Large texts are read in parts, one per core: a part starts at a
-// line's beginning, where the reader is in the state it starts a text in.
-// Each part first counts its numbers; their running sum tells each part the
-// element it starts at, so the parts fill the matrix exactly as one reading
-// from the start fills it, ragged rows and surplus included.
+// texts. Large texts are read in parts side by side (text_parts.h).
 
 #include "matrixtext/line_shape.h"
 
@@ -12,9 +8,6 @@
 
 #include <cstddef>
 #include <string>
-
-// Texts of at least this many bytes are read in parts.
-inline constexpr std::size_t kPartedTextBytes = std::size_t{1} << 19;
 
 // Reads `text` (NUL-terminated, as std::string keeps it) into `matrix`: its
 // rows are its lines (split at LF; a final LF ends the last line), each line

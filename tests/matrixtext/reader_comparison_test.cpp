@@ -102,8 +102,9 @@ void ExpectReadAsBefore(const std::string& text, bool complex) {
                                     : exponent ? reference::ParseRealExponent(lower)
                                                : reference::ParseReal(lower);
     EXPECT_TRUE(SameMatrix(got.matrix, expected)) << text;
-    if (!complex && !exponent) {
-        const reference::PlainShape shape = reference::ShapeOfPlainEntry(lower);
+    if (!complex) {
+        const reference::PlainShape shape = exponent ? reference::ShapeOfExponentEntry(lower)
+                                                     : reference::ShapeOfPlainEntry(lower);
         EXPECT_EQ(got.numbers, shape.numbers) << text;
         EXPECT_EQ(got.raggedRows, shape.raggedRows) << text;
     }
@@ -157,8 +158,9 @@ TEST(ReaderComparison, EntryTextsReadAsBefore) {
     }
 }
 
-// Large texts are read in parts side by side; cut anywhere between lines,
-// they read as one reading does, each number in the same element.
+// Large texts are read in parts side by side, by the plain reader and by the
+// reader of exponents; cut anywhere between lines, they read as one reading
+// does, each number in the same element.
 TEST(ReaderComparison, TextsReadInPartsAsBefore) {
     std::mt19937 random(7);
     for (int i = 0; i < 1000; ++i) {
@@ -167,6 +169,8 @@ TEST(ReaderComparison, TextsReadInPartsAsBefore) {
             const ForcedParts forced(parts);
             ExpectReadAsBefore(text, false);
             EXPECT_TRUE(SameMatrix(ParseReal(text), reference::ParseReal(text))) << text;
+            EXPECT_TRUE(SameMatrix(ParseRealExponent(text), reference::ParseRealExponent(text)))
+                << text;
         }
     }
 }

@@ -169,6 +169,37 @@ inline NEWMAT::Matrix ParseRealExponent(const std::string& text) {
     return FillRows(rows, values);
 }
 
+// As ShapeOfPlainEntry, for a real entry with exponents: each token a
+// number, on the row it ends.
+inline PlainShape ShapeOfExponentEntry(const std::string& text) {
+    PlainShape shape;
+    std::vector<std::size_t> perRow{0};
+    const char* p = text.c_str();
+    const char* const end = p + text.size();
+    while (p < end) {
+        while (p < end && IsCSpace(*p))
+            ++p;
+        if (p == end) break;
+        const char* numberEnd = nullptr;
+        ReadCNumber(p, &numberEnd);
+        ++perRow.back();
+        while (p < end && !IsCSpace(*p))
+            ++p;
+        if (HasDigit(numberEnd, p)) ++shape.numbers;
+        bool closesRow = false;
+        for (; p < end && IsCSpace(*p); ++p)
+            closesRow = closesRow || IsLineBreak(*p);
+        if (closesRow || p == end) perRow.push_back(0);
+    }
+    perRow.pop_back(); // the row after the last, never begun
+    for (const std::size_t count : perRow)
+        shape.numbers += count;
+    shape.raggedRows =
+        perRow.size() > 1 && std::any_of(perRow.begin(), perRow.end(),
+                                         [&](std::size_t count) { return count != perRow[0]; });
+    return shape;
+}
+
 // Complex text read in two steps of its own: the text is cut into tokens
 // (parentheses and the words between delimiters), then the tokens are
 // grouped into elements. Inside parentheses two numbers make a pair and a
