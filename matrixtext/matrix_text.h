@@ -7,7 +7,9 @@
 // m x 2n matrix [Re | Im].
 //
 // Every function here is pure, never throws for any text, and runs in time
-// linear in the length of its input or output.
+// linear in the length of its input or output. Large texts are read and
+// written in parts side by side, one per core, with the same result as one
+// reading or writing from the start.
 
 #include <newmat.h>
 
@@ -61,8 +63,8 @@ struct EntryReading {
 
 // An entry text checked and read as SE reads it, letter case ignored:
 // FindEntryFault, then ParseComplex in complex mode, ParseRealExponent for
-// a text with an "e", else ParseReal. A real text without exponents is
-// checked and read in one pass. On an error the matrix is empty.
+// a text with an "e", else ParseReal. The characters of a real text are
+// checked by the plain reader's first pass. On an error the matrix is empty.
 EntryReading ReadEntryText(const std::string& text, bool complexMode);
 
 // Real text without exponents. The row count is the number of lines (split at
@@ -118,7 +120,9 @@ std::string FormatComplex(const NEWMAT::Matrix& matrix, int fieldWidth, int deci
                           ColumnLayout layout = ColumnLayout::AsWritten);
 
 // Writes one element at `to`, which has room for kNumberRoom characters
-// (platform/number_format.h), and returns the end of what it wrote.
+// (platform/number_format.h), and returns the end of what it wrote. Large
+// matrices are written in parts side by side: it may be called from
+// several threads at once.
 using ElementWriter = char* (*)(char* to, double value);
 
 // Each element as `element` writes it, laid out as FormatFixed lays out

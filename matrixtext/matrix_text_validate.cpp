@@ -1,6 +1,7 @@
 #include "matrixtext/matrix_text.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <string_view>
 #include <utility>
@@ -8,9 +9,18 @@
 
 namespace {
 
+// One table lookup per character: the checks read whole pasted matrices.
+constexpr std::array<bool, 256> MakeEntryCharacters() {
+    std::array<bool, 256> entry{};
+    for (const unsigned char c : std::string_view("0123456789eE.(),+- \r\n"))
+        entry[c] = true;
+    return entry;
+}
+
+constexpr std::array<bool, 256> kEntryCharacters = MakeEntryCharacters();
+
 bool IsEntryCharacter(char c) {
-    constexpr std::string_view kOthers = "eE.(),+- \r\n";
-    return (c >= '0' && c <= '9') || kOthers.find(c) != std::string_view::npos;
+    return kEntryCharacters[static_cast<unsigned char>(c)];
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "matrixtext/matrix_text.h"
 
 #include "platform/number_format.h"
+#include "platform/parallel_parts.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -39,11 +40,12 @@ class TextBuffer {
     std::size_t used_ = 0;
 };
 
-// Reserves room for a whole text once its first element is written, assuming
-// the others are about as long: large texts then grow without reallocating.
-void ReserveLike(std::string& text, std::size_t firstElementChars, const NEWMAT::Matrix& matrix) {
-    const auto elements = static_cast<std::size_t>(matrix.Storage());
-    text.reserve((firstElementChars + 1) * elements + 2 * static_cast<std::size_t>(matrix.Nrows()));
+// Reserves room for a text of `rows` rows and `elements` elements once its
+// first element is written, assuming the others are about as long: large
+// texts then grow without reallocating.
+void ReserveLike(std::string& text, std::size_t firstElementChars, std::size_t elements,
+                 std::size_t rows) {
+    text.reserve((firstElementChars + 1) * elements + 2 * rows);
 }
 
 // Writes `count` blanks; `to` has room for at least eight.
@@ -55,24 +57,77 @@ char* WriteBlanks(char* to, std::size_t count) {
     return to + count;
 }
 
+// Matrices of at least this many elements are written in parts of whole
+// rows side by side, one part per core, each into a text of its own; the
+// texts are then joined in order.
+constexpr std::size_t kPartedElements = std::size_t{1} << 16;
+
+// Rows [first, last) of a matrix, and how many rows of text the part's
+// text is to hold room for: the first part's text becomes the whole text,
+// so it holds room for all of them.
+struct RowRange {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    std::size_t reservedRows = 0;
+
+    std::size_t Rows() const { return last - first; }
+};
+
+// The rows of a matrix with elements, in as many parts as it is written in.
+std::vector<RowRange> RowParts(const NEWMAT::Matrix& matrix) {
+    const auto rows = static_cast<std::size_t>(matrix.Nrows());
+    const std::size_t count =
+        std::min(rows, PartsFor(static_cast<std::size_t>(matrix.Storage()), kPartedElements));
+    std::vector<RowRange> ranges(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        ranges[k].first = rows * k / count;
+        ranges[k].last = rows * (k + 1) / count;
+        ranges[k].reservedRows = k == 0 ? rows : ranges[k].Rows();
+    }
+    return ranges;
+}
+
+// The texts of the parts, in order, as one text.
+std::string Joined(std::vector<std::string>& texts) {
+    std::size_t total = 0;
+    for (const std::string& text : texts)
+        total += text.size();
+    std::string whole = std::move(texts.front());
+    whole.reserve(total);
+    for (std::size_t k = 1; k < texts.size(); ++k) {
+        whole.append(texts[k]);
+        std::string().swap(texts[k]); // each part's text freed once it is copied
+    }
+    return whole;
+}
+
+// The text of a matrix with elements, written by `write(range)` for the
+// rows of each part.
+template <typename WriteRange>
+std::string WriteInRowParts(const NEWMAT::Matrix& matrix, WriteRange write) {
+    const std::vector<RowRange> ranges = RowParts(matrix);
+    std::vector<std::string> texts(ranges.size());
+    RunParts(ranges.size(), [&](std::size_t k) { texts[k] = write(ranges[k]); });
+    return Joined(texts);
+}
+
 // Rows of elements written by `element` (char* element(char* to, double),
 // room as for the number writers), separated by `width` blanks. Each row is
 // written in a buffer that stays in the cache and then appended, so the
 // large text is written to memory only once.
 template <typename WriteElement>
-std::string WriteRows(const NEWMAT::Matrix& matrix, int width, WriteElement element) {
+std::string WriteRowRange(const NEWMAT::Matrix& matrix, int width, WriteElement element,
+                          const RowRange& range) {
     std::string text;
-    if (matrix.Storage() == 0) return text;
-    const int rows = matrix.Nrows();
-    const int columns = matrix.Ncols();
+    const auto columns = static_cast<std::size_t>(matrix.Ncols());
     const std::size_t blanks = width > 0 ? static_cast<std::size_t>(width) : 0;
     const std::size_t room = kNumberRoom + std::max<std::size_t>(blanks, 8) + 2;
     TextBuffer line;
-    const double* value = matrix.Store();
-    for (int r = 0; r < rows; ++r) {
+    const double* value = matrix.Store() + range.first * columns;
+    for (std::size_t r = range.first; r < range.last; ++r) {
         line.Clear();
         char* to = line.Room(room);
-        for (int c = 0; c < columns; ++c, ++value) {
+        for (std::size_t c = 0; c < columns; ++c, ++value) {
             to = line.Room(room);
             if (c > 0) to = WriteBlanks(to, blanks);
             to = element(to, *value);
@@ -81,30 +136,39 @@ std::string WriteRows(const NEWMAT::Matrix& matrix, int width, WriteElement elem
         std::memcpy(to, kLineEnd, 2);
         line.Commit(to + 2);
         // The other rows are about as long as the first.
-        if (r == 0) text.reserve(line.Size() * static_cast<std::size_t>(rows) + room);
+        if (r == range.first) text.reserve(line.Size() * range.reservedRows + room);
         text.append(line.Data(), line.Size());
     }
     return text;
 }
 
-// Every element's text, written once in storage order, and the width of the
-// widest text of each matrix column.
+template <typename WriteElement>
+std::string WriteRows(const NEWMAT::Matrix& matrix, int width, WriteElement element) {
+    if (matrix.Storage() == 0) return std::string();
+    return WriteInRowParts(matrix, [&](const RowRange& range) {
+        return WriteRowRange(matrix, width, element, range);
+    });
+}
+
+// The text of every element of some rows, written once in storage order,
+// and the width of the widest text of each matrix column among them.
 struct Cells {
     std::string text;
     std::vector<std::size_t> ends; // where each element's text ends
     std::vector<std::size_t> widths;
 };
 
-// `element` writes as WriteRows's does, into `room` characters.
+// `element` writes as WriteRowRange's does, into `room` characters.
 template <typename WriteElement>
-Cells WriteCells(const NEWMAT::Matrix& matrix, std::size_t room, WriteElement element) {
+Cells WriteCells(const NEWMAT::Matrix& matrix, const RowRange& range, std::size_t room,
+                 WriteElement element) {
     Cells cells;
     const auto columns = static_cast<std::size_t>(matrix.Ncols());
-    const auto count = static_cast<std::size_t>(matrix.Storage());
+    const std::size_t count = range.Rows() * columns;
     cells.ends.reserve(count);
     cells.widths.assign(columns, 0);
     TextBuffer text;
-    const double* value = matrix.Store();
+    const double* value = matrix.Store() + range.first * columns;
     for (std::size_t k = 0; k < count; ++k) {
         text.Commit(element(text.Room(room), value[k]));
         if (k + 1 == columns) text.Expect(text.Size() * (count / columns) + room);
@@ -114,6 +178,38 @@ Cells WriteCells(const NEWMAT::Matrix& matrix, std::size_t room, WriteElement el
     }
     cells.text = text.Take();
     return cells;
+}
+
+// Each part's cells, and the widths of the widest of all of them.
+struct AllCells {
+    std::vector<RowRange> ranges;
+    std::vector<Cells> parts;
+    std::vector<std::size_t> widths;
+};
+
+template <typename WriteElement>
+AllCells WriteAllCells(const NEWMAT::Matrix& matrix, std::size_t room, WriteElement element) {
+    AllCells all;
+    all.ranges = RowParts(matrix);
+    all.parts.resize(all.ranges.size());
+    RunParts(all.ranges.size(), [&](std::size_t k) {
+        all.parts[k] = WriteCells(matrix, all.ranges[k], room, element);
+    });
+    all.widths.assign(static_cast<std::size_t>(matrix.Ncols()), 0);
+    for (const Cells& cells : all.parts)
+        for (std::size_t c = 0; c < all.widths.size(); ++c)
+            all.widths[c] = std::max(all.widths[c], cells.widths[c]);
+    return all;
+}
+
+// The text of each part's rows, written by `layOut(range, cells)`, as one.
+template <typename LayOut> std::string LayOutInRowParts(AllCells& all, LayOut layOut) {
+    std::vector<std::string> texts(all.ranges.size());
+    RunParts(all.ranges.size(), [&](std::size_t k) {
+        texts[k] = layOut(all.ranges[k], all.parts[k]);
+        all.parts[k] = Cells(); // freed as soon as laid out
+    });
+    return Joined(texts);
 }
 
 // Element k right-aligned in a field of `width` characters.
@@ -126,25 +222,26 @@ void AppendCell(std::string& out, const Cells& cells, std::size_t k, std::size_t
 
 template <typename WriteElement>
 std::string WriteAlignedRows(const NEWMAT::Matrix& matrix, int width, WriteElement element) {
-    std::string text;
-    if (matrix.Storage() == 0) return text;
-    const Cells cells = WriteCells(matrix, kNumberRoom, element);
-    const auto rows = static_cast<std::size_t>(matrix.Nrows());
+    if (matrix.Storage() == 0) return std::string();
+    AllCells all = WriteAllCells(matrix, kNumberRoom, element);
     const auto columns = static_cast<std::size_t>(matrix.Ncols());
     // Without a blank between them, aligned numbers would run together.
     const std::string separator(width > 1 ? static_cast<std::size_t>(width) : 1, ' ');
     std::size_t lineLength = 2;
-    for (const std::size_t widest : cells.widths)
+    for (const std::size_t widest : all.widths)
         lineLength += widest + separator.size();
-    text.reserve(lineLength * rows);
-    for (std::size_t r = 0, k = 0; r < rows; ++r) {
-        for (std::size_t c = 0; c < columns; ++c, ++k) {
-            if (c > 0) text += separator;
-            AppendCell(text, cells, k, cells.widths[c]);
+    return LayOutInRowParts(all, [&](const RowRange& range, const Cells& cells) {
+        std::string text;
+        text.reserve(lineLength * range.reservedRows);
+        for (std::size_t r = 0, k = 0; r < range.Rows(); ++r) {
+            for (std::size_t c = 0; c < columns; ++c, ++k) {
+                if (c > 0) text += separator;
+                AppendCell(text, cells, k, all.widths[c]);
+            }
+            text += kLineEnd;
         }
-        text += kLineEnd;
-    }
-    return text;
+        return text;
+    });
 }
 
 template <typename WriteElement>
@@ -156,26 +253,50 @@ std::string WriteRowsIn(ColumnLayout layout, const NEWMAT::Matrix& matrix, int w
 
 // Pairs whose real parts and imaginary parts each line up by column.
 std::string WriteAlignedPairs(const NEWMAT::Matrix& matrix, int fieldWidth, int decimals) {
-    std::string text;
-    if (matrix.Storage() == 0) return text;
-    std::string field;
+    if (matrix.Storage() == 0) return std::string();
     const std::size_t room = kNumberRoom + static_cast<std::size_t>(std::abs(fieldWidth));
-    const Cells cells = WriteCells(matrix, room, [&](char* to, double value) {
-        field.clear();
+    AllCells all = WriteAllCells(matrix, room, [fieldWidth, decimals](char* to, double value) {
+        std::string field;
         AppendFixedField(field, value, fieldWidth, decimals);
         return std::copy(field.begin(), field.end(), to);
     });
-    const auto rows = static_cast<std::size_t>(matrix.Nrows());
     const auto columns = static_cast<std::size_t>(matrix.Ncols());
     const std::size_t n = columns / 2;
-    for (std::size_t r = 0; r < rows; ++r) {
-        const std::size_t row = r * columns;
+    return LayOutInRowParts(all, [&](const RowRange& range, const Cells& cells) {
+        std::string text;
+        for (std::size_t r = 0; r < range.Rows(); ++r) {
+            const std::size_t row = r * columns;
+            for (std::size_t j = 0; j < n; ++j) {
+                text += '(';
+                AppendCell(text, cells, row + j, all.widths[j]);
+                text += ", ";
+                AppendCell(text, cells, row + n + j, all.widths[n + j]);
+                text += ")  ";
+            }
+            text += kLineEnd;
+        }
+        return text;
+    });
+}
+
+// Rows of pairs "(" re ", " im ")  ", as FormatComplex writes them.
+std::string WritePairRange(const NEWMAT::Matrix& matrix, int fieldWidth, int decimals,
+                           const RowRange& range) {
+    std::string text;
+    const auto columns = static_cast<std::size_t>(matrix.Ncols());
+    const std::size_t n = columns / 2;
+    const double* row = matrix.Store() + range.first * columns;
+    for (std::size_t r = range.first; r < range.last; ++r, row += columns) {
         for (std::size_t j = 0; j < n; ++j) {
             text += '(';
-            AppendCell(text, cells, row + j, cells.widths[j]);
+            AppendFixedField(text, row[j], fieldWidth, decimals);
             text += ", ";
-            AppendCell(text, cells, row + n + j, cells.widths[n + j]);
+            AppendFixedField(text, row[n + j], fieldWidth, decimals);
             text += ")  ";
+            // One pair is two of the matrix's elements.
+            if (r == range.first && j == 0)
+                ReserveLike(text, text.size() / 2, range.reservedRows * columns,
+                            range.reservedRows);
         }
         text += kLineEnd;
     }
@@ -206,25 +327,10 @@ std::string FormatExponential(const NEWMAT::Matrix& matrix, int width, int decim
 std::string FormatComplex(const NEWMAT::Matrix& matrix, int fieldWidth, int decimals,
                           ColumnLayout layout) {
     if (layout == ColumnLayout::Aligned) return WriteAlignedPairs(matrix, fieldWidth, decimals);
-    std::string text;
-    if (matrix.Storage() == 0) return text;
-    const int rows = matrix.Nrows();
-    const int columns = matrix.Ncols();
-    const int n = columns / 2;
-    const double* row = matrix.Store();
-    for (int r = 0; r < rows; ++r, row += columns) {
-        for (int j = 0; j < n; ++j) {
-            text += '(';
-            AppendFixedField(text, row[j], fieldWidth, decimals);
-            text += ", ";
-            AppendFixedField(text, row[n + j], fieldWidth, decimals);
-            text += ")  ";
-            // One pair is two of the matrix's elements.
-            if (r == 0 && j == 0) ReserveLike(text, text.size() / 2, matrix);
-        }
-        text += kLineEnd;
-    }
-    return text;
+    if (matrix.Storage() == 0) return std::string();
+    return WriteInRowParts(matrix, [&](const RowRange& range) {
+        return WritePairRange(matrix, fieldWidth, decimals, range);
+    });
 }
 
 std::string FormatEachElement(const NEWMAT::Matrix& matrix, int width, ElementWriter element,

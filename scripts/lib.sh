@@ -4,7 +4,7 @@
 ZT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZT_PACKAGES=(cmake g++ make pkg-config libnewmat10-dev qt6-base-dev libgtest-dev googletest fonts-dejavu-core
   libopenblas-dev liblapacke-dev libedit-dev poppler-utils libblas3 liblapack3 libgmp-dev clang
-  libclang-rt-dev zlib1g-dev)
+  libclang-rt-dev zlib1g-dev libfast-float-dev)
 
 zt_install_missing() {
   local missing=()

@@ -5,11 +5,14 @@
 
 #include "matrixtext/matrix_text.h"
 #include "platform/line_breaks.h"
+#include "platform/number_format.h"
+#include "platform/parallel_parts.h"
 #include "tests/matrixtext/reference_text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cctype>
 #include <cmath>
@@ -99,6 +102,32 @@ void ExpectReadAsBefore(const std::string& text, bool complex) {
                                     : exponent ? reference::ParseRealExponent(lower)
                                                : reference::ParseReal(lower);
     EXPECT_TRUE(SameMatrix(got.matrix, expected)) << text;
+    if (!complex) {
+        const reference::PlainShape shape = exponent ? reference::ShapeOfExponentEntry(lower)
+                                                     : reference::ShapeOfPlainEntry(lower);
+        EXPECT_EQ(got.numbers, shape.numbers) << text;
+        EXPECT_EQ(got.raggedRows, shape.raggedRows) << text;
+    }
+}
+
+// Lines of RandomMatrixText and RandomText one after another, long enough
+// for several parts to cut them; mostly without exponents (which leave
+// numbers such as "1.5-03" that the plain reader passes over), now and then
+// with a stray byte, NUL included.
+std::string RandomLines(std::mt19937& random) {
+    std::uniform_int_distribution<int> pieces(1, 6);
+    std::uniform_int_distribution<int> choice(0, 9);
+    std::string text;
+    for (int n = pieces(random); n > 0; --n)
+        text += choice(random) < 7 ? RandomMatrixText(random, false) : RandomText(random) + '\n';
+    if (choice(random) < 8)
+        text.erase(
+            std::remove_if(text.begin(), text.end(), [](char c) { return c == 'e' || c == 'E'; }),
+            text.end());
+    if (choice(random) == 0 && !text.empty())
+        text[std::uniform_int_distribution<std::size_t>(0, text.size() - 1)(random)] =
+            static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
+    return text;
 }
 
 } // namespace
@@ -126,6 +155,23 @@ TEST(ReaderComparison, EntryTextsReadAsBefore) {
         FormatFixed(exponent, 1, 0, 7 + i % 250);
         FormatExponential(exponent, 1, i % 20);
         FormatComplex(dual, i % 11 - 5, 2);
+    }
+}
+
+// Large texts are read in parts side by side, by the plain reader and by the
+// reader of exponents; cut anywhere between lines, they read as one reading
+// does, each number in the same element.
+TEST(ReaderComparison, TextsReadInPartsAsBefore) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 1000; ++i) {
+        const std::string text = RandomLines(random);
+        for (const std::size_t parts : {1, 2, 3, 5}) {
+            const ForcedParts forced(parts);
+            ExpectReadAsBefore(text, false);
+            EXPECT_TRUE(SameMatrix(ParseReal(text), reference::ParseReal(text))) << text;
+            EXPECT_TRUE(SameMatrix(ParseRealExponent(text), reference::ParseRealExponent(text)))
+                << text;
+        }
     }
 }
 
@@ -159,6 +205,50 @@ TEST(ReaderComparison, FixedFormatWritesAsBefore) {
         const int width = i % 12; // beyond eight blanks too
         EXPECT_EQ(FormatFixed(m, width, d, 10), reference::FormatFixedDecimals(m, width, d))
             << "decimals " << d;
+    }
+}
+
+// An element writer as the formats outside this library bring them, whose
+// texts differ much in length: the shortest text that reads back the same.
+char* WriteShortest(char* to, double value) {
+    return std::to_chars(to, to + kNumberRoom, value).ptr;
+}
+
+// Large matrices are written in parts of whole rows side by side; joined,
+// the parts' texts are the text one writing gives, in every format and
+// layout, aligned columns as wide as their widest element in any part.
+TEST(ReaderComparison, TextsWrittenInPartsAsBefore) {
+    std::mt19937_64 random(5);
+    std::uniform_int_distribution<int> exponent(-5, 12);
+    std::uniform_int_distribution<int> kind(0, 19);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    for (int i = 0; i < 300; ++i) {
+        NEWMAT::Matrix m(1 + i % 9, 2 * (1 + i % 4));
+        for (int k = 0; k < m.Storage(); ++k)
+            m.Store()[k] = kind(random) == 0 ? (kind(random) < 10 ? -INFINITY : NAN)
+                                             : mantissa(random) * std::pow(10.0, exponent(random));
+        const int width = i % 7 - 1;
+        const int decimals = i % 6;
+        const ColumnLayout layout = i % 2 ? ColumnLayout::Aligned : ColumnLayout::AsWritten;
+        const auto texts = [&] {
+            return std::vector<std::string>{FormatFixed(m, width, decimals, 10, layout),
+                                            FormatFixed(m, width, 0, 2 + i % 40, layout),
+                                            FormatExponential(m, width, decimals, layout),
+                                            FormatComplex(m, width, decimals, layout),
+                                            FormatEachElement(m, width, WriteShortest, layout)};
+        };
+        std::vector<std::string> whole;
+        {
+            const ForcedParts one(1);
+            whole = texts();
+        }
+        if (layout == ColumnLayout::AsWritten) {
+            EXPECT_EQ(whole[0], reference::FormatFixedDecimals(m, width, decimals));
+        }
+        for (const std::size_t parts : {2, 3, 7}) {
+            const ForcedParts forced(parts);
+            EXPECT_EQ(texts(), whole) << m.Nrows() << " rows in " << parts << " parts";
+        }
     }
 }
 

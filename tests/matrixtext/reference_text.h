@@ -91,6 +91,62 @@ inline NEWMAT::Matrix ParseReal(const std::string& text) {
     return FillRows(rows, values);
 }
 
+// How many numbers SE's reading of a real entry without exponents met (read,
+// or passed over unread as the -2 of "1-2") and whether the text's lines held
+// different counts of them, from the walk ParseReal takes, each number
+// counted on the line where it starts.
+struct PlainShape {
+    std::size_t numbers = 0;
+    bool raggedRows = false;
+};
+
+inline bool HasDigit(const char* from, const char* to) {
+    return from < to && std::any_of(from, to, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+inline PlainShape ShapeOfPlainEntry(const std::string& text) {
+    PlainShape shape;
+    const std::size_t rows = CountLines(text);
+    if (rows == 0) return shape;
+    std::string work;
+    std::vector<std::size_t> lineEnds; // where each line ends in `work`
+    std::size_t start = 0;
+    for (std::size_t line = 0; line < rows; ++line) {
+        std::size_t stop = text.find('\n', start);
+        if (stop == std::string::npos) stop = text.size();
+        work += ' ';
+        work.append(text, start, stop - start);
+        work += "\r\n";
+        lineEnds.push_back(work.size());
+        start = stop + 1;
+    }
+    std::vector<std::size_t> perLine(rows, 0);
+    const char* p = work.c_str();
+    const char* const end = p + work.size();
+    const char* numberEnd = p;
+    while (p < end) {
+        const char* const run = p;
+        while (p < end && IsPlainNumberCharacter(*p))
+            ++p;
+        if (HasDigit(std::max(run, numberEnd), p)) ++shape.numbers;
+        if (p < end) ++p;
+        while (p < end && IsCSpace(*p))
+            ++p;
+        if (p == end) break;
+        const auto at = static_cast<std::size_t>(p - work.c_str());
+        ++perLine[static_cast<std::size_t>(std::upper_bound(lineEnds.begin(), lineEnds.end(), at) -
+                                           lineEnds.begin())];
+        ReadCNumber(p, &numberEnd);
+    }
+    for (const std::size_t count : perLine)
+        shape.numbers += count;
+    shape.raggedRows =
+        rows > 1 &&
+        (perLine[0] == 0 || std::any_of(perLine.begin(), perLine.end(),
+                                        [&](std::size_t count) { return count != perLine[0]; }));
+    return shape;
+}
+
 inline NEWMAT::Matrix ParseRealExponent(const std::string& text) {
     std::vector<double> values;
     std::size_t rows = 0;
@@ -111,6 +167,37 @@ inline NEWMAT::Matrix ParseRealExponent(const std::string& text) {
         if (closesRow || p == end) ++rows;
     }
     return FillRows(rows, values);
+}
+
+// As ShapeOfPlainEntry, for a real entry with exponents: each token a
+// number, on the row it ends.
+inline PlainShape ShapeOfExponentEntry(const std::string& text) {
+    PlainShape shape;
+    std::vector<std::size_t> perRow{0};
+    const char* p = text.c_str();
+    const char* const end = p + text.size();
+    while (p < end) {
+        while (p < end && IsCSpace(*p))
+            ++p;
+        if (p == end) break;
+        const char* numberEnd = nullptr;
+        ReadCNumber(p, &numberEnd);
+        ++perRow.back();
+        while (p < end && !IsCSpace(*p))
+            ++p;
+        if (HasDigit(numberEnd, p)) ++shape.numbers;
+        bool closesRow = false;
+        for (; p < end && IsCSpace(*p); ++p)
+            closesRow = closesRow || IsLineBreak(*p);
+        if (closesRow || p == end) perRow.push_back(0);
+    }
+    perRow.pop_back(); // the row after the last, never begun
+    for (const std::size_t count : perRow)
+        shape.numbers += count;
+    shape.raggedRows =
+        perRow.size() > 1 && std::any_of(perRow.begin(), perRow.end(),
+                                         [&](std::size_t count) { return count != perRow[0]; });
+    return shape;
 }
 
 // Complex text read in two steps of its own: the text is cut into tokens

@@ -1,5 +1,6 @@
 #include "platform/number_format.h"
 #include "platform/number_parse.h"
+#include "platform/plain_decimal.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +69,8 @@ std::string LongDecimal(std::mt19937& random) {
 }
 
 // The reader takes a fast path for plain decimals; it must agree with the C
-// library's strtod (this test runs in the "C" locale) on every text.
+// library's strtod (this test runs in the "C" locale) on every text, and so
+// must the entry reader's quick case wherever it reads a number.
 TEST(ReadCNumber, AgreesWithStrtodOnRandomTexts) {
     static const std::string kAlphabet = "0123456789..++--eEexXpPinfatyINF( )\t";
     std::mt19937 random(3);
@@ -93,6 +95,13 @@ TEST(ReadCNumber, AgreesWithStrtodOnRandomTexts) {
         if (!std::isnan(expected)) {
             ASSERT_EQ(value, expected) << text;
             ASSERT_EQ(std::signbit(value), std::signbit(expected)) << text;
+        }
+        double plain = 0;
+        if (const char* plainEnd =
+                ReadPlainDecimal(text.c_str(), text.c_str() + text.size(), plain)) {
+            ASSERT_EQ(plainEnd, expectedEnd) << text;
+            ASSERT_EQ(plain, expected) << text;
+            ASSERT_EQ(std::signbit(plain), std::signbit(expected)) << text;
         }
     }
 }
