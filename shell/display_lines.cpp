@@ -15,11 +15,8 @@ void DisplayLines::Assign(std::string text) {
     Changed();
 }
 
-const std::string& DisplayLines::CoreText() const {
-    if (!coreTextKnown_) {
-        coreText_ = CrLfText(text_);
-        coreTextKnown_ = true;
-    }
+std::shared_ptr<const std::string> DisplayLines::CoreTextSnapshot() const {
+    if (!coreText_) coreText_ = std::make_shared<const std::string>(CrLfText(text_));
     return coreText_;
 }
 
@@ -67,7 +64,7 @@ int DisplayLines::ColumnsOf(int from, int to) const {
 
 void DisplayLines::Changed() {
     widest_ = *std::max_element(widths_.begin(), widths_.end());
-    coreTextKnown_ = false;
+    coreText_.reset();
 }
 
 int DisplayLines::LineOf(int position) const {

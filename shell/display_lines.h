@@ -6,6 +6,7 @@
 
 #include "platform/line_breaks.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,10 @@ class DisplayLines {
     void AssignCoreText(std::string_view text) { Assign(LineFeedText(text)); }
     // The text with CR LF line breaks, as the core reads it; built once after
     // each change.
-    const std::string& CoreText() const;
+    const std::string& CoreText() const { return *CoreTextSnapshot(); }
+    // The same text held apart: it stays as it is when the box's text
+    // changes, and taking it copies nothing.
+    std::shared_ptr<const std::string> CoreTextSnapshot() const;
 
     // The text as kept: '\n' line breaks.
     const std::string& Text() const { return text_; }
@@ -57,8 +61,8 @@ class DisplayLines {
     std::vector<int> starts_;
     std::vector<int> widths_;
     int widest_ = 0;
-    mutable std::string coreText_;
-    mutable bool coreTextKnown_ = true;
+    // Null until asked for after a change.
+    mutable std::shared_ptr<const std::string> coreText_;
 };
 
 } // namespace zentabl

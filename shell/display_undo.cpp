@@ -4,7 +4,7 @@
 
 namespace zentabl {
 
-DisplayUndo::DisplayUndo(CCalculatorDlg& dlg, const CMdcText& display)
+DisplayUndo::DisplayUndo(CCalculatorDlg& dlg, const DisplayBox& display)
     : dlg_(dlg), display_(display) {}
 
 void DisplayUndo::Run(UserEdit kind, const std::function<void()>& action) {
@@ -13,17 +13,18 @@ void DisplayUndo::Run(UserEdit kind, const std::function<void()>& action) {
         return;
     }
     running_ = true;
-    std::string before = display_.Text();
+    const std::shared_ptr<const std::string> before = display_.TextSnapshot();
     const int undoCount = dlg_.UndoCount();
     action();
     running_ = false;
-    std::string after = display_.Text();
-    if (after == before) return;
-    const bool continues = kind != UserEdit::Other && kind == lastKind_ && lastText_ == before;
+    std::shared_ptr<const std::string> after = display_.TextSnapshot();
+    if (after == before || *after == *before) return;
+    const bool continues = kind != UserEdit::Other && kind == lastKind_ && lastText_ &&
+                           (lastText_ == before || *lastText_ == *before);
     // The popup's own Cut, Delete and Paste have kept the text already.
-    if (!continues && dlg_.UndoCount() == undoCount) dlg_.KeepUndoText(before);
+    if (!continues && dlg_.UndoCount() == undoCount) dlg_.KeepUndoText(*before);
     lastKind_ = kind;
-    lastText_ = kind == UserEdit::Other ? std::nullopt : std::optional(std::move(after));
+    lastText_ = kind == UserEdit::Other ? nullptr : std::move(after);
 }
 
 } // namespace zentabl

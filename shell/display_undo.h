@@ -9,7 +9,7 @@
 #include "shell/display_box.h"
 
 #include <functional>
-#include <optional>
+#include <memory>
 #include <string>
 
 class CCalculatorDlg;
@@ -18,19 +18,21 @@ namespace zentabl {
 
 class DisplayUndo {
   public:
-    DisplayUndo(CCalculatorDlg& dlg, const CMdcText& display);
+    DisplayUndo(CCalculatorDlg& dlg, const DisplayBox& display);
 
     // Runs what the user did; a run inside another counts as part of it.
     void Run(UserEdit kind, const std::function<void()>& action);
 
   private:
     CCalculatorDlg& dlg_;
-    const CMdcText& display_;
+    const DisplayBox& display_;
     bool running_ = false;
     // The kind of the last change and the text it left, while a change of
-    // the same kind may still continue it.
+    // the same kind may still continue it (else null). Texts are the box's
+    // snapshots: a shown matrix runs to megabytes, and an unchanged text is
+    // the same snapshot.
     UserEdit lastKind_ = UserEdit::Other;
-    std::optional<std::string> lastText_;
+    std::shared_ptr<const std::string> lastText_;
 };
 
 } // namespace zentabl
