@@ -85,7 +85,7 @@ class CCalculatorDlg final : public Calculator {
     // The display's text before a change the user made to it some other way
     // (typing, editing keys, a drop, a key that rewrote it): Undo brings it
     // back, as after Cut.
-    void KeepUndoText(const std::string& text);
+    void KeepUndoText(std::string text);
 
     // ---- What the window and the scripts read
     const std::string& EntryText() const;

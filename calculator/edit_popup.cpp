@@ -2,6 +2,8 @@
 
 #include "calculator/calculator_dlg.h"
 
+#include <utility>
+
 int CCalculatorDlg::UndoCount() const {
     return undoCount_;
 }
@@ -30,8 +32,8 @@ void CCalculatorDlg::OnEditUndo() {
     undoText_ = shown;
 }
 
-void CCalculatorDlg::KeepUndoText(const std::string& text) {
-    undoText_ = text;
+void CCalculatorDlg::KeepUndoText(std::string text) {
+    undoText_ = std::move(text);
     ++undoCount_;
 }
 

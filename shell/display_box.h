@@ -48,9 +48,9 @@ class DisplayBox : public QAbstractScrollArea, public CMdcText {
     explicit DisplayBox(QWidget* parent = nullptr);
 
     std::string Text() const override { return lines_.CoreText(); }
-    // Text() held apart, copying nothing: it stays as it is when the text
-    // changes.
-    std::shared_ptr<const std::string> TextSnapshot() const { return lines_.CoreTextSnapshot(); }
+    // The text as the box keeps it ('\n' line breaks) held apart, copying
+    // nothing: it stays as it is when the text changes.
+    std::shared_ptr<const std::string> TextSnapshot() const { return lines_.Snapshot(); }
     void SetText(const std::string& text) override;
     unsigned ForeColor() const override { return foreColor_; }
     void SetForeColor(unsigned color) override;

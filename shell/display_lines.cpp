@@ -5,19 +5,14 @@
 
 namespace zentabl {
 
-DisplayLines::DisplayLines() : starts_{0}, widths_{0} {}
+DisplayLines::DisplayLines() : text_(std::make_shared<std::string>()), starts_{0}, widths_{0} {}
 
 void DisplayLines::Assign(std::string text) {
-    text_ = std::move(text);
+    text_ = std::make_shared<std::string>(std::move(text));
     starts_.clear();
     widths_.clear();
     IndexLines(0, Size(), starts_, widths_);
     Changed();
-}
-
-std::shared_ptr<const std::string> DisplayLines::CoreTextSnapshot() const {
-    if (!coreText_) coreText_ = std::make_shared<const std::string>(CrLfText(text_));
-    return coreText_;
 }
 
 void DisplayLines::Replace(int from, int to, std::string_view with) {
@@ -25,7 +20,8 @@ void DisplayLines::Replace(int from, int to, std::string_view with) {
     const int last = LineOf(to);
     const int delta = static_cast<int>(with.size()) - (to - from);
     const int regionEnd = LineEnd(last) + delta;
-    text_.replace(std::size_t(from), std::size_t(to - from), with);
+    if (text_.use_count() > 1) text_ = std::make_shared<std::string>(*text_);
+    text_->replace(std::size_t(from), std::size_t(to - from), with);
 
     std::vector<int> starts, widths;
     IndexLines(LineStart(first), regionEnd, starts, widths);
@@ -41,7 +37,7 @@ void DisplayLines::Replace(int from, int to, std::string_view with) {
 
 void DisplayLines::IndexLines(int from, int to, std::vector<int>& starts,
                               std::vector<int>& widths) const {
-    const char* const base = text_.data();
+    const char* const base = text_->data();
     int start = from;
     for (;;) {
         const void* found = std::memchr(base + start, '\n', std::size_t(to - start));
@@ -54,7 +50,7 @@ void DisplayLines::IndexLines(int from, int to, std::vector<int>& starts,
 }
 
 int DisplayLines::ColumnsOf(int from, int to) const {
-    const char* const base = text_.data();
+    const char* const base = text_->data();
     if (!std::memchr(base + from, '\t', std::size_t(to - from))) return to - from;
     int column = 0;
     for (int i = from; i < to; ++i)
@@ -64,7 +60,6 @@ int DisplayLines::ColumnsOf(int from, int to) const {
 
 void DisplayLines::Changed() {
     widest_ = *std::max_element(widths_.begin(), widths_.end());
-    coreText_.reset();
 }
 
 int DisplayLines::LineOf(int position) const {
@@ -84,7 +79,7 @@ int DisplayLines::ColumnOf(int position) const {
 int DisplayLines::PositionNearColumn(int line, int column) const {
     const int start = LineStart(line);
     const int end = LineEnd(line);
-    const char* const base = text_.data();
+    const char* const base = text_->data();
     if (!std::memchr(base + start, '\t', std::size_t(end - start)))
         return start + std::clamp(column, 0, end - start);
     int at = 0;
@@ -99,7 +94,7 @@ int DisplayLines::PositionNearColumn(int line, int column) const {
 std::string DisplayLines::ColumnsText(int line, int firstColumn, int count) const {
     const int start = LineStart(line);
     const int end = LineEnd(line);
-    const char* const base = text_.data();
+    const char* const base = text_->data();
     if (!std::memchr(base + start, '\t', std::size_t(end - start))) {
         const int from = std::min(start + firstColumn, end);
         return std::string(base + from, std::size_t(std::min(count, end - from)));

@@ -24,16 +24,16 @@ class DisplayLines {
     void Assign(std::string text);
     // Takes text whose line breaks are CR LF, a lone CR or a lone LF.
     void AssignCoreText(std::string_view text) { Assign(LineFeedText(text)); }
-    // The text with CR LF line breaks, as the core reads it; built once after
-    // each change.
-    const std::string& CoreText() const { return *CoreTextSnapshot(); }
-    // The same text held apart: it stays as it is when the box's text
-    // changes, and taking it copies nothing.
-    std::shared_ptr<const std::string> CoreTextSnapshot() const;
+    // The text with CR LF line breaks, as the core reads it.
+    std::string CoreText() const { return CrLfText(*text_); }
 
     // The text as kept: '\n' line breaks.
-    const std::string& Text() const { return text_; }
-    int Size() const { return static_cast<int>(text_.size()); }
+    const std::string& Text() const { return *text_; }
+    // The same text held apart: it stays as it is when the text changes, and
+    // taking it copies nothing (the next edit copies the text first while a
+    // snapshot still holds it).
+    std::shared_ptr<const std::string> Snapshot() const { return text_; }
+    int Size() const { return static_cast<int>(text_->size()); }
     // Replaces the positions [from, to) by `with`, which holds '\n' breaks.
     void Replace(int from, int to, std::string_view with);
 
@@ -57,12 +57,10 @@ class DisplayLines {
     int ColumnsOf(int from, int to) const;
     void Changed();
 
-    std::string text_;
+    std::shared_ptr<std::string> text_;
     std::vector<int> starts_;
     std::vector<int> widths_;
     int widest_ = 0;
-    // Null until asked for after a change.
-    mutable std::shared_ptr<const std::string> coreText_;
 };
 
 } // namespace zentabl

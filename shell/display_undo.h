@@ -29,8 +29,8 @@ class DisplayUndo {
     bool running_ = false;
     // The kind of the last change and the text it left, while a change of
     // the same kind may still continue it (else null). Texts are the box's
-    // snapshots: a shown matrix runs to megabytes, and an unchanged text is
-    // the same snapshot.
+    // snapshots ('\n' breaks; the core is handed CR LF): a shown matrix runs
+    // to megabytes, and an unchanged text is the same snapshot.
     UserEdit lastKind_ = UserEdit::Other;
     std::shared_ptr<const std::string> lastText_;
 };
