@@ -16,6 +16,11 @@ const char* Find(const char* from, const char* end, char c) {
 std::string LineFeedText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
+    AppendLineFeedText(out, text);
+    return out;
+}
+
+void AppendLineFeedText(std::string& out, std::string_view text) {
     const char* from = text.data();
     const char* const end = from + text.size();
     while (from < end) {
@@ -27,7 +32,6 @@ std::string LineFeedText(std::string_view text) {
         from = cr + 1;
         if (from < end && *from == '\n') ++from;
     }
-    return out;
 }
 
 std::string CrLfText(std::string_view text) {

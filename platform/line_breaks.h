@@ -8,6 +8,9 @@
 
 // Every break as one LF.
 std::string LineFeedText(std::string_view text);
+// LineFeedText(text) appended to `out`. A text cut in pieces gives the same
+// as the whole when no piece ends between a CR and its LF.
+void AppendLineFeedText(std::string& out, std::string_view text);
 
 // Every break as CR LF.
 std::string CrLfText(std::string_view text);

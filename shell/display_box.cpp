@@ -30,12 +30,30 @@ constexpr int kMargin = 4;
 constexpr int kAutoScrollMs = 50;
 
 // Typed, pasted or dropped text as the box keeps it: Latin-1, one '\n' for
-// every kind of line break, '?' for what Latin-1 cannot hold.
-std::string BoxTextOf(QString text) {
-    if (text.contains(QChar::ParagraphSeparator))
-        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    const QByteArray latin = text.toLatin1();
-    return LineFeedText(std::string_view(latin.constData(), std::size_t(latin.size())));
+// every kind of line break, '?' for what Latin-1 cannot hold. A pasted matrix
+// runs to megabytes: it is converted a piece at a time, so that no Latin-1
+// copy of the whole is made on the way.
+std::string BoxTextOf(const QString& text) {
+    constexpr qsizetype kPiece = qsizetype{1} << 16;
+    std::string box;
+    box.reserve(std::size_t(text.size()));
+    QStringView rest(text);
+    while (!rest.isEmpty()) {
+        qsizetype length = std::min(kPiece, rest.size());
+        // A CR LF pair stays in one piece.
+        while (length < rest.size() && rest[length - 1] == u'\r') ++length;
+        QStringView piece = rest.first(length);
+        rest = rest.sliced(length);
+        QString replaced;
+        if (piece.contains(QChar::ParagraphSeparator)) {
+            replaced = piece.toString();
+            replaced.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+            piece = replaced;
+        }
+        const QByteArray latin = piece.toLatin1();
+        AppendLineFeedText(box, std::string_view(latin.constData(), std::size_t(latin.size())));
+    }
+    return box;
 }
 
 bool IsBlank(char c) {

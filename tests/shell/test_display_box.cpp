@@ -33,6 +33,7 @@ class DisplayBoxTest : public QObject {
     void lineIndexAgreesWithAFreshIndexAfterEdits();
     void breaksAndTabs();
     void keysMoveSelectAndEdit();
+    void longPastesKeepEveryBreak();
     void mouseFindsCharactersInAScrolledView();
     void paintsTheSelectionWhereItIs();
     void assistiveTechnologyReadsAndMovesTheCaret();
@@ -119,6 +120,38 @@ void DisplayBoxTest::keysMoveSelectAndEdit() {
     QKeyEvent undo(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
     QApplication::sendEvent(&box, &undo);
     QVERIFY(!undo.isAccepted());
+}
+
+// A pasted text is converted in pieces of 65536 characters: breaks of every
+// kind on the seams, runs of CRs across them and characters beyond Latin-1
+// come out as from the whole.
+void DisplayBoxTest::longPastesKeepEveryBreak() {
+    const QString breaks[] = {QStringLiteral("\r\r\n"), QStringLiteral("\r\n"), QStringLiteral("\r"),
+                              QStringLiteral("\n"), QString(QChar::ParagraphSeparator)};
+    std::mt19937 random(3);
+    for (int seam : {65535, 65536, 65534}) {
+        QString pasted;
+        std::string expected;
+        for (const QString& at : breaks) {
+            const int filler = seam - int(pasted.size()) % 65536 - 1;
+            pasted += QString(filler < 0 ? filler + 65536 : filler, QLatin1Char('7'));
+            expected.append(std::size_t(filler < 0 ? filler + 65536 : filler), '7');
+            pasted += at;
+            expected += at == QStringLiteral("\r\r\n") ? "\r\n\r\n" : "\r\n";
+            pasted += QChar(0x20ac);
+            expected += '?';
+            for (int k = int(random() % 5); k > 0; --k) {
+                pasted += QLatin1Char('1');
+                expected += '1';
+            }
+        }
+        DisplayBox box;
+        box.show();
+        box.setFocus();
+        QApplication::clipboard()->setText(pasted);
+        QTest::keySequence(&box, QKeySequence::Paste);
+        QVERIFY2(box.Text() == expected, qPrintable(QString::number(seam)));
+    }
 }
 
 // A text far wider and longer than the view, scrolled to its middle: a
