@@ -84,7 +84,7 @@ class CCalculatorDlg final : public Calculator {
     bool OnDropFile(const std::string& path);
     // The display's text before a change the user made to it some other way
     // (typing, editing keys, a drop, a key that rewrote it): Undo brings it
-    // back, as after Cut.
+    // back, as after Cut. Its line breaks may be CR LF or LF alone.
     void KeepUndoText(std::string text);
 
     // ---- What the window and the scripts read

@@ -1,6 +1,7 @@
 // The display's Edit popup: clipboard actions with a one-level undo.
 
 #include "calculator/calculator_dlg.h"
+#include "platform/line_breaks.h"
 
 #include <utility>
 
@@ -27,7 +28,8 @@ bool CCalculatorDlg::DisplayCanPaste() const {
 
 void CCalculatorDlg::OnEditUndo() {
     const std::string shown = Display().Text();
-    entryText_ = undoText_;
+    // Kept texts may break lines with LF alone; the entry breaks with CR LF.
+    entryText_ = CrLfText(undoText_);
     Display().SetText(entryText_);
     undoText_ = shown;
 }
