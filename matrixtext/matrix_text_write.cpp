@@ -4,6 +4,7 @@
 #include "platform/parallel_parts.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -154,7 +155,9 @@ std::string WriteRows(const NEWMAT::Matrix& matrix, int width, WriteElement elem
 // and the width of the widest text of each matrix column among them.
 struct Cells {
     std::string text;
-    std::vector<std::size_t> ends; // where each element's text ends
+    // Each element's text in turn, by its length: a million elements keep
+    // four megabytes of lengths where ends would take eight.
+    std::vector<std::uint32_t> lengths;
     std::vector<std::size_t> widths;
 };
 
@@ -165,16 +168,19 @@ Cells WriteCells(const NEWMAT::Matrix& matrix, const RowRange& range, std::size_
     Cells cells;
     const auto columns = static_cast<std::size_t>(matrix.Ncols());
     const std::size_t count = range.Rows() * columns;
-    cells.ends.reserve(count);
+    cells.lengths.reserve(count);
     cells.widths.assign(columns, 0);
     TextBuffer text;
+    std::size_t written = 0;
     const double* value = matrix.Store() + range.first * columns;
     for (std::size_t k = 0; k < count; ++k) {
         text.Commit(element(text.Room(room), value[k]));
         if (k + 1 == columns) text.Expect(text.Size() * (count / columns) + room);
-        cells.ends.push_back(text.Size());
+        const std::size_t length = text.Size() - written;
+        written = text.Size();
+        cells.lengths.push_back(static_cast<std::uint32_t>(length));
         std::size_t& widest = cells.widths[k % columns];
-        widest = std::max(widest, text.Size() - (k == 0 ? 0 : cells.ends[k - 1]));
+        widest = std::max(widest, length);
     }
     cells.text = text.Take();
     return cells;
@@ -212,12 +218,10 @@ template <typename LayOut> std::string LayOutInRowParts(AllCells& all, LayOut la
     return Joined(texts);
 }
 
-// Element k right-aligned in a field of `width` characters.
-void AppendCell(std::string& out, const Cells& cells, std::size_t k, std::size_t width) {
-    const std::size_t start = k == 0 ? 0 : cells.ends[k - 1];
-    const std::size_t length = cells.ends[k] - start;
+// A cell's text right-aligned in a field of `width` characters.
+void AppendCell(std::string& out, const char* cell, std::size_t length, std::size_t width) {
     out.append(width - length, ' ');
-    out.append(cells.text, start, length);
+    out.append(cell, length);
 }
 
 template <typename WriteElement>
@@ -233,10 +237,12 @@ std::string WriteAlignedRows(const NEWMAT::Matrix& matrix, int width, WriteEleme
     return LayOutInRowParts(all, [&](const RowRange& range, const Cells& cells) {
         std::string text;
         text.reserve(lineLength * range.reservedRows);
+        const char* cell = cells.text.data();
         for (std::size_t r = 0, k = 0; r < range.Rows(); ++r) {
             for (std::size_t c = 0; c < columns; ++c, ++k) {
                 if (c > 0) text += separator;
-                AppendCell(text, cells, k, all.widths[c]);
+                AppendCell(text, cell, cells.lengths[k], all.widths[c]);
+                cell += cells.lengths[k];
             }
             text += kLineEnd;
         }
@@ -264,13 +270,20 @@ std::string WriteAlignedPairs(const NEWMAT::Matrix& matrix, int fieldWidth, int 
     const std::size_t n = columns / 2;
     return LayOutInRowParts(all, [&](const RowRange& range, const Cells& cells) {
         std::string text;
+        // Where each cell of the row at hand starts.
+        std::vector<const char*> starts(columns);
+        const char* cell = cells.text.data();
         for (std::size_t r = 0; r < range.Rows(); ++r) {
             const std::size_t row = r * columns;
+            for (std::size_t c = 0; c < columns; ++c) {
+                starts[c] = cell;
+                cell += cells.lengths[row + c];
+            }
             for (std::size_t j = 0; j < n; ++j) {
                 text += '(';
-                AppendCell(text, cells, row + j, all.widths[j]);
+                AppendCell(text, starts[j], cells.lengths[row + j], all.widths[j]);
                 text += ", ";
-                AppendCell(text, cells, row + n + j, all.widths[n + j]);
+                AppendCell(text, starts[n + j], cells.lengths[row + n + j], all.widths[n + j]);
                 text += ")  ";
             }
             text += kLineEnd;
