@@ -19,6 +19,7 @@
 #include <newmat.h>
 
 #include <any>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -292,7 +293,7 @@ class CCalculatorDlg final : public Calculator {
     Packed current_{0.0, 0.0};
     unsigned long currentChanges_ = 0;
     unsigned long shownChanges_ = 0;
-    std::size_t shownTextHash_ = 0; // of the text the last show wrote
+    std::uint64_t shownTextHash_ = 0; // TextFingerprint of the text the last show wrote
     int frameDepth_ = 0;
     std::optional<Packed> currentBeforeFrame_;
     unsigned long changesBeforeFrame_ = 0;

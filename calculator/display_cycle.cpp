@@ -2,7 +2,6 @@
 // matrix becomes text again (ShowCurrentMatrix), and the status line.
 
 #include <algorithm>
-#include <functional>
 
 #include "archive/packed_matrix.h"
 #include "calculator/calculator_dlg.h"
@@ -13,6 +12,7 @@
 #include "matrixtext/matrix_text.h"
 #include "matrixtext/spreadsheet_text.h"
 #include "matrixlib/ztmath.h"
+#include "platform/text_fingerprint.h"
 
 namespace {
 
@@ -188,7 +188,7 @@ void CCalculatorDlg::ShowMatrix(const NEWMAT::Matrix& matrix) {
     } else {
         entryText_ = FormatFixed(matrix, width_, decimals_, radix_, columns);
     }
-    shownTextHash_ = std::hash<std::string>{}(entryText_);
+    shownTextHash_ = TextFingerprint(entryText_);
     Display().SetText(entryText_);
 }
 
@@ -299,7 +299,7 @@ bool CCalculatorDlg::SetTypedEntry() {
     if (entryText_.find_first_not_of(" \r\n") == std::string::npos) return true;
     // The shown matrix clicked into but unchanged: reading its rounded text
     // back would lose digits.
-    if (HasCurrentMatrix() && std::hash<std::string>{}(entryText_) == shownTextHash_) return true;
+    if (HasCurrentMatrix() && TextFingerprint(entryText_) == shownTextHash_) return true;
     SetEntry();
     return IsSetState();
 }
