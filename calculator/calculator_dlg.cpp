@@ -73,7 +73,7 @@ void CCalculatorDlg::OnInitDialog() {
         commands_.ShowCommandList(*this, Tests);
 
         undoCount_ = 0;
-        undoText_.clear();
+        undoText_.reset();
         firstOperand_ = {0.0, 0.0};
         secondOperand_ = {0.0, 0.0};
         current_ = {0.0, 0.0};

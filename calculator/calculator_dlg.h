@@ -21,6 +21,7 @@
 #include <any>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <typeindex>
@@ -85,8 +86,9 @@ class CCalculatorDlg final : public Calculator {
     bool OnDropFile(const std::string& path);
     // The display's text before a change the user made to it some other way
     // (typing, editing keys, a drop, a key that rewrote it): Undo brings it
-    // back, as after Cut. Its line breaks may be CR LF or LF alone.
-    void KeepUndoText(std::string text);
+    // back, as after Cut. Its line breaks may be CR LF or LF alone; the
+    // window hands over the text it keeps anyway, shared, not copied.
+    void KeepUndoText(std::shared_ptr<const std::string> text);
 
     // ---- What the window and the scripts read
     const std::string& EntryText() const;
@@ -303,7 +305,7 @@ class CCalculatorDlg final : public Calculator {
     int radix_ = 10;
     double seriesTolerance_ = 1e-7;
     int undoCount_ = 0;
-    std::string undoText_;
+    std::shared_ptr<const std::string> undoText_; // null: nothing kept
     bool captionNamesDocument_ = false;
     std::unordered_map<std::type_index, std::any> commandStates_;
     int caretPosition_ = 0;

@@ -27,21 +27,21 @@ bool CCalculatorDlg::DisplayCanPaste() const {
 }
 
 void CCalculatorDlg::OnEditUndo() {
-    const std::string shown = Display().Text();
+    std::string shown = Display().Text();
     // Kept texts may break lines with LF alone; the entry breaks with CR LF.
-    entryText_ = CrLfText(undoText_);
+    entryText_ = undoText_ ? CrLfText(*undoText_) : std::string();
     Display().SetText(entryText_);
-    undoText_ = shown;
+    undoText_ = std::make_shared<const std::string>(std::move(shown));
 }
 
-void CCalculatorDlg::KeepUndoText(std::string text) {
+void CCalculatorDlg::KeepUndoText(std::shared_ptr<const std::string> text) {
     undoText_ = std::move(text);
     ++undoCount_;
 }
 
 void CCalculatorDlg::SaveUndoText() {
-    undoText_ = Display().Text();
-    entryText_ = undoText_;
+    undoText_ = std::make_shared<const std::string>(Display().Text());
+    entryText_ = *undoText_;
     ++undoCount_;
 }
 

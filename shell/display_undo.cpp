@@ -22,7 +22,7 @@ void DisplayUndo::Run(UserEdit kind, const std::function<void()>& action) {
     const bool continues = kind != UserEdit::Other && kind == lastKind_ && lastText_ &&
                            (lastText_ == before || *lastText_ == *before);
     // The popup's own Cut, Delete and Paste have kept the text already.
-    if (!continues && dlg_.UndoCount() == undoCount) dlg_.KeepUndoText(*before);
+    if (!continues && dlg_.UndoCount() == undoCount) dlg_.KeepUndoText(before);
     lastKind_ = kind;
     lastText_ = kind == UserEdit::Other ? nullptr : std::move(after);
 }
