@@ -57,11 +57,10 @@ inline double NumberAt(const char* p) {
     return ReadCNumber(p, &end);
 }
 
-inline NEWMAT::Matrix ParseReal(const std::string& text) {
-    const std::size_t rows = CountLines(text);
-    if (rows == 0) return NEWMAT::Matrix();
-
-    // Every line is read as a blank, the line and CR LF.
+// Every line as SE reads it: a blank, the line and CR LF; where each line
+// ends in the result goes to `lineEnds` when given.
+inline std::string FramedLines(const std::string& text, std::size_t rows,
+                               std::vector<std::size_t>* lineEnds) {
     std::string work;
     work.reserve(text.size() + 3 * rows);
     std::size_t start = 0;
@@ -71,8 +70,17 @@ inline NEWMAT::Matrix ParseReal(const std::string& text) {
         work += ' ';
         work.append(text, start, stop - start);
         work += "\r\n";
+        if (lineEnds) lineEnds->push_back(work.size());
         start = stop + 1;
     }
+    return work;
+}
+
+inline NEWMAT::Matrix ParseReal(const std::string& text) {
+    const std::size_t rows = CountLines(text);
+    if (rows == 0) return NEWMAT::Matrix();
+
+    const std::string work = FramedLines(text, rows, nullptr);
 
     // Each step passes the number just read (the run of number characters)
     // and the one separator after it, skips white space and reads the next
@@ -108,18 +116,8 @@ inline PlainShape ShapeOfPlainEntry(const std::string& text) {
     PlainShape shape;
     const std::size_t rows = CountLines(text);
     if (rows == 0) return shape;
-    std::string work;
     std::vector<std::size_t> lineEnds; // where each line ends in `work`
-    std::size_t start = 0;
-    for (std::size_t line = 0; line < rows; ++line) {
-        std::size_t stop = text.find('\n', start);
-        if (stop == std::string::npos) stop = text.size();
-        work += ' ';
-        work.append(text, start, stop - start);
-        work += "\r\n";
-        lineEnds.push_back(work.size());
-        start = stop + 1;
-    }
+    const std::string work = FramedLines(text, rows, &lineEnds);
     std::vector<std::size_t> perLine(rows, 0);
     const char* p = work.c_str();
     const char* const end = p + work.size();
