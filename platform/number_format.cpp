@@ -50,30 +50,57 @@ void PadField(std::string& out, std::size_t start, int fieldWidth) {
 // unless its fraction lies within 2^-10 of one half, rounding it to a whole
 // number then rounds the exact binary value as to_chars does, and the text
 // is the same. The whole number's digits are written by to_chars, inlined
-// here (flatten): called, it costs a sixth of the whole. Returns null,
-// writing nothing, for the values it leaves to to_chars of the double.
-[[gnu::flatten]] char* WriteFixedByInteger(char* to, double value, int decimals) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    static constexpr std::uint64_t kWholePowers[] = {
-        1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
-    if (decimals >= static_cast<int>(std::size(kPowers))) return nullptr;
-    const double scaled = std::fabs(value) * kPowers[decimals];
+// here (flatten): called, it costs a sixth of the whole. The count of
+// decimals is a constant of each instance, so that the whole number is
+// split at the point by multiplications rather than a division. Returns
+// null, writing nothing, for the values it leaves to to_chars of the double.
+template <int kDecimals>
+[[gnu::flatten]] char* WriteFixedByInteger(char* to, double value) {
+    constexpr std::uint64_t kUnit = [] {
+        std::uint64_t unit = 1;
+        for (int i = 0; i < kDecimals; ++i)
+            unit *= 10;
+        return unit;
+    }();
+    const double scaled = std::fabs(value) * static_cast<double>(kUnit);
     if (!(scaled < 0x1p40)) return nullptr;
     const double whole = std::floor(scaled);
     const double fraction = scaled - whole;
     if (std::fabs(fraction - 0.5) < 0x1p-10) return nullptr;
     const std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
     constexpr std::size_t kDigitRoom = 24; // 2^40 with a 1 in front of its decimals fits
-    if (std::signbit(value)) *to++ = '-';
-    if (decimals == 0) return std::to_chars(to, to + kDigitRoom, digits).ptr;
-    const std::uint64_t unit = kWholePowers[decimals];
-    to = std::to_chars(to, to + kDigitRoom, digits / unit).ptr;
-    // The decimals with their leading zeros: a 1 written in front of them
-    // keeps the zeros, and the point takes its place.
-    char* const point = to;
-    to = std::to_chars(to, to + kDigitRoom, unit + digits % unit).ptr;
-    *point = '.';
-    return to;
+    // The sign is stored always and kept only when negative: a display of
+    // mixed signs then runs without mispredicted branches.
+    *to = '-';
+    to += std::signbit(value) ? 1 : 0;
+    if constexpr (kDecimals == 0) {
+        return std::to_chars(to, to + kDigitRoom, digits).ptr;
+    } else {
+        to = std::to_chars(to, to + kDigitRoom, digits / kUnit).ptr;
+        // The decimals with their leading zeros: a 1 written in front of
+        // them keeps the zeros, and the point takes its place.
+        char* const point = to;
+        to = std::to_chars(to, to + kDigitRoom, kUnit + digits % kUnit).ptr;
+        *point = '.';
+        return to;
+    }
+}
+
+// WriteFixedByInteger for decimals up to nine; null for more.
+char* WriteFixedByInteger(char* to, double value, int decimals) {
+    switch (decimals) {
+    case 0: return WriteFixedByInteger<0>(to, value);
+    case 1: return WriteFixedByInteger<1>(to, value);
+    case 2: return WriteFixedByInteger<2>(to, value);
+    case 3: return WriteFixedByInteger<3>(to, value);
+    case 4: return WriteFixedByInteger<4>(to, value);
+    case 5: return WriteFixedByInteger<5>(to, value);
+    case 6: return WriteFixedByInteger<6>(to, value);
+    case 7: return WriteFixedByInteger<7>(to, value);
+    case 8: return WriteFixedByInteger<8>(to, value);
+    case 9: return WriteFixedByInteger<9>(to, value);
+    default: return nullptr;
+    }
 }
 
 // Appends what `write` puts into room on the stack.
