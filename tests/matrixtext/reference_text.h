@@ -108,6 +108,13 @@ struct PlainShape {
     bool raggedRows = false;
 };
 
+// Whether the rows (or lines) held different counts of numbers.
+inline bool HoldDifferentCounts(const std::vector<std::size_t>& counts) {
+    return counts.size() > 1 && std::any_of(counts.begin(), counts.end(), [&](std::size_t count) {
+               return count != counts[0];
+           });
+}
+
 inline bool HasDigit(const char* from, const char* to) {
     return from < to && std::any_of(from, to, [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -138,32 +145,39 @@ inline PlainShape ShapeOfPlainEntry(const std::string& text) {
     }
     for (const std::size_t count : perLine)
         shape.numbers += count;
-    shape.raggedRows =
-        rows > 1 &&
-        (perLine[0] == 0 || std::any_of(perLine.begin(), perLine.end(),
-                                        [&](std::size_t count) { return count != perLine[0]; }));
+    shape.raggedRows = rows > 1 && (perLine[0] == 0 || HoldDifferentCounts(perLine));
     return shape;
 }
 
-inline NEWMAT::Matrix ParseRealExponent(const std::string& text) {
-    std::vector<double> values;
-    std::size_t rows = 0;
+// The walk of a real entry with exponents: every token between white space
+// is a number, and visit(token, tokenEnd, closesRow) is told whether a line
+// break (or the end of the text) follows it before the next token: the
+// last number of a line closes its row, whatever blanks follow it.
+template <typename Visit> void ForEachExponentToken(const std::string& text, Visit visit) {
     const char* p = text.c_str();
     const char* const end = p + text.size();
     while (p < end) {
         while (p < end && IsCSpace(*p))
             ++p;
         if (p == end) break;
-        values.push_back(NumberAt(p));
+        const char* const token = p;
         while (p < end && !IsCSpace(*p))
             ++p;
-        // The last number of a line closes its row, whatever blanks follow
-        // it before the line break or the end of the text.
+        const char* const tokenEnd = p;
         bool closesRow = false;
         for (; p < end && IsCSpace(*p); ++p)
             closesRow = closesRow || IsLineBreak(*p);
-        if (closesRow || p == end) ++rows;
+        visit(token, tokenEnd, closesRow || p == end);
     }
+}
+
+inline NEWMAT::Matrix ParseRealExponent(const std::string& text) {
+    std::vector<double> values;
+    std::size_t rows = 0;
+    ForEachExponentToken(text, [&](const char* token, const char*, bool closesRow) {
+        values.push_back(NumberAt(token));
+        if (closesRow) ++rows;
+    });
     return FillRows(rows, values);
 }
 
@@ -172,29 +186,17 @@ inline NEWMAT::Matrix ParseRealExponent(const std::string& text) {
 inline PlainShape ShapeOfExponentEntry(const std::string& text) {
     PlainShape shape;
     std::vector<std::size_t> perRow{0};
-    const char* p = text.c_str();
-    const char* const end = p + text.size();
-    while (p < end) {
-        while (p < end && IsCSpace(*p))
-            ++p;
-        if (p == end) break;
+    ForEachExponentToken(text, [&](const char* token, const char* tokenEnd, bool closesRow) {
         const char* numberEnd = nullptr;
-        ReadCNumber(p, &numberEnd);
+        ReadCNumber(token, &numberEnd);
         ++perRow.back();
-        while (p < end && !IsCSpace(*p))
-            ++p;
-        if (HasDigit(numberEnd, p)) ++shape.numbers;
-        bool closesRow = false;
-        for (; p < end && IsCSpace(*p); ++p)
-            closesRow = closesRow || IsLineBreak(*p);
-        if (closesRow || p == end) perRow.push_back(0);
-    }
+        if (HasDigit(numberEnd, tokenEnd)) ++shape.numbers;
+        if (closesRow) perRow.push_back(0);
+    });
     perRow.pop_back(); // the row after the last, never begun
     for (const std::size_t count : perRow)
         shape.numbers += count;
-    shape.raggedRows =
-        perRow.size() > 1 && std::any_of(perRow.begin(), perRow.end(),
-                                         [&](std::size_t count) { return count != perRow[0]; });
+    shape.raggedRows = HoldDifferentCounts(perRow);
     return shape;
 }
 
